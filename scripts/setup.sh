@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Shared by ./run.sh and ./test.sh: installs what is missing on a Debian/Ubuntu machine, then configures and
+# builds into build/. Idempotent; quick the second time.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+
+packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool x11-utils)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+configure=(-S "$root" -B "$build" -G Ninja "$@")
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
+cmake "${configure[@]}" >/dev/null
+cmake --build "$build" --parallel "$(nproc)"

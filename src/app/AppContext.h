@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+
+#include "playlist/WindowTable.h"
+#include "settings/Settings.h"
+
+class Drives;
+class Folders;
+class MessageBoxes;
+class ProgramStarter;
+class Registry;
+class WindowHost;
+
+/** The desktop services the program runs on. */
+struct Platform
+{
+    MessageBoxes &messageBoxes;
+    ProgramStarter &programStarter;
+    Folders &folders;
+    Drives &drives;
+    Registry &registry;
+};
+
+/**
+ * The program's whole global state, made once in main() and handed to the windows; tests make a fresh one
+ * for every case.
+ */
+class AppContext
+{
+public:
+    explicit AppContext(const Platform &platform);
+
+    const Platform platform;
+
+    /** The windows; until they exist a host that does nothing stands in. */
+    WindowHost &host() const { return *m_host; }
+    void setHost(WindowHost *host);
+
+    SettingsRecord Settings;
+    WindowTable PlayLists;
+
+    /** The list named when the program was started (quotes removed, made absolute). */
+    QString CommandLine;
+    /** The splash logo was clicked: the start-up list is opened but not played. */
+    bool NoAutoPlay = false;
+    /** Error 8 was shown; the next failing play stays silent. */
+    bool SkipNextPlayError = false;
+    int LoadingSlot = 0;
+    bool FrameClosing = false;
+    bool SettingsOpen = false;
+    bool HelpOpen = false;
+    bool FileDialogOpen = false;
+    QString ChosenPath;
+
+private:
+    WindowHost *m_host;
+};

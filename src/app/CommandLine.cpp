@@ -1,0 +1,26 @@
+#include "app/CommandLine.h"
+
+#include <QDir>
+
+#include "playlist/RelativePath.h"
+
+using namespace Qt::StringLiterals;
+
+namespace CommandLine {
+
+QString fromArguments(const QStringList &arguments, const QString &startFolder)
+{
+    QString text = arguments.join(u' ');
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.mid(1, text.size() - 2);
+    if (isRelativeEntry(text))
+        text = QDir::cleanPath(QDir(startFolder).absoluteFilePath(text));
+    return text;
+}
+
+bool isPlayListName(const QString &commandLine)
+{
+    return commandLine.endsWith(u"m3u"_s, Qt::CaseInsensitive) || commandLine.endsWith(u"m3u8"_s, Qt::CaseInsensitive);
+}
+
+} // namespace CommandLine

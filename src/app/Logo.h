@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QPixmap>
+
+/** The program's logo, drawn at the given size in pixels. */
+QPixmap tunaryLogo(int size);

@@ -1,0 +1,75 @@
+#include "app/UiWindowHost.h"
+
+#include <QApplication>
+#include <QLoggingCategory>
+
+#include "app/AppContext.h"
+#include "app/MDIForm1.h"
+#include "app/frmSplash.h"
+#include "platform/QtMessageBoxes.h"
+#include "settings/FrameColour.h"
+
+Q_LOGGING_CATEGORY(lcWindows, "tunary.windows")
+
+UiWindowHost::UiWindowHost(AppContext &context, QtMessageBoxes *messageBoxes, QObject *parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_messageBoxes(messageBoxes)
+{
+    m_context.setHost(this);
+}
+
+UiWindowHost::~UiWindowHost()
+{
+    m_context.setHost(nullptr);
+    delete m_splash;
+    delete m_frame;
+}
+
+void UiWindowHost::showSplash(const QString &commandLine)
+{
+    if (!m_splash)
+        m_splash = new frmSplash(m_context, commandLine);
+    m_splash->Form_Load();
+}
+
+void UiWindowHost::activateFrame()
+{
+    if (!m_frame)
+        return;
+    if (m_frame->isMinimized())
+        m_frame->showNormal();
+    m_frame->show();
+    m_frame->raise();
+    m_frame->activateWindow();
+}
+
+void UiWindowHost::OpenSettings()
+{
+    // The settings dialog does not exist yet; the request is counted and logged so it can be seen.
+    ++m_settingsRequests;
+    qCInfo(lcWindows) << "settings dialog requested";
+}
+
+void UiWindowHost::loadFrame()
+{
+    if (m_frame)
+        return;
+    m_frame = new MDIForm1(m_context);
+    connect(m_frame, &MDIForm1::unloaded, this, &UiWindowHost::frameUnloaded);
+    if (m_messageBoxes)
+        m_messageBoxes->setParentWidget(m_frame);
+    m_frame->MDIForm_Load();
+}
+
+void UiWindowHost::setFrameBackColour(qint32 colour)
+{
+    if (m_frame)
+        m_frame->setBackColour(frameColour(colour, QApplication::palette(m_frame)));
+}
+
+void UiWindowHost::showPlayerPath(const QString &path)
+{
+    if (m_splash)
+        m_splash->showPlayerPath(path);
+}

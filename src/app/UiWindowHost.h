@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "app/MDIForm1.h"
+#include "app/WindowHost.h"
+#include "app/frmSplash.h"
+
+class AppContext;
+class QtMessageBoxes;
+
+/** The program's windows as the rules see them: the splash and the main frame with its children. */
+class UiWindowHost : public QObject, public WindowHost
+{
+    Q_OBJECT
+
+public:
+    explicit UiWindowHost(AppContext &context, QtMessageBoxes *messageBoxes = nullptr, QObject *parent = nullptr);
+    ~UiWindowHost() override;
+
+    void showSplash(const QString &commandLine);
+    /** Brings the frame to the front, restored if it was minimised; asked for by a second start. */
+    void activateFrame();
+
+    MDIForm1 *frame() const { return m_frame; }
+    frmSplash *splash() const { return m_splash; }
+    int settingsRequests() const { return m_settingsRequests; }
+
+    void OpenSettings() override;
+    void loadFrame() override;
+    void setFrameBackColour(qint32 colour) override;
+    void showPlayerPath(const QString &path) override;
+
+signals:
+    /** The main frame has closed: the program ends. */
+    void frameUnloaded();
+
+private:
+    AppContext &m_context;
+    QtMessageBoxes *m_messageBoxes;
+    QPointer<MDIForm1> m_frame;
+    QPointer<frmSplash> m_splash;
+    int m_settingsRequests = 0;
+};

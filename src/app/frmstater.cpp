@@ -1,0 +1,27 @@
+#include "app/frmstater.h"
+
+#include "app/HandOff.h"
+#include "platform/Folders.h"
+#include "platform/SingleInstance.h"
+
+frmstater::frmstater(Folders &folders, SingleInstance &instance)
+    : m_folders(folders)
+    , m_instance(instance)
+{}
+
+frmstater::Outcome frmstater::Form_Load(const QString &commandLine)
+{
+    m_folders.ensureProgramFolder();
+
+    if (m_instance.tryBecomePrimary()) {
+        // Only the first copy clears a leftover: a later copy would delete a hand-off still waiting.
+        HandOff::removeLeftover(m_folders.handOffFile());
+        return Outcome::ShowSplash;
+    }
+
+    if (!commandLine.isEmpty()) {
+        HandOff::append(m_folders.handOffFile(), commandLine);
+        m_instance.activateRunningCopy();
+    }
+    return Outcome::End;
+}

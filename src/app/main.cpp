@@ -1,0 +1,48 @@
+#include <QApplication>
+#include <QDir>
+
+#include "app/AppContext.h"
+#include "app/CommandLine.h"
+#include "app/Logo.h"
+#include "app/UiWindowHost.h"
+#include "app/frmstater.h"
+#include "platform/LocalSingleInstance.h"
+#include "platform/ProcessProgramStarter.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/StandardFolders.h"
+#include "platform/StorageDrives.h"
+#include "platform/SystemRegistry.h"
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"TUNARY"_s);
+    QApplication::setApplicationVersion(QStringLiteral(TUNARY_VERSION));
+    QApplication::setWindowIcon(QIcon(tunaryLogo(64)));
+    // The program ends when its frame closes, not when the splash (its first window) does.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The list to open is taken now, against the folder the program was started in, before any hand-off.
+    const QString commandLine = CommandLine::fromArguments(QApplication::arguments().mid(1), QDir::currentPath());
+
+    StandardFolders folders;
+    folders.ensureProgramFolder();
+    LocalSingleInstance instance(folders.programFolder());
+    frmstater loader(folders, instance);
+    if (loader.Form_Load(commandLine) == frmstater::Outcome::End)
+        return 0;
+
+    QtMessageBoxes messageBoxes;
+    ProcessProgramStarter programStarter;
+    StorageDrives drives;
+    SystemRegistry registry;
+    AppContext context({messageBoxes, programStarter, folders, drives, registry});
+    UiWindowHost windows(context, &messageBoxes);
+    instance.setActivationHandler([&windows] { windows.activateFrame(); });
+    QObject::connect(&windows, &UiWindowHost::frameUnloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    windows.showSplash(commandLine);
+    return QApplication::exec();
+}

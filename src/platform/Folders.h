@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+/** Where the program keeps its own files. Every path is absolute; the current folder is never changed. */
+class Folders
+{
+public:
+    virtual ~Folders() = default;
+
+    /** The folder holding TUNARY.INI and the hand-off file. */
+    virtual QString programFolder() const = 0;
+    /** Creates the program folder when it is missing; false when that failed. */
+    virtual bool ensureProgramFolder() const = 0;
+    /** The temporary M3U file handed to the player. */
+    virtual QString playFile() const = 0;
+
+    QString settingsFile() const { return programFolder() + u"/TUNARY.INI"; }
+    QString handOffFile() const { return programFolder() + u"/_tunary.$$$"; }
+};

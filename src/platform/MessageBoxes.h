@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+enum class MessageIcon { None, Information, Question, Warning, Critical };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+/** One modal message box: what it says and which buttons it offers. */
+struct MessageBoxRequest
+{
+    QString title;
+    /** The text as the program builds it; a CR character stands for a line break. */
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+/** Every modal message box of the program goes through this interface, so tests can answer them. */
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+
+    /** Shows the box, waits until the user closes it, and returns the button pressed. */
+    virtual MessageAnswer show(const MessageBoxRequest &request) = 0;
+};
+
+/** The text as a box shows it: every CR (or CR LF) becomes a line break, so two CRs make an empty line. */
+inline QString messageDisplayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/** The outcome of starting a program: empty error text means it started. */
+struct StartResult
+{
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+/** Starts other programs detached, without a shell, so blanks and shell characters in paths are harmless. */
+class ProgramStarter
+{
+public:
+    virtual ~ProgramStarter() = default;
+
+    virtual StartResult start(const QString &program, const QStringList &arguments) = 0;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/MessageBoxes.h"
+
+/** Message boxes shown with QMessageBox, application-modal and centred on the main frame once it exists. */
+class QtMessageBoxes : public MessageBoxes
+{
+public:
+    MessageAnswer show(const MessageBoxRequest &request) override;
+
+    void setParentWidget(QWidget *parent) { m_parent = parent; }
+
+private:
+    QPointer<QWidget> m_parent;
+};

@@ -1,0 +1,27 @@
+#include "platform/SafeWrite.h"
+
+#include <QSaveFile>
+
+QString writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    // Never fall back to writing the old file in place: that is exactly what could lose it.
+    file.setDirectWriteFallback(false);
+    // Unbuffered, so a short write (a full disk) is seen here: a buffered flush can pass one over silently
+    // and the commit would then put a cut-off file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            const QString fault = file.errorString();
+            file.cancelWriting();
+            return fault;
+        }
+        written += count;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}

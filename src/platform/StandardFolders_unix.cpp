@@ -1,0 +1,20 @@
+#include "platform/StandardFolders.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+// Off Windows the program folder is $XDG_CONFIG_HOME/tunary and the play file lives in the user's private
+// runtime folder, never under a fixed name in a folder everybody can write to.
+StandardFolders::StandardFolders()
+    : m_programFolder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tunary")
+{
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = m_programFolder;
+    m_playFile = runtime + u"/$TMPM3U$$.m3u";
+}
+
+bool StandardFolders::ensureProgramFolder() const
+{
+    return QDir().mkpath(m_programFolder);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/Drives.h"
+
+/** The mounted, ready filesystems, the root first. */
+class StorageDrives : public Drives
+{
+public:
+    QStringList drives() const override;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/Registry.h"
+
+/** The operating system's registry: the Windows registry, or nothing at all elsewhere. */
+class SystemRegistry : public Registry
+{
+public:
+    bool GetKeyValue(const QString &root, const QString &keyName, const QString &valueName,
+                     QString &value) const override;
+};

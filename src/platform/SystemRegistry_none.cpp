@@ -1,0 +1,6 @@
+#include "platform/SystemRegistry.h"
+
+bool SystemRegistry::GetKeyValue(const QString &, const QString &, const QString &, QString &) const
+{
+    return false;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+/**
+ * True for a path that only makes sense against some folder: not a comment ("#..."), not a URL
+ * ("scheme://..."), not rooted ("/..." or "\..."), and not on a drive ("X:...").
+ */
+bool isRelativeEntry(const QString &path);

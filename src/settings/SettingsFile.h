@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
+
+#include "settings/Settings.h"
+
+class AppContext;
+
+/** What reading TUNARY.INI found. */
+struct SettingsRead
+{
+    int linesRead = 0;
+    /** The system's description of the last fault met while reading; empty when there was none. */
+    QString fault;
+};
+
+/** The eleven lines of TUNARY.INI as they are written: CR LF ends, integers between blanks, True/False. */
+QByteArray formatSettings(const SettingsValues &values);
+
+/**
+ * Reads the first eleven lines of a settings file into the record, in file order. A line that is not there
+ * leaves its field as it was.
+ */
+SettingsRead readSettingsFile(const QString &path, SettingsRecord &record);
+
+/** BackColour read as a signed 32-bit number, blanks around it allowed; nothing when it is not a number. */
+std::optional<qint32> parseBackColour(const QString &text);
+
+/**
+ * Fills the settings from TUNARY.INI, reports missing settings (error 1) and a missing open-and-play list
+ * (error 8), loads the main frame and colours it. In mode "yes" (start-up) it goes on with the start-up steps.
+ * It never passes a fault on.
+ */
+void LoadSettings(AppContext &context, const QString &mode);
+
+/**
+ * Writes TUNARY.INI atomically. A fault is reported as error 6 and leaves the old file as it was. The record
+ * in memory is not touched; the caller reloads it.
+ */
+void SaveSettings(AppContext &context, const SettingsValues &values);

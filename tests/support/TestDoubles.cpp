@@ -1,0 +1,74 @@
+#include "support/TestDoubles.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+MessageAnswer ScriptedMessageBoxes::show(const MessageBoxRequest &request)
+{
+    shown.append(request);
+    if (m_journal)
+        m_journal->append(u"box "_s + request.title);
+    return answers.isEmpty() ? MessageAnswer::Ok : answers.takeFirst();
+}
+
+StartResult RecordingProgramStarter::start(const QString &program, const QStringList &arguments)
+{
+    calls.append({program, arguments});
+    return {failWith};
+}
+
+TempFolders::TempFolders()
+    : m_programFolder(m_root.path() + u"/tunary"_s)
+{}
+
+bool TempFolders::ensureProgramFolder() const
+{
+    return QDir().mkpath(m_programFolder);
+}
+
+bool MapRegistry::GetKeyValue(const QString &root, const QString &keyName, const QString &valueName,
+                              QString &value) const
+{
+    const auto found = values.constFind(root + u'\\' + keyName + u'\\' + valueName);
+    if (found == values.constEnd())
+        return false;
+    value = *found;
+    return true;
+}
+
+bool InProcessSingleInstance::tryBecomePrimary()
+{
+    if (m_primary)
+        return true;
+    if (m_hub.primaryTaken)
+        return false;
+    m_hub.primaryTaken = m_primary = true;
+    return true;
+}
+
+void InProcessSingleInstance::activateRunningCopy()
+{
+    ++m_hub.activations;
+    if (m_hub.handler)
+        m_hub.handler();
+}
+
+void RecordingWindowHost::loadFrame()
+{
+    frameLoaded = true;
+    note(u"loadFrame"_s);
+}
+
+void RecordingWindowHost::setFrameBackColour(qint32 colour)
+{
+    colours.append(colour);
+    note(u"setFrameBackColour "_s + QString::number(colour));
+}
+
+void RecordingWindowHost::note(const QString &call)
+{
+    calls.append(call);
+    if (m_journal)
+        m_journal->append(call);
+}
