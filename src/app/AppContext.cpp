@@ -1,6 +1,7 @@
 #include "app/AppContext.h"
 
 #include "app/WindowHost.h"
+#include "playlist/PlayList.h"
 
 namespace {
 
@@ -11,6 +12,18 @@ public:
     void loadFrame() override {}
     void setFrameBackColour(qint32) override {}
     void showPlayerPath(const QString &) override {}
+    // Without windows a list still needs somewhere to live.
+    PlayList *createPlayListWindow() override { return new PlayList(&m_lists); }
+    void discardPlayListWindow(PlayList *list) override { delete list; }
+    void OpenFileDialog(const QString &, int) override {}
+    void OpenFileFinder(int) override {}
+    void closeFrame() override {}
+    void showPlayListHelp() override {}
+    void ShowHelp(int) override {}
+    void showAbout() override {}
+
+private:
+    QObject m_lists;
 };
 
 NoWindows noWindows;

@@ -3,10 +3,15 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 
 #include "app/AppContext.h"
+#include "app/MenuCommands.h"
+#include "app/WindowHost.h"
 #include "platform/Folders.h"
 #include "playlist/FrmPlayList.h"
+#include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,20 +25,93 @@ MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
     m_area->setObjectName(u"MdiArea"_s);
     m_area->setBackground(Qt::white);
     setCentralWidget(m_area);
-    resize(660, 520);
+    buildMenus();
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm1::showMenusOf);
+    resize(660, 520 + menuBar()->sizeHint().height());
+}
+
+void MDIForm1::buildMenus()
+{
+    AppContext &context = m_context;
+    QMenu *CmdFile = addNamedMenu(this, u"CmdFile"_s, u"&File"_s);
+    addCommand(CmdFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
+               [&context] { PlayListCommands::NewPlayList(context); });
+    addCommand(CmdFile, u"MnuLoad"_s, u"&Open Play List"_s, QKeySequence(u"Ctrl+O"_s),
+               [&context] { context.host().OpenFileFinder(0); });
+    addSeparator(CmdFile, u"sepx"_s);
+    addCommand(CmdFile, u"MnuExit"_s, u"&Exit"_s, {}, [this] { close(); });
+
+    QMenu *mnuSetting = addNamedMenu(this, u"mnuSetting"_s, u"&Settings"_s);
+    addCommand(mnuSetting, u"MnuConfig"_s, u"&Configuration"_s, {}, [&context] { context.host().OpenSettings(); });
+
+    QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
+    addCommand(mnuWindow, u"mnucas"_s, u"&Cascade"_s, {}, [this] { arrange(Cascade); });
+    addCommand(mnuWindow, u"mnuhor"_s, u"Tile &Horizontally"_s, {}, [this] { arrange(TileHorizontally); });
+    addCommand(mnuWindow, u"mnuver"_s, u"Tile &Vertically"_s, {}, [this] { arrange(TileVertically); });
+
+    QMenu *MnuHelp = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
+    addCommand(MnuHelp, u"MnuHelpme"_s, u"Help  &What do I do Next "_s, QKeySequence(Qt::Key_F1),
+               [&context] { context.host().ShowHelp(10); });
+    addSeparator(MnuHelp, u"sep99"_s);
+    addCommand(MnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
+
+    m_menus = {CmdFile, mnuSetting, mnuWindow, MnuHelp};
+    showMenusOf(nullptr);
+}
+
+void MDIForm1::showMenusOf(QMdiSubWindow *window)
+{
+    const auto *list = window ? qobject_cast<FrmPlayList *>(window->widget()) : nullptr;
+    const QList<QMenu *> menus = list ? list->menus() : m_menus;
+    menuBar()->clear();
+    for (QMenu *menu : menus)
+        menuBar()->addMenu(menu);
 }
 
 void MDIForm1::MDIForm_Load()
 {
     show();
-    WindowTable &table = m_context.PlayLists;
-    table.resetToOneSlot();
-    // Slot 1 holds a window that is never shown, so the first list the user sees has slot 2.
-    auto *hidden = new FrmPlayList(m_context, this);
-    hidden->hide();
-    hidden->setTag(u"1"_s);
-    table.setPlayList(1, hidden);
-    table.ListSlotAt(1).Changed = false;
+    PlayListCommands::setUpWindowTable(m_context);
+}
+
+FrmPlayList *MDIForm1::addPlayListWindow()
+{
+    auto *list = new FrmPlayList(m_context);
+    QMdiSubWindow *window = m_area->addSubWindow(list);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->hide();
+    list->setSubWindow(window);
+    connect(list, &FrmPlayList::arrangeRequested, this, [this](int how) { arrange(Arrangement(how)); });
+    return list;
+}
+
+void MDIForm1::arrange(Arrangement how)
+{
+    if (how == Cascade) {
+        m_area->cascadeSubWindows();
+        return;
+    }
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : m_area->subWindowList()) {
+        if (window->isVisible() && !window->isMinimized())
+            windows.append(window);
+    }
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_area->viewport()->rect();
+    const int count = int(windows.size());
+    for (int i = 0; i < count; ++i) {
+        QRect cell;
+        if (how == TileHorizontally) {
+            const int top = area.height() * i / count;
+            cell = QRect(0, top, area.width(), area.height() * (i + 1) / count - top);
+        } else {
+            const int left = area.width() * i / count;
+            cell = QRect(left, 0, area.width() * (i + 1) / count - left, area.height());
+        }
+        windows[i]->showNormal();
+        windows[i]->setGeometry(cell);
+    }
 }
 
 void MDIForm1::setBackColour(const QColor &colour)
@@ -41,8 +119,18 @@ void MDIForm1::setBackColour(const QColor &colour)
     m_area->setBackground(colour);
 }
 
+// Every shown list is asked in turn; the first that refuses keeps the frame, and the rest, open.
 void MDIForm1::closeEvent(QCloseEvent *event)
 {
+    for (QMdiSubWindow *window : m_area->subWindowList()) {
+        auto *list = qobject_cast<FrmPlayList *>(window->widget());
+        if (!window->isVisible() || !list)
+            continue;
+        if (!list->closeWithFrame()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     MDIForm_Unload();
 }

@@ -3,20 +3,34 @@
 #include <QMainWindow>
 
 class AppContext;
+class FrmPlayList;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
 
-/** The main frame: holds every play-list window and the program's other child windows. */
+/**
+ * The main frame: holds every play-list window and the program's other child windows. Its menu bar shows
+ * the active play-list window's menus, or the frame's own when none is active.
+ */
 class MDIForm1 : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    enum Arrangement { Cascade, TileHorizontally, TileVertically };
+
     explicit MDIForm1(AppContext &context, QWidget *parent = nullptr);
 
     /** Shows the frame and sets up the window table with its hidden window in slot 1. */
     void MDIForm_Load();
     void setBackColour(const QColor &colour);
     QMdiArea *mdiArea() const { return m_area; }
+
+    /** A new play-list window in a sub-window of the frame, not shown yet. */
+    FrmPlayList *addPlayListWindow();
+    /** Cascades the child windows, or tiles them one above another, or side by side. */
+    void arrange(Arrangement how);
+    QList<QMenu *> frameMenus() const { return m_menus; }
 
 signals:
     /** The frame has closed for good; the program ends. */
@@ -26,8 +40,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildMenus();
+    void showMenusOf(QMdiSubWindow *window);
     void MDIForm_Unload();
 
     AppContext &m_context;
     QMdiArea *m_area;
+    QList<QMenu *> m_menus;
 };

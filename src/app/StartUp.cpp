@@ -1,10 +1,17 @@
 #include "app/StartUp.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLoggingCategory>
 
 #include "app/AppContext.h"
+#include "app/CommandLine.h"
 #include "app/WindowHost.h"
+#include "help/Mod_Error.h"
+#include "platform/Folders.h"
 #include "platform/ProgramStarter.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayListCommands.h"
 #include "settings/SettingsFile.h"
 
 using namespace Qt::StringLiterals;
@@ -20,9 +27,44 @@ void splashUnloading(AppContext &context, const QString &commandLine)
     startPlayer(context);
 }
 
+namespace {
+
+// "True" in any letter case, or a number other than 0.
+bool readsAsTrue(const QString &text)
+{
+    bool isNumber = false;
+    const int number = text.trimmed().toInt(&isNumber);
+    return isNumber ? number != 0 : text.compare(u"True"_s, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 void startUpSteps(AppContext &context)
 {
     context.host().showPlayerPath(context.Settings.WinampPath);
+
+    QString listToOpen;
+    if (context.CommandLine.isEmpty()) {
+        const SettingsRecord &settings = context.Settings;
+        if (readsAsTrue(settings.OpenAndPlay) && !settings.OpenAndPlayFile.isEmpty())
+            listToOpen = QDir(context.platform.folders.programFolder()).filePath(settings.OpenAndPlayFile);
+    } else if (CommandLine::isPlayListName(context.CommandLine)) {
+        listToOpen = context.CommandLine;
+    } else {
+        Mod_Error::ShowError(context, 10, QString());
+        return;
+    }
+    if (listToOpen.isEmpty())
+        return;
+
+    QCoreApplication::processEvents();
+    const bool opened = PlayListCommands::LoadPlayList(context, listToOpen);
+    if (context.NoAutoPlay)
+        return;
+    if (PlayList *list = opened ? PlayListCommands::playListAt(context, context.LoadingSlot) : nullptr)
+        PlayListCommands::playsong(context, *list, 3);
+    else
+        PlayListCommands::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
 }
 
 void startPlayer(AppContext &context)

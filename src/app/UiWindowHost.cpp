@@ -7,6 +7,8 @@
 #include "app/MDIForm1.h"
 #include "app/frmSplash.h"
 #include "platform/QtMessageBoxes.h"
+#include "playlist/FrmPlayList.h"
+#include "playlist/PlayList.h"
 #include "settings/FrameColour.h"
 
 Q_LOGGING_CATEGORY(lcWindows, "tunary.windows")
@@ -72,4 +74,53 @@ void UiWindowHost::showPlayerPath(const QString &path)
 {
     if (m_splash)
         m_splash->showPlayerPath(path);
+}
+
+PlayList *UiWindowHost::createPlayListWindow()
+{
+    loadFrame();
+    return m_frame->addPlayListWindow()->playList();
+}
+
+void UiWindowHost::discardPlayListWindow(PlayList *list)
+{
+    auto *window = list ? qobject_cast<FrmPlayList *>(list->parent()) : nullptr;
+    if (!window)
+        return;
+    if (QWidget *subWindow = window->subWindow())
+        subWindow->deleteLater();
+    else
+        window->deleteLater();
+}
+
+// The windows below arrive with their own parts of the program; until then a request is logged.
+void UiWindowHost::OpenFileDialog(const QString &mode, int slot)
+{
+    qCInfo(lcWindows) << "file dialog requested:" << mode << slot;
+}
+
+void UiWindowHost::OpenFileFinder(int mode)
+{
+    qCInfo(lcWindows) << "file finder requested:" << mode;
+}
+
+void UiWindowHost::showPlayListHelp()
+{
+    qCInfo(lcWindows) << "play-list help requested";
+}
+
+void UiWindowHost::ShowHelp(int topic)
+{
+    qCInfo(lcWindows) << "help topic requested:" << topic;
+}
+
+void UiWindowHost::showAbout()
+{
+    qCInfo(lcWindows) << "about box requested";
+}
+
+void UiWindowHost::closeFrame()
+{
+    if (m_frame)
+        m_frame->close();
 }

@@ -31,6 +31,14 @@ public:
     void loadFrame() override;
     void setFrameBackColour(qint32 colour) override;
     void showPlayerPath(const QString &path) override;
+    PlayList *createPlayListWindow() override;
+    void discardPlayListWindow(PlayList *list) override;
+    void OpenFileDialog(const QString &mode, int slot) override;
+    void OpenFileFinder(int mode) override;
+    void closeFrame() override;
+    void showPlayListHelp() override;
+    void ShowHelp(int topic) override;
+    void showAbout() override;
 
 signals:
     /** The main frame has closed: the program ends. */

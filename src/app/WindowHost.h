@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class PlayList;
+
 /** What the program's rules ask of its windows; the widgets implement it, tests record it. */
 class WindowHost
 {
@@ -16,4 +18,20 @@ public:
     virtual void setFrameBackColour(qint32 colour) = 0;
     /** Shows the player's path on the splash window. */
     virtual void showPlayerPath(const QString &path) = 0;
+
+    /** Makes a new play-list window inside the frame, not shown yet, and returns what it holds. */
+    virtual PlayList *createPlayListWindow() = 0;
+    /** Removes a play-list window at once, without its close request. */
+    virtual void discardPlayListWindow(PlayList *list) = 0;
+    /** Opens the file dialog in a mode ("save", "save_kill", "opt", "opt2") for the list in a slot. */
+    virtual void OpenFileDialog(const QString &mode, int slot) = 0;
+    /** Opens a file finder: mode 0 finds M3U lists to open, mode 1 MP3 files to add. */
+    virtual void OpenFileFinder(int mode) = 0;
+    /** Closes the main frame, which ends the program once every list has agreed. */
+    virtual void closeFrame() = 0;
+    /** The help window with the play-list subjects. */
+    virtual void showPlayListHelp() = 0;
+    /** A numbered help topic. */
+    virtual void ShowHelp(int topic) = 0;
+    virtual void showAbout() = 0;
 };

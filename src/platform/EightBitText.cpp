@@ -11,7 +11,7 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeCp1252(const QByteArray &bytes)
+QString decodeCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -25,13 +25,52 @@ QString decodeCp1252(const QByteArray &bytes)
 
 namespace EightBitText {
 
-QString decode(const QByteArray &bytes)
+QString decode(QByteArrayView bytes)
 {
+    bool windows1252 = false;
+    return decode(bytes, windows1252);
+}
+
+QString decode(QByteArrayView bytes, bool &windows1252)
+{
+    windows1252 = false;
+    // Most lines are plain ASCII: no decoder needed.
+    bool ascii = true;
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
+    windows1252 = true;
     return decodeCp1252(bytes);
+}
+
+QByteArray encodeWindows1252(const QString &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        char byte = '?';
+        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
+            byte = char(c);
+        } else {
+            for (int high = 0; high < 32; ++high) {
+                if (kCp1252High[high] == c) {
+                    byte = char(0x80 + high);
+                    break;
+                }
+            }
+        }
+        bytes[i] = byte;
+    }
+    return bytes;
 }
 
 QByteArray encode(const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -11,8 +12,12 @@
  */
 namespace EightBitText {
 
-QString decode(const QByteArray &bytes);
+QString decode(QByteArrayView bytes);
+/** As decode(); tells whether the bytes were read as Windows-1252. */
+QString decode(QByteArrayView bytes, bool &windows1252);
 QByteArray encode(const QString &text);
+/** Back to the bytes decode() read as Windows-1252; characters outside that code page become "?". */
+QByteArray encodeWindows1252(const QString &text);
 
 /** Splits bytes into lines; CR LF, a lone CR and a lone LF each end a line. A last line without an end counts. */
 QList<QByteArray> splitLines(const QByteArray &bytes);

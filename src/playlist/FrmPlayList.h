@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QWidget>
 
 class AppContext;
+class PlayList;
+class QListView;
+class QMenu;
 
-/** A play-list window. It keeps its slot number as text, as every handler reaches its state through it. */
+/**
+ * A play-list window: its list Lst1 with the keys and mouse actions of a list, and its menu bar, which the
+ * frame shows while the window is active. Every command goes to the play-list rules.
+ */
 class FrmPlayList : public QWidget
 {
     Q_OBJECT
@@ -12,11 +20,41 @@ class FrmPlayList : public QWidget
 public:
     explicit FrmPlayList(AppContext &context, QWidget *parent = nullptr);
 
-    QString tag() const { return m_tag; }
-    void setTag(const QString &tag) { m_tag = tag; }
-    int slot() const { return m_tag.toInt(); }
+    PlayList *playList() const { return m_list; }
+    QListView *list() const { return Lst1; }
+    /** The menus of the menu bar, in order. */
+    QList<QMenu *> menus() const { return m_menus; }
+    QMenu *playListMenu() const { return MnuList; }
+
+    /** The sub-window of the frame that holds this window. */
+    void setSubWindow(QMdiSubWindow *window) { m_subWindow = window; }
+    QMdiSubWindow *subWindow() const { return m_subWindow; }
+    /** Asks this window to close because the frame closes; false when it refuses. */
+    bool closeWithFrame();
+
+signals:
+    /** A command for the frame: arrange the child windows in one of three ways. */
+    void arrangeRequested(int how);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildMenus();
+    void fillWindowMenu();
+    void takeSelectionFromModel();
+    bool Lst1_KeyDown(QKeyEvent *event);
+    void Form_Resize();
+
     AppContext &m_context;
-    QString m_tag;
+    PlayList *m_list;
+    QListView *Lst1;
+    QMenu *MnuList = nullptr;
+    QMenu *mnuWindow = nullptr;
+    QList<QMenu *> m_menus;
+    QPointer<QMdiSubWindow> m_subWindow;
+    bool m_closingWithFrame = false;
+    bool m_syncingSelection = false;
 };

@@ -8,6 +8,7 @@
 #include "app/UiWindowHost.h"
 #include "app/frmSplash.h"
 #include "playlist/FrmPlayList.h"
+#include "playlist/PlayList.h"
 #include "settings/SettingsFile.h"
 #include "support/TestApp.h"
 
@@ -64,9 +65,11 @@ void TestStartWindows::frameLoadsWithHiddenFirstSlot()
     QCOMPARE(frame->windowTitle(), u"TUNARY"_s);
     QCOMPARE(frame->mdiArea()->background().color(), QColor(Qt::white));
     QCOMPARE(app.context.PlayLists.size(), 1);
-    auto *slotOne = qobject_cast<FrmPlayList *>(app.context.PlayLists.PlayListAt(1));
+    auto *slotOne = qobject_cast<PlayList *>(app.context.PlayLists.PlayListAt(1));
     QVERIFY(slotOne);
-    QVERIFY(!slotOne->isVisible());
+    auto *window = qobject_cast<FrmPlayList *>(slotOne->parent());
+    QVERIFY(window);
+    QVERIFY(!window->isVisible());
     QCOMPARE(slotOne->tag(), u"1"_s);
     QVERIFY(!app.context.PlayLists.ListSlotAt(1).Changed);
     QVERIFY(!app.context.PlayLists.ListSlotAt(1).SlotFree);

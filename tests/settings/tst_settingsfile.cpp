@@ -306,7 +306,7 @@ void TestSettingsFile::openAndPlayCheck()
     values.OpenAndPlayFile = named;
     const QByteArray openAndPlayLine = "\r\n" + openAndPlay.toUtf8() + "\r\n";
     app.writeProgramFile(u"TUNARY.INI"_s, formatSettings(values).replace("\r\nTrue\r\n", openAndPlayLine));
-    LoadSettings(app.context, u"yes"_s);
+    LoadSettings(app.context, u"no"_s);
 
     QCOMPARE(errorBoxes(app, 8), errorEight ? 1 : 0);
     QCOMPARE(app.context.SkipNextPlayError, errorEight);

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "playlist/PlayList.h"
+
 using namespace Qt::StringLiterals;
 
 MessageAnswer ScriptedMessageBoxes::show(const MessageBoxRequest &request)
@@ -71,4 +73,25 @@ void RecordingWindowHost::note(const QString &call)
     calls.append(call);
     if (m_journal)
         m_journal->append(call);
+}
+
+PlayList *RecordingWindowHost::createPlayListWindow()
+{
+    return new PlayList(&m_windows);
+}
+
+void RecordingWindowHost::discardPlayListWindow(PlayList *list)
+{
+    note(u"discard "_s + list->caption());
+    delete list;
+}
+
+void RecordingWindowHost::OpenFileDialog(const QString &mode, int slot)
+{
+    note(u"OpenFileDialog "_s + mode + u' ' + QString::number(slot));
+}
+
+QList<PlayList *> RecordingWindowHost::windows() const
+{
+    return m_windows.findChildren<PlayList *>(Qt::FindDirectChildrenOnly);
 }

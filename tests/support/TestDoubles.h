@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QObject>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -121,6 +122,17 @@ public:
     void loadFrame() override;
     void setFrameBackColour(qint32 colour) override;
     void showPlayerPath(const QString &path) override { playerPath = path; }
+    PlayList *createPlayListWindow() override;
+    void discardPlayListWindow(PlayList *list) override;
+    void OpenFileDialog(const QString &mode, int slot) override;
+    void OpenFileFinder(int mode) override { note(QStringLiteral("OpenFileFinder %1").arg(mode)); }
+    void closeFrame() override { note(QStringLiteral("closeFrame")); }
+    void showPlayListHelp() override { note(QStringLiteral("showPlayListHelp")); }
+    void ShowHelp(int topic) override { note(QStringLiteral("ShowHelp %1").arg(topic)); }
+    void showAbout() override { note(QStringLiteral("showAbout")); }
+
+    /** Every list window made so far that was not discarded; the host owns them. */
+    QList<PlayList *> windows() const;
 
     QStringList calls;
     bool frameLoaded = false;
@@ -131,4 +143,5 @@ private:
     void note(const QString &call);
 
     Journal *m_journal;
+    QObject m_windows;
 };

@@ -1,0 +1,147 @@
+#include "playlist/M3UFile.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "platform/EightBitText.h"
+#include "playlist/PlayListEntry.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kUtf8Mark = "\xEF\xBB\xBF"_ba;
+const QByteArray kUtf16LeMark = "\xFF\xFE"_ba;
+const QByteArray kUtf16BeMark = "\xFE\xFF"_ba;
+
+template <typename Line, typename View>
+void forEachLine(View text, Line onLine)
+{
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        if (i > start)
+            onLine(text.sliced(start, i - start));
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        onLine(text.sliced(start));
+}
+
+QByteArray encodeLine(const QString &path, bool windows1252, ListEncoding encoding)
+{
+    switch (encoding) {
+    case ListEncoding::EightBit:
+    case ListEncoding::Utf8WithMark:
+        return windows1252 ? EightBitText::encodeWindows1252(path) : path.toUtf8();
+    case ListEncoding::Utf16LittleEndian: {
+        QStringEncoder encoder(QStringEncoder::Utf16LE);
+        return encoder.encode(path);
+    }
+    case ListEncoding::Utf16BigEndian: {
+        QStringEncoder encoder(QStringEncoder::Utf16BE);
+        return encoder.encode(path);
+    }
+    }
+    return path.toUtf8();
+}
+
+QByteArray lineEnd(ListEncoding encoding)
+{
+    switch (encoding) {
+    case ListEncoding::Utf16LittleEndian:
+        return "\r\0\n\0"_ba;
+    case ListEncoding::Utf16BigEndian:
+        return "\0\r\0\n"_ba;
+    default:
+        return "\r\n"_ba;
+    }
+}
+
+QByteArray mark(ListEncoding encoding)
+{
+    switch (encoding) {
+    case ListEncoding::Utf8WithMark:
+        return kUtf8Mark;
+    case ListEncoding::Utf16LittleEndian:
+        return kUtf16LeMark;
+    case ListEncoding::Utf16BigEndian:
+        return kUtf16BeMark;
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+namespace M3UFile {
+
+M3UContent parse(const QByteArray &bytes)
+{
+    M3UContent content;
+    if (bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark)) {
+        const bool little = bytes.startsWith(kUtf16LeMark);
+        content.encoding = little ? ListEncoding::Utf16LittleEndian : ListEncoding::Utf16BigEndian;
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
+        forEachLine(QStringView(text), [&content](QStringView line) {
+            content.entries.append({line.toString(), false});
+        });
+        return content;
+    }
+
+    QByteArrayView text(bytes);
+    if (bytes.startsWith(kUtf8Mark)) {
+        content.encoding = ListEncoding::Utf8WithMark;
+        text = text.sliced(kUtf8Mark.size());
+    }
+    forEachLine(text, [&content](QByteArrayView line) {
+        bool windows1252 = false;
+        QString decoded = EightBitText::decode(line, windows1252);
+        content.entries.append({std::move(decoded), windows1252});
+    });
+    return content;
+}
+
+QString read(const QString &path, M3UContent &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    content = parse(bytes);
+    return {};
+}
+
+QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encoding)
+{
+    QByteArray bytes = mark(encoding);
+    const QByteArray end = lineEnd(encoding);
+    for (const PlayListModel::Entry &entry : entries) {
+        bytes += encodeLine(PlayListEntry::trimBlanks(entry.line), entry.windows1252, encoding);
+        bytes += end;
+    }
+    return bytes;
+}
+
+QByteArray format(const PlayListModel &model, ListEncoding encoding)
+{
+    QByteArray bytes = mark(encoding);
+    bytes.reserve(bytes.size() + model.count() * 64);
+    const QByteArray end = lineEnd(encoding);
+    for (int row = 0; row < model.count(); ++row) {
+        bytes += encodeLine(model.entryPath(row), model.entry(row).windows1252, encoding);
+        bytes += end;
+    }
+    return bytes;
+}
+
+} // namespace M3UFile

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include "playlist/PlayListModel.h"
+
+/** How a list file's text is stored, so that saving writes it back the same way. */
+enum class ListEncoding {
+    /** Lines of UTF-8 or, line by line, Windows-1252; no mark. */
+    EightBit,
+    /** As EightBit, after a UTF-8 byte-order mark. */
+    Utf8WithMark,
+    Utf16LittleEndian,
+    Utf16BigEndian,
+};
+
+/** A list file as read: one entry per line that is not empty. */
+struct M3UContent
+{
+    QList<PlayListModel::Entry> entries;
+    ListEncoding encoding = ListEncoding::EightBit;
+};
+
+/** M3U play-list files: one path per line, written with CR LF. */
+namespace M3UFile {
+
+/**
+ * Reads list text. CR LF, a lone CR and a lone LF each end a line; empty lines are skipped; every other line,
+ * comment and directive lines included, is one entry, kept exactly as read.
+ */
+M3UContent parse(const QByteArray &bytes);
+
+/** Reads a list file; returns the system's description of the fault, or an empty text. */
+QString read(const QString &path, M3UContent &content);
+
+/** One line per entry, the path without blanks around it, each ended by CR LF, in the given encoding. */
+QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encoding);
+
+/** The model's entries in file form. */
+QByteArray format(const PlayListModel &model, ListEncoding encoding);
+
+} // namespace M3UFile

@@ -1,0 +1,269 @@
+#include "playlist/PlayListCommands.h"
+
+#include <QCollator>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "app/AppContext.h"
+#include "app/WindowHost.h"
+#include "help/Mod_Error.h"
+#include "platform/Folders.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramStarter.h"
+#include "platform/SafeWrite.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/RelativePath.h"
+
+using namespace Qt::StringLiterals;
+
+namespace PlayListCommands {
+
+namespace {
+
+// A new or loaded list window's size, in twips.
+constexpr int kWindowWidth = 3675;
+constexpr int kWindowHeight = 5680;
+
+PlayList &windowForSlot(AppContext &context, int slot)
+{
+    PlayList *list = playListAt(context, slot);
+    if (!list) {
+        list = context.host().createPlayListWindow();
+        context.PlayLists.setPlayList(slot, list);
+    }
+    return *list;
+}
+
+// Sets a window up from scratch for a list in its slot.
+void setUp(AppContext &context, PlayList &list, int slot, const QString &caption)
+{
+    list.setTag(QString::number(slot));
+    list.setSizeTwips(kWindowWidth, kWindowHeight);
+    list.setCaption(caption);
+    list.setListFont(context.Settings.ListFont);
+    list.TheWinampPath = context.Settings.WinampPath;
+    list.PlayCommand.clear();
+    list.encoding = ListEncoding::EightBit;
+    list.model().clear();
+}
+
+void sortList(PlayList &list)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    list.model().sortEntries(collator);
+}
+
+// A relative entry is played from the list file's folder, since the play file lives elsewhere.
+QString playablePath(const PlayList &list, const QString &path)
+{
+    if (list.isUntitled() || !isRelativeEntry(path))
+        return path;
+    QString relative = path;
+    relative.replace(u'\\', u'/');
+    const QString folder = QFileInfo(PlayListEntry::trimBlanks(list.caption())).absolutePath();
+    return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
+}
+
+} // namespace
+
+PlayList *playListAt(const AppContext &context, int slot)
+{
+    return qobject_cast<PlayList *>(context.PlayLists.PlayListAt(slot));
+}
+
+void setUpWindowTable(AppContext &context)
+{
+    context.PlayLists.resetToOneSlot();
+    PlayList &hidden = windowForSlot(context, 1);
+    hidden.setTag(u"1"_s);
+    context.PlayLists.ListSlotAt(1).Changed = false;
+}
+
+int NewPlayList(AppContext &context)
+{
+    const int slot = context.PlayLists.AllocListSlot();
+    PlayList &list = windowForSlot(context, slot);
+    setUp(context, list, slot, u"Untitled "_s + QString::number(slot - 1));
+    list.show();
+    return slot;
+}
+
+bool LoadPlayList(AppContext &context, const QString &path)
+{
+    const int slot = context.PlayLists.AllocListSlot();
+    context.LoadingSlot = slot;
+    PlayList &list = windowForSlot(context, slot);
+    setUp(context, list, slot, path);
+
+    M3UContent content;
+    if (!M3UFile::read(path, content).isEmpty()) {
+        // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
+        context.PlayLists.ListSlotAt(slot).SlotFree = true;
+        context.PlayLists.setPlayList(slot, nullptr);
+        context.host().discardPlayListWindow(&list);
+        return false;
+    }
+    list.encoding = content.encoding;
+    list.model().setEntries(std::move(content.entries));
+    list.show();
+    if (context.Settings.AlwaysSort == u"True"_s) {
+        QCoreApplication::processEvents();
+        sortList(list);
+    }
+    return true;
+}
+
+QString saveit(AppContext &context, PlayList &list)
+{
+    const QString fileName = PlayListEntry::trimBlanks(list.caption());
+    const QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
+    if (!fault.isEmpty())
+        return fault;
+    context.PlayLists.ListSlotAt(list.slot()).Changed = false;
+    return {};
+}
+
+void MnuSave_Click(AppContext &context, PlayList &list)
+{
+    if (list.isUntitled()) {
+        OpenFileDialog(context, u"save"_s, list.slot());
+        return;
+    }
+    // A failed save keeps the list marked changed, so nothing is lost on closing.
+    const QString fault = saveit(context, list);
+    if (!fault.isEmpty())
+        Mod_Error::ShowError(context, 6, fault);
+}
+
+void MnuSaveAs_Click(AppContext &context, PlayList &list)
+{
+    OpenFileDialog(context, u"save"_s, list.slot());
+}
+
+void OpenFileDialog(AppContext &context, const QString &mode, int slot)
+{
+    if (context.FileDialogOpen)
+        return;
+    context.host().OpenFileDialog(mode, slot);
+}
+
+void SaveAndCloseList(AppContext &context, int slot)
+{
+    PlayList *list = playListAt(context, slot);
+    if (!list)
+        return;
+    // Dropped with the window, should it be gone before the events waiting now have run.
+    QTimer::singleShot(0, list, [&context, slot] { OpenFileDialog(context, u"save_kill"_s, slot); });
+}
+
+void runEdit(AppContext &context, PlayList &list, Edit edit)
+{
+    PlayListModel &model = list.model();
+    bool changed = true;
+    switch (edit) {
+    case Edit::RemoveOne:
+        changed = model.currentIndex() >= 0;
+        model.removeOne();
+        break;
+    case Edit::RemoveSelected:
+    case Edit::DeleteKey:
+        model.removeSelected();
+        break;
+    case Edit::MoveUp:
+        model.moveUp();
+        break;
+    case Edit::MoveDown:
+        model.moveDown();
+        break;
+    case Edit::Clear:
+        model.clear();
+        break;
+    case Edit::SelectAll:
+        model.selectAll();
+        changed = false;
+        break;
+    case Edit::Sort:
+        sortList(list);
+        changed = false;
+        break;
+    }
+    if (changed)
+        context.PlayLists.ListSlotAt(list.slot()).Changed = true;
+}
+
+void reportPlayFailure(AppContext &context, int count, const QString &fault)
+{
+    if (context.SkipNextPlayError) {
+        context.SkipNextPlayError = false;
+        return;
+    }
+    Mod_Error::ShowError(context, count == 0 ? 5 : 2, fault);
+}
+
+void playsong(AppContext &context, PlayList &list, int PlayMode)
+{
+    const QString playFile = context.platform.folders.playFile();
+    list.PlayCommand = list.TheWinampPath + u' ' + QDir::toNativeSeparators(playFile);
+    const PlayListModel &model = list.model();
+    const int count = model.count();
+    if (count == 0) {
+        reportPlayFailure(context, count, QString());
+        return;
+    }
+    if (PlayMode == 1 && model.currentIndex() < 0)
+        return;
+
+    QList<PlayListModel::Entry> toPlay;
+    auto add = [&](int row) { toPlay.append({playablePath(list, model.entryPath(row)), model.entry(row).windows1252}); };
+    if (PlayMode == 1) {
+        add(model.currentIndex());
+    } else if (PlayMode == 2 || PlayMode == 3) {
+        for (int row = 0; row < count; ++row) {
+            if (PlayMode == 3 || model.isSelected(row))
+                add(row);
+        }
+    }
+
+    QDir().mkpath(QFileInfo(playFile).path());
+    QString fault = writeFileAtomically(playFile, M3UFile::format(toPlay, ListEncoding::EightBit));
+    if (fault.isEmpty()) {
+        fault = context.platform.programStarter.start(list.TheWinampPath, {QDir::toNativeSeparators(playFile)}).error;
+        if (fault.isEmpty())
+            return;
+    }
+    reportPlayFailure(context, count, fault);
+}
+
+bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing)
+{
+    if (frameClosing)
+        context.FrameClosing = true;
+    const int slot = list.slot();
+    ListSlot &state = context.PlayLists.ListSlotAt(slot);
+    if (!state.Changed)
+        return true;
+
+    const MessageAnswer answer = context.platform.messageBoxes.show(
+        {u"Save First?"_s, u"Save Changes to "_s + list.caption() + u'?', MessageIcon::None,
+         MessageButtons::YesNoCancel});
+    switch (answer) {
+    case MessageAnswer::Yes:
+        // The file dialog saves the list and closes it (and the frame, when it was closing) afterwards.
+        SaveAndCloseList(context, slot);
+        return false;
+    case MessageAnswer::No:
+        state.Changed = false;
+        state.SlotFree = true;
+        return true;
+    default:
+        // A refused close of the frame is over: a later save must not end the program.
+        context.FrameClosing = false;
+        return false;
+    }
+}
+
+} // namespace PlayListCommands

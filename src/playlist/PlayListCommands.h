@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+class AppContext;
+class PlayList;
+
+/** What the play-list windows do: opening, saving, closing and playing lists, and the editing commands. */
+namespace PlayListCommands {
+
+/** The editing commands of a play-list window's menus and keys. */
+enum class Edit { RemoveOne, RemoveSelected, DeleteKey, MoveUp, MoveDown, SelectAll, Clear, Sort };
+
+/** The list in a slot, or nothing when the slot has no window. */
+PlayList *playListAt(const AppContext &context, int slot);
+
+/** Sets up the window table with its hidden window in slot 1. */
+void setUpWindowTable(AppContext &context);
+
+/** Opens a new empty list, "Untitled " and its slot number less one; returns its slot. */
+int NewPlayList(AppContext &context);
+
+/**
+ * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so).
+ * LoadingSlot holds the new window's slot afterwards. A file that cannot be read frees the slot again and
+ * gives false; nothing is reported.
+ */
+bool LoadPlayList(AppContext &context, const QString &path);
+
+/** Writes the list to the file its caption names, atomically; clears Changed. Returns the fault, or "". */
+QString saveit(AppContext &context, PlayList &list);
+
+/** "&Save": an untitled list asks for a name; a named one is written, a fault reported as error 6. */
+void MnuSave_Click(AppContext &context, PlayList &list);
+/** "Save &As": always asks for a name. */
+void MnuSaveAs_Click(AppContext &context, PlayList &list);
+/** Opens the file dialog unless it is open already. */
+void OpenFileDialog(AppContext &context, const QString &mode, int slot);
+/** After the events waiting now: the file dialog in mode "save_kill" for the slot. */
+void SaveAndCloseList(AppContext &context, int slot);
+
+/** Runs an editing command; the ones that change the list's content mark it changed. */
+void runEdit(AppContext &context, PlayList &list, Edit edit);
+
+/**
+ * Plays through the player: mode 1 the current entry, 2 the selected ones, 3 all. The entries go into the
+ * play file, which the player gets as its one argument.
+ */
+void playsong(AppContext &context, PlayList &list, int PlayMode);
+
+/**
+ * A play that failed: silent once after error 8, else error 5 for an empty list or error 2 (the player could
+ * not be started, or the play file not written) with the fault.
+ */
+void reportPlayFailure(AppContext &context, int count, const QString &fault);
+
+/** The close request of a play-list window; true when the window may close. */
+bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing);
+
+} // namespace PlayListCommands

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+/** The rules for one play-list entry: its shown title, its text, and the path it stands for. */
+namespace PlayListEntry {
+
+/** Titles are padded with spaces to this many characters in an entry's text. */
+constexpr int kTitleWidth = 400;
+
+/**
+ * The title of a line read from a list: the line without its last four characters (the extension and its
+ * dot), then only what follows the last folder separator ("\" or "/"). A line shorter than four characters
+ * is its own title.
+ */
+QString titleOf(const QString &line);
+
+/** The entry text: the title padded with spaces to 400 characters, "|", then the path. */
+QString MakeEntry(const QString &title, const QString &path);
+
+/** The path back from an entry text, without blanks around it; paths of any length come back whole. */
+QString EntryPath(const QString &entryText);
+
+/** The text with leading and trailing blanks (spaces) removed; other white space stays. */
+QString trimBlanks(const QString &text);
+
+} // namespace PlayListEntry
