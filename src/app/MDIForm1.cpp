@@ -30,6 +30,12 @@ MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
     resize(660, 520 + menuBar()->sizeHint().height());
 }
 
+MDIForm1::~MDIForm1()
+{
+    // The area deactivates its windows as it goes; the menus are gone by then.
+    disconnect(m_area, nullptr, this, nullptr);
+}
+
 void MDIForm1::buildMenus()
 {
     AppContext &context = m_context;

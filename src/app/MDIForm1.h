@@ -20,6 +20,7 @@ public:
     enum Arrangement { Cascade, TileHorizontally, TileVertically };
 
     explicit MDIForm1(AppContext &context, QWidget *parent = nullptr);
+    ~MDIForm1() override;
 
     /** Shows the frame and sets up the window table with its hidden window in slot 1. */
     void MDIForm_Load();

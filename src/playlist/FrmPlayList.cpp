@@ -19,7 +19,6 @@
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
 
-
 FrmPlayList::FrmPlayList(AppContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
@@ -89,8 +88,12 @@ void FrmPlayList::buildMenus()
 {
     AppContext &context = m_context;
     PlayList &list = *m_list;
-    auto edit = [&context, &list](Edit command) { return [&context, &list, command] { runEdit(context, list, command); }; };
-    auto play = [&context, &list](int mode) { return [&context, &list, mode] { PlayListCommands::playsong(context, list, mode); }; };
+    auto edit = [&context, &list](Edit command) {
+        return [&context, &list, command] { runEdit(context, list, command); };
+    };
+    auto play = [&context, &list](int mode) {
+        return [&context, &list, mode] { PlayListCommands::playsong(context, list, mode); };
+    };
 
     QMenu *MnuFile = addNamedMenu(this, u"MnuFile"_s, u"&File"_s);
     addCommand(MnuFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
@@ -133,7 +136,8 @@ void FrmPlayList::buildMenus()
     fillWindowMenu();
 
     QMenu *MnuHelp = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
-    addCommand(MnuHelp, u"mnuplayhelp"_s, u"Help for &Playlists"_s, {}, [&context] { context.host().showPlayListHelp(); });
+    addCommand(MnuHelp, u"mnuplayhelp"_s, u"Help for &Playlists"_s, {},
+               [&context] { context.host().showPlayListHelp(); });
     addSeparator(MnuHelp, u"mnusep2"_s);
     addCommand(MnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
 

@@ -5,8 +5,7 @@ using namespace Qt::StringLiterals;
 PlayList::PlayList(QObject *parent)
     : QObject(parent)
     , m_model(this)
-{
-}
+{}
 
 void PlayList::setCaption(const QString &caption)
 {

@@ -218,7 +218,9 @@ void playsong(AppContext &context, PlayList &list, int PlayMode)
         return;
 
     QList<PlayListModel::Entry> toPlay;
-    auto add = [&](int row) { toPlay.append({playablePath(list, model.entryPath(row)), model.entry(row).windows1252}); };
+    auto add = [&](int row) {
+        toPlay.append({playablePath(list, model.entryPath(row)), model.entry(row).windows1252});
+    };
     if (PlayMode == 1) {
         add(model.currentIndex());
     } else if (PlayMode == 2 || PlayMode == 3) {
@@ -247,9 +249,9 @@ bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing)
     if (!state.Changed)
         return true;
 
-    const MessageAnswer answer = context.platform.messageBoxes.show(
-        {u"Save First?"_s, u"Save Changes to "_s + list.caption() + u'?', MessageIcon::None,
-         MessageButtons::YesNoCancel});
+    const MessageAnswer answer =
+        context.platform.messageBoxes.show({u"Save First?"_s, u"Save Changes to "_s + list.caption() + u'?',
+                                            MessageIcon::None, MessageButtons::YesNoCancel});
     switch (answer) {
     case MessageAnswer::Yes:
         // The file dialog saves the list and closes it (and the frame, when it was closing) afterwards.

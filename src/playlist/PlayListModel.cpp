@@ -17,8 +17,7 @@ constexpr size_t kMaxRemovalRuns = 32;
 
 PlayListModel::PlayListModel(QObject *parent)
     : QAbstractListModel(parent)
-{
-}
+{}
 
 int PlayListModel::rowCount(const QModelIndex &parent) const
 {

@@ -120,7 +120,8 @@ void TestStartWindows::splashCloses()
     QTRY_VERIFY(windows.frame());
     QCOMPARE(app.context.NoAutoPlay, noAutoPlay);
     QCOMPARE(app.context.CommandLine, u"/music/a.m3u"_s);
-    QVERIFY(app.boxes.shown.isEmpty());
+    // The list named is missing: playing it fails with error 5, unless the logo said not to play.
+    QCOMPARE(app.boxes.shown.size(), noAutoPlay ? 0 : 1);
 }
 
 void TestStartWindows::splashStaysFor_data()

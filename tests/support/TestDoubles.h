@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QHash>
-#include <QObject>
 #include <QList>
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 
