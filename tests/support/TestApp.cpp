@@ -2,10 +2,14 @@
 
 #include <QFile>
 
+#include "playlist/PlayListCommands.h"
+
 TestApp::TestApp()
     : context({boxes, starter, folders, drives, registry})
 {
     context.setHost(&host);
+    // Like the real frame, the first load sets up the window table.
+    host.onFirstLoad = [this] { PlayListCommands::setUpWindowTable(context); };
     folders.ensureProgramFolder();
 }
 

@@ -58,8 +58,12 @@ void InProcessSingleInstance::activateRunningCopy()
 
 void RecordingWindowHost::loadFrame()
 {
-    frameLoaded = true;
     note(u"loadFrame"_s);
+    if (frameLoaded)
+        return;
+    frameLoaded = true;
+    if (onFirstLoad)
+        onFirstLoad();
 }
 
 void RecordingWindowHost::setFrameBackColour(qint32 colour)

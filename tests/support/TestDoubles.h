@@ -136,6 +136,8 @@ public:
 
     QStringList calls;
     bool frameLoaded = false;
+    /** What loading the frame does besides being recorded (the first time only). */
+    std::function<void()> onFirstLoad;
     QList<qint32> colours;
     QString playerPath;
 
