@@ -77,6 +77,16 @@ void PlayListModel::setSelected(int row, bool selected)
     emit selectionReplaced();
 }
 
+void PlayListModel::setSelectedRows(const QList<int> &rows)
+{
+    std::fill(m_selected.begin(), m_selected.end(), 0);
+    for (const int row : rows) {
+        if (row >= 0 && row < count())
+            m_selected[size_t(row)] = 1;
+    }
+    emit selectionReplaced();
+}
+
 QList<int> PlayListModel::selectedRows() const
 {
     QList<int> rows;

@@ -44,6 +44,8 @@ public:
     void setCurrentIndex(int row);
     bool isSelected(int row) const { return m_selected[size_t(row)] != 0; }
     void setSelected(int row, bool selected);
+    /** Selects exactly these rows, in one change. */
+    void setSelectedRows(const QList<int> &rows);
     QList<int> selectedRows() const;
 
     void setEntries(QList<Entry> entries);

@@ -45,13 +45,12 @@ void TestStartUp::startUpList_data()
     QTest::addColumn<QStringList>("arguments"); // as the program was started, from the folder "lists"
     QTest::addColumn<bool>("openAndPlay");
     QTest::addColumn<bool>("logoClicked");
-    QTest::addColumn<QString>("opened");    // the list file opened, by name; empty: none
+    QTest::addColumn<QString>("opened"); // the list file opened, by name; empty: none
     QTest::addColumn<bool>("played");
     QTest::addColumn<int>("errorTen");
 
     QTest::newRow("no list") << QStringList() << false << false << QString() << false << 0;
-    QTest::newRow("command line") << QStringList{u"$/evening.m3u"_s} << false << false << u"evening.m3u"_s << true
-                                  << 0;
+    QTest::newRow("command line") << QStringList{u"$/evening.m3u"_s} << false << false << u"evening.m3u"_s << true << 0;
     QTest::newRow("capital M3U") << QStringList{u"$/LOUD.M3U"_s} << false << false << u"LOUD.M3U"_s << true << 0;
     QTest::newRow("m3u8") << QStringList{u"$/utf.m3u8"_s} << false << false << u"utf.m3u8"_s << true << 0;
     QTest::newRow("quoted with blanks") << QStringList{u"\"$/late night.m3u\""_s} << false << false
@@ -61,8 +60,7 @@ void TestStartUp::startUpList_data()
     QTest::newRow("open and play") << QStringList() << true << false << u"morning.m3u"_s << true << 0;
     QTest::newRow("command line wins over open and play")
         << QStringList{u"$/evening.m3u"_s} << true << false << u"evening.m3u"_s << true << 0;
-    QTest::newRow("logo clicked") << QStringList{u"$/evening.m3u"_s} << false << true << u"evening.m3u"_s << false
-                                  << 0;
+    QTest::newRow("logo clicked") << QStringList{u"$/evening.m3u"_s} << false << true << u"evening.m3u"_s << false << 0;
 }
 
 void TestStartUp::startUpList()
@@ -76,8 +74,8 @@ void TestStartUp::startUpList()
 
     TestApp app;
     const QString lists = app.folders.root() + u"/lists"_s;
-    for (const QString &name : {u"evening.m3u"_s, u"LOUD.M3U"_s, u"utf.m3u8"_s, u"late night.m3u"_s,
-                                u"morning.m3u"_s, u"song.mp3"_s})
+    for (const QString &name :
+         {u"evening.m3u"_s, u"LOUD.M3U"_s, u"utf.m3u8"_s, u"late night.m3u"_s, u"morning.m3u"_s, u"song.mp3"_s})
         writeFile(lists + u'/' + name, "/m/" + name.toUtf8() + ".mp3\r\n");
     SettingsValues settings;
     settings.WinampPath = u"/opt/player/play"_s;

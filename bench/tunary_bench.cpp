@@ -1,0 +1,180 @@
+// Times the play-list editor's heavy operations on a big list, as a user meets them: opening the list until
+// its window shows every entry, sorting, removing every other entry, selecting all, clearing and saving.
+// Prints one "figure milliseconds" line per figure, the median of several runs.
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/AppContext.h"
+#include "app/UiWindowHost.h"
+#include "platform/Drives.h"
+#include "platform/Folders.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramStarter.h"
+#include "platform/Registry.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayListCommands.h"
+
+using namespace Qt::StringLiterals;
+using PlayListCommands::Edit;
+
+namespace {
+
+constexpr int kRuns = 5;
+
+struct QuietBoxes : MessageBoxes
+{
+    MessageAnswer show(const MessageBoxRequest &) override { return MessageAnswer::Ok; }
+};
+struct NoStarter : ProgramStarter
+{
+    StartResult start(const QString &, const QStringList &) override { return {}; }
+};
+struct BenchFolders : Folders
+{
+    QTemporaryDir dir;
+    QString programFolder() const override { return dir.path(); }
+    bool ensureProgramFolder() const override { return true; }
+    QString playFile() const override { return dir.path() + u"/play.m3u"_s; }
+};
+struct NoDrives : Drives
+{
+    QStringList drives() const override { return {}; }
+};
+struct NoRegistry : Registry
+{
+    bool GetKeyValue(const QString &, const QString &, const QString &, QString &) const override { return false; }
+};
+
+double medianMs(const std::function<void()> &prepare, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+long residentKb()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tunary_bench LIST.m3u\n");
+        return 2;
+    }
+    const QString listPath = QString::fromLocal8Bit(argv[1]);
+
+    QuietBoxes boxes;
+    NoStarter starter;
+    BenchFolders folders;
+    NoDrives drives;
+    NoRegistry registry;
+    AppContext context({boxes, starter, folders, drives, registry});
+    UiWindowHost windows(context);
+    windows.loadFrame();
+
+    PlayList *list = nullptr;
+    auto closeAll = [&] {
+        for (int slot = 2; slot <= context.PlayLists.size(); ++slot) {
+            if (PlayList *open = PlayListCommands::playListAt(context, slot)) {
+                context.PlayLists.ListSlotAt(slot).Changed = false;
+                open->close();
+            }
+        }
+        settle();
+        list = nullptr;
+    };
+    auto load = [&] {
+        closeAll();
+        PlayListCommands::LoadPlayList(context, listPath);
+        list = PlayListCommands::playListAt(context, context.LoadingSlot);
+        settle();
+    };
+
+    const double plainRead = medianMs([] {},
+                                      [&] {
+                                          QFile file(listPath);
+                                          if (!file.open(QIODevice::ReadOnly))
+                                              return;
+                                          const QList<QByteArray> lines = file.readAll().split('\n');
+                                          if (lines.isEmpty())
+                                              std::fprintf(stderr, "empty list\n");
+                                      });
+    const double loadMs = medianMs(closeAll, load);
+    std::printf("entries %d\n", list ? list->model().count() : 0);
+    std::printf("plain_read %.1f\n", plainRead);
+    std::printf("load %.1f\n", loadMs);
+
+    closeAll();
+    const long before = residentKb();
+    load();
+    std::printf("memory_mb %.1f\n", double(residentKb() - before) / 1024.0);
+
+    std::printf("sort %.1f\n", medianMs(load, [&] {
+                    PlayListCommands::runEdit(context, *list, Edit::Sort);
+                    settle();
+                }));
+    std::printf("remove_every_other %.1f\n", medianMs(
+                                                 [&] {
+                                                     load();
+                                                     QList<int> rows;
+                                                     for (int row = 0; row < list->model().count(); row += 2)
+                                                         rows.append(row);
+                                                     list->model().setSelectedRows(rows);
+                                                     settle();
+                                                 },
+                                                 [&] {
+                                                     PlayListCommands::runEdit(context, *list, Edit::RemoveSelected);
+                                                     settle();
+                                                 }));
+    std::printf("select_all %.1f\n", medianMs(load, [&] {
+                    PlayListCommands::runEdit(context, *list, Edit::SelectAll);
+                    settle();
+                }));
+    std::printf("clear %.1f\n", medianMs(load, [&] {
+                    PlayListCommands::runEdit(context, *list, Edit::Clear);
+                    settle();
+                }));
+    const QString saved = folders.dir.path() + u"/saved.m3u"_s;
+    std::printf("save %.1f\n", medianMs(
+                                   [&] {
+                                       load();
+                                       list->setCaption(saved);
+                                   },
+                                   [&] { PlayListCommands::saveit(context, *list); }));
+    closeAll();
+    return 0;
+}
