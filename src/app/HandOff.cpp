@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 
 #include "platform/EightBitText.h"
@@ -40,6 +41,31 @@ QString append(const QString &handOffPath, const QString &commandLine)
     }
     content += EightBitText::encode(commandLine) + "\r\n"_ba;
     return writeFileAtomically(handOffPath, content);
+}
+
+bool isWaiting(const QString &handOffPath)
+{
+    const QFileInfo info(handOffPath);
+    return info.isFile() && info.size() > 0;
+}
+
+QStringList take(const QString &handOffPath)
+{
+    QLockFile lock(lockPath(handOffPath));
+    if (!lock.tryLock(kLockWaitMs))
+        return {};
+    QFile file(handOffPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray content = file.readAll();
+    file.close();
+    QStringList commandLines;
+    for (const QByteArray &line : EightBitText::splitLines(content)) {
+        if (!line.isEmpty())
+            commandLines.append(EightBitText::decode(line));
+    }
+    QFile::remove(handOffPath);
+    return commandLines;
 }
 
 void removeLeftover(const QString &handOffPath)

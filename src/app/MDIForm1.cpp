@@ -7,7 +7,9 @@
 #include <QMenuBar>
 
 #include "app/AppContext.h"
+#include "app/HandOff.h"
 #include "app/MenuCommands.h"
+#include "app/StartUp.h"
 #include "app/WindowHost.h"
 #include "platform/Folders.h"
 #include "playlist/FrmPlayList.h"
@@ -27,6 +29,8 @@ MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
     setCentralWidget(m_area);
     buildMenus();
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm1::showMenusOf);
+    shell_timer.setInterval(1000);
+    connect(&shell_timer, &QTimer::timeout, this, &MDIForm1::shell_timer_Timer);
     resize(660, 520 + menuBar()->sizeHint().height());
 }
 
@@ -78,6 +82,17 @@ void MDIForm1::MDIForm_Load()
 {
     show();
     PlayListCommands::setUpWindowTable(m_context);
+    shell_timer.start();
+}
+
+// The timer is off while a hand-off is taken, so no hand-off is taken twice at once.
+void MDIForm1::shell_timer_Timer()
+{
+    if (!shell_timer.isActive() || !HandOff::isWaiting(m_context.platform.folders.handOffFile()))
+        return;
+    shell_timer.stop();
+    StartUp::TakeHandOff(m_context);
+    shell_timer.start();
 }
 
 FrmPlayList *MDIForm1::addPlayListWindow()

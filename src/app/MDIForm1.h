@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 
 class AppContext;
 class FrmPlayList;
@@ -33,6 +34,9 @@ public:
     void arrange(Arrangement how);
     QList<QMenu *> frameMenus() const { return m_menus; }
 
+    /** Takes a waiting hand-off now, as the timer would; does nothing while one is being taken. */
+    void shell_timer_Timer();
+
 signals:
     /** The frame has closed for good; the program ends. */
     void unloaded();
@@ -48,4 +52,6 @@ private:
     AppContext &m_context;
     QMdiArea *m_area;
     QList<QMenu *> m_menus;
+    /** Polls for lists handed over by later starts, once a second for the whole run. */
+    QTimer shell_timer;
 };

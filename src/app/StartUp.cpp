@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "app/CommandLine.h"
+#include "app/HandOff.h"
 #include "app/WindowHost.h"
 #include "help/Mod_Error.h"
 #include "platform/Folders.h"
@@ -65,6 +66,18 @@ void startUpSteps(AppContext &context)
         PlayListCommands::playsong(context, *list, 3);
     else
         PlayListCommands::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
+}
+
+void TakeHandOff(AppContext &context)
+{
+    const QStringList commandLines = HandOff::take(context.platform.folders.handOffFile());
+    for (const QString &commandLine : commandLines) {
+        QCoreApplication::processEvents();
+        if (!PlayListCommands::LoadPlayList(context, commandLine))
+            continue;
+        if (PlayList *list = PlayListCommands::playListAt(context, context.LoadingSlot))
+            PlayListCommands::playsong(context, *list, 3);
+    }
 }
 
 void startPlayer(AppContext &context)

@@ -4,7 +4,7 @@
 
 class AppContext;
 
-/** The program's start after the loader: what happens as the splash closes. */
+/** The program's start after the loader, and the lists that later starts hand over. */
 namespace StartUp {
 
 /**
@@ -18,5 +18,11 @@ void startUpSteps(AppContext &context);
 
 /** Starts the player with no arguments; an empty or unusable player path is passed over quietly. */
 void startPlayer(AppContext &context);
+
+/**
+ * Takes the lists handed over by later starts of the program: each is opened in a new window and played
+ * whole; one that cannot be opened is dropped without a message. The hand-off file is gone afterwards.
+ */
+void TakeHandOff(AppContext &context);
 
 } // namespace StartUp

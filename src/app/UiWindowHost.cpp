@@ -44,6 +44,8 @@ void UiWindowHost::activateFrame()
     m_frame->show();
     m_frame->raise();
     m_frame->activateWindow();
+    // A later start asks for the front right after it has left its list: take it at once.
+    m_frame->shell_timer_Timer();
 }
 
 void UiWindowHost::OpenSettings()
