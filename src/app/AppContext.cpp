@@ -21,6 +21,7 @@ public:
     void showPlayListHelp() override {}
     void ShowHelp(int) override {}
     void showAbout() override {}
+    void setSettingsBox(const QString &, const QString &) override {}
 
 private:
     QObject m_lists;

@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QLoggingCategory>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include "app/AppContext.h"
 #include "app/MDIForm1.h"
 #include "app/frmSplash.h"
+#include "files/frmFile.h"
 #include "platform/QtMessageBoxes.h"
 #include "playlist/FrmPlayList.h"
 #include "playlist/PlayList.h"
+#include "playlist/PlayListCommands.h"
 #include "settings/FrameColour.h"
 
 Q_LOGGING_CATEGORY(lcWindows, "tunary.windows")
@@ -95,12 +99,36 @@ void UiWindowHost::discardPlayListWindow(PlayList *list)
         window->deleteLater();
 }
 
-// The windows below arrive with their own parts of the program; until then a request is logged.
 void UiWindowHost::OpenFileDialog(const QString &mode, int slot)
 {
-    qCInfo(lcWindows) << "file dialog requested:" << mode << slot;
+    loadFrame();
+    m_fileDialog = new frmFile(m_context, mode, slot);
+    QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
+        m_fileDialog, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_fileDialog, &frmFile::finished, window, &QWidget::close);
+    if (mode == QStringLiteral("save")) {
+        // Back to the list that was saved, with its caret where it was.
+        QPointer<PlayList> list = PlayListCommands::playListAt(m_context, slot);
+        connect(m_fileDialog, &frmFile::finished, this, [list] {
+            if (list)
+                list->show();
+        });
+    }
+    // Centred on the frame.
+    const QSize area = m_frame->mdiArea()->viewport()->size();
+    window->adjustSize();
+    window->move((area.width() - window->width()) / 2, (area.height() - window->height()) / 2);
+    window->show();
+    m_fileDialog->findChild<QWidget *>(QStringLiteral("txtname"))->setFocus();
 }
 
+void UiWindowHost::setSettingsBox(const QString &box, const QString &text)
+{
+    qCInfo(lcWindows) << "settings box" << box << "takes" << text;
+}
+
+// The windows below arrive with their own parts of the program; until then a request is logged.
 void UiWindowHost::OpenFileFinder(int mode)
 {
     qCInfo(lcWindows) << "file finder requested:" << mode;

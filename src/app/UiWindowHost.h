@@ -6,6 +6,7 @@
 #include "app/MDIForm1.h"
 #include "app/WindowHost.h"
 #include "app/frmSplash.h"
+#include "files/frmFile.h"
 
 class AppContext;
 class QtMessageBoxes;
@@ -39,6 +40,10 @@ public:
     void showPlayListHelp() override;
     void ShowHelp(int topic) override;
     void showAbout() override;
+    void setSettingsBox(const QString &box, const QString &text) override;
+
+    /** The file dialog while it is open. */
+    frmFile *fileDialog() const { return m_fileDialog; }
 
 signals:
     /** The main frame has closed: the program ends. */
@@ -49,5 +54,6 @@ private:
     QtMessageBoxes *m_messageBoxes;
     QPointer<MDIForm1> m_frame;
     QPointer<frmSplash> m_splash;
+    QPointer<frmFile> m_fileDialog;
     int m_settingsRequests = 0;
 };

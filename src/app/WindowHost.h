@@ -34,4 +34,6 @@ public:
     /** A numbered help topic. */
     virtual void ShowHelp(int topic) = 0;
     virtual void showAbout() = 0;
+    /** Writes a picked path into a box of the open settings dialog ("TxtPath" or "opensong"). */
+    virtual void setSettingsBox(const QString &box, const QString &text) = 0;
 };

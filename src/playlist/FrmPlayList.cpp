@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListView>
+#include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -18,6 +19,8 @@
 
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
+
+Q_LOGGING_CATEGORY(lcPlayList, "tunary.playlist")
 
 FrmPlayList::FrmPlayList(AppContext &context, QWidget *parent)
     : QWidget(parent)
@@ -54,7 +57,10 @@ FrmPlayList::FrmPlayList(AppContext &context, QWidget *parent)
         Lst1->selectionModel()->setCurrentIndex(model.index(row), QItemSelectionModel::NoUpdate);
     });
 
-    connect(m_list, &PlayList::captionChanged, this, &QWidget::setWindowTitle);
+    connect(m_list, &PlayList::captionChanged, this, [this](const QString &caption) {
+        setWindowTitle(caption);
+        qCInfo(lcPlayList) << "caption:" << caption;
+    });
     connect(m_list, &PlayList::listFontChanged, this, [this](const QString &family) {
         QFont font = Lst1->font();
         font.setFamily(family);

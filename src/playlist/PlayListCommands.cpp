@@ -148,6 +148,7 @@ void OpenFileDialog(AppContext &context, const QString &mode, int slot)
 {
     if (context.FileDialogOpen)
         return;
+    context.FileDialogOpen = true;
     context.host().OpenFileDialog(mode, slot);
 }
 

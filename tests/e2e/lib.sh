@@ -42,7 +42,7 @@ wait_window() {
 # Writes a TUNARY.INI whose player is $1 (CR LF ends, as the program writes it).
 write_settings() {
     mkdir -p "$program_folder"
-    printf '%s\r\n' "$1" "/music" "/music/lists" "16777215" " 255 " " 255 " " 255 " "DejaVu Sans Mono" \
+    printf '%s\r\n' "$1" "/music" "${2:-/music/lists}" "16777215" " 255 " " 255 " " 255 " "DejaVu Sans Mono" \
         "False" "False" "(Enter M3U here)" >"$program_folder/TUNARY.INI"
 }
 

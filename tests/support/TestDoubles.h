@@ -130,6 +130,10 @@ public:
     void showPlayListHelp() override { note(QStringLiteral("showPlayListHelp")); }
     void ShowHelp(int topic) override { note(QStringLiteral("ShowHelp %1").arg(topic)); }
     void showAbout() override { note(QStringLiteral("showAbout")); }
+    void setSettingsBox(const QString &box, const QString &text) override
+    {
+        note(QStringLiteral("setSettingsBox ") + box + u' ' + text);
+    }
 
     /** Every list window made so far that was not discarded; the host owns them. */
     QList<PlayList *> windows() const;

@@ -1,0 +1,158 @@
+#include "files/FileDialog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "app/AppContext.h"
+#include "app/WindowHost.h"
+#include "help/Mod_Error.h"
+#include "platform/MessageBoxes.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayListCommands.h"
+
+using namespace Qt::StringLiterals;
+
+namespace FileDialog {
+
+namespace {
+
+const QString kSaveList = u"Save List"_s;
+const QString kSaveAndClose = u"Save and Close List"_s;
+const QString kOpenPlayer = u"Open MP3 Player"_s;
+const QString kSelectDefault = u"Select default M3U"_s;
+
+const Mode kModes[] = {
+    {u"save"_s, kSaveList, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}, true},
+    {u"save_kill"_s, kSaveAndClose, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}, true},
+    {u"opt2"_s, kSelectDefault, u"*.M3U"_s, u"*.M3U"_s, {u"*.M3U"_s, u"*.*"_s}, true},
+    {u"opt"_s,
+     kOpenPlayer,
+     u"Winamp.exe"_s,
+     u"Winamp.exe ; WINAMP.EXE "_s,
+     {u"Winamp.exe ; WINAMP.EXE "_s, u"*.exe ; *.EXE"_s, u"*.*"_s},
+     false},
+};
+
+bool existsWithContent(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.size() > 0;
+}
+
+bool overwriteAgreed(AppContext &context)
+{
+    return context.platform.messageBoxes.show({u"Overwrite"_s, u"Are you sure you want to over write this file?"_s,
+                                               MessageIcon::Question, MessageButtons::YesNoCancel}) ==
+           MessageAnswer::Yes;
+}
+
+} // namespace
+
+const Mode *modeFor(const QString &mode)
+{
+    for (const Mode &entry : kModes) {
+        if (entry.mode == mode)
+            return &entry;
+    }
+    return nullptr;
+}
+
+bool matches(const QString &fileName, const QString &pattern)
+{
+    for (const QString &part : pattern.split(u';')) {
+        const QString wildcard = part.trimmed();
+        if (wildcard.isEmpty())
+            continue;
+        // As in the classic dialogs, "*.*" means every file, with an extension or without.
+        if (wildcard == u"*.*"_s || wildcard == u"*"_s)
+            return true;
+        const QRegularExpression expression(QRegularExpression::wildcardToRegularExpression(wildcard),
+                                            QRegularExpression::CaseInsensitiveOption);
+        if (expression.match(fileName).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+QStringList fileNames(const QString &folder, const QString &pattern)
+{
+    QStringList names;
+    const QStringList all =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : all) {
+        if (matches(name, pattern))
+            names.append(name);
+    }
+    return names;
+}
+
+QString formPath(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
+        return folder + name;
+    return folder + QDir::separator() + name;
+}
+
+bool Cmdok_Click(AppContext &context, const Request &request)
+{
+    const bool saving = request.caption == kSaveList || request.caption == kSaveAndClose;
+    if (request.name.isEmpty()) {
+        context.platform.messageBoxes.show({request.caption,
+                                            QCoreApplication::translate("FileDialog", "Please type a file name first."),
+                                            MessageIcon::Information, MessageButtons::Ok});
+        return false;
+    }
+    const QString path = formPath(request.folder, request.name);
+    context.ChosenPath = path;
+
+    if (request.caption == kOpenPlayer)
+        context.host().setSettingsBox(u"TxtPath"_s, path);
+
+    if (saving) {
+        QString savePath = path;
+        if (existsWithContent(path)) {
+            if (!overwriteAgreed(context))
+                return false;
+        } else if (!path.endsWith(u".m3u"_s, Qt::CaseInsensitive)) {
+            savePath = path + u".m3u"_s;
+            // The completed name may be a list already: it is not overwritten unasked.
+            if (existsWithContent(savePath) && !overwriteAgreed(context))
+                return false;
+        }
+        PlayList *list = PlayListCommands::playListAt(context, request.slot);
+        if (!list)
+            return true;
+        // The caption names the file only once the file holds the list.
+        const QString oldCaption = list->caption();
+        list->setCaption(savePath);
+        const QString fault = PlayListCommands::saveit(context, *list);
+        if (!fault.isEmpty()) {
+            list->setCaption(oldCaption);
+            Mod_Error::ShowError(context, 6, fault);
+            return false;
+        }
+    }
+
+    if (request.caption == kSelectDefault)
+        context.host().setSettingsBox(u"opensong"_s, path);
+
+    context.FileDialogOpen = false;
+    if (request.caption == kSaveAndClose) {
+        if (PlayList *list = PlayListCommands::playListAt(context, request.slot))
+            list->close();
+        context.PlayLists.ListSlotAt(request.slot).SlotFree = true;
+    }
+    if (context.FrameClosing)
+        context.host().closeFrame();
+    return true;
+}
+
+void cmdCancel_Click(AppContext &context)
+{
+    context.FileDialogOpen = false;
+    context.FrameClosing = false;
+}
+
+} // namespace FileDialog

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class AppContext;
+
+/** The program's own file dialog: the rules behind frmFile, for its four modes. */
+namespace FileDialog {
+
+/** How the dialog is set up for one mode. */
+struct Mode
+{
+    QString mode;
+    QString caption;
+    /** Shown in the type box; not one of its items. */
+    QString comboText;
+    QString pattern;
+    QStringList items;
+    /** Starts in the settings' M3U folder; otherwise in the program's working folder. */
+    bool startsInM3UPath;
+};
+
+/** The set-up for "save", "save_kill", "opt" or "opt2"; nothing for any other mode. */
+const Mode *modeFor(const QString &mode);
+
+/** True when a bare file name matches one of the ";"-separated wildcard patterns, letter case ignored. */
+bool matches(const QString &fileName, const QString &pattern);
+
+/** The bare names of the files in a folder that match a pattern, in name order. */
+QStringList fileNames(const QString &folder, const QString &pattern);
+
+/** The folder and the name joined; a root folder ("/", "C:\") does not double its separator. */
+QString formPath(const QString &folder, const QString &name);
+
+/** What the dialog holds when OK is pressed. */
+struct Request
+{
+    QString caption;
+    int slot = 0;
+    QString folder;
+    QString name;
+};
+
+/** OK: carries out the dialog's job. True when the dialog closes; false keeps it open (the user may retry). */
+bool Cmdok_Click(AppContext &context, const Request &request);
+
+/** Cancel or the close box: nothing is saved; a close of the frame waiting on this save stops here. */
+void cmdCancel_Click(AppContext &context);
+
+} // namespace FileDialog

@@ -1,0 +1,179 @@
+#include "files/frmFile.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/AppContext.h"
+#include "files/FileDialog.h"
+#include "platform/Drives.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Positions in twips (15 to a pixel), as left, top, width, height.
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+} // namespace
+
+frmFile::frmFile(AppContext &context, const QString &mode, int slot, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_slot(slot)
+    , Label3(new QLabel(u"Look in:"_s, this))
+    , Drv1(new QComboBox(this))
+    , Dir1(new QListWidget(this))
+    , List1(new QListWidget(this))
+    , Label1(new QLabel(u"File Name:"_s, this))
+    , txtname(new QLineEdit(this))
+    , Cmdok(new QPushButton(u"&Ok"_s, this))
+    , Label2(new QLabel(u"File of Type:"_s, this))
+    , cmbtype(new QComboBox(this))
+    , cmdCancel(new QPushButton(u"&Cancel"_s, this))
+{
+    setObjectName(u"frmFile"_s);
+    const FileDialog::Mode *setUp = FileDialog::modeFor(mode);
+    Q_ASSERT(setUp);
+    setWindowTitle(setUp->caption);
+    setFixedSize(6090 / 15, 3795 / 15);
+
+    const std::pair<QWidget *, QString> names[] = {
+        {Label3, u"Label3"_s},   {Drv1, u"Drv1"_s},          {Dir1, u"Dir1"_s},   {List1, u"List1"_s},
+        {Label1, u"Label1"_s},   {txtname, u"txtname"_s},    {Cmdok, u"Cmdok"_s}, {Label2, u"Label2"_s},
+        {cmbtype, u"cmbtype"_s}, {cmdCancel, u"cmdCancel"_s}};
+    for (const auto &[widget, name] : names)
+        widget->setObjectName(name);
+    Label3->setGeometry(twips(240, 120, 1095, 255));
+    Drv1->setGeometry(twips(2880, 120, 3135, 315));
+    Dir1->setGeometry(twips(120, 480, 2655, 2340));
+    List1->setGeometry(twips(2880, 480, 3135, 2340));
+    Label1->setGeometry(twips(120, 2880, 1095, 255));
+    txtname->setGeometry(twips(1440, 2880, 3255, 285));
+    Cmdok->setGeometry(twips(4800, 2880, 1215, 375));
+    Label2->setGeometry(twips(120, 3360, 1095, 255));
+    cmbtype->setGeometry(twips(1440, 3360, 3255, 315));
+    cmdCancel->setGeometry(twips(4800, 3360, 1215, 375));
+    setTabOrder(txtname, Cmdok);
+    setTabOrder(Cmdok, Dir1);
+    setTabOrder(Dir1, List1);
+    setTabOrder(List1, Drv1);
+    setTabOrder(Drv1, cmbtype);
+    setTabOrder(cmbtype, cmdCancel);
+
+    Drv1->addItems(context.platform.drives.drives());
+    cmbtype->setEditable(true);
+    cmbtype->addItems(setUp->items);
+    cmbtype->setEditText(setUp->comboText);
+    m_pattern = setUp->pattern;
+
+    connect(Drv1, &QComboBox::activated, this, &frmFile::Drv1_Change);
+    connect(Dir1, &QListWidget::itemDoubleClicked, this, &frmFile::Dir1_DblClick);
+    connect(List1, &QListWidget::itemClicked, this, &frmFile::List1_Click);
+    connect(cmbtype, &QComboBox::activated, this, &frmFile::cmbtype_Click);
+    connect(txtname, &QLineEdit::returnPressed, this, &frmFile::Cmdok_Click);
+    connect(Cmdok, &QPushButton::clicked, this, &frmFile::Cmdok_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmFile::cmdCancel_Click);
+
+    const QString start = setUp->startsInM3UPath ? context.Settings.M3UPath : QString();
+    setFolder(start.isEmpty() || !QDir(start).exists() ? QDir::currentPath() : start);
+    txtname->setFocus();
+}
+
+void frmFile::setFolder(const QString &folder)
+{
+    m_folder = QDir::cleanPath(folder);
+    // The drive is the longest root the folder lies on.
+    int drive = -1;
+    for (int i = 0; i < Drv1->count(); ++i) {
+        const QString root = Drv1->itemText(i);
+        if (m_folder.startsWith(root) && (drive < 0 || root.size() > Drv1->itemText(drive).size()))
+            drive = i;
+    }
+    if (drive >= 0)
+        Drv1->setCurrentIndex(drive);
+    // Like a folder tree opened down to the folder shown: its ancestors from the root, then its subfolders.
+    Dir1->clear();
+    QStringList chain;
+    for (QDir up(m_folder);;) {
+        chain.prepend(up.absolutePath());
+        if (up.isRoot() || !up.cdUp())
+            break;
+    }
+    auto addFolder = [this](const QString &path, int depth) {
+        const QString name = QDir(path).isRoot() ? QDir::toNativeSeparators(path) : QFileInfo(path).fileName();
+        auto *item = new QListWidgetItem(QString(depth * 2, u' ') + name, Dir1);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(QDir::toNativeSeparators(path));
+        return item;
+    };
+    for (qsizetype depth = 0; depth < chain.size(); ++depth)
+        Dir1->setCurrentItem(addFolder(chain[depth], int(depth)));
+    const QDir dir(m_folder);
+    for (const QString &sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        addFolder(dir.absoluteFilePath(sub), int(chain.size()));
+    refill();
+}
+
+void frmFile::refill()
+{
+    List1->clear();
+    List1->addItems(FileDialog::fileNames(m_folder, m_pattern));
+}
+
+void frmFile::Drv1_Change()
+{
+    setFolder(Drv1->currentText());
+}
+
+void frmFile::Dir1_DblClick(QListWidgetItem *item)
+{
+    if (item)
+        setFolder(item->data(Qt::UserRole).toString());
+}
+
+void frmFile::cmbtype_Click(int index)
+{
+    m_pattern = cmbtype->itemText(index);
+    refill();
+}
+
+void frmFile::List1_Click(QListWidgetItem *item)
+{
+    if (item)
+        txtname->setText(item->text());
+}
+
+void frmFile::Cmdok_Click()
+{
+    if (!FileDialog::Cmdok_Click(m_context, {windowTitle(), m_slot, m_folder, txtname->text()}))
+        return;
+    m_done = true;
+    emit finished();
+}
+
+void frmFile::cmdCancel_Click()
+{
+    m_done = true;
+    FileDialog::cmdCancel_Click(m_context);
+    emit finished();
+}
+
+void frmFile::closeEvent(QCloseEvent *event)
+{
+    // The close box does what Cancel does.
+    if (!m_done) {
+        m_done = true;
+        FileDialog::cmdCancel_Click(m_context);
+        emit finished();
+    }
+    event->accept();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+
+class AppContext;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+/**
+ * The program's own file dialog, shown inside the frame: saving a list under a name, saving and closing it,
+ * and picking the player or the start-up list for the settings. Its caption tells the mode.
+ */
+class frmFile : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmFile(AppContext &context, const QString &mode, int slot, QWidget *parent = nullptr);
+
+    /** The folder the lists show. */
+    QString folder() const { return m_folder; }
+    void setFolder(const QString &folder);
+    QString pattern() const { return m_pattern; }
+
+signals:
+    /** The dialog is done and its window may go. */
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Drv1_Change();
+    void Dir1_DblClick(QListWidgetItem *item);
+    void cmbtype_Click(int index);
+    void List1_Click(QListWidgetItem *item);
+    void Cmdok_Click();
+    void cmdCancel_Click();
+    void refill();
+
+    AppContext &m_context;
+    const int m_slot;
+    QString m_folder;
+    QString m_pattern;
+    bool m_done = false;
+
+    QLabel *Label3;
+    QComboBox *Drv1;
+    QListWidget *Dir1;
+    QListWidget *List1;
+    QLabel *Label1;
+    QLineEdit *txtname;
+    QPushButton *Cmdok;
+    QLabel *Label2;
+    QComboBox *cmbtype;
+    QPushButton *cmdCancel;
+};
