@@ -19,6 +19,7 @@ public:
     void OpenFileFinder(int) override {}
     void closeFrame() override {}
     void showPlayListHelp() override {}
+    void showFinderHelp() override {}
     void ShowHelp(int) override {}
     void showAbout() override {}
     void setSettingsBox(const QString &, const QString &) override {}

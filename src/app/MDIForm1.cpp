@@ -71,8 +71,8 @@ void MDIForm1::buildMenus()
 
 void MDIForm1::showMenusOf(QMdiSubWindow *window)
 {
-    const auto *list = window ? qobject_cast<FrmPlayList *>(window->widget()) : nullptr;
-    const QList<QMenu *> menus = list ? list->menus() : m_menus;
+    const auto *child = window ? dynamic_cast<HasMenus *>(window->widget()) : nullptr;
+    const QList<QMenu *> menus = child ? child->menus() : m_menus;
     menuBar()->clear();
     for (QMenu *menu : menus)
         menuBar()->addMenu(menu);

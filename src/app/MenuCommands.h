@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QMdiArea>
 #include <QMenu>
 
 /** Adds a named command to a menu; the name is the action's object name, so tests can find it. */
@@ -28,3 +29,14 @@ inline QMenu *addNamedMenu(QWidget *owner, const QString &name, const QString &c
     menu->setObjectName(name);
     return menu;
 }
+
+/** A child window of the frame with a menu bar of its own, which the frame shows while the window is active. */
+class HasMenus
+{
+public:
+    virtual ~HasMenus() = default;
+    virtual QList<QMenu *> menus() const = 0;
+};
+
+/** Lists the frame's shown child windows at the end of a menu, the active one checked; a click activates one. */
+void addWindowList(QMenu *menu, QMdiArea *area);

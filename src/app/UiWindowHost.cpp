@@ -1,6 +1,7 @@
 #include "app/UiWindowHost.h"
 
 #include <QApplication>
+#include <QListView>
 #include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -8,7 +9,9 @@
 #include "app/AppContext.h"
 #include "app/MDIForm1.h"
 #include "app/frmSplash.h"
+#include "files/FrmAddfile.h"
 #include "files/frmFile.h"
+#include "help/Mod_Error.h"
 #include "platform/QtMessageBoxes.h"
 #include "playlist/FrmPlayList.h"
 #include "playlist/PlayList.h"
@@ -128,10 +131,33 @@ void UiWindowHost::setSettingsBox(const QString &box, const QString &text)
     qCInfo(lcWindows) << "settings box" << box << "takes" << text;
 }
 
-// The windows below arrive with their own parts of the program; until then a request is logged.
 void UiWindowHost::OpenFileFinder(int mode)
 {
-    qCInfo(lcWindows) << "file finder requested:" << mode;
+    loadFrame();
+    auto *finder = new FrmAddfile(m_context, mode);
+    const QString fault = finder->startFault();
+    if (!fault.isEmpty() && mode == 0) {
+        delete finder;
+        Mod_Error::ShowError(m_context, 4, fault);
+        return;
+    }
+    QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
+        finder, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    finder->setArea(m_frame->mdiArea());
+    connect(finder, &FrmAddfile::arrangeRequested, m_frame,
+            [frame = m_frame](int how) { frame->arrange(MDIForm1::Arrangement(how)); });
+    window->show();
+    finder->resultList()->setFocus();
+    if (!fault.isEmpty())
+        Mod_Error::ShowError(m_context, 4, fault);
+}
+
+// The windows below arrive with their own parts of the program; until then a request is logged.
+void UiWindowHost::showFinderHelp()
+{
+    qCInfo(lcWindows) << "finder help requested";
 }
 
 void UiWindowHost::showPlayListHelp()

@@ -38,6 +38,7 @@ public:
     void OpenFileFinder(int mode) override;
     void closeFrame() override;
     void showPlayListHelp() override;
+    void showFinderHelp() override;
     void ShowHelp(int topic) override;
     void showAbout() override;
     void setSettingsBox(const QString &box, const QString &text) override;

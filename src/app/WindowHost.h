@@ -31,6 +31,8 @@ public:
     virtual void closeFrame() = 0;
     /** The help window with the play-list subjects. */
     virtual void showPlayListHelp() = 0;
+    /** The help window with the finder's subjects. */
+    virtual void showFinderHelp() = 0;
     /** A numbered help topic. */
     virtual void ShowHelp(int topic) = 0;
     virtual void showAbout() = 0;

@@ -11,6 +11,7 @@
 
 #include "app/AppContext.h"
 #include "files/FileDialog.h"
+#include "files/FolderList.h"
 #include "platform/Drives.h"
 
 using namespace Qt::StringLiterals;
@@ -31,7 +32,7 @@ frmFile::frmFile(AppContext &context, const QString &mode, int slot, QWidget *pa
     , m_slot(slot)
     , Label3(new QLabel(u"Look in:"_s, this))
     , Drv1(new QComboBox(this))
-    , Dir1(new QListWidget(this))
+    , Dir1(new FolderList(this))
     , List1(new QListWidget(this))
     , Label1(new QLabel(u"File Name:"_s, this))
     , txtname(new QLineEdit(this))
@@ -76,7 +77,7 @@ frmFile::frmFile(AppContext &context, const QString &mode, int slot, QWidget *pa
     m_pattern = setUp->pattern;
 
     connect(Drv1, &QComboBox::activated, this, &frmFile::Drv1_Change);
-    connect(Dir1, &QListWidget::itemDoubleClicked, this, &frmFile::Dir1_DblClick);
+    connect(Dir1, &FolderList::folderChanged, this, &frmFile::Dir1_Change);
     connect(List1, &QListWidget::itemClicked, this, &frmFile::List1_Click);
     connect(cmbtype, &QComboBox::activated, this, &frmFile::cmbtype_Click);
     connect(txtname, &QLineEdit::returnPressed, this, &frmFile::Cmdok_Click);
@@ -88,56 +89,40 @@ frmFile::frmFile(AppContext &context, const QString &mode, int slot, QWidget *pa
     txtname->setFocus();
 }
 
+QString frmFile::folder() const
+{
+    return Dir1->folder();
+}
+
 void frmFile::setFolder(const QString &folder)
 {
-    m_folder = QDir::cleanPath(folder);
-    // The drive is the longest root the folder lies on.
+    Dir1->setFolder(folder);
+}
+
+// The drive shown is the longest root the folder lies on.
+void frmFile::Dir1_Change()
+{
+    const QString current = Dir1->folder();
     int drive = -1;
     for (int i = 0; i < Drv1->count(); ++i) {
         const QString root = Drv1->itemText(i);
-        if (m_folder.startsWith(root) && (drive < 0 || root.size() > Drv1->itemText(drive).size()))
+        if (current.startsWith(root) && (drive < 0 || root.size() > Drv1->itemText(drive).size()))
             drive = i;
     }
     if (drive >= 0)
         Drv1->setCurrentIndex(drive);
-    // Like a folder tree opened down to the folder shown: its ancestors from the root, then its subfolders.
-    Dir1->clear();
-    QStringList chain;
-    for (QDir up(m_folder);;) {
-        chain.prepend(up.absolutePath());
-        if (up.isRoot() || !up.cdUp())
-            break;
-    }
-    auto addFolder = [this](const QString &path, int depth) {
-        const QString name = QDir(path).isRoot() ? QDir::toNativeSeparators(path) : QFileInfo(path).fileName();
-        auto *item = new QListWidgetItem(QString(depth * 2, u' ') + name, Dir1);
-        item->setData(Qt::UserRole, path);
-        item->setToolTip(QDir::toNativeSeparators(path));
-        return item;
-    };
-    for (qsizetype depth = 0; depth < chain.size(); ++depth)
-        Dir1->setCurrentItem(addFolder(chain[depth], int(depth)));
-    const QDir dir(m_folder);
-    for (const QString &sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
-        addFolder(dir.absoluteFilePath(sub), int(chain.size()));
     refill();
 }
 
 void frmFile::refill()
 {
     List1->clear();
-    List1->addItems(FileDialog::fileNames(m_folder, m_pattern));
+    List1->addItems(FileDialog::fileNames(Dir1->folder(), m_pattern));
 }
 
 void frmFile::Drv1_Change()
 {
     setFolder(Drv1->currentText());
-}
-
-void frmFile::Dir1_DblClick(QListWidgetItem *item)
-{
-    if (item)
-        setFolder(item->data(Qt::UserRole).toString());
 }
 
 void frmFile::cmbtype_Click(int index)
@@ -154,7 +139,7 @@ void frmFile::List1_Click(QListWidgetItem *item)
 
 void frmFile::Cmdok_Click()
 {
-    if (!FileDialog::Cmdok_Click(m_context, {windowTitle(), m_slot, m_folder, txtname->text()}))
+    if (!FileDialog::Cmdok_Click(m_context, {windowTitle(), m_slot, Dir1->folder(), txtname->text()}))
         return;
     m_done = true;
     emit finished();

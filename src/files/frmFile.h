@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class AppContext;
+class FolderList;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -22,7 +23,7 @@ public:
     frmFile(AppContext &context, const QString &mode, int slot, QWidget *parent = nullptr);
 
     /** The folder the lists show. */
-    QString folder() const { return m_folder; }
+    QString folder() const;
     void setFolder(const QString &folder);
     QString pattern() const { return m_pattern; }
 
@@ -35,7 +36,7 @@ protected:
 
 private:
     void Drv1_Change();
-    void Dir1_DblClick(QListWidgetItem *item);
+    void Dir1_Change();
     void cmbtype_Click(int index);
     void List1_Click(QListWidgetItem *item);
     void Cmdok_Click();
@@ -44,13 +45,12 @@ private:
 
     AppContext &m_context;
     const int m_slot;
-    QString m_folder;
     QString m_pattern;
     bool m_done = false;
 
     QLabel *Label3;
     QComboBox *Drv1;
-    QListWidget *Dir1;
+    FolderList *Dir1;
     QListWidget *List1;
     QLabel *Label1;
     QLineEdit *txtname;

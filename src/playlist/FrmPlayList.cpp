@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QListView>
 #include <QLoggingCategory>
@@ -13,7 +14,9 @@
 #include "app/AppContext.h"
 #include "app/MenuCommands.h"
 #include "app/WindowHost.h"
+#include "files/FolderSearch.h"
 #include "platform/MessageBoxes.h"
+#include "playlist/EntryMime.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 
@@ -37,8 +40,22 @@ FrmPlayList::FrmPlayList(AppContext &context, QWidget *parent)
     Lst1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Lst1->setContextMenuPolicy(Qt::NoContextMenu);
     Lst1->setFont(QFont(u"Courier New"_s, 8));
+    Lst1->setDragEnabled(true);
+    Lst1->setAcceptDrops(true);
+    Lst1->setDragDropMode(QAbstractItemView::DragDrop);
+    Lst1->setDefaultDropAction(Qt::CopyAction);
     Lst1->installEventFilter(this);
     Lst1->viewport()->installEventFilter(this);
+    droptime.setInterval(1000);
+    droptime.setSingleShot(true);
+    connect(&droptime, &QTimer::timeout, this, [this] { PlayListCommands::droptime_Timer(m_context, *m_list); });
+    m_dropSearch = new FolderSearch(this);
+    connect(m_dropSearch, &FolderSearch::found, this, [this](const QStringList &paths) {
+        QList<PlayListModel::Entry> entries;
+        for (const QString &path : paths)
+            entries.append({path, false});
+        m_list->model().appendEntries(entries);
+    });
 
     PlayListModel &model = m_list->model();
     connect(Lst1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -157,24 +174,7 @@ void FrmPlayList::fillWindowMenu()
     addCommand(mnuWindow, u"mnucas"_s, u"&Cascade"_s, {}, [this] { emit arrangeRequested(0); });
     addCommand(mnuWindow, u"mnuh"_s, u"Tile &Horizontally"_s, {}, [this] { emit arrangeRequested(1); });
     addCommand(mnuWindow, u"mnuver"_s, u"Tile &Vertically"_s, {}, [this] { emit arrangeRequested(2); });
-    QMdiArea *area = m_subWindow ? m_subWindow->mdiArea() : nullptr;
-    if (!area)
-        return;
-    mnuWindow->addSeparator();
-    int number = 0;
-    for (QMdiSubWindow *window : area->subWindowList()) {
-        if (!window->isVisible())
-            continue;
-        ++number;
-        QAction *entry = mnuWindow->addAction(u"&"_s + QString::number(number) + u' ' + window->windowTitle());
-        entry->setCheckable(true);
-        entry->setChecked(window == area->activeSubWindow());
-        QPointer<QMdiSubWindow> target(window);
-        connect(entry, &QAction::triggered, this, [area, target] {
-            if (target)
-                area->setActiveSubWindow(target);
-        });
-    }
+    addWindowList(mnuWindow, m_subWindow ? m_subWindow->mdiArea() : nullptr);
 }
 
 void FrmPlayList::takeSelectionFromModel()
@@ -232,6 +232,13 @@ bool FrmPlayList::eventFilter(QObject *watched, QEvent *event)
     if (watched == Lst1 && event->type() == QEvent::KeyPress)
         return Lst1_KeyDown(static_cast<QKeyEvent *>(event));
     if (watched == Lst1->viewport()) {
+        if (Lst1_DragEvent(event))
+            return true;
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            PlayListCommands::Lst1_MouseDown(m_context, *m_list);
+            droptime.start();
+        }
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
             MnuList->popup(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
@@ -244,6 +251,40 @@ bool FrmPlayList::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Drops of entries from the program's lists, and of MP3 files and folders from other programs.
+bool FrmPlayList::Lst1_DragEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (EntryMime::hasEntries(drag->mimeData()) || !EntryMime::localPaths(drag->mimeData()).isEmpty()) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        } else {
+            drag->ignore();
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QMimeData *data = drop->mimeData();
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        if (EntryMime::hasEntries(data)) {
+            PlayListCommands::Lst1_DragDrop(m_context, *m_list, EntryMime::entries(data));
+        } else {
+            const QStringList paths = EntryMime::localPaths(data);
+            if (PlayListCommands::Lst1_DragDrop(m_context, *m_list, {}))
+                m_dropSearch->startMany(paths, QStringLiteral("*.mp3"));
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 // True when the key is used up here; Ctrl+Up and Ctrl+Down also go on to the list, which moves its caret

@@ -2,9 +2,13 @@
 
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+#include "app/MenuCommands.h"
+
 class AppContext;
+class FolderSearch;
 class PlayList;
 class QListView;
 class QMenu;
@@ -13,7 +17,7 @@ class QMenu;
  * A play-list window: its list Lst1 with the keys and mouse actions of a list, and its menu bar, which the
  * frame shows while the window is active. Every command goes to the play-list rules.
  */
-class FrmPlayList : public QWidget
+class FrmPlayList : public QWidget, public HasMenus
 {
     Q_OBJECT
 
@@ -23,7 +27,7 @@ public:
     PlayList *playList() const { return m_list; }
     QListView *list() const { return Lst1; }
     /** The menus of the menu bar, in order. */
-    QList<QMenu *> menus() const { return m_menus; }
+    QList<QMenu *> menus() const override { return m_menus; }
     QMenu *playListMenu() const { return MnuList; }
 
     /** The sub-window of the frame that holds this window. */
@@ -46,6 +50,7 @@ private:
     void fillWindowMenu();
     void takeSelectionFromModel();
     bool Lst1_KeyDown(QKeyEvent *event);
+    bool Lst1_DragEvent(QEvent *event);
     void Form_Resize();
 
     AppContext &m_context;
@@ -57,4 +62,8 @@ private:
     QPointer<QMdiSubWindow> m_subWindow;
     bool m_closingWithFrame = false;
     bool m_syncingSelection = false;
+    /** Runs for a second after a left press on the list; until then drops onto the list are clicks. */
+    QTimer droptime;
+    /** Collects the MP3 files of folders dropped from other programs. */
+    FolderSearch *m_dropSearch = nullptr;
 };

@@ -241,6 +241,26 @@ void playsong(AppContext &context, PlayList &list, int PlayMode)
     reportPlayFailure(context, count, fault);
 }
 
+void Lst1_MouseDown(AppContext &context, PlayList &list)
+{
+    context.PlayLists.ListSlotAt(list.slot()).DropReady = u"False"_s;
+}
+
+void droptime_Timer(AppContext &context, PlayList &list)
+{
+    context.PlayLists.ListSlotAt(list.slot()).DropReady = u"True"_s;
+}
+
+bool Lst1_DragDrop(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
+{
+    ListSlot &state = context.PlayLists.ListSlotAt(target.slot());
+    if (state.DropReady == u"False"_s)
+        return false;
+    state.Changed = true;
+    target.model().appendEntries(entries);
+    return true;
+}
+
 bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing)
 {
     if (frameClosing)

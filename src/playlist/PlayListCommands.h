@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "playlist/PlayListModel.h"
+
 class AppContext;
 class PlayList;
 
@@ -53,6 +55,16 @@ void playsong(AppContext &context, PlayList &list, int PlayMode);
  * not be started, or the play file not written) with the fault.
  */
 void reportPlayFailure(AppContext &context, int count, const QString &fault);
+
+/** A left press on a list's entries: for the next second, drops onto the list are taken as a click. */
+void Lst1_MouseDown(AppContext &context, PlayList &list);
+/** A second after the press: the list takes drops again. */
+void droptime_Timer(AppContext &context, PlayList &list);
+/**
+ * Entries dropped onto a list: appended, in order, unselected, duplicates kept; the list is marked changed even
+ * when nothing comes. Ignored within a second of a press on the list; then false.
+ */
+bool Lst1_DragDrop(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries);
 
 /** The close request of a play-list window; true when the window may close. */
 bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing);

@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QScopedValueRollback>
 
+#include "playlist/EntryMime.h"
 #include "playlist/PlayListEntry.h"
 
 namespace {
@@ -39,6 +40,26 @@ QVariant PlayListModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+Qt::ItemFlags PlayListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return QAbstractListModel::flags(index);
+    return QAbstractListModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
+QStringList PlayListModel::mimeTypes() const
+{
+    return {EntryMime::mimeType()};
+}
+
+QMimeData *PlayListModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<Entry> entries;
+    for (const int row : EntryMime::rowsInOrder(indexes))
+        entries.append(entry(row));
+    return EntryMime::make(entries);
 }
 
 QString PlayListModel::title(int row) const

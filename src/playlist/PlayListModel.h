@@ -32,6 +32,11 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QStringList mimeTypes() const override;
+    /** The dragged entries in list order, whatever order they were selected in. */
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
     int count() const { return int(m_entries.size()); }
     const Entry &entry(int row) const { return m_entries[size_t(row)]; }

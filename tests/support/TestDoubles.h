@@ -128,6 +128,7 @@ public:
     void OpenFileFinder(int mode) override { note(QStringLiteral("OpenFileFinder %1").arg(mode)); }
     void closeFrame() override { note(QStringLiteral("closeFrame")); }
     void showPlayListHelp() override { note(QStringLiteral("showPlayListHelp")); }
+    void showFinderHelp() override { note(QStringLiteral("showFinderHelp")); }
     void ShowHelp(int topic) override { note(QStringLiteral("ShowHelp %1").arg(topic)); }
     void showAbout() override { note(QStringLiteral("showAbout")); }
     void setSettingsBox(const QString &box, const QString &text) override

@@ -1,0 +1,25 @@
+#include "app/MenuCommands.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+void addWindowList(QMenu *menu, QMdiArea *area)
+{
+    if (!area)
+        return;
+    menu->addSeparator();
+    int number = 0;
+    for (QMdiSubWindow *window : area->subWindowList()) {
+        if (!window->isVisible())
+            continue;
+        ++number;
+        QAction *entry = menu->addAction(QStringLiteral("&") + QString::number(number) + u' ' + window->windowTitle());
+        entry->setCheckable(true);
+        entry->setChecked(window == area->activeSubWindow());
+        QPointer<QMdiSubWindow> target(window);
+        QObject::connect(entry, &QAction::triggered, menu, [area, target] {
+            if (target)
+                area->setActiveSubWindow(target);
+        });
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class AppContext;
+
+/** The rules behind the file finder: its two modes, its start folder, and opening what it found. */
+namespace Finder {
+
+struct Setup
+{
+    QString caption;
+    /** The pattern searched; its text is the finder's mode. */
+    QString pattern;
+    QString folder;
+};
+
+/** Mode 0 finds M3U lists in the M3U folder, mode 1 MP3 files in the MP3 folder. */
+Setup setupFor(const AppContext &context, int mode);
+
+constexpr auto kListPattern = "*.M3U";
+constexpr auto kMp3Pattern = "*.MP3";
+
+/** Why a start folder cannot be used (not set, missing, not a folder, unreadable); empty when it can. */
+QString folderFault(const QString &folder);
+
+/** The matching files of one folder as full paths, in name order. */
+QStringList folderFiles(const QString &folder, const QString &pattern);
+
+/** Opens each list in a window of its own, in order. */
+void OpenSelectedLists(AppContext &context, const QStringList &lists);
+
+} // namespace Finder

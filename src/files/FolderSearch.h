@@ -1,0 +1,58 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+
+#include <QObject>
+#include <QStringList>
+#include <QThread>
+
+/** The folder walks of the finder and of dropped folders. */
+namespace FolderWalk {
+
+/** The subfolders of a folder in the folder list's order (by name, letter case ignored); links are left out. */
+QStringList subfolders(const QString &folder);
+
+/** The files of a folder matching a pattern ("*.MP3"; ";" separates several), in name order. */
+QStringList matchingFiles(const QString &folder, const QString &pattern);
+
+/** The folder and a name joined; a root does not double its separator. */
+QString join(const QString &folder, const QString &name);
+
+/**
+ * Walks a tree depth first: the subfolders of a folder from the last to the first in name order, and a
+ * folder's own matching files after those of all its subfolders. Links to folders are not followed and
+ * folders that cannot be read are passed over. `found` gets the results in that order, in batches; the walk
+ * checks `stop` before each folder and then ends, keeping what it found. Returns true when it was stopped.
+ */
+bool search(const QString &root, const QString &pattern, const std::atomic<bool> &stop,
+            const std::function<void(const QStringList &)> &found, int batchSize = 256);
+
+} // namespace FolderWalk
+
+/**
+ * A folder search running beside the user interface: results arrive as signals, in the walk's order, and
+ * Stop ends it at the next folder.
+ */
+class FolderSearch : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FolderSearch(QObject *parent = nullptr);
+    ~FolderSearch() override;
+
+    void start(const QString &root, const QString &pattern);
+    /** Several roots in turn: a folder is searched, a file is taken when it matches. */
+    void startMany(const QStringList &roots, const QString &pattern);
+    void stop();
+    bool isRunning() const;
+
+signals:
+    void found(const QStringList &paths);
+    void finished(bool stopped);
+
+private:
+    QThread *m_thread = nullptr;
+    std::atomic<bool> m_stop{false};
+};

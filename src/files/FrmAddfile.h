@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/MenuCommands.h"
+
+class AppContext;
+class FolderList;
+class FolderSearch;
+class PathListModel;
+class QComboBox;
+class QLabel;
+class QListView;
+class QMdiArea;
+class QPushButton;
+
+/**
+ * The file finder: lists the M3U lists or MP3 files of a folder, or of a whole folder tree after "&Search".
+ * Lists are opened from it; MP3 files are dragged from it onto play lists.
+ */
+class FrmAddfile : public QWidget, public HasMenus
+{
+    Q_OBJECT
+
+public:
+    FrmAddfile(AppContext &context, int mode, QWidget *parent = nullptr);
+    ~FrmAddfile() override;
+
+    /** Empty when the start folder could be used; otherwise why not. */
+    QString startFault() const { return m_startFault; }
+    QList<QMenu *> menus() const override { return m_menus; }
+    /** The frame's area, for the window list and the arrangement commands. */
+    void setArea(QMdiArea *area) { m_area = area; }
+
+    QString pattern() const;
+    QStringList results() const;
+    bool isSearching() const { return Searching; }
+    FolderList *folderList() const { return Dir1; }
+    QListView *resultList() const { return LstFiles; }
+
+    void CmdSearch_Click();
+    void OpenSelectedLists();
+
+signals:
+    /** A command for the frame: arrange the child windows in one of three ways. */
+    void arrangeRequested(int how);
+    void searchFinished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void Dir1_Change();
+    void Drv_Change();
+    void endSearch();
+    void Form_Resize();
+    void selectAll();
+
+    AppContext &m_context;
+    QString m_startFault;
+    QMdiArea *m_area = nullptr;
+    bool Searching = false;
+
+    PathListModel *m_results;
+    FolderSearch *m_search;
+    QListView *LstFiles;
+    QComboBox *Drv;
+    FolderList *Dir1;
+    QLabel *lblwait;
+    QWidget *Picture2;
+    QLabel *Label1;
+    QLabel *LblPat;
+    QWidget *Picholder1;
+    QPushButton *CmdOpen;
+    QPushButton *CmdSearch;
+    QPushButton *cmdClose;
+    QPushButton *CmdHelp;
+    QMenu *mnuEdit = nullptr;
+    QList<QMenu *> m_menus;
+};
