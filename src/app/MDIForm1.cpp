@@ -1,17 +1,21 @@
 #include "app/MDIForm1.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
 #include "app/AppContext.h"
+#include "app/CommandLine.h"
 #include "app/HandOff.h"
 #include "app/MenuCommands.h"
 #include "app/StartUp.h"
 #include "app/WindowHost.h"
 #include "platform/Folders.h"
+#include "playlist/EntryMime.h"
 #include "playlist/FrmPlayList.h"
 #include "playlist/PlayListCommands.h"
 
@@ -29,6 +33,9 @@ MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
     setCentralWidget(m_area);
     buildMenus();
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm1::showMenusOf);
+    // Lists dropped from other programs onto the frame's background open in windows of their own.
+    m_area->viewport()->setAcceptDrops(true);
+    m_area->viewport()->installEventFilter(this);
     shell_timer.setInterval(1000);
     connect(&shell_timer, &QTimer::timeout, this, &MDIForm1::shell_timer_Timer);
     resize(660, 520 + menuBar()->sizeHint().height());
@@ -133,6 +140,37 @@ void MDIForm1::arrange(Arrangement how)
         windows[i]->showNormal();
         windows[i]->setGeometry(cell);
     }
+}
+
+bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_area->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    auto listsIn = [](const QMimeData *data) {
+        QStringList lists;
+        for (const QString &path : EntryMime::localPaths(data)) {
+            if (CommandLine::isPlayListName(path) && QFileInfo(path).isFile())
+                lists.append(path);
+        }
+        return lists;
+    };
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (!EntryMime::hasEntries(drag->mimeData()) && !listsIn(drag->mimeData()).isEmpty())
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList lists = listsIn(drop->mimeData());
+        drop->acceptProposedAction();
+        for (const QString &list : lists)
+            PlayListCommands::LoadPlayList(m_context, list);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MDIForm1::setBackColour(const QColor &colour)

@@ -42,6 +42,7 @@ FrmPlayList::FrmPlayList(AppContext &context, QWidget *parent)
     Lst1->setFont(QFont(u"Courier New"_s, 8));
     Lst1->setDragEnabled(true);
     Lst1->setAcceptDrops(true);
+    Lst1->viewport()->setAcceptDrops(true);
     Lst1->setDragDropMode(QAbstractItemView::DragDrop);
     Lst1->setDefaultDropAction(Qt::CopyAction);
     Lst1->installEventFilter(this);

@@ -68,6 +68,8 @@ private slots:
     void playFailures_data();
     void playFailures();
     void skipNextPlayErrorIsUsedOnce();
+    void drops_data();
+    void drops();
 };
 
 void TestPlayListCommands::changedFlag_data()
@@ -339,6 +341,47 @@ void TestPlayListCommands::skipNextPlayErrorIsUsedOnce()
     playsong(program.context, program.list(2), 3);
     QCOMPARE(program.boxes.shown.size(), 1);
     QCOMPARE(program.boxes.shown.first().title, u"Error Number: 5"_s);
+}
+
+void TestPlayListCommands::drops_data()
+{
+    QTest::addColumn<QString>("dropReady");
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<bool>("changed");
+    const QStringList before{u"/m/a.mp3"_s};
+    QTest::newRow("never pressed") << QString() << QStringList{u"/m/x.mp3"_s, u"/m/y.mp3"_s}
+                                   << QStringList{u"a"_s, u"x"_s, u"y"_s} << true;
+    QTest::newRow("within a second of a press")
+        << u"False"_s << QStringList{u"/m/x.mp3"_s} << QStringList{u"a"_s} << false;
+    QTest::newRow("a second after the press")
+        << u"True"_s << QStringList{u"/m/x.mp3"_s} << QStringList{u"a"_s, u"x"_s} << true;
+    QTest::newRow("nothing selected still marks changed") << u"True"_s << QStringList{} << QStringList{u"a"_s} << true;
+    QTest::newRow("duplicates kept") << QString() << QStringList{u"/m/a.mp3"_s, u"/m/a.mp3"_s}
+                                     << QStringList{u"a"_s, u"a"_s, u"a"_s} << true;
+}
+
+void TestPlayListCommands::drops()
+{
+    QFETCH(QString, dropReady);
+    QFETCH(QStringList, dropped);
+    QFETCH(QStringList, after);
+    QFETCH(bool, changed);
+    Program program;
+    NewPlayList(program.context);
+    PlayList &list = program.list(2);
+    list.model().appendEntries({{u"/m/a.mp3"_s, false}});
+    program.context.PlayLists.ListSlotAt(2).DropReady = dropReady;
+    QList<PlayListModel::Entry> entries;
+    for (const QString &path : dropped)
+        entries.append({path, false});
+    QCOMPARE(Lst1_DragDrop(program.context, list, entries), dropReady != u"False"_s);
+    QStringList titles;
+    for (int row = 0; row < list.model().count(); ++row)
+        titles.append(list.model().title(row));
+    QCOMPARE(titles, after);
+    QCOMPARE(program.changed(2), changed);
+    QVERIFY(list.model().selectedRows().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPlayListCommands)
