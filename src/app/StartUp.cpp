@@ -87,7 +87,7 @@ void startPlayer(AppContext &context)
         return;
     const StartResult started = context.platform.programStarter.start(player, {});
     if (!started.ok())
-        qCInfo(lcStartUp) << "player not started:" << started.error;
+        qCDebug(lcStartUp) << "player not started:" << started.error;
 }
 
 } // namespace StartUp

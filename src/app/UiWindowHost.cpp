@@ -59,7 +59,7 @@ void UiWindowHost::OpenSettings()
 {
     // The settings dialog does not exist yet; the request is counted and logged so it can be seen.
     ++m_settingsRequests;
-    qCInfo(lcWindows) << "settings dialog requested";
+    qCDebug(lcWindows) << "settings dialog requested";
 }
 
 void UiWindowHost::loadFrame()
@@ -128,7 +128,7 @@ void UiWindowHost::OpenFileDialog(const QString &mode, int slot)
 
 void UiWindowHost::setSettingsBox(const QString &box, const QString &text)
 {
-    qCInfo(lcWindows) << "settings box" << box << "takes" << text;
+    qCDebug(lcWindows) << "settings box" << box << "takes" << text;
 }
 
 void UiWindowHost::OpenFileFinder(int mode)
@@ -157,22 +157,22 @@ void UiWindowHost::OpenFileFinder(int mode)
 // The windows below arrive with their own parts of the program; until then a request is logged.
 void UiWindowHost::showFinderHelp()
 {
-    qCInfo(lcWindows) << "finder help requested";
+    qCDebug(lcWindows) << "finder help requested";
 }
 
 void UiWindowHost::showPlayListHelp()
 {
-    qCInfo(lcWindows) << "play-list help requested";
+    qCDebug(lcWindows) << "play-list help requested";
 }
 
 void UiWindowHost::ShowHelp(int topic)
 {
-    qCInfo(lcWindows) << "help topic requested:" << topic;
+    qCDebug(lcWindows) << "help topic requested:" << topic;
 }
 
 void UiWindowHost::showAbout()
 {
-    qCInfo(lcWindows) << "about box requested";
+    qCDebug(lcWindows) << "about box requested";
 }
 
 void UiWindowHost::closeFrame()

@@ -74,6 +74,7 @@ FrmAddfile::FrmAddfile(AppContext &context, int mode, QWidget *parent)
     LstFiles->setModel(m_results);
     LstFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     LstFiles->setUniformItemSizes(true);
+    LstFiles->setLayoutMode(QListView::Batched);
     LstFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LstFiles->setDragEnabled(setUp.pattern == QString::fromLatin1(Finder::kMp3Pattern));
     LstFiles->setDragDropMode(LstFiles->dragEnabled() ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
@@ -215,6 +216,7 @@ void FrmAddfile::CmdSearch_Click()
     Dir1->hide();
     Searching = true;
     m_results->setPaths({});
+    repaint(); // the searching state shows before the walk begins
     m_search->start(start, pattern());
 }
 

@@ -77,7 +77,7 @@ FrmPlayList::FrmPlayList(AppContext &context, QWidget *parent)
 
     connect(m_list, &PlayList::captionChanged, this, [this](const QString &caption) {
         setWindowTitle(caption);
-        qCInfo(lcPlayList) << "caption:" << caption;
+        qCDebug(lcPlayList) << "caption:" << caption;
     });
     connect(m_list, &PlayList::listFontChanged, this, [this](const QString &family) {
         QFont font = Lst1->font();
