@@ -93,8 +93,10 @@ FrmAddfile::FrmAddfile(AppContext &context, int mode, QWidget *parent)
     lblwait->setGeometry(twips(6600, 720, 2415, 615));
     lblwait->lower();
     Picture2->setGeometry(twips(120, 2760, 1935, 375));
-    Label1->setGeometry(twips(0, 120, 1215, 255));
-    LblPat->setGeometry(twips(1320, 120, 495, 255));
+    // The bold label may be wider than its place in the design; the pattern moves along.
+    const int labelWidth = std::max(1215 / 15, Label1->sizeHint().width());
+    Label1->setGeometry(0, 120 / 15, labelWidth, 255 / 15);
+    LblPat->setGeometry(labelWidth + 7, 120 / 15, 495 / 15 + 10, 255 / 15);
     if (mode == 1) {
         Picholder1->setGeometry(twips(3240, 2730, 3315, 435));
         CmdOpen->hide();
