@@ -34,6 +34,7 @@ constexpr int kRuns = 5;
 struct QuietBoxes : MessageBoxes
 {
     MessageAnswer show(const MessageBoxRequest &) override { return MessageAnswer::Ok; }
+    QString BrowseForFolder(const QString &) override { return {}; }
 };
 struct NoStarter : ProgramStarter
 {

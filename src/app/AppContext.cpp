@@ -20,6 +20,7 @@ public:
     void closeFrame() override {}
     void showPlayListHelp() override {}
     void showFinderHelp() override {}
+    void showSettingsHelp() override {}
     void ShowHelp(int) override {}
     void showAbout() override {}
     void setSettingsBox(const QString &, const QString &) override {}

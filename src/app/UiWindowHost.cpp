@@ -57,9 +57,26 @@ void UiWindowHost::activateFrame()
 
 void UiWindowHost::OpenSettings()
 {
-    // The settings dialog does not exist yet; the request is counted and logged so it can be seen.
     ++m_settingsRequests;
     qCDebug(lcWindows) << "settings dialog requested";
+    if (m_context.SettingsOpen)
+        return;
+    loadFrame();
+    m_settings = new frmOptions(m_context);
+    m_context.SettingsOpen = true;
+    QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
+        m_settings, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_settings, &frmOptions::finished, this, [this, window] {
+        m_context.SettingsOpen = false;
+        window->close();
+    });
+    const QSize area = m_frame->mdiArea()->viewport()->size();
+    window->adjustSize();
+    window->move(std::max(0, (area.width() - window->width()) / 2),
+                 std::max(0, (area.height() - window->height()) / 2));
+    window->show();
+    m_settings->findChild<QWidget *>(QStringLiteral("TxtPath"))->setFocus();
 }
 
 void UiWindowHost::loadFrame()
@@ -128,7 +145,9 @@ void UiWindowHost::OpenFileDialog(const QString &mode, int slot)
 
 void UiWindowHost::setSettingsBox(const QString &box, const QString &text)
 {
-    qCDebug(lcWindows) << "settings box" << box << "takes" << text;
+    // A pick whose settings dialog was closed meanwhile has nowhere to go.
+    if (m_settings)
+        m_settings->setBox(box, text);
 }
 
 void UiWindowHost::OpenFileFinder(int mode)
@@ -155,6 +174,11 @@ void UiWindowHost::OpenFileFinder(int mode)
 }
 
 // The windows below arrive with their own parts of the program; until then a request is logged.
+void UiWindowHost::showSettingsHelp()
+{
+    qCDebug(lcWindows) << "settings help requested";
+}
+
 void UiWindowHost::showFinderHelp()
 {
     qCDebug(lcWindows) << "finder help requested";

@@ -7,6 +7,7 @@
 #include "app/WindowHost.h"
 #include "app/frmSplash.h"
 #include "files/frmFile.h"
+#include "settings/frmOptions.h"
 
 class AppContext;
 class QtMessageBoxes;
@@ -26,6 +27,7 @@ public:
 
     MDIForm1 *frame() const { return m_frame; }
     frmSplash *splash() const { return m_splash; }
+    /** How often the settings dialog was asked for, opened or not. */
     int settingsRequests() const { return m_settingsRequests; }
 
     void OpenSettings() override;
@@ -39,6 +41,10 @@ public:
     void closeFrame() override;
     void showPlayListHelp() override;
     void showFinderHelp() override;
+    void showSettingsHelp() override;
+
+    /** The settings dialog while it is open. */
+    frmOptions *settingsDialog() const { return m_settings; }
     void ShowHelp(int topic) override;
     void showAbout() override;
     void setSettingsBox(const QString &box, const QString &text) override;
@@ -56,5 +62,6 @@ private:
     QPointer<MDIForm1> m_frame;
     QPointer<frmSplash> m_splash;
     QPointer<frmFile> m_fileDialog;
+    QPointer<frmOptions> m_settings;
     int m_settingsRequests = 0;
 };

@@ -33,6 +33,8 @@ public:
     virtual void showPlayListHelp() = 0;
     /** The help window with the finder's subjects. */
     virtual void showFinderHelp() = 0;
+    /** The help window with the settings subjects. */
+    virtual void showSettingsHelp() = 0;
     /** A numbered help topic. */
     virtual void ShowHelp(int topic) = 0;
     virtual void showAbout() = 0;

@@ -16,7 +16,8 @@ struct MessageBoxRequest
     MessageButtons buttons = MessageButtons::Ok;
 };
 
-/** Every modal message box of the program goes through this interface, so tests can answer them. */
+/** Every modal box of the program, the folder chooser included, goes through this interface, so tests can answer them.
+ */
 class MessageBoxes
 {
 public:
@@ -24,6 +25,8 @@ public:
 
     /** Shows the box, waits until the user closes it, and returns the button pressed. */
     virtual MessageAnswer show(const MessageBoxRequest &request) = 0;
+    /** The desktop's folder chooser with a prompt; an empty text when the user cancels. */
+    virtual QString BrowseForFolder(const QString &prompt) = 0;
 };
 
 /** The text as a box shows it: every CR (or CR LF) becomes a line break, so two CRs make an empty line. */

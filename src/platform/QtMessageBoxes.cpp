@@ -1,5 +1,6 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -61,4 +62,9 @@ MessageAnswer QtMessageBoxes::show(const MessageBoxRequest &request)
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     return fromQt(box.exec(), request.buttons);
+}
+
+QString QtMessageBoxes::BrowseForFolder(const QString &prompt)
+{
+    return QFileDialog::getExistingDirectory(m_parent, prompt);
 }

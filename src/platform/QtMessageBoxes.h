@@ -10,6 +10,7 @@ class QtMessageBoxes : public MessageBoxes
 {
 public:
     MessageAnswer show(const MessageBoxRequest &request) override;
+    QString BrowseForFolder(const QString &prompt) override;
 
     void setParentWidget(QWidget *parent) { m_parent = parent; }
 

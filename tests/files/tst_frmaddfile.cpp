@@ -50,8 +50,8 @@ struct Finding
 
     FrmAddfile *finder() const
     {
-        QMdiSubWindow *window = windows.frame()->mdiArea()->activeSubWindow();
-        return window ? qobject_cast<FrmAddfile *>(window->widget()) : nullptr;
+        const QList<FrmAddfile *> finders = windows.frame()->findChildren<FrmAddfile *>();
+        return finders.isEmpty() ? nullptr : finders.last();
     }
     void drop(FrmPlayList *target, QMimeData *data)
     {

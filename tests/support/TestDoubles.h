@@ -26,9 +26,17 @@ public:
     {}
 
     MessageAnswer show(const MessageBoxRequest &request) override;
+    QString BrowseForFolder(const QString &prompt) override
+    {
+        folderPrompts.append(prompt);
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
 
     QList<MessageBoxRequest> shown;
     QList<MessageAnswer> answers;
+    /** The folders the chooser answers with, in turn; cancelled when none is left. */
+    QStringList folders;
+    QStringList folderPrompts;
 
 private:
     Journal *m_journal;
@@ -129,6 +137,7 @@ public:
     void closeFrame() override { note(QStringLiteral("closeFrame")); }
     void showPlayListHelp() override { note(QStringLiteral("showPlayListHelp")); }
     void showFinderHelp() override { note(QStringLiteral("showFinderHelp")); }
+    void showSettingsHelp() override { note(QStringLiteral("showSettingsHelp")); }
     void ShowHelp(int topic) override { note(QStringLiteral("ShowHelp %1").arg(topic)); }
     void showAbout() override { note(QStringLiteral("showAbout")); }
     void setSettingsBox(const QString &box, const QString &text) override
