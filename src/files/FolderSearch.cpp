@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "files/FileDialog.h"
 
@@ -19,24 +21,48 @@ bool byName(const QString &a, const QString &b)
     return order != 0 ? order < 0 : a < b;
 }
 
-// "*.mp3" and the like are an extension test; anything else goes through the wildcard rules.
+// Each pattern is made ready once: "*.mp3" and the like are an extension test, a plain name a comparison,
+// and anything else a wildcard expression.
 std::function<bool(const QString &)> matcher(const QString &pattern)
 {
     QStringList extensions;
+    QStringList names;
+    QList<QRegularExpression> wildcards;
+    bool everything = false;
     for (const QString &part : pattern.split(u';')) {
         const QString wildcard = part.trimmed();
         if (wildcard.isEmpty())
             continue;
+        const bool special = wildcard.contains(u'*') || wildcard.contains(u'?') || wildcard.contains(u'[');
         const QString extension = wildcard.mid(1);
-        if (!wildcard.startsWith(u"*."_s) || extension.size() < 2 || extension.mid(1).contains(u'*') ||
-            extension.contains(u'?') || extension.contains(u'['))
-            return [pattern](const QString &name) { return FileDialog::matches(name, pattern); };
-        extensions.append(extension);
+        if (wildcard == u"*"_s || wildcard == u"*.*"_s) {
+            everything = true;
+        } else if (!special) {
+            names.append(wildcard);
+        } else if (wildcard.startsWith(u"*."_s) && !extension.mid(1).contains(u'*') && !extension.contains(u'?') &&
+                   !extension.contains(u'[')) {
+            extensions.append(extension);
+        } else {
+            wildcards.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(wildcard),
+                                                QRegularExpression::CaseInsensitiveOption));
+        }
     }
-    return [extensions](const QString &name) {
-        return std::any_of(extensions.begin(), extensions.end(), [&name](const QString &extension) {
-            return extension == u".*"_s || name.endsWith(extension, Qt::CaseInsensitive);
-        });
+    return [=](const QString &name) {
+        if (everything)
+            return true;
+        for (const QString &extension : extensions) {
+            if (name.endsWith(extension, Qt::CaseInsensitive))
+                return true;
+        }
+        for (const QString &plain : names) {
+            if (name.compare(plain, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        for (const QRegularExpression &expression : wildcards) {
+            if (expression.match(name).hasMatch())
+                return true;
+        }
+        return false;
     };
 }
 
@@ -87,12 +113,16 @@ bool search(const QString &root, const QString &pattern, const std::atomic<bool>
             const std::function<void(const QStringList &)> &found, int batchSize)
 {
     const auto matches = matcher(pattern);
+    // Results go out in batches, and at least every tenth of a second, so a slow disk still shows progress.
     QStringList batch;
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
     auto flush = [&] {
         if (!batch.isEmpty()) {
             found(batch);
             batch.clear();
         }
+        sinceFlush.restart();
     };
 
     // An explicit stack instead of recursion, so a very deep tree cannot exhaust the thread's stack. A folder
@@ -125,7 +155,7 @@ bool search(const QString &root, const QString &pattern, const std::atomic<bool>
         }
         for (const QString &file : step.files) {
             batch.append(join(step.folder, file));
-            if (batch.size() >= batchSize)
+            if (batch.size() >= batchSize || sinceFlush.elapsed() >= 100)
                 flush();
         }
     }

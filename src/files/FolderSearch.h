@@ -22,11 +22,12 @@ QString join(const QString &folder, const QString &name);
 /**
  * Walks a tree depth first: the subfolders of a folder from the last to the first in name order, and a
  * folder's own matching files after those of all its subfolders. Links to folders are not followed and
- * folders that cannot be read are passed over. `found` gets the results in that order, in batches; the walk
+ * folders that cannot be read are passed over. `found` gets the results in that order, in batches (full, or
+ * a tenth of a second old); the walk
  * checks `stop` before each folder and then ends, keeping what it found. Returns true when it was stopped.
  */
 bool search(const QString &root, const QString &pattern, const std::atomic<bool> &stop,
-            const std::function<void(const QStringList &)> &found, int batchSize = 256);
+            const std::function<void(const QStringList &)> &found, int batchSize = 2048);
 
 } // namespace FolderWalk
 

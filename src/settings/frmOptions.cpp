@@ -187,6 +187,9 @@ QWidget *frmOptions::buildPathsPage()
                             page),
                     4, 0, 1, 2);
     grid->setRowStretch(5, 1);
+    setTabOrder(TxtMp3, CmdBrowse);
+    setTabOrder(CmdBrowse, M3UPathtxt);
+    setTabOrder(M3UPathtxt, Command3);
     return page;
 }
 

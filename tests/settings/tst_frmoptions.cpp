@@ -196,8 +196,8 @@ void TestFrmOptions::playerSearch_data()
     QTest::addColumn<QStringList>("tree");
     QTest::addColumn<QString>("found"); // empty: error 3
     QTest::newRow("in the root") << QStringList{u"winamp.exe"_s, u"A/other.exe"_s} << u"winamp.exe"_s;
-    QTest::newRow("in a subfolder, name as on disk") << QStringList{u"Prog/Winamp/WINAMP.EXE"_s}
-                                                     << u"Prog/Winamp/WINAMP.EXE"_s;
+    QTest::newRow("in a subfolder, name as on disk")
+        << QStringList{u"Prog/Winamp/WINAMP.EXE"_s} << u"Prog/Winamp/WINAMP.EXE"_s;
     QTest::newRow("the last one the walk meets")
         << QStringList{u"A/winamp.exe"_s, u"B/x/winamp.exe"_s} << u"A/winamp.exe"_s;
     QTest::newRow("none") << QStringList{u"A/b.exe"_s} << QString();
