@@ -173,6 +173,13 @@ bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MDIForm1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        emit minimised();
+}
+
 void MDIForm1::setBackColour(const QColor &colour)
 {
     m_area->setBackground(colour);

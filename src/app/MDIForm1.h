@@ -40,9 +40,12 @@ public:
 signals:
     /** The frame has closed for good; the program ends. */
     void unloaded();
+    /** The user minimised the frame. */
+    void minimised();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -12,6 +12,7 @@
 #include "files/FrmAddfile.h"
 #include "files/frmFile.h"
 #include "help/Mod_Error.h"
+#include "help/Mod_Help.h"
 #include "platform/QtMessageBoxes.h"
 #include "playlist/FrmPlayList.h"
 #include "playlist/PlayList.h"
@@ -33,6 +34,23 @@ UiWindowHost::~UiWindowHost()
     m_context.setHost(nullptr);
     delete m_splash;
     delete m_frame;
+}
+
+void UiWindowHost::setNotificationIcon(NotificationIcon *icon)
+{
+    m_taskbar = std::make_unique<Taskbar>(
+        *icon,
+        [this] {
+            if (m_frame)
+                m_frame->hide();
+        },
+        [this] {
+            if (!m_frame)
+                return;
+            m_frame->showNormal();
+            m_frame->raise();
+            m_frame->activateWindow();
+        });
 }
 
 void UiWindowHost::showSplash(const QString &commandLine)
@@ -85,6 +103,10 @@ void UiWindowHost::loadFrame()
         return;
     m_frame = new MDIForm1(m_context);
     connect(m_frame, &MDIForm1::unloaded, this, &UiWindowHost::frameUnloaded);
+    connect(m_frame, &MDIForm1::minimised, this, [this] {
+        if (m_taskbar)
+            m_taskbar->MDIForm_Resize();
+    });
     if (m_messageBoxes)
         m_messageBoxes->setParentWidget(m_frame);
     m_frame->MDIForm_Load();
@@ -123,9 +145,7 @@ void UiWindowHost::OpenFileDialog(const QString &mode, int slot)
 {
     loadFrame();
     m_fileDialog = new frmFile(m_context, mode, slot);
-    QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
-        m_fileDialog, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow *window = addDialog(m_fileDialog);
     connect(m_fileDialog, &frmFile::finished, window, &QWidget::close);
     if (mode == QStringLiteral("save")) {
         // Back to the list that was saved, with its caret where it was.
@@ -135,11 +155,6 @@ void UiWindowHost::OpenFileDialog(const QString &mode, int slot)
                 list->show();
         });
     }
-    // Centred on the frame.
-    const QSize area = m_frame->mdiArea()->viewport()->size();
-    window->adjustSize();
-    window->move((area.width() - window->width()) / 2, (area.height() - window->height()) / 2);
-    window->show();
     m_fileDialog->findChild<QWidget *>(QStringLiteral("txtname"))->setFocus();
 }
 
@@ -173,30 +188,62 @@ void UiWindowHost::OpenFileFinder(int mode)
         Mod_Error::ShowError(m_context, 4, fault);
 }
 
-// The windows below arrive with their own parts of the program; until then a request is logged.
 void UiWindowHost::showSettingsHelp()
 {
-    qCDebug(lcWindows) << "settings help requested";
+    openHelpWindow(Mod_Help::settingsSubjects());
 }
 
 void UiWindowHost::showFinderHelp()
 {
-    qCDebug(lcWindows) << "finder help requested";
+    openHelpWindow(Mod_Help::finderSubjects());
 }
 
 void UiWindowHost::showPlayListHelp()
 {
-    qCDebug(lcWindows) << "play-list help requested";
+    openHelpWindow(Mod_Help::playListSubjects());
+}
+
+// One help window at a time: while one is open, another request does nothing.
+void UiWindowHost::openHelpWindow(const QList<Mod_Help::Subject> &subjects)
+{
+    if (m_context.HelpOpen)
+        return;
+    loadFrame();
+    m_context.HelpOpen = true;
+    m_help = new FrmHelpSub(m_context, subjects);
+    QMdiSubWindow *window = addDialog(m_help);
+    connect(m_help, &FrmHelpSub::finished, this, [this, window] {
+        m_context.HelpOpen = false;
+        window->close();
+    });
 }
 
 void UiWindowHost::ShowHelp(int topic)
 {
-    qCDebug(lcWindows) << "help topic requested:" << topic;
+    Mod_Help::ShowHelp(m_context, topic);
 }
 
 void UiWindowHost::showAbout()
 {
-    qCDebug(lcWindows) << "about box requested";
+    if (m_about)
+        return;
+    loadFrame();
+    m_about = new frmAbout(m_context);
+    QMdiSubWindow *window = addDialog(m_about);
+    connect(m_about, &frmAbout::finished, window, &QWidget::close);
+}
+
+QMdiSubWindow *UiWindowHost::addDialog(QWidget *dialog)
+{
+    QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
+        dialog, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    const QSize area = m_frame->mdiArea()->viewport()->size();
+    window->adjustSize();
+    window->move(std::max(0, (area.width() - window->width()) / 2),
+                 std::max(0, (area.height() - window->height()) / 2));
+    window->show();
+    return window;
 }
 
 void UiWindowHost::closeFrame()

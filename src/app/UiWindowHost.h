@@ -1,15 +1,21 @@
 #pragma once
 
+#include <memory>
+
 #include <QObject>
 #include <QPointer>
 
 #include "app/MDIForm1.h"
+#include "app/Taskbar.h"
 #include "app/WindowHost.h"
 #include "app/frmSplash.h"
 #include "files/frmFile.h"
+#include "help/FrmHelpSub.h"
+#include "help/frmAbout.h"
 #include "settings/frmOptions.h"
 
 class AppContext;
+class NotificationIcon;
 class QtMessageBoxes;
 
 /** The program's windows as the rules see them: the splash and the main frame with its children. */
@@ -19,6 +25,10 @@ class UiWindowHost : public QObject, public WindowHost
 
 public:
     explicit UiWindowHost(AppContext &context, QtMessageBoxes *messageBoxes = nullptr, QObject *parent = nullptr);
+
+    /** Minimising the frame puts it behind this icon, where the desktop has a notification area. */
+    void setNotificationIcon(NotificationIcon *icon);
+    const Taskbar *taskbar() const { return m_taskbar.get(); }
     ~UiWindowHost() override;
 
     void showSplash(const QString &commandLine);
@@ -43,6 +53,9 @@ public:
     void showFinderHelp() override;
     void showSettingsHelp() override;
 
+    FrmHelpSub *helpWindow() const { return m_help; }
+    frmAbout *aboutBox() const { return m_about; }
+
     /** The settings dialog while it is open. */
     frmOptions *settingsDialog() const { return m_settings; }
     void ShowHelp(int topic) override;
@@ -51,6 +64,11 @@ public:
 
     /** The file dialog while it is open. */
     frmFile *fileDialog() const { return m_fileDialog; }
+
+private:
+    void openHelpWindow(const QList<Mod_Help::Subject> &subjects);
+    /** Puts a window into the frame, centred, without minimise and maximise buttons. */
+    QMdiSubWindow *addDialog(QWidget *dialog);
 
 signals:
     /** The main frame has closed: the program ends. */
@@ -61,7 +79,10 @@ private:
     QtMessageBoxes *m_messageBoxes;
     QPointer<MDIForm1> m_frame;
     QPointer<frmSplash> m_splash;
+    std::unique_ptr<Taskbar> m_taskbar;
     QPointer<frmFile> m_fileDialog;
     QPointer<frmOptions> m_settings;
+    QPointer<FrmHelpSub> m_help;
+    QPointer<frmAbout> m_about;
     int m_settingsRequests = 0;
 };

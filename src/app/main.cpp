@@ -12,6 +12,7 @@
 #include "platform/StandardFolders.h"
 #include "platform/StorageDrives.h"
 #include "platform/SystemRegistry.h"
+#include "platform/SystemTrayIcon.h"
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +41,8 @@ int main(int argc, char *argv[])
     SystemRegistry registry;
     AppContext context({messageBoxes, programStarter, folders, drives, registry});
     UiWindowHost windows(context, &messageBoxes);
+    SystemTrayIcon trayIcon(QApplication::windowIcon());
+    windows.setNotificationIcon(&trayIcon);
     instance.setActivationHandler([&windows] { windows.activateFrame(); });
     QObject::connect(&windows, &UiWindowHost::frameUnloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

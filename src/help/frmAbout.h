@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+class AppContext;
+
+/** The about box: the program's title, version and makers, and the way to the system's own information. */
+class frmAbout : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmAbout(AppContext &context, QWidget *parent = nullptr);
+
+signals:
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
