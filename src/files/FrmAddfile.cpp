@@ -267,13 +267,15 @@ bool FrmAddfile::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (watched == LstFiles->viewport()) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (watched == LstFiles->viewport() && (press || doubleClick)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+        if (press && mouse->button() == Qt::RightButton) {
             mnuEdit->popup(mouse->globalPosition().toPoint());
             return true;
         }
-        if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
+        if (doubleClick && mouse->button() == Qt::LeftButton) {
             if (lists)
                 OpenSelectedLists();
             else

@@ -44,7 +44,9 @@ QString decode(QByteArrayView bytes, bool &windows1252)
     }
     if (ascii)
         return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A mark inside the text is a character like any other: the file's own mark is handled by its reader.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

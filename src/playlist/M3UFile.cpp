@@ -78,6 +78,16 @@ QByteArray mark(ListEncoding encoding)
     }
 }
 
+// A plain list whose first path begins with the bytes of a byte-order mark would be read back in another
+// encoding; an empty line in front, which reading skips, keeps it plain.
+QByteArray keptPlain(QByteArray bytes, ListEncoding encoding)
+{
+    if (encoding == ListEncoding::EightBit &&
+        (bytes.startsWith(kUtf8Mark) || bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark)))
+        bytes.prepend("\r\n");
+    return bytes;
+}
+
 } // namespace
 
 namespace M3UFile {
@@ -88,7 +98,8 @@ M3UContent parse(const QByteArray &bytes)
     if (bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark)) {
         const bool little = bytes.startsWith(kUtf16LeMark);
         content.encoding = little ? ListEncoding::Utf16LittleEndian : ListEncoding::Utf16BigEndian;
-        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::ConvertInitialBom);
         const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
         forEachLine(QStringView(text), [&content](QStringView line) {
             content.entries.append({line.toString(), false});
@@ -126,10 +137,13 @@ QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encod
     QByteArray bytes = mark(encoding);
     const QByteArray end = lineEnd(encoding);
     for (const PlayListModel::Entry &entry : entries) {
-        bytes += encodeLine(PlayListEntry::trimBlanks(entry.line), entry.windows1252, encoding);
+        const QString path = PlayListEntry::trimBlanks(entry.line);
+        if (path.isEmpty())
+            continue;
+        bytes += encodeLine(path, entry.windows1252, encoding);
         bytes += end;
     }
-    return bytes;
+    return keptPlain(bytes, encoding);
 }
 
 QByteArray format(const PlayListModel &model, ListEncoding encoding)
@@ -138,10 +152,14 @@ QByteArray format(const PlayListModel &model, ListEncoding encoding)
     bytes.reserve(bytes.size() + model.count() * 64);
     const QByteArray end = lineEnd(encoding);
     for (int row = 0; row < model.count(); ++row) {
-        bytes += encodeLine(model.entryPath(row), model.entry(row).windows1252, encoding);
+        // An entry of blanks alone names nothing; an empty line would not be read back.
+        const QString path = model.entryPath(row);
+        if (path.isEmpty())
+            continue;
+        bytes += encodeLine(path, model.entry(row).windows1252, encoding);
         bytes += end;
     }
-    return bytes;
+    return keptPlain(bytes, encoding);
 }
 
 } // namespace M3UFile

@@ -35,7 +35,10 @@ M3UContent parse(const QByteArray &bytes);
 /** Reads a list file; returns the system's description of the fault, or an empty text. */
 QString read(const QString &path, M3UContent &content);
 
-/** One line per entry, the path without blanks around it, each ended by CR LF, in the given encoding. */
+/**
+ * One line per entry, the path without blanks around it, each ended by CR LF, in the given encoding. An entry
+ * of blanks alone is left out: as an empty line it would not be read back.
+ */
 QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encoding);
 
 /** The model's entries in file form. */

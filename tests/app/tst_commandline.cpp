@@ -31,6 +31,7 @@ void TestCommandLine::fromArguments_data()
     QTest::newRow("a lone quote stays") << QStringList{u"\""_s} << u"/home/me/\""_s;
     QTest::newRow("drive path kept") << QStringList{u"D:\\Lists\\a.m3u"_s} << u"D:\\Lists\\a.m3u"_s;
     QTest::newRow("url kept") << QStringList{u"http://radio/a.m3u"_s} << u"http://radio/a.m3u"_s;
+    QTest::newRow("name starting with a colon") << QStringList{u":odd.m3u"_s} << u"/home/me/:odd.m3u"_s;
 }
 
 void TestCommandLine::fromArguments()

@@ -85,6 +85,12 @@ void TestM3UFile::savedUnchanged_data()
                                        << "\xFE\xFF\0/\0a\0\r\0\n\0b\0\r\0\n"_ba;
     QTest::newRow("blanks trimmed") << "  /a.mp3  \r\n"_ba
                                     << "/a.mp3\r\n"_ba;
+    QTest::newRow("entry of blanks alone left out") << "   \r\n/a.mp3\r\n"_ba
+                                                    << "/a.mp3\r\n"_ba;
+    QTest::newRow("first line starting like a mark stays plain") << "\r\xfe\xff\xfe.mp3\r\n"_ba
+                                                                 << "\r\n\xfe\xff\xfe.mp3\r\n"_ba;
+    QTest::newRow("mark inside the list kept") << "/a.mp3\r\n\xef\xbb\xbf/b.mp3\r\n"_ba
+                                               << "/a.mp3\r\n\xef\xbb\xbf/b.mp3\r\n"_ba;
     QTest::newRow("one line of a megabyte") << "/" + QByteArray(1 << 20, 'x') + ".mp3"_ba
                                             << "/" + QByteArray(1 << 20, 'x') + ".mp3\r\n"_ba;
 }
