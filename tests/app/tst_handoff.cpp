@@ -7,26 +7,11 @@
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 #include "support/TestApp.h"
+#include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file");
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestHandOff : public QObject
 {

@@ -8,26 +8,11 @@
 #include "playlist/PlayListCommands.h"
 #include "settings/SettingsFile.h"
 #include "support/TestApp.h"
+#include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file");
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestStartUp : public QObject
 {

@@ -17,18 +17,11 @@
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 #include "support/TestApp.h"
+#include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes = "x")
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file");
-}
 
 // The real windows over the platform doubles, with a music folder and a lists folder.
 struct Finding
@@ -39,7 +32,7 @@ struct Finding
         music = app.folders.root() + u"/music"_s;
         lists = app.folders.root() + u"/lists"_s;
         for (const QString &path : {u"A/a.mp3"_s, u"B/b.mp3"_s, u"m.mp3"_s, u"cover.jpg"_s})
-            writeFile(music + u'/' + path);
+            writeFile(music + u'/' + path, "x");
         writeFile(lists + u"/one.m3u"_s, "/m/1.mp3\r\n");
         writeFile(lists + u"/two.m3u"_s, "/m/2.mp3\r\n");
         writeFile(lists + u"/three.m3u"_s, "/m/3.mp3\r\n");
@@ -158,7 +151,7 @@ void TestFrmAddfile::stopKeepsTheResults()
 {
     Finding finding;
     for (int i = 0; i < 300; ++i)
-        writeFile(finding.music + u"/deep/"_s + QString::number(i) + u"/x.mp3"_s);
+        writeFile(finding.music + u"/deep/"_s + QString::number(i) + u"/x.mp3"_s, "x");
     finding.windows.OpenFileFinder(1);
     FrmAddfile *finder = finding.finder();
     QSignalSpy done(finder, &FrmAddfile::searchFinished);

@@ -5,25 +5,12 @@
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 #include "support/TestApp.h"
+#include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
 using namespace PlayListCommands;
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file");
-}
 
 // A started program with the window table set up, as after the frame has loaded.
 struct Program : TestApp

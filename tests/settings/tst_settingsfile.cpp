@@ -7,6 +7,7 @@
 #include "settings/FrameColour.h"
 #include "settings/SettingsFile.h"
 #include "support/TestApp.h"
+#include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
 
@@ -54,24 +55,6 @@ int errorBoxes(const TestApp &app, int number)
         count += box.title == u"Error Number: "_s + QString::number(number);
     return count;
 }
-
-// Lets writes beyond a few bytes fail the way a full disk does, for the life of the object.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
 
 } // namespace
 
@@ -242,7 +225,7 @@ void TestSettingsFile::failedSaveIsReportedAndKeepsTheOldFile()
     SettingsValues values = exampleValues();
     values.WinampPath = QString(4096, u'x');
     {
-        FileSizeLimit limit(1024);
+        FullDisk disk(1024);
         SaveSettings(app.context, values);
     }
     QCOMPARE(errorBoxes(app, 6), 1);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <sys/resource.h>
+
+#include <QByteArray>
+#include <QString>
+
+/** The whole content of a file; empty when it cannot be read. */
+QByteArray readFile(const QString &path);
+/** Writes a file, making its folder first; a test that cannot write its own files stops. */
+void writeFile(const QString &path, const QByteArray &bytes = QByteArray());
+
+/** While it lives, writes beyond a few bytes fail the way they do on a full disk. */
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes);
+    ~FullDisk();
+
+private:
+    rlimit m_old{};
+};
