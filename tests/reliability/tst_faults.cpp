@@ -33,6 +33,7 @@ private slots:
     void strangeListFiles_data();
     void strangeListFiles();
     void deepTree();
+    void folderDeletedDuringTheWalk();
     void handOffOddities();
     void racingHandOffs();
     void garbageSettings();
@@ -155,6 +156,25 @@ void TestFaults::deepTree()
     QStringList found;
     FolderWalk::search(dir.path(), u"*.mp3"_s, stop, [&found](const QStringList &batch) { found += batch; });
     QCOMPARE(found, QStringList{folder + u"/deep.mp3"_s});
+}
+
+void TestFaults::folderDeletedDuringTheWalk()
+{
+    QTemporaryDir dir;
+    writeFile(dir.path() + u"/A/a.mp3"_s, "x");
+    writeFile(dir.path() + u"/A/sub/s.mp3"_s, "x");
+    writeFile(dir.path() + u"/B/b.mp3"_s, "x");
+    std::atomic<bool> stop{false};
+    QStringList found;
+    // B is walked first; while its file is reported, A (listed but not yet walked) disappears.
+    FolderWalk::search(
+        dir.path(), u"*.mp3"_s, stop,
+        [&](const QStringList &batch) {
+            found += batch;
+            QDir(dir.path() + u"/A"_s).removeRecursively();
+        },
+        1);
+    QCOMPARE(found, QStringList{dir.path() + u"/B/b.mp3"_s});
 }
 
 void TestFaults::handOffOddities()
