@@ -122,8 +122,11 @@ bool Cmdok_Click(AppContext &context, const Request &request)
                 return false;
         }
         PlayList *list = PlayListCommands::playListAt(context, request.slot);
-        if (!list)
+        if (!list) {
+            // The list was closed while the dialog was open: nothing is left to save.
+            context.FileDialogOpen = false;
             return true;
+        }
         // The caption names the file only once the file holds the list.
         const QString oldCaption = list->caption();
         list->setCaption(savePath);

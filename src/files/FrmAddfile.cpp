@@ -243,12 +243,14 @@ void FrmAddfile::OpenSelectedLists()
 {
     if (pattern() != QString::fromLatin1(Finder::kListPattern))
         return;
-    QStringList lists;
+    // In list order, whatever order they were selected in.
+    QList<int> rows;
     for (const QModelIndex &index : LstFiles->selectionModel()->selectedRows())
-        lists.append(index.row() < m_results->paths().size() ? m_results->paths()[index.row()] : QString());
-    std::sort(lists.begin(), lists.end(), [this](const QString &a, const QString &b) {
-        return m_results->paths().indexOf(a) < m_results->paths().indexOf(b);
-    });
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    QStringList lists;
+    for (const int row : rows)
+        lists.append(m_results->paths().value(row));
     LstFiles->clearSelection();
     Finder::OpenSelectedLists(m_context, lists);
     if (auto *window = qobject_cast<QMdiSubWindow *>(parentWidget()))

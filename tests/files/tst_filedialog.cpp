@@ -52,6 +52,7 @@ private slots:
     void saveAndCloseFreesTheSlotAndGoesOnClosingTheFrame();
     void settingsPicks_data();
     void settingsPicks();
+    void listClosedMeanwhile();
     void cancelStopsAClosingFrame();
     void oneDialogAtATime();
 };
@@ -210,6 +211,16 @@ void TestFileDialog::settingsPicks()
     QCOMPARE(app.host.calls, QStringList{u"setSettingsBox "_s + box + u' ' + path});
     QVERIFY(!app.context.FileDialogOpen);
     QVERIFY(!QFile::exists(path + u".m3u"_s));
+}
+
+void TestFileDialog::listClosedMeanwhile()
+{
+    Saving app;
+    app.host.discardPlayListWindow(app.list);
+    app.context.PlayLists.setPlayList(app.slot, nullptr);
+    QVERIFY(FileDialog::Cmdok_Click(app.context, {u"Save List"_s, app.slot, app.folder, u"gone"_s}));
+    QVERIFY(!app.context.FileDialogOpen);
+    QVERIFY(!QFile::exists(app.folder + u"/gone.m3u"_s));
 }
 
 void TestFileDialog::cancelStopsAClosingFrame()
