@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include "app/AppContext.h"
 #include "app/WindowHost.h"
@@ -57,35 +56,6 @@ const Mode *modeFor(const QString &mode)
             return &entry;
     }
     return nullptr;
-}
-
-bool matches(const QString &fileName, const QString &pattern)
-{
-    for (const QString &part : pattern.split(u';')) {
-        const QString wildcard = part.trimmed();
-        if (wildcard.isEmpty())
-            continue;
-        // As in the classic dialogs, "*.*" means every file, with an extension or without.
-        if (wildcard == u"*.*"_s || wildcard == u"*"_s)
-            return true;
-        const QRegularExpression expression(QRegularExpression::wildcardToRegularExpression(wildcard),
-                                            QRegularExpression::CaseInsensitiveOption);
-        if (expression.match(fileName).hasMatch())
-            return true;
-    }
-    return false;
-}
-
-QStringList fileNames(const QString &folder, const QString &pattern)
-{
-    QStringList names;
-    const QStringList all =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : all) {
-        if (matches(name, pattern))
-            names.append(name);
-    }
-    return names;
 }
 
 QString formPath(const QString &folder, const QString &name)

@@ -24,12 +24,6 @@ struct Mode
 /** The set-up for "save", "save_kill", "opt" or "opt2"; nothing for any other mode. */
 const Mode *modeFor(const QString &mode);
 
-/** True when a bare file name matches one of the ";"-separated wildcard patterns, letter case ignored. */
-bool matches(const QString &fileName, const QString &pattern);
-
-/** The bare names of the files in a folder that match a pattern, in name order. */
-QStringList fileNames(const QString &folder, const QString &pattern);
-
 /** The folder and the name joined; a root folder ("/", "C:\") does not double its separator. */
 QString formPath(const QString &folder, const QString &name);
 

@@ -90,6 +90,11 @@ void listFolder(const QString &folder, const std::function<bool(const QString &)
 
 } // namespace
 
+bool matches(const QString &fileName, const QString &pattern)
+{
+    return matcher(pattern)(fileName);
+}
+
 QStringList subfolders(const QString &folder)
 {
     QStringList folders;
@@ -198,7 +203,7 @@ void FolderSearch::startMany(const QStringList &roots, const QString &pattern)
             const QFileInfo info(root);
             if (info.isDir()) {
                 stopped = FolderWalk::search(root, pattern, m_stop, emitFound);
-            } else if (FileDialog::matches(info.fileName(), pattern)) {
+            } else if (FolderWalk::matches(info.fileName(), pattern)) {
                 emitFound({root});
             }
             if (stopped || m_stop)

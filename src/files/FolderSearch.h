@@ -13,6 +13,12 @@ namespace FolderWalk {
 /** The subfolders of a folder in the folder list's order (by name, letter case ignored); links are left out. */
 QStringList subfolders(const QString &folder);
 
+/**
+ * True when a bare file name matches one of the ";"-separated patterns ("*.mp3", "winamp.exe", "*.*"), letter
+ * case ignored.
+ */
+bool matches(const QString &fileName, const QString &pattern);
+
 /** The files of a folder matching a pattern ("*.MP3"; ";" separates several), in name order. */
 QStringList matchingFiles(const QString &folder, const QString &pattern);
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "files/FileDialog.h"
+#include "files/FolderSearch.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 #include "support/TestApp.h"
@@ -85,7 +86,7 @@ void TestFileDialog::patterns()
     for (const QString &name : {u"song.mp3"_s, u"a.m3u"_s, u"B.M3u"_s, u"winamp.exe"_s, u"notes"_s})
         writeFile(dir.path() + u'/' + name, "x");
     QDir(dir.path()).mkdir(u"folder.m3u"_s);
-    QCOMPARE(FileDialog::fileNames(dir.path(), pattern), listed);
+    QCOMPARE(FolderWalk::matchingFiles(dir.path(), pattern), listed);
 }
 
 void TestFileDialog::rootFolderDoesNotDoubleItsSeparator()

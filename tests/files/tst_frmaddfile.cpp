@@ -63,14 +63,6 @@ struct Finding
     QString lists;
 };
 
-QStringList titles(const PlayList *list)
-{
-    QStringList result;
-    for (int row = 0; row < list->model().count(); ++row)
-        result.append(list->model().title(row));
-    return result;
-}
-
 } // namespace
 
 class TestFrmAddfile : public QObject
@@ -203,7 +195,7 @@ void TestFrmAddfile::dropsFromTheFinderAndBetweenLists()
     QListView *results = finder->resultList();
     results->selectAll();
     finding.drop(firstWindow, results->model()->mimeData(results->selectionModel()->selectedIndexes()));
-    QCOMPARE(titles(first), QStringList{u"a"_s});
+    QCOMPARE(titlesOf(first->model()), QStringList{u"a"_s});
     QVERIFY(finding.app.context.PlayLists.ListSlotAt(2).Changed);
     QCOMPARE(finder->results().size(), 1);
 
@@ -214,8 +206,8 @@ void TestFrmAddfile::dropsFromTheFinderAndBetweenLists()
     source->selectionModel()->select(source->model()->index(2, 0), QItemSelectionModel::Select);
     source->selectionModel()->select(source->model()->index(0, 0), QItemSelectionModel::Select);
     finding.drop(secondWindow, source->model()->mimeData(source->selectionModel()->selectedIndexes()));
-    QCOMPARE(titles(second), QStringList({u"a"_s, u"c"_s}));
-    QCOMPARE(titles(first), QStringList({u"a"_s, u"b"_s, u"c"_s}));
+    QCOMPARE(titlesOf(second->model()), QStringList({u"a"_s, u"c"_s}));
+    QCOMPARE(titlesOf(first->model()), QStringList({u"a"_s, u"b"_s, u"c"_s}));
     QVERIFY(!finding.app.context.PlayLists.ListSlotAt(2).Changed);
     QVERIFY(finding.app.context.PlayLists.ListSlotAt(3).Changed);
 }
@@ -233,14 +225,14 @@ void TestFrmAddfile::quickClickAddsNothingHeldPressCopies()
     QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
     finding.drop(window, view->model()->mimeData(view->selectionModel()->selectedIndexes()));
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, onFirst);
-    QCOMPARE(titles(list), QStringList({u"a"_s, u"b"_s}));
+    QCOMPARE(titlesOf(list->model()), QStringList({u"a"_s, u"b"_s}));
     QVERIFY(!finding.app.context.PlayLists.ListSlotAt(2).Changed);
 
     QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
     QTRY_COMPARE_WITH_TIMEOUT(finding.app.context.PlayLists.ListSlotAt(2).DropReady, u"True"_s, 3000);
     finding.drop(window, view->model()->mimeData(view->selectionModel()->selectedIndexes()));
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, onFirst);
-    QCOMPARE(titles(list), QStringList({u"a"_s, u"b"_s, u"a"_s}));
+    QCOMPARE(titlesOf(list->model()), QStringList({u"a"_s, u"b"_s, u"a"_s}));
     QVERIFY(finding.app.context.PlayLists.ListSlotAt(2).Changed);
 }
 

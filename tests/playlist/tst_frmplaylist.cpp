@@ -10,6 +10,7 @@
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 #include "support/TestApp.h"
+#include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
 
@@ -51,14 +52,6 @@ struct Windows
     UiWindowHost host;
 };
 
-QStringList titles(const PlayListModel &model)
-{
-    QStringList result;
-    for (int row = 0; row < model.count(); ++row)
-        result.append(model.title(row));
-    return result;
-}
-
 } // namespace
 
 class TestFrmPlayList : public QObject
@@ -85,7 +78,7 @@ void TestFrmPlayList::ctrlArrowsMoveTheEntryWithTheCaret()
     list->setCurrentIndex(list->model()->index(1, 0));
     QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
     QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(titles(window->playList()->model()), QStringList({u"e0"_s, u"e2"_s, u"e3"_s, u"e1"_s}));
+    QCOMPARE(titlesOf(window->playList()->model()), QStringList({u"e0"_s, u"e2"_s, u"e3"_s, u"e1"_s}));
     QCOMPARE(list->currentIndex().row(), 3);
     QCOMPARE(window->playList()->model().currentIndex(), 3);
     QVERIFY(windows.changed(window));
@@ -108,7 +101,7 @@ void TestFrmPlayList::arrowsWithoutExactlyCtrlOnlyMoveTheCaret()
     window->list()->setCurrentIndex(window->list()->model()->index(1, 0));
     QTest::keyClick(window->list(), Qt::Key_Down, modifiers);
     QTest::keyClick(window->list(), Qt::Key_Up, modifiers);
-    QCOMPARE(titles(window->playList()->model()), QStringList({u"e0"_s, u"e1"_s, u"e2"_s}));
+    QCOMPARE(titlesOf(window->playList()->model()), QStringList({u"e0"_s, u"e1"_s, u"e2"_s}));
     QVERIFY(!windows.changed(window));
 }
 
@@ -121,7 +114,7 @@ void TestFrmPlayList::deleteRemovesTheSelection()
                                    QItemSelectionModel::ClearAndSelect);
     list->selectionModel()->setCurrentIndex(list->model()->index(4, 0), QItemSelectionModel::NoUpdate);
     QTest::keyClick(list, Qt::Key_Delete);
-    QCOMPARE(titles(window->playList()->model()), QStringList({u"e0"_s, u"e1"_s, u"e4"_s}));
+    QCOMPARE(titlesOf(window->playList()->model()), QStringList({u"e0"_s, u"e1"_s, u"e4"_s}));
     QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
     QCOMPARE(list->selectionModel()->selectedRows().first().row(), 2);
     QCOMPARE(list->currentIndex().row(), 2);

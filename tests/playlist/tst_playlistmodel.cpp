@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "playlist/PlayListModel.h"
+#include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
 
@@ -16,14 +17,6 @@ void fill(PlayListModel &model, int count)
     for (int i = 0; i < count; ++i)
         entries.append({u"/m/e"_s + QString::number(i) + u".mp3"_s, false});
     model.setEntries(entries);
-}
-
-QStringList titles(const PlayListModel &model)
-{
-    QStringList result;
-    for (int row = 0; row < model.count(); ++row)
-        result.append(model.title(row));
-    return result;
 }
 
 } // namespace
@@ -101,7 +94,7 @@ void TestPlayListModel::removeSelected()
     QSignalSpy replaced(&model, &PlayListModel::selectionReplaced);
 
     model.removeSelected();
-    QCOMPARE(titles(model), left);
+    QCOMPARE(titlesOf(model), left);
     QCOMPARE(model.selectedRows(), selectedAfter);
     QCOMPARE(model.currentIndex(), caretAfter);
     QCOMPARE(replaced.size(), 1);
@@ -127,7 +120,7 @@ void TestPlayListModel::removeOne()
     model.setSelected(0, true);
     model.setCurrentIndex(caret);
     model.removeOne();
-    QCOMPARE(titles(model), left);
+    QCOMPARE(titlesOf(model), left);
     QCOMPARE(model.currentIndex(), caretAfter);
     QVERIFY(model.isSelected(0) == (caret != 0));
 }
@@ -139,11 +132,11 @@ void TestPlayListModel::movesExchangeTextsNotSelection()
     model.setSelected(1, true);
     model.setCurrentIndex(1);
     QVERIFY(model.moveDown());
-    QCOMPARE(titles(model), QStringList({u"e0"_s, u"e2"_s, u"e1"_s}));
+    QCOMPARE(titlesOf(model), QStringList({u"e0"_s, u"e2"_s, u"e1"_s}));
     QCOMPARE(model.selectedRows(), QList<int>{1});
     model.setCurrentIndex(2);
     QVERIFY(model.moveUp());
-    QCOMPARE(titles(model), QStringList({u"e0"_s, u"e1"_s, u"e2"_s}));
+    QCOMPARE(titlesOf(model), QStringList({u"e0"_s, u"e1"_s, u"e2"_s}));
 }
 
 void TestPlayListModel::movesAtTheEnds_data()
@@ -164,7 +157,7 @@ void TestPlayListModel::movesAtTheEnds()
     fill(model, 3);
     model.setCurrentIndex(caret);
     QVERIFY(!(up ? model.moveUp() : model.moveDown()));
-    QCOMPARE(titles(model), QStringList({u"e0"_s, u"e1"_s, u"e2"_s}));
+    QCOMPARE(titlesOf(model), QStringList({u"e0"_s, u"e1"_s, u"e2"_s}));
 }
 
 void TestPlayListModel::sortOrder()

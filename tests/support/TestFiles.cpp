@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "playlist/PlayListModel.h"
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -32,4 +34,12 @@ FullDisk::FullDisk(rlim_t bytes)
 FullDisk::~FullDisk()
 {
     setrlimit(RLIMIT_FSIZE, &m_old);
+}
+
+QStringList titlesOf(const PlayListModel &model)
+{
+    QStringList titles;
+    for (int row = 0; row < model.count(); ++row)
+        titles.append(model.title(row));
+    return titles;
 }

@@ -4,11 +4,17 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+class PlayListModel;
 
 /** The whole content of a file; empty when it cannot be read. */
 QByteArray readFile(const QString &path);
 /** Writes a file, making its folder first; a test that cannot write its own files stops. */
 void writeFile(const QString &path, const QByteArray &bytes = QByteArray());
+
+/** The titles a list shows, in order. */
+QStringList titlesOf(const PlayListModel &model);
 
 /** While it lives, writes beyond a few bytes fail the way they do on a full disk. */
 class FullDisk
