@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -89,24 +90,32 @@ void settle()
         QCoreApplication::processEvents();
 }
 
+// Runs the event loop as the program does between a user's steps: posted events, paints and deferred
+// deletions all happen.
+void runEventLoop(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 } // namespace
 
 // The finder's search over a tree, as the user starts it, and the longest time the interface went without
-// running its event loop meanwhile.
+// running its event loop meanwhile. Each search starts as the previous finder, holding the previous search's
+// results, is closed, so its window and results are freed while the walk runs.
 void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree)
 {
     context.Settings.Mp3Path = tree;
     std::vector<double> times;
     double longestGap = 0;
     qsizetype found = 0;
+    FrmAddfile *previous = nullptr;
     for (int run = 0; run < kRuns; ++run) {
         windows.OpenFileFinder(1);
         auto *finder = windows.frame()->findChildren<FrmAddfile *>().constLast();
         // The new window's first paint is not part of the search.
-        QElapsedTimer painting;
-        painting.start();
-        while (painting.elapsed() < 200)
-            QCoreApplication::processEvents();
+        runEventLoop(200);
         QEventLoop loop;
         QObject::connect(finder, &FrmAddfile::searchFinished, &loop, &QEventLoop::quit);
         QElapsedTimer tick;
@@ -121,18 +130,27 @@ void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree
         tick.start();
         ticker.start();
         finder->CmdSearch_Click();
+        if (previous)
+            previous->parentWidget()->close();
         loop.exec();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         ticker.stop();
-        found = finder->results().size();
-        finder->close();
-        finder->parentWidget()->close();
-        settle();
+        found = finder->resultList()->model()->rowCount();
+        previous = finder;
     }
     std::sort(times.begin(), times.end());
     std::printf("search_found %lld\n", static_cast<long long>(found));
     std::printf("search %.1f\n", times[times.size() / 2]);
     std::printf("search_longest_gap %.1f\n", longestGap);
+
+    // Closing the last finder, until its window and results are gone.
+    QElapsedTimer closing;
+    closing.start();
+    QEventLoop deleted;
+    QObject::connect(previous, &QObject::destroyed, &deleted, &QEventLoop::quit);
+    previous->parentWidget()->close();
+    deleted.exec();
+    std::printf("finder_close %.1f\n", double(closing.nsecsElapsed()) / 1e6);
 
     // The settings dialog's player search walks the same way, for one name.
     std::vector<double> playerTimes;
@@ -142,7 +160,7 @@ void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree
         QElapsedTimer timer;
         timer.start();
         FolderWalk::search(tree, QStringLiteral("winamp.exe"), stop,
-                           [&player](const QStringList &found) { player = found.last(); });
+                           [&player](const PathBatch &found) { player = found.last(); });
         playerTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(playerTimes.begin(), playerTimes.end());

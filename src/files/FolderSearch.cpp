@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -90,6 +91,55 @@ void listFolder(const QString &folder, const std::function<bool(const QString &)
 
 } // namespace
 
+} // namespace FolderWalk
+
+PathBatch PathBatch::fromList(const QStringList &paths)
+{
+    PathBatch batch;
+    for (const QString &path : paths)
+        batch.append(path);
+    batch.squeeze();
+    return batch;
+}
+
+void PathBatch::append(QStringView folder, QStringView name)
+{
+    m_text.append(folder);
+    if (!folder.endsWith(u'/') && !folder.endsWith(u'\\'))
+        m_text.append(QDir::separator());
+    m_text.append(name);
+    m_ends.append(m_text.size());
+}
+
+void PathBatch::append(QStringView path)
+{
+    m_text.append(path);
+    m_ends.append(m_text.size());
+}
+
+void PathBatch::squeeze()
+{
+    m_text.squeeze();
+    m_ends.squeeze();
+}
+
+QStringView PathBatch::at(qsizetype index) const
+{
+    const qsizetype start = index == 0 ? 0 : m_ends.at(index - 1);
+    return QStringView(m_text).sliced(start, m_ends.at(index) - start);
+}
+
+QStringList PathBatch::toList() const
+{
+    QStringList paths;
+    paths.reserve(size());
+    for (qsizetype index = 0; index < size(); ++index)
+        paths.append(at(index).toString());
+    return paths;
+}
+
+namespace FolderWalk {
+
 bool matches(const QString &fileName, const QString &pattern)
 {
     return matcher(pattern)(fileName);
@@ -115,17 +165,18 @@ QString join(const QString &folder, const QString &name)
 }
 
 bool search(const QString &root, const QString &pattern, const std::atomic<bool> &stop,
-            const std::function<void(const QStringList &)> &found, int batchSize)
+            const std::function<void(const PathBatch &)> &found, int batchSize)
 {
     const auto matches = matcher(pattern);
     // Results go out in batches, and at least every tenth of a second, so a slow disk still shows progress.
-    QStringList batch;
+    PathBatch batch;
     QElapsedTimer sinceFlush;
     sinceFlush.start();
     auto flush = [&] {
         if (!batch.isEmpty()) {
+            batch.squeeze();
             found(batch);
-            batch.clear();
+            batch = PathBatch();
         }
         sinceFlush.restart();
     };
@@ -159,7 +210,7 @@ bool search(const QString &root, const QString &pattern, const std::atomic<bool>
             continue;
         }
         for (const QString &file : step.files) {
-            batch.append(join(step.folder, file));
+            batch.append(step.folder, file);
             if (batch.size() >= batchSize || sinceFlush.elapsed() >= 100)
                 flush();
         }
@@ -197,14 +248,14 @@ void FolderSearch::startMany(const QStringList &roots, const QString &pattern)
     }
     m_stop = false;
     m_thread = QThread::create([this, roots, pattern] {
-        const auto emitFound = [this](const QStringList &paths) { emit found(paths); };
+        const auto emitFound = [this](const PathBatch &paths) { emit found(paths); };
         bool stopped = false;
         for (const QString &root : roots) {
             const QFileInfo info(root);
             if (info.isDir()) {
                 stopped = FolderWalk::search(root, pattern, m_stop, emitFound);
             } else if (FolderWalk::matches(info.fileName(), pattern)) {
-                emitFound({root});
+                emitFound(PathBatch::fromList({root}));
             }
             if (stopped || m_stop)
                 break;

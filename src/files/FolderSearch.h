@@ -3,9 +3,38 @@
 #include <atomic>
 #include <functional>
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QThread>
+
+/**
+ * Paths found together, kept in one block of text: a search of a big tree hands over a few blocks instead of
+ * one string per path, so the interface keeps and later frees them cheaply while another walk is running.
+ */
+class PathBatch
+{
+public:
+    PathBatch() = default;
+    /** The paths of a list, in order. */
+    static PathBatch fromList(const QStringList &paths);
+
+    /** Adds the folder and the name joined as FolderWalk::join joins them. */
+    void append(QStringView folder, QStringView name);
+    void append(QStringView path);
+    /** Gives back memory kept for growing; done before a batch is handed over. */
+    void squeeze();
+
+    qsizetype size() const { return m_ends.size(); }
+    bool isEmpty() const { return m_ends.isEmpty(); }
+    QStringView at(qsizetype index) const;
+    QString last() const { return at(size() - 1).toString(); }
+    QStringList toList() const;
+
+private:
+    QString m_text;
+    QList<qsizetype> m_ends; // where each path ends in m_text
+};
 
 /** The folder walks of the finder and of dropped folders. */
 namespace FolderWalk {
@@ -29,11 +58,11 @@ QString join(const QString &folder, const QString &name);
  * Walks a tree depth first: the subfolders of a folder from the last to the first in name order, and a
  * folder's own matching files after those of all its subfolders. Links to folders are not followed and
  * folders that cannot be read are passed over. `found` gets the results in that order, in batches (full, or
- * a tenth of a second old); the walk
- * checks `stop` before each folder and then ends, keeping what it found. Returns true when it was stopped.
+ * a tenth of a second old); the walk checks `stop` before each folder and then ends, keeping what it found.
+ * Returns true when it was stopped.
  */
 bool search(const QString &root, const QString &pattern, const std::atomic<bool> &stop,
-            const std::function<void(const QStringList &)> &found, int batchSize = 2048);
+            const std::function<void(const PathBatch &)> &found, int batchSize = 2048);
 
 } // namespace FolderWalk
 
@@ -56,7 +85,7 @@ public:
     bool isRunning() const;
 
 signals:
-    void found(const QStringList &paths);
+    void found(const PathBatch &paths);
     void finished(bool stopped);
 
 private:

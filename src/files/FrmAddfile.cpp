@@ -250,7 +250,7 @@ void FrmAddfile::OpenSelectedLists()
     std::sort(rows.begin(), rows.end());
     QStringList lists;
     for (const int row : rows)
-        lists.append(m_results->paths().value(row));
+        lists.append(m_results->path(row));
     LstFiles->clearSelection();
     Finder::OpenSelectedLists(m_context, lists);
     if (auto *window = qobject_cast<QMdiSubWindow *>(parentWidget()))

@@ -1,12 +1,14 @@
 #include "files/PathListModel.h"
 
+#include <algorithm>
+
 #include <QDir>
 
 #include "playlist/EntryMime.h"
 
 int PathListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_paths.size());
+    return parent.isValid() ? 0 : m_count;
 }
 
 QVariant PathListModel::data(const QModelIndex &index, int role) const
@@ -14,7 +16,7 @@ QVariant PathListModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return QDir::toNativeSeparators(m_paths[index.row()]);
+        return QDir::toNativeSeparators(path(index.row()));
     return {};
 }
 
@@ -34,22 +36,48 @@ QMimeData *PathListModel::mimeData(const QModelIndexList &indexes) const
 {
     QList<PlayListModel::Entry> entries;
     for (const int row : EntryMime::rowsInOrder(indexes))
-        entries.append({m_paths[row], false});
+        entries.append({path(row), false});
     return EntryMime::make(entries);
 }
 
-void PathListModel::appendPaths(const QStringList &paths)
+QString PathListModel::path(int row) const
+{
+    if (row < 0 || row >= m_count)
+        return {};
+    const auto batch = std::upper_bound(m_firstRows.cbegin(), m_firstRows.cend(), row) - 1;
+    return m_batches.at(batch - m_firstRows.cbegin()).at(row - *batch).toString();
+}
+
+QStringList PathListModel::paths() const
+{
+    QStringList all;
+    all.reserve(m_count);
+    for (const PathBatch &batch : m_batches)
+        all.append(batch.toList());
+    return all;
+}
+
+void PathListModel::appendPaths(const PathBatch &paths)
 {
     if (paths.isEmpty())
         return;
-    beginInsertRows(QModelIndex(), int(m_paths.size()), int(m_paths.size() + paths.size()) - 1);
-    m_paths.append(paths);
+    beginInsertRows(QModelIndex(), m_count, m_count + int(paths.size()) - 1);
+    m_batches.append(paths);
+    m_firstRows.append(m_count);
+    m_count += int(paths.size());
     endInsertRows();
 }
 
 void PathListModel::setPaths(const QStringList &paths)
 {
     beginResetModel();
-    m_paths = paths;
+    m_batches.clear();
+    m_firstRows.clear();
+    m_count = 0;
+    if (!paths.isEmpty()) {
+        m_batches.append(PathBatch::fromList(paths));
+        m_firstRows.append(0);
+        m_count = int(paths.size());
+    }
     endResetModel();
 }

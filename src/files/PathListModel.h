@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QList>
 #include <QStringList>
+
+#include "files/FolderSearch.h"
 
 /** The finder's results: full paths in the order they were found. */
 class PathListModel : public QAbstractListModel
@@ -19,10 +22,14 @@ public:
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
-    const QStringList &paths() const { return m_paths; }
-    void appendPaths(const QStringList &paths);
+    QString path(int row) const;
+    QStringList paths() const;
+    void appendPaths(const PathBatch &paths);
     void setPaths(const QStringList &paths);
 
 private:
-    QStringList m_paths;
+    // The batches as the search handed them over, and the row each begins at.
+    QList<PathBatch> m_batches;
+    QList<int> m_firstRows;
+    int m_count = 0;
 };

@@ -51,10 +51,11 @@ FrmPlayList::FrmPlayList(AppContext &context, QWidget *parent)
     droptime.setSingleShot(true);
     connect(&droptime, &QTimer::timeout, this, [this] { PlayListCommands::droptime_Timer(m_context, *m_list); });
     m_dropSearch = new FolderSearch(this);
-    connect(m_dropSearch, &FolderSearch::found, this, [this](const QStringList &paths) {
+    connect(m_dropSearch, &FolderSearch::found, this, [this](const PathBatch &paths) {
         QList<PlayListModel::Entry> entries;
-        for (const QString &path : paths)
-            entries.append({path, false});
+        entries.reserve(paths.size());
+        for (qsizetype index = 0; index < paths.size(); ++index)
+            entries.append({paths.at(index).toString(), false});
         m_list->model().appendEntries(entries);
     });
 

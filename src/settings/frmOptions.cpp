@@ -105,7 +105,7 @@ frmOptions::frmOptions(AppContext &context, QWidget *parent)
     connect(Cmdok, &QPushButton::clicked, this, &frmOptions::Cmdok_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
     connect(Command1, &QPushButton::clicked, this, [this] { m_context.host().showSettingsHelp(); });
-    connect(m_search, &FolderSearch::found, this, [this](const QStringList &paths) { m_found = paths.last(); });
+    connect(m_search, &FolderSearch::found, this, [this](const PathBatch &paths) { m_found = paths.last(); });
     connect(m_search, &FolderSearch::finished, this, &frmOptions::endSearch);
     buildMenus();
 

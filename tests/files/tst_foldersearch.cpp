@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "files/FolderSearch.h"
+#include "files/PathListModel.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,7 +33,7 @@ QStringList walk(const QString &root, const QString &pattern = u"*.MP3"_s)
     std::atomic<bool> stop{false};
     QStringList found;
     FolderWalk::search(
-        root, pattern, stop, [&found](const QStringList &batch) { found += batch; }, 2);
+        root, pattern, stop, [&found](const PathBatch &batch) { found += batch.toList(); }, 2);
     return found;
 }
 
@@ -50,6 +51,9 @@ private slots:
     void unreadableFolderIsPassedOver();
     void stopKeepsWhatWasFound();
     void searchRunsBesideTheInterface();
+    void batchJoinsLikeJoin_data();
+    void batchJoinsLikeJoin();
+    void resultsSpanSeveralBatches();
 };
 
 void TestFolderSearch::order_data()
@@ -111,8 +115,8 @@ void TestFolderSearch::stopKeepsWhatWasFound()
     QStringList found;
     const bool stopped = FolderWalk::search(
         dir.path(), u"*.mp3"_s, stop,
-        [&](const QStringList &batch) {
-            found += batch;
+        [&](const PathBatch &batch) {
+            found += batch.toList();
             stop = true;
         },
         1);
@@ -127,11 +131,64 @@ void TestFolderSearch::searchRunsBesideTheInterface()
     FolderSearch search;
     QSignalSpy finished(&search, &FolderSearch::finished);
     QStringList found;
-    connect(&search, &FolderSearch::found, this, [&found](const QStringList &batch) { found += batch; });
+    connect(&search, &FolderSearch::found, this, [&found](const PathBatch &batch) { found += batch.toList(); });
     search.startMany({dir.path() + u"/x.m3u"_s, dir.path() + u"/m.mp3"_s, dir.path() + u"/A"_s}, u"*.mp3"_s);
     QVERIFY(finished.wait());
     QCOMPARE(finished.first().first().toBool(), false);
     QCOMPARE(found, QStringList({dir.path() + u"/m.mp3"_s, dir.path() + u"/A/a.mp3"_s}));
+}
+
+void TestFolderSearch::batchJoinsLikeJoin_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("folder") << u"/music"_s << u"a.mp3"_s;
+    QTest::newRow("root") << u"/"_s << u"a.mp3"_s;
+    QTest::newRow("drive root") << u"C:\\"_s << u"a.mp3"_s;
+    QTest::newRow("folder with a closing separator") << u"/music/"_s << u"a.mp3"_s;
+    QTest::newRow("non-Latin names") << u"/músic/日本"_s << u"Ω.mp3"_s;
+}
+
+void TestFolderSearch::batchJoinsLikeJoin()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    PathBatch batch;
+    batch.append(u"/first/x.mp3"_s);
+    batch.append(folder, name);
+    batch.append(folder, QString());
+    batch.squeeze();
+    QCOMPARE(batch.size(), 3);
+    QCOMPARE(batch.at(0).toString(), u"/first/x.mp3"_s);
+    QCOMPARE(batch.at(1).toString(), FolderWalk::join(folder, name));
+    QCOMPARE(batch.last(), FolderWalk::join(folder, QString()));
+    QCOMPARE(batch.toList(),
+             QStringList({u"/first/x.mp3"_s, FolderWalk::join(folder, name), FolderWalk::join(folder, QString())}));
+}
+
+void TestFolderSearch::resultsSpanSeveralBatches()
+{
+    PathListModel model;
+    model.appendPaths(PathBatch::fromList({u"/a/1.mp3"_s, u"/a/2.mp3"_s}));
+    model.appendPaths(PathBatch());
+    model.appendPaths(PathBatch::fromList({u"/b/3.mp3"_s}));
+    model.appendPaths(PathBatch::fromList({u"/c/4.mp3"_s, u"/c/5.mp3"_s, u"/c/6.mp3"_s}));
+    const QStringList all{u"/a/1.mp3"_s, u"/a/2.mp3"_s, u"/b/3.mp3"_s, u"/c/4.mp3"_s, u"/c/5.mp3"_s, u"/c/6.mp3"_s};
+    QCOMPARE(model.rowCount(), 6);
+    QCOMPARE(model.paths(), all);
+    for (int row = 0; row < all.size(); ++row) {
+        QCOMPARE(model.path(row), all[row]);
+        QCOMPARE(model.data(model.index(row)).toString(), QDir::toNativeSeparators(all[row]));
+    }
+    QCOMPARE(model.path(-1), QString());
+    QCOMPARE(model.path(6), QString());
+
+    model.setPaths({u"/d/7.mp3"_s});
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.path(0), u"/d/7.mp3"_s);
+    model.setPaths({});
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.paths(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestFolderSearch)

@@ -1,8 +1,12 @@
+#include <QDropEvent>
 #include <QListView>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "app/MDIForm1.h"
 #include "app/UiWindowHost.h"
@@ -68,6 +72,7 @@ private slots:
     void frameShowsTheActiveListsMenus();
     void frameCloseAsksEachChangedList();
     void tilingArrangesTheLists();
+    void fileManagerDropAddsFilesAndFolders();
 };
 
 void TestFrmPlayList::ctrlArrowsMoveTheEntryWithTheCaret()
@@ -194,6 +199,31 @@ void TestFrmPlayList::tilingArrangesTheLists()
     windows.host.frame()->arrange(MDIForm1::TileVertically);
     QCOMPARE(first->subWindow()->height(), second->subWindow()->height());
     QVERIFY(first->subWindow()->x() != second->subWindow()->x());
+}
+
+void TestFrmPlayList::fileManagerDropAddsFilesAndFolders()
+{
+    QTemporaryDir dir;
+    for (const QString &name : {u"F/A/a.mp3"_s, u"F/B/b.MP3"_s, u"F/m.mp3"_s, u"F/x.txt"_s, u"z.mp3"_s, u"y.txt"_s})
+        writeFile(dir.path() + u'/' + name);
+    Windows windows;
+    FrmPlayList *window = windows.newList(1);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dir.path() + u"/z.mp3"_s), QUrl::fromLocalFile(dir.path() + u"/y.txt"_s),
+                  QUrl::fromLocalFile(dir.path() + u"/F"_s)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window->list()->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window->list()->viewport(), &drop);
+    // The files arrive in the order dropped, a folder's in the finder's order; other files are left out.
+    const QList<QString> expected{u"/m/e0.mp3"_s, dir.path() + u"/z.mp3"_s, dir.path() + u"/F/B/b.MP3"_s,
+                                  dir.path() + u"/F/A/a.mp3"_s, dir.path() + u"/F/m.mp3"_s};
+    const PlayListModel &model = window->playList()->model();
+    QTRY_COMPARE(model.count(), int(expected.size()));
+    for (int row = 0; row < model.count(); ++row)
+        QCOMPARE(model.entry(row).line, expected[row]);
+    QVERIFY(windows.changed(window));
 }
 
 QTEST_MAIN(TestFrmPlayList)

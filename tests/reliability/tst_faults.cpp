@@ -154,7 +154,7 @@ void TestFaults::deepTree()
     writeFile(folder + u"/deep.mp3"_s, "x");
     std::atomic<bool> stop{false};
     QStringList found;
-    FolderWalk::search(dir.path(), u"*.mp3"_s, stop, [&found](const QStringList &batch) { found += batch; });
+    FolderWalk::search(dir.path(), u"*.mp3"_s, stop, [&found](const PathBatch &batch) { found += batch.toList(); });
     QCOMPARE(found, QStringList{folder + u"/deep.mp3"_s});
 }
 
@@ -169,8 +169,8 @@ void TestFaults::folderDeletedDuringTheWalk()
     // B is walked first; while its file is reported, A (listed but not yet walked) disappears.
     FolderWalk::search(
         dir.path(), u"*.mp3"_s, stop,
-        [&](const QStringList &batch) {
-            found += batch;
+        [&](const PathBatch &batch) {
+            found += batch.toList();
             QDir(dir.path() + u"/A"_s).removeRecursively();
         },
         1);
