@@ -170,7 +170,9 @@ void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Off screen unless told otherwise (QT_QPA_PLATFORM=xcb under xvfb-run shows the figures of a real display).
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: tunary_bench LIST.m3u | --tree DIR\n");
