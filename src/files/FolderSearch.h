@@ -28,7 +28,7 @@ public:
     qsizetype size() const { return m_ends.size(); }
     bool isEmpty() const { return m_ends.isEmpty(); }
     QStringView at(qsizetype index) const;
-    QString last() const { return at(size() - 1).toString(); }
+    QString last() const { return isEmpty() ? QString() : at(size() - 1).toString(); }
     QStringList toList() const;
 
 private:

@@ -168,6 +168,7 @@ void TestFolderSearch::batchJoinsLikeJoin()
 
 void TestFolderSearch::resultsSpanSeveralBatches()
 {
+    QCOMPARE(PathBatch().last(), QString());
     PathListModel model;
     model.appendPaths(PathBatch::fromList({u"/a/1.mp3"_s, u"/a/2.mp3"_s}));
     model.appendPaths(PathBatch());
