@@ -58,9 +58,14 @@ const Mode *modeFor(const QString &mode)
     return nullptr;
 }
 
+bool endsInSeparator(QStringView folder)
+{
+    return folder.endsWith(u'/') || folder.endsWith(u'\\');
+}
+
 QString formPath(const QString &folder, const QString &name)
 {
-    if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
+    if (endsInSeparator(folder))
         return folder + name;
     return folder + QDir::separator() + name;
 }

@@ -105,7 +105,7 @@ PathBatch PathBatch::fromList(const QStringList &paths)
 void PathBatch::append(QStringView folder, QStringView name)
 {
     m_text.append(folder);
-    if (!folder.endsWith(u'/') && !folder.endsWith(u'\\'))
+    if (!FileDialog::endsInSeparator(folder))
         m_text.append(QDir::separator());
     m_text.append(name);
     m_ends.append(m_text.size());
