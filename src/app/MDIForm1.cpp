@@ -1,12 +1,15 @@
 #include "app/MDIForm1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 
 #include "app/AppContext.h"
 #include "app/CommandLine.h"
@@ -14,9 +17,12 @@
 #include "app/MenuCommands.h"
 #include "app/StartUp.h"
 #include "app/WindowHost.h"
+#include "app/WindowPlacement.h"
 #include "platform/Folders.h"
+#include "platform/SafeWrite.h"
 #include "playlist/EntryMime.h"
 #include "playlist/FrmPlayList.h"
+#include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;
@@ -31,8 +37,16 @@ MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
     m_area->setObjectName(u"MdiArea"_s);
     m_area->setBackground(Qt::white);
     setCentralWidget(m_area);
+    m_menuUpdate.setSingleShot(true);
+    m_menuUpdate.setInterval(0);
+    connect(&m_menuUpdate, &QTimer::timeout, this, &MDIForm1::updateMenuBar);
     buildMenus();
-    connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm1::showMenusOf);
+    // Windows come, go, are hidden and activated in many ways (closing, deletion, restoring the frame): the
+    // bar is looked at again after each.
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] {
+        updateMenuBar();
+        m_menuUpdate.start();
+    });
     // Lists dropped from other programs onto the frame's background open in windows of their own.
     m_area->viewport()->setAcceptDrops(true);
     m_area->viewport()->installEventFilter(this);
@@ -45,6 +59,12 @@ MDIForm1::~MDIForm1()
 {
     // The area deactivates its windows as it goes; the menus are gone by then.
     disconnect(m_area, nullptr, this, nullptr);
+    m_area->viewport()->removeEventFilter(this);
+}
+
+QSize MDIForm1::cascadeMinimum()
+{
+    return QSize(3675 / 15, 5680 / 15);
 }
 
 void MDIForm1::buildMenus()
@@ -73,13 +93,29 @@ void MDIForm1::buildMenus()
     addCommand(MnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
 
     m_menus = {CmdFile, mnuSetting, mnuWindow, MnuHelp};
-    showMenusOf(nullptr);
+    updateMenuBar();
 }
 
-void MDIForm1::showMenusOf(QMdiSubWindow *window)
+void MDIForm1::updateMenuBar()
 {
-    const auto *child = window ? dynamic_cast<HasMenus *>(window->widget()) : nullptr;
+    // A hidden window (the list in slot 1, a window on its way out) is never the one the user works in; when
+    // the window in front closed, the next one down the stack takes its place.
+    QMdiSubWindow *window = m_area->currentSubWindow();
+    if ((!window || !window->isVisible()) && !QApplication::activeModalWidget()) {
+        const QList<QMdiSubWindow *> stack = m_area->subWindowList(QMdiArea::StackingOrder);
+        const auto next = std::find_if(stack.rbegin(), stack.rend(), [](QMdiSubWindow *w) { return w->isVisible(); });
+        if (next != stack.rend()) {
+            window = *next;
+            m_area->setActiveSubWindow(window);
+        }
+    }
+    const auto *child = window && window->isVisible() ? dynamic_cast<HasMenus *>(window->widget()) : nullptr;
     const QList<QMenu *> menus = child ? child->menus() : m_menus;
+    QList<QAction *> wanted;
+    for (QMenu *menu : menus)
+        wanted.append(menu->menuAction());
+    if (menuBar()->actions() == wanted)
+        return;
     menuBar()->clear();
     for (QMenu *menu : menus)
         menuBar()->addMenu(menu);
@@ -87,15 +123,19 @@ void MDIForm1::showMenusOf(QMdiSubWindow *window)
 
 void MDIForm1::MDIForm_Load()
 {
+    restoreFrameState();
     show();
     PlayListCommands::setUpWindowTable(m_context);
     shell_timer.start();
 }
 
 // The timer is off while a hand-off is taken, so no hand-off is taken twice at once.
+// While a modal box or dialog is open the hand-off waits for the next tick after it: the code that showed the
+// box may still be working on the windows a new list would join.
 void MDIForm1::shell_timer_Timer()
 {
-    if (!shell_timer.isActive() || !HandOff::isWaiting(m_context.platform.folders.handOffFile()))
+    if (!shell_timer.isActive() || QApplication::activeModalWidget() ||
+        !HandOff::isWaiting(m_context.platform.folders.handOffFile()))
         return;
     shell_timer.stop();
     StartUp::TakeHandOff(m_context);
@@ -110,15 +150,25 @@ FrmPlayList *MDIForm1::addPlayListWindow()
     window->hide();
     list->setSubWindow(window);
     connect(list, &FrmPlayList::arrangeRequested, this, [this](int how) { arrange(Arrangement(how)); });
+    connect(list->playList(), &PlayList::showRequested, this, [this, window = QPointer<QMdiSubWindow>(window)] {
+        if (window)
+            fitIntoArea(window);
+    });
     return list;
+}
+
+void MDIForm1::fitIntoArea(QMdiSubWindow *window)
+{
+    if (window->isMaximized() || window->isMinimized())
+        return;
+    const QRect area = m_area->viewport()->rect();
+    const QRect fitted = WindowPlacement::fitInside(area, window->geometry());
+    if (fitted != window->geometry())
+        window->setGeometry(fitted);
 }
 
 void MDIForm1::arrange(Arrangement how)
 {
-    if (how == Cascade) {
-        m_area->cascadeSubWindows();
-        return;
-    }
     QList<QMdiSubWindow *> windows;
     for (QMdiSubWindow *window : m_area->subWindowList()) {
         if (window->isVisible() && !window->isMinimized())
@@ -127,6 +177,22 @@ void MDIForm1::arrange(Arrangement how)
     if (windows.isEmpty())
         return;
     const QRect area = m_area->viewport()->rect();
+    if (how == Cascade) {
+        // The active window goes last, on top of the others.
+        if (QMdiSubWindow *active = m_area->currentSubWindow(); windows.removeOne(active))
+            windows.append(active);
+        QList<QSize> sizes;
+        for (QMdiSubWindow *window : windows)
+            sizes.append(window->isMaximized() ? QSize() : window->size());
+        const int step = windows.first()->height() - windows.first()->contentsRect().height();
+        const QList<QRect> places = WindowPlacement::cascade(area, sizes, cascadeMinimum(), std::max(step, 20));
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            windows[i]->showNormal();
+            windows[i]->setGeometry(places[i]);
+            windows[i]->raise();
+        }
+        return;
+    }
     const int count = int(windows.size());
     for (int i = 0; i < count; ++i) {
         QRect cell;
@@ -170,12 +236,16 @@ bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
             PlayListCommands::LoadPlayList(m_context, list);
         return true;
     }
+    if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
+        m_menuUpdate.start();
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MDIForm1::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange)
+        m_menuUpdate.start();
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         emit minimised();
 }
@@ -188,17 +258,61 @@ void MDIForm1::setBackColour(const QColor &colour)
 // Every shown list is asked in turn; the first that refuses keeps the frame, and the rest, open.
 void MDIForm1::closeEvent(QCloseEvent *event)
 {
-    for (QMdiSubWindow *window : m_area->subWindowList()) {
-        auto *list = qobject_cast<FrmPlayList *>(window->widget());
-        if (!window->isVisible() || !list)
-            continue;
-        if (!list->closeWithFrame()) {
-            event->ignore();
-            return;
-        }
+    if (!closeListWindows()) {
+        event->ignore();
+        return;
     }
     event->accept();
+    saveFrameState();
     MDIForm_Unload();
+}
+
+// Boxes are shown on the way, and anything may arrive while one is open: windows are held by guarded pointers.
+bool MDIForm1::closeListWindows()
+{
+    QList<QPointer<FrmPlayList>> lists;
+    for (QMdiSubWindow *window : m_area->subWindowList()) {
+        if (auto *list = qobject_cast<FrmPlayList *>(window->widget()); list && window->isVisible())
+            lists.append(list);
+    }
+    QList<QPointer<FrmPlayList>> agreed;
+    for (const QPointer<FrmPlayList> &list : std::as_const(lists)) {
+        if (!list)
+            continue;
+        const int slot = list->playList()->slot();
+        if (!PlayListCommands::Form_QueryUnload(m_context, *list->playList(), true))
+            return false;
+        // A list whose changes were given up is closed at once, as its slot is free now.
+        if (m_context.PlayLists.ListSlotAt(slot).SlotFree)
+            list->closeWithFrame();
+        else
+            agreed.append(list);
+    }
+    for (const QPointer<FrmPlayList> &list : std::as_const(agreed)) {
+        if (list && !list->closeWithFrame())
+            return false;
+    }
+    return true;
+}
+
+void MDIForm1::restoreFrameState()
+{
+    const QString path = m_context.platform.folders.frameStateFile();
+    const QFileInfo info(path);
+    // Only a small regular file is read: never a pipe or a device standing in its place.
+    if (!info.isFile() || info.size() > 64 * 1024)
+        return;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        restoreGeometry(QByteArray::fromBase64(file.readAll().trimmed()));
+}
+
+void MDIForm1::saveFrameState() const
+{
+    // Remembering the frame's place is a convenience: a failure here is not worth a message at the end.
+    const QString path = m_context.platform.folders.frameStateFile();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeFileAtomically(path, saveGeometry().toBase64() + '\n');
 }
 
 void MDIForm1::MDIForm_Unload()

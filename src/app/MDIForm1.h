@@ -19,6 +19,8 @@ class MDIForm1 : public QMainWindow
 
 public:
     enum Arrangement { Cascade, TileHorizontally, TileVertically };
+    /** The smallest size a cascade leaves a window: a new list's size. */
+    static QSize cascadeMinimum();
 
     explicit MDIForm1(AppContext &context, QWidget *parent = nullptr);
     ~MDIForm1() override;
@@ -50,7 +52,14 @@ protected:
 
 private:
     void buildMenus();
-    void showMenusOf(QMdiSubWindow *window);
+    /** The menu bar shows the menus of the active child window, or the frame's own when it has none. */
+    void updateMenuBar();
+    /** Brings a list window that is shown for the first time wholly into the frame's visible area. */
+    void fitIntoArea(QMdiSubWindow *window);
+    /** Asks every shown list first; only when none refuses do they close. False when one refused. */
+    bool closeListWindows();
+    void restoreFrameState();
+    void saveFrameState() const;
     void MDIForm_Unload();
 
     AppContext &m_context;
@@ -58,4 +67,6 @@ private:
     QList<QMenu *> m_menus;
     /** Polls for lists handed over by later starts, once a second for the whole run. */
     QTimer shell_timer;
+    /** Brings the menu bar up to date once the events of a change of windows have run. */
+    QTimer m_menuUpdate;
 };

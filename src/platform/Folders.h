@@ -15,6 +15,9 @@ public:
     /** The temporary M3U file handed to the player. */
     virtual QString playFile() const = 0;
 
+    /** The small file where the main window keeps its size and place between runs; never TUNARY.INI. */
+    virtual QString frameStateFile() const { return programFolder() + u"/frame.state"; }
+
     QString settingsFile() const { return programFolder() + u"/TUNARY.INI"; }
     QString handOffFile() const { return programFolder() + u"/_tunary.$$$"; }
 };

@@ -11,6 +11,7 @@ public:
     QString programFolder() const override { return m_programFolder; }
     bool ensureProgramFolder() const override;
     QString playFile() const override { return m_playFile; }
+    QString frameStateFile() const override;
 
 private:
     QString m_programFolder;

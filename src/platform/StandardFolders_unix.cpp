@@ -18,3 +18,12 @@ bool StandardFolders::ensureProgramFolder() const
 {
     return QDir().mkpath(m_programFolder);
 }
+
+// Window sizes and places are state, not settings: they go to $XDG_STATE_HOME/tunary.
+QString StandardFolders::frameStateFile() const
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + u"/.local/state";
+    return state + u"/tunary/frame.state";
+}

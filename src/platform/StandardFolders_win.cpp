@@ -13,3 +13,8 @@ bool StandardFolders::ensureProgramFolder() const
 {
     return QDir().mkpath(m_programFolder);
 }
+
+QString StandardFolders::frameStateFile() const
+{
+    return Folders::frameStateFile();
+}

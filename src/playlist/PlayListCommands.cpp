@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTimer>
 
 #include "app/AppContext.h"
@@ -111,8 +112,11 @@ bool LoadPlayList(AppContext &context, const QString &path)
     list.model().setEntries(std::move(content.entries));
     list.show();
     if (context.Settings.AlwaysSort == u"True"_s) {
+        // The window may be closed while the waiting events run.
+        const QPointer<PlayList> guard(&list);
         QCoreApplication::processEvents();
-        sortList(list);
+        if (guard)
+            sortList(*guard);
     }
     return true;
 }
@@ -266,22 +270,27 @@ bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing)
     if (frameClosing)
         context.FrameClosing = true;
     const int slot = list.slot();
-    ListSlot &state = context.PlayLists.ListSlotAt(slot);
-    if (!state.Changed)
+    if (!context.PlayLists.ListSlotAt(slot).Changed)
         return true;
 
+    // While the box is open, lists may be opened or closed: the table is looked up again afterwards.
+    const QPointer<PlayList> guard(&list);
     const MessageAnswer answer =
         context.platform.messageBoxes.show({u"Save First?"_s, u"Save Changes to "_s + list.caption() + u'?',
                                             MessageIcon::None, MessageButtons::YesNoCancel});
+    if (!guard)
+        return false;
     switch (answer) {
     case MessageAnswer::Yes:
         // The file dialog saves the list and closes it (and the frame, when it was closing) afterwards.
         SaveAndCloseList(context, slot);
         return false;
-    case MessageAnswer::No:
+    case MessageAnswer::No: {
+        ListSlot &state = context.PlayLists.ListSlotAt(slot);
         state.Changed = false;
         state.SlotFree = true;
         return true;
+    }
     default:
         // A refused close of the frame is over: a later save must not end the program.
         context.FrameClosing = false;

@@ -11,6 +11,8 @@ MessageAnswer ScriptedMessageBoxes::show(const MessageBoxRequest &request)
     shown.append(request);
     if (m_journal)
         m_journal->append(u"box "_s + request.title);
+    if (whileOpen)
+        whileOpen(request);
     return answers.isEmpty() ? MessageAnswer::Ok : answers.takeFirst();
 }
 

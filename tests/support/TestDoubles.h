@@ -37,6 +37,8 @@ public:
     /** The folders the chooser answers with, in turn; cancelled when none is left. */
     QStringList folders;
     QStringList folderPrompts;
+    /** Runs while a box is open, before it is answered: what may arrive meanwhile. */
+    std::function<void(const MessageBoxRequest &)> whileOpen;
 
 private:
     Journal *m_journal;
