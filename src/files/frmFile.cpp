@@ -31,6 +31,8 @@ frmFile::frmFile(AppContext &context, const QString &mode, int slot, QWidget *pa
     : QWidget(parent)
     , m_context(context)
     , m_slot(slot)
+    , m_list(context.PlayLists.PlayListAt(slot))
+    , m_forList(m_list)
     , Label3(new QLabel(u"Look in:"_s, this))
     , Drv1(new QComboBox(this))
     , Dir1(new FolderList(this))
@@ -140,7 +142,9 @@ void frmFile::List1_Click(QListWidgetItem *item)
 
 void frmFile::Cmdok_Click()
 {
-    if (!FileDialog::Cmdok_Click(m_context, {windowTitle(), m_slot, Dir1->folder(), txtname->text()}))
+    // Slot 0 holds no list: a list closed while the dialog was open is not saved, nor one that took its slot.
+    const int slot = m_forList && m_context.PlayLists.PlayListAt(m_slot) != m_list ? 0 : m_slot;
+    if (!FileDialog::Cmdok_Click(m_context, {windowTitle(), slot, Dir1->folder(), txtname->text()}))
         return;
     m_done = true;
     emit finished();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class AppContext;
@@ -45,6 +46,9 @@ private:
 
     AppContext &m_context;
     const int m_slot;
+    /** The list the dialog saves; once it is closed, its slot may hold another list. */
+    QPointer<QObject> m_list;
+    bool m_forList = false;
     QString m_pattern;
     bool m_done = false;
 

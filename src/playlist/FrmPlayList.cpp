@@ -207,10 +207,14 @@ bool FrmPlayList::closeWithFrame()
 
 void FrmPlayList::closeEvent(QCloseEvent *event)
 {
-    if (PlayListCommands::Form_QueryUnload(m_context, *m_list, m_closingWithFrame))
-        event->accept();
-    else
+    if (!PlayListCommands::Form_QueryUnload(m_context, *m_list, m_closingWithFrame)) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The window is on its way out: the next list of its slot gets a window of its own.
+    if (m_context.PlayLists.PlayListAt(m_list->slot()) == m_list)
+        m_context.PlayLists.setPlayList(m_list->slot(), nullptr);
 }
 
 void FrmPlayList::resizeEvent(QResizeEvent *event)

@@ -1,5 +1,6 @@
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -67,6 +68,7 @@ private slots:
     void cancelOnExitKeepsEveryWindow();
     void handOffDuringSaveFirstIsSafe();
     void handOffWaitsForAModalBox();
+    void saveDialogOutlivesItsList();
     void cascadeKeepsUsableSizes_data();
     void cascadeKeepsUsableSizes();
     void frameRemembersItsPlace();
@@ -165,6 +167,25 @@ void TestSession::handOffWaitsForAModalBox()
     QCOMPARE(listsWhileOpen, 0);
     session.frame()->shell_timer_Timer();
     QCOMPARE(session.shownLists(), 1);
+}
+
+// The list a save dialog was opened for is closed, and a new list takes its slot, before OK is pressed.
+void TestSession::saveDialogOutlivesItsList()
+{
+    Session session;
+    session.app.context.Settings.M3UPath = session.app.folders.root();
+    PlayList *first = session.newList(true);
+    PlayListCommands::MnuSaveAs_Click(session.app.context, *first);
+    QVERIFY(session.host.fileDialog());
+    session.app.boxes.answers = {MessageAnswer::No};
+    first->close();
+    PlayList *second = session.newList(true);
+    QVERIFY(second != first);
+    session.host.fileDialog()->findChild<QLineEdit *>(u"txtname"_s)->setText(u"saved.m3u"_s);
+    session.host.fileDialog()->findChild<QPushButton *>(u"Cmdok"_s)->click();
+    QVERIFY(!QFile::exists(session.app.folders.root() + u"/saved.m3u"_s));
+    QCOMPARE(second->caption(), u"Untitled 1"_s);
+    QVERIFY(!session.app.context.FileDialogOpen);
 }
 
 void TestSession::cascadeKeepsUsableSizes_data()
