@@ -92,12 +92,13 @@ drag() {
     xdotool mouseup 1
     wait_until 5 no_popup || fail "the drag did not end"
 }
-# True when window $1 shows dark pixels (text, a selection) within the rectangle $2 (WxH+X+Y).
+# True when window $1 shows dark pixels (text, a selection) within the rectangle $2 (WxH+X+Y); pixel_is, when
+# its pixel ($2,$3) has the colour $4 (RRGGBB).
 shows_ink() { [ "$(import -window "$1" png:- | convert png:- -crop "$2" -format '%[fx:minima.intensity<0.5]' info:)" = 1 ]; }
+pixel_is() { [ "$(import -window "$1" png:- | convert png:- -format "%[hex:p{$2,$3}]" info:)" = "$4" ]; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
-same_file() { cmp -s "$1" "$2"; }
 # Waits until file $1 holds exactly the bytes of $2; $3 names the step in the message.
-expect_file() { wait_until 10 same_file "$1" "$2" || fail "$3 wrote: $(od -c "$1" 2>&1 | head -5)"; }
+expect_file() { wait_until 10 cmp -s "$1" "$2" || fail "$3 wrote: $(od -c "$1" 2>&1 | head -5)"; }
 
 # Writes a TUNARY.INI whose player is $1 (CR LF ends, as the program writes it).
 write_settings() {

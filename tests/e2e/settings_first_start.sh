@@ -34,7 +34,6 @@ printf '%s\r\n' "/opt/my player/winamp" /music /music/lists 255 " 255 " " 0 " " 
     >"$work/expected.ini"
 cmp -s "$ini" "$work/expected.ini" || fail "TUNARY.INI holds: $(od -c "$ini" | head -12)"
 
-red() { [ "$(import -window "$frame" png:- | convert png:- -format '%[hex:p{620,480}]' info:)" = FF0000 ]; }
-wait_until 5 red || fail "the frame's background is not red"
+wait_until 5 pixel_is "$frame" 620 480 FF0000 || fail "the frame's background is not red"
 kill -0 "${pids[0]}" 2>/dev/null || fail "the program ended"
 echo "PASS"
