@@ -14,44 +14,22 @@ sed -i "2s|.*|$music\r|" "$program_folder/TUNARY.INI"
 pids+=($!)
 frame=$(wait_window "TUNARY" 15) || fail "no frame"
 # The empty list is played at start: error 5 says so.
-box=$(wait_window "Error Number: 5" 10) || fail "no error 5 for the empty list"
-xdotool windowfocus --sync "$box"
-xdotool key Return
-sleep 0.5
-xdotool windowfocus --sync "$frame"
+answer "Error Number: 5" 10
+activate "$frame"
 xdotool key ctrl+a
-sleep 0.8
-# One list above the finder: the list's entries near the top, the finder's results below.
-xdotool key alt+w
-sleep 0.3
+# One list above the finder (Window > Tile Horizontally): the list's entries near the top, the finder's
+# results below, at fixed places in the frame's client area.
+open_menu "Alt+W in the finder" alt+w
 xdotool key h
-sleep 0.8
-eval "$(xdotool getwindowgeometry --shell "$frame")"
-xdotool mousemove $((X + 300)) $((Y + 506)) click 1
-sleep 1
-xdotool key alt+e
-sleep 0.3
+wait_until 5 no_popup || fail "the Window menu stayed open"
+xdotool mousemove --window "$frame" 300 506 click 1     # Search
+wait_until 10 shows_ink "$frame" 400x12+16+358 || fail "the search listed no third file"
+open_menu "Alt+E in the finder" alt+e
 xdotool key s
-sleep 0.3
-xdotool mousemove $((X + 60)) $((Y + 340))
-sleep 0.2
-xdotool mousedown 1
-sleep 0.2
-for step in 330 300 250 200 150 100 90 80; do
-    xdotool mousemove $((X + 60)) $((Y + step))
-    sleep 0.1
-done
-sleep 0.3
-xdotool mouseup 1
-sleep 0.5
+drag "$frame" 60 340 60 80
 # Back to the list (a click on its title bar), then save it.
-xdotool mousemove $((X + 150)) $((Y + 32)) click 1
-sleep 0.3
+xdotool mousemove --window "$frame" 150 32 click 1
 xdotool key ctrl+s
-sleep 0.5
 printf '%s\r\n' "$music/B/b.mp3" "$music/A/a.mp3" "$music/m.mp3" >"$work/expected.m3u"
-cmp -s "$work/lists/party.m3u" "$work/expected.m3u" || {
-    import -window root "$work/fail.png" 2>/dev/null && cp "$work/fail.png" /tmp/finder_drag_fail.png
-    fail "the list holds: $(cat "$work/lists/party.m3u")"
-}
+expect_file "$work/lists/party.m3u" "$work/expected.m3u" "Ctrl+S after the drag"
 echo "PASS"
