@@ -8,6 +8,7 @@ export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
+export XDG_STATE_HOME="$work/state"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 program_folder="$XDG_CONFIG_HOME/tunary"
