@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSlider>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 
 #include "app/MDIForm1.h"
@@ -50,6 +51,21 @@ struct Frame
     UiWindowHost windows;
 };
 
+// A press where the style draws the close box of a sub-window's title bar.
+void pressCloseBox(QMdiSubWindow *window)
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(window);
+    option.titleBarFlags = window->windowFlags();
+    option.subControls = QStyle::SC_All;
+    option.rect.setHeight(window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, window));
+    const QPoint box =
+        window->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarCloseButton, window).center();
+    QTest::mouseMove(window, box - QPoint(1, 1)); // the title bar takes a press where the pointer moved
+    QTest::mouseMove(window, box);
+    QTest::mouseClick(window, Qt::LeftButton, {}, box);
+}
+
 } // namespace
 
 class TestChildWindows : public QObject
@@ -59,6 +75,10 @@ class TestChildWindows : public QObject
 private slots:
     void finderClosesItsWindow_data();
     void finderClosesItsWindow();
+    void closeBoxCancels_data();
+    void closeBoxCancels();
+    void dialogsLeaveTheMaximisedListAndTitle_data() { closeBoxCancels_data(); }
+    void dialogsLeaveTheMaximisedListAndTitle();
 };
 
 void TestChildWindows::finderClosesItsWindow_data()
@@ -81,6 +101,44 @@ void TestChildWindows::finderClosesItsWindow()
     else
         finder->findChild<QAction *>(command)->trigger();
     QTRY_VERIFY(!window);
+}
+
+void TestChildWindows::closeBoxCancels_data()
+{
+    QTest::addColumn<QString>("dialog");
+    for (const QString &dialog : {u"settings"_s, u"save"_s, u"save_kill"_s})
+        QTest::newRow(qPrintable(dialog)) << dialog;
+}
+
+void TestChildWindows::closeBoxCancels()
+{
+    QFETCH(QString, dialog);
+    Frame frame;
+    frame.app.context.PlayLists.ListSlotAt(2).Changed = true;
+    QPointer<QMdiSubWindow> window = frame.opened(dialog);
+    pressCloseBox(window);
+    QTRY_VERIFY(!window);
+    QVERIFY(!frame.app.context.SettingsOpen && !frame.app.context.FileDialogOpen);
+    QVERIFY(!QFile::exists(frame.app.folders.settingsFile()));
+    QCOMPARE(frame.list()->caption(), u"Untitled 1"_s);
+    QVERIFY(frame.app.context.PlayLists.ListSlotAt(2).Changed);
+}
+
+// A dialog opened over maximised lists stays a dialog; the frame's title keeps naming the list.
+void TestChildWindows::dialogsLeaveTheMaximisedListAndTitle()
+{
+    QFETCH(QString, dialog);
+    Frame frame;
+    frame.listWindow()->showMaximized();
+    const QString title = u"TUNARY - [Untitled 1]"_s;
+    QCOMPARE(frame.windows.frame()->windowTitle(), title);
+    QPointer<QMdiSubWindow> window = frame.opened(dialog);
+    QVERIFY(!window->isMaximized());
+    QVERIFY(frame.listWindow()->isMaximized());
+    QCOMPARE(frame.windows.frame()->windowTitle(), title);
+    window->widget()->findChild<QPushButton *>(u"cmdCancel"_s)->click();
+    QTRY_VERIFY(!window);
+    QCOMPARE(frame.windows.frame()->windowTitle(), title);
 }
 
 QTEST_MAIN(TestChildWindows)
