@@ -79,6 +79,8 @@ private slots:
     void closeBoxCancels();
     void dialogsLeaveTheMaximisedListAndTitle_data() { closeBoxCancels_data(); }
     void dialogsLeaveTheMaximisedListAndTitle();
+    void sortIgnoresLetterCase_data();
+    void sortIgnoresLetterCase();
 };
 
 void TestChildWindows::finderClosesItsWindow_data()
@@ -139,6 +141,31 @@ void TestChildWindows::dialogsLeaveTheMaximisedListAndTitle()
     window->widget()->findChild<QPushButton *>(u"cmdCancel"_s)->click();
     QTRY_VERIFY(!window);
     QCOMPARE(frame.windows.frame()->windowTitle(), title);
+}
+
+void TestChildWindows::sortIgnoresLetterCase_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("C") << QLocale::c();
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
+}
+
+void TestChildWindows::sortIgnoresLetterCase()
+{
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    TestApp app;
+    PlayListCommands::setUpWindowTable(app.context);
+    PlayListCommands::NewPlayList(app.context);
+    PlayList *list = playListAt(app.context, 2);
+    list->model().appendEntries({{u"/m/delta.mp3"_s, false},
+                                 {u"/m/Charlie.mp3"_s, false},
+                                 {u"/m/alpha.mp3"_s, false},
+                                 {u"/m/Bravo.mp3"_s, false}});
+    PlayListCommands::runEdit(app.context, *list, PlayListCommands::Edit::Sort);
+    QCOMPARE(titlesOf(list->model()), QStringList({u"alpha"_s, u"Bravo"_s, u"Charlie"_s, u"delta"_s}));
 }
 
 QTEST_MAIN(TestChildWindows)
