@@ -210,9 +210,15 @@ QWidget *frmOptions::buildColourPage()
     grid->addWidget(BGC, 3, 0, 2, 1);
     const std::tuple<QSlider **, QLabel **, QString, QString> sliders[] = {
         {&V1, &lblRed, u"V1"_s, u"Red"_s}, {&V2, &lblGreen, u"V2"_s, u"Green"_s}, {&V3, &lblBlue, u"V3"_s, u"Blue"_s}};
+    // The captions turn into the sliders' numbers; at a fixed width they move nothing sideways.
+    int captionWidth = page->fontMetrics().horizontalAdvance(u"255"_s);
+    for (const auto &slider : sliders)
+        captionWidth = std::max(captionWidth, page->fontMetrics().horizontalAdvance(std::get<3>(slider)));
     int column = 1;
     for (const auto &[slider, label, name, caption] : sliders) {
         *label = new QLabel(caption, page);
+        (*label)->setFixedWidth(captionWidth);
+        (*label)->setAlignment(Qt::AlignCenter);
         *slider = named(new QSlider(Qt::Vertical, page), name);
         (*slider)->setRange(0, 255);
         connect(*slider, &QSlider::valueChanged, this, [this, label = *label](int value) {
@@ -220,7 +226,7 @@ QWidget *frmOptions::buildColourPage()
             sliderChanged();
         });
         grid->addWidget(*label, 2, column);
-        grid->addWidget(*slider, 3, column, 2, 1);
+        grid->addWidget(*slider, 3, column, 2, 1, Qt::AlignHCenter);
         ++column;
     }
     auto *swatches = new QGridLayout;
@@ -249,6 +255,8 @@ QWidget *frmOptions::buildMiscPage()
     cmb1->addItems(QFontDatabase::families());
     cmb1->setEditText(u"Select Playlist Font"_s);
     test = named(new QLabel(page), u"test"_s);
+    // A sample of a fixed size: a long font name in a wide font does not squeeze the font list.
+    test->setFixedSize(2400 / 15, cmb1->sizeHint().height());
     connect(cmb1, &QComboBox::activated, this, [this](int index) {
         const QString family = cmb1->itemText(index);
         test->setText(family);

@@ -81,6 +81,7 @@ private slots:
     void dialogsLeaveTheMaximisedListAndTitle();
     void sortIgnoresLetterCase_data();
     void sortIgnoresLetterCase();
+    void settingsControlsKeepTheirPlaces();
 };
 
 void TestChildWindows::finderClosesItsWindow_data()
@@ -166,6 +167,32 @@ void TestChildWindows::sortIgnoresLetterCase()
                                  {u"/m/Bravo.mp3"_s, false}});
     PlayListCommands::runEdit(app.context, *list, PlayListCommands::Edit::Sort);
     QCOMPARE(titlesOf(list->model()), QStringList({u"alpha"_s, u"Bravo"_s, u"Charlie"_s, u"delta"_s}));
+}
+
+// Slider captions turning into numbers and a long font name in the sample move nothing sideways.
+void TestChildWindows::settingsControlsKeepTheirPlaces()
+{
+    Frame frame;
+    frame.windows.OpenSettings();
+    frmOptions *dialog = frame.windows.settingsDialog();
+    const auto places = [dialog] {
+        QList<int> places;
+        for (const QString &name : {u"V1"_s, u"V2"_s, u"V3"_s, u"cmb1"_s}) {
+            dialog->showPage(name == u"cmb1"_s ? 2 : 3);
+            QCoreApplication::processEvents();
+            const QWidget *control = dialog->findChild<QWidget *>(name);
+            places << control->mapTo(dialog, QPoint()).x() << control->width();
+        }
+        return places;
+    };
+    const QList<int> before = places();
+    dialog->findChild<QSlider *>(u"V2"_s)->setValue(7);
+    auto *fonts = dialog->findChild<QComboBox *>(u"cmb1"_s);
+    fonts->lineEdit()->selectAll();
+    QTest::keyClicks(fonts->lineEdit(), u"A Very Long Name Of A Font Family Indeed"_s);
+    QTest::keyClick(fonts->lineEdit(), Qt::Key_Return);
+    QCOMPARE(dialog->findChild<QLabel *>(u"test"_s)->text(), u"A Very Long Name Of A Font Family Indeed"_s);
+    QCOMPARE(places(), before);
 }
 
 QTEST_MAIN(TestChildWindows)
