@@ -26,6 +26,7 @@
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/PlayListCommands.h"
+#include "settings/FrameColour.h"
 
 using namespace Qt::StringLiterals;
 
@@ -356,9 +357,9 @@ void frmOptions::setBox(const QString &box, const QString &text)
 void frmOptions::setPreview(qint32 colour)
 {
     m_preview = colour;
+    // The colour the frame takes for the same value, a system colour included.
     QPalette palette = BGC->palette();
-    const auto bits = quint32(colour);
-    palette.setColor(QPalette::Window, QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF)));
+    palette.setColor(QPalette::Window, frameColour(colour, QApplication::palette()));
     BGC->setPalette(palette);
 }
 

@@ -82,6 +82,7 @@ private slots:
     void sortIgnoresLetterCase_data();
     void sortIgnoresLetterCase();
     void settingsControlsKeepTheirPlaces();
+    void previewShowsTheFrameColour();
 };
 
 void TestChildWindows::finderClosesItsWindow_data()
@@ -193,6 +194,16 @@ void TestChildWindows::settingsControlsKeepTheirPlaces()
     QTest::keyClick(fonts->lineEdit(), Qt::Key_Return);
     QCOMPARE(dialog->findChild<QLabel *>(u"test"_s)->text(), u"A Very Long Name Of A Font Family Indeed"_s);
     QCOMPARE(places(), before);
+}
+
+void TestChildWindows::previewShowsTheFrameColour()
+{
+    Frame frame;
+    frame.app.context.Settings.BackColour = u"-2147483633"_s; // the system's button face
+    frame.windows.setFrameBackColour(-2147483633);
+    frame.windows.OpenSettings();
+    const auto *preview = frame.windows.settingsDialog()->findChild<QWidget *>(u"BGC"_s);
+    QCOMPARE(preview->palette().color(QPalette::Window), frame.windows.frame()->mdiArea()->background().color());
 }
 
 QTEST_MAIN(TestChildWindows)
