@@ -169,13 +169,16 @@ QWidget *frmOptions::buildPathsPage()
     M3UPathtxt = named(new QLineEdit(page), u"M3UPathtxt"_s);
     auto *CmdBrowse = named(new QPushButton(u"&Browse"_s, page), u"CmdBrowse"_s);
     auto *Command3 = named(new QPushButton(u"&Browse"_s, page), u"Command3"_s);
+    // The chooser starts at the folder already in the box.
     connect(CmdBrowse, &QPushButton::clicked, this, [this] {
-        TxtMp3->setText(m_context.platform.messageBoxes.BrowseForFolder(
-            u"Please select the starting directory (If your have a large amount of MP3 files in one place)"_s));
+        TxtMp3->setText(m_context.platform.messageBoxes.browseForFolderAt(
+            u"Please select the starting directory (If your have a large amount of MP3 files in one place)"_s,
+            TxtMp3->text()));
     });
     connect(Command3, &QPushButton::clicked, this, [this] {
-        M3UPathtxt->setText(m_context.platform.messageBoxes.BrowseForFolder(
-            u"Please select the M3U directory (If your have a large amount of M3U files in one place)"_s));
+        M3UPathtxt->setText(m_context.platform.messageBoxes.browseForFolderAt(
+            u"Please select the M3U directory (If your have a large amount of M3U files in one place)"_s,
+            M3UPathtxt->text()));
     });
     grid->addWidget(wrapped(u"Please Enter the MP3 Path."_s, page, true), 0, 0, 1, 2);
     grid->addWidget(TxtMp3, 1, 0);

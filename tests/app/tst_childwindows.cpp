@@ -66,6 +66,18 @@ void pressCloseBox(QMdiSubWindow *window)
     QTest::mouseClick(window, Qt::LeftButton, {}, box);
 }
 
+// Remembers where the folder chooser was asked to start.
+class StartFolders : public ScriptedMessageBoxes
+{
+public:
+    QString browseForFolderAt(const QString &prompt, const QString &start) override
+    {
+        starts.append(start);
+        return BrowseForFolder(prompt);
+    }
+    QStringList starts;
+};
+
 } // namespace
 
 class TestChildWindows : public QObject
@@ -83,6 +95,7 @@ private slots:
     void sortIgnoresLetterCase();
     void settingsControlsKeepTheirPlaces();
     void previewShowsTheFrameColour();
+    void folderChooserStartsAtTheBoxesFolder();
 };
 
 void TestChildWindows::finderClosesItsWindow_data()
@@ -204,6 +217,20 @@ void TestChildWindows::previewShowsTheFrameColour()
     frame.windows.OpenSettings();
     const auto *preview = frame.windows.settingsDialog()->findChild<QWidget *>(u"BGC"_s);
     QCOMPARE(preview->palette().color(QPalette::Window), frame.windows.frame()->mdiArea()->background().color());
+}
+
+void TestChildWindows::folderChooserStartsAtTheBoxesFolder()
+{
+    TestApp app;
+    StartFolders boxes;
+    AppContext context({boxes, app.starter, app.folders, app.drives, app.registry});
+    context.Settings.Mp3Path = u"/music"_s;
+    context.Settings.M3UPath = u"/music/lists"_s;
+    UiWindowHost windows(context);
+    windows.OpenSettings();
+    for (const QString &browse : {u"CmdBrowse"_s, u"Command3"_s})
+        windows.settingsDialog()->findChild<QPushButton *>(browse)->click();
+    QCOMPARE(boxes.starts, QStringList({u"/music"_s, u"/music/lists"_s}));
 }
 
 QTEST_MAIN(TestChildWindows)
