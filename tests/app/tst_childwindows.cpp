@@ -96,6 +96,7 @@ private slots:
     void settingsControlsKeepTheirPlaces();
     void previewShowsTheFrameColour();
     void folderChooserStartsAtTheBoxesFolder();
+    void helpWindowShowsWholeTitles();
 };
 
 void TestChildWindows::finderClosesItsWindow_data()
@@ -231,6 +232,19 @@ void TestChildWindows::folderChooserStartsAtTheBoxesFolder()
     for (const QString &browse : {u"CmdBrowse"_s, u"Command3"_s})
         windows.settingsDialog()->findChild<QPushButton *>(browse)->click();
     QCOMPARE(boxes.starts, QStringList({u"/music"_s, u"/music/lists"_s}));
+}
+
+void TestChildWindows::helpWindowShowsWholeTitles()
+{
+    Frame frame;
+    frame.windows.showFinderHelp();
+    auto *titles = frame.windows.helpWindow()->findChild<QListWidget *>(u"LstMessage"_s);
+    for (int row = 0; row < titles->count(); ++row) {
+        const QRect shown = titles->visualItemRect(titles->item(row));
+        const QRect needed = titles->fontMetrics().boundingRect(shown, Qt::TextWordWrap, titles->item(row)->text());
+        QVERIFY2(shown.right() < titles->viewport()->width(), qPrintable(titles->item(row)->text()));
+        QVERIFY2(needed.height() <= shown.height(), qPrintable(titles->item(row)->text()));
+    }
 }
 
 QTEST_MAIN(TestChildWindows)
