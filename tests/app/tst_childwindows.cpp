@@ -97,6 +97,7 @@ private slots:
     void previewShowsTheFrameColour();
     void folderChooserStartsAtTheBoxesFolder();
     void helpWindowShowsWholeTitles();
+    void playerPickListsPrograms();
 };
 
 void TestChildWindows::finderClosesItsWindow_data()
@@ -245,6 +246,24 @@ void TestChildWindows::helpWindowShowsWholeTitles()
         QVERIFY2(shown.right() < titles->viewport()->width(), qPrintable(titles->item(row)->text()));
         QVERIFY2(needed.height() <= shown.height(), qPrintable(titles->item(row)->text()));
     }
+}
+
+void TestChildWindows::playerPickListsPrograms()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows tells programs by their names");
+#endif
+    TestApp app;
+    const QString folder = app.folders.root() + u"/bin"_s;
+    writeFile(folder + u"/player"_s, "#!/bin/sh\n");
+    writeFile(folder + u"/notes.txt"_s, "x");
+    QFile::setPermissions(folder + u"/player"_s, QFile::ReadOwner | QFile::ExeOwner);
+    frmFile dialog(app.context, u"opt"_s, 9999);
+    dialog.setFolder(folder);
+    QCOMPARE(dialog.findChild<QComboBox *>(u"cmbtype"_s)->itemText(0), u"Programs"_s);
+    const auto *files = dialog.findChild<QListWidget *>(u"List1"_s);
+    QCOMPARE(files->count(), 1);
+    QCOMPARE(files->item(0)->text(), u"player"_s);
 }
 
 QTEST_MAIN(TestChildWindows)
