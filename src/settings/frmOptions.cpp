@@ -259,8 +259,9 @@ QWidget *frmOptions::buildMiscPage()
     cmb1->addItems(QFontDatabase::families());
     cmb1->setEditText(u"Select Playlist Font"_s);
     test = named(new QLabel(page), u"test"_s);
-    // A sample of a fixed size: a long font name in a wide font does not squeeze the font list.
-    test->setFixedSize(2400 / 15, cmb1->sizeHint().height());
+    // The sample's size never follows its text: a long font name in a wide font does not squeeze the font list.
+    test->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    test->setFixedHeight(cmb1->sizeHint().height());
     connect(cmb1, &QComboBox::activated, this, [this](int index) {
         const QString family = cmb1->itemText(index);
         test->setText(family);
