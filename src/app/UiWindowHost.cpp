@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 
 #include "app/AppContext.h"
+#include "app/DialogWindow.h"
 #include "app/MDIForm1.h"
 #include "app/frmSplash.h"
 #include "files/FrmAddfile.h"
@@ -82,8 +83,7 @@ void UiWindowHost::OpenSettings()
     loadFrame();
     m_settings = new frmOptions(m_context);
     m_context.SettingsOpen = true;
-    QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
-        m_settings, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QMdiSubWindow *window = addDialogWindow(m_frame->mdiArea(), m_settings);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_settings, &frmOptions::finished, this, [this, window] {
         m_context.SettingsOpen = false;
@@ -235,8 +235,7 @@ void UiWindowHost::showAbout()
 
 QMdiSubWindow *UiWindowHost::addDialog(QWidget *dialog)
 {
-    QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
-        dialog, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QMdiSubWindow *window = addDialogWindow(m_frame->mdiArea(), dialog);
     window->setAttribute(Qt::WA_DeleteOnClose);
     const QSize area = m_frame->mdiArea()->viewport()->size();
     window->adjustSize();

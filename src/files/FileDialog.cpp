@@ -6,8 +6,10 @@
 
 #include "app/AppContext.h"
 #include "app/WindowHost.h"
+#include "files/FolderSearch.h"
 #include "help/Mod_Error.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ProgramFiles.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 
@@ -21,17 +23,30 @@ const QString kSaveList = u"Save List"_s;
 const QString kSaveAndClose = u"Save and Close List"_s;
 const QString kOpenPlayer = u"Open MP3 Player"_s;
 const QString kSelectDefault = u"Select default M3U"_s;
+const QString kPrograms = u"Programs"_s;
+
+// Where programs are not called "*.exe", "Winamp.exe" matches nothing: the pick starts on every program.
+Mode playerPick()
+{
+    Mode pick{u"opt"_s,
+              kOpenPlayer,
+              u"Winamp.exe"_s,
+              u"Winamp.exe ; WINAMP.EXE "_s,
+              {u"Winamp.exe ; WINAMP.EXE "_s, u"*.exe ; *.EXE"_s, u"*.*"_s},
+              false};
+    if (!ProgramFiles::knownByName()) {
+        pick.comboText = kPrograms;
+        pick.pattern = kPrograms;
+        pick.items.prepend(kPrograms);
+    }
+    return pick;
+}
 
 const Mode kModes[] = {
     {u"save"_s, kSaveList, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}, true},
     {u"save_kill"_s, kSaveAndClose, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}, true},
     {u"opt2"_s, kSelectDefault, u"*.M3U"_s, u"*.M3U"_s, {u"*.M3U"_s, u"*.*"_s}, true},
-    {u"opt"_s,
-     kOpenPlayer,
-     u"Winamp.exe"_s,
-     u"Winamp.exe ; WINAMP.EXE "_s,
-     {u"Winamp.exe ; WINAMP.EXE "_s, u"*.exe ; *.EXE"_s, u"*.*"_s},
-     false},
+    playerPick(),
 };
 
 bool existsWithContent(const QString &path)
@@ -56,6 +71,16 @@ const Mode *modeFor(const QString &mode)
             return &entry;
     }
     return nullptr;
+}
+
+QStringList listedFiles(const QString &folder, const QString &type)
+{
+    if (type != kPrograms)
+        return FolderWalk::matchingFiles(folder, type);
+    QStringList programs = FolderWalk::matchingFiles(folder, u"*"_s);
+    programs.removeIf(
+        [&folder](const QString &name) { return !QFileInfo(FolderWalk::join(folder, name)).isExecutable(); });
+    return programs;
 }
 
 bool endsInSeparator(QStringView folder)

@@ -24,6 +24,12 @@ struct Mode
 /** The set-up for "save", "save_kill", "opt" or "opt2"; nothing for any other mode. */
 const Mode *modeFor(const QString &mode);
 
+/**
+ * The files of a folder that a file type lists, in name order: those matching its patterns, or every program
+ * for the player pick's "Programs", its first type where programs are not known by their names.
+ */
+QStringList listedFiles(const QString &folder, const QString &type);
+
 /** The folder and the name joined; a root folder ("/", "C:\") does not double its separator. */
 QString formPath(const QString &folder, const QString &name);
 /** True when a name can follow the folder directly: it ends in a separator, as a root does. */

@@ -117,7 +117,7 @@ FrmAddfile::FrmAddfile(AppContext &context, int mode, QWidget *parent)
     connect(Dir1, &FolderList::folderChanged, this, &FrmAddfile::Dir1_Change);
     connect(CmdSearch, &QPushButton::clicked, this, &FrmAddfile::CmdSearch_Click);
     connect(CmdOpen, &QPushButton::clicked, this, &FrmAddfile::OpenSelectedLists);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdClose, &QPushButton::clicked, this, &FrmAddfile::closeWindow);
     connect(CmdHelp, &QPushButton::clicked, this, [this] { m_context.host().showFinderHelp(); });
     connect(m_search, &FolderSearch::found, m_results, &PathListModel::appendPaths);
     connect(m_search, &FolderSearch::finished, this, &FrmAddfile::endSearch);
@@ -139,7 +139,7 @@ void FrmAddfile::buildMenus()
     QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, u"&File"_s);
     connect(mnuFile, &QMenu::aboutToShow, this, [this, mnuFile] {
         mnuFile->clear();
-        addCommand(mnuFile, u"mnuCloseAddFile"_s, u"&Close Add File"_s, {}, [this] { close(); });
+        addCommand(mnuFile, u"mnuCloseAddFile"_s, u"&Close Add File"_s, {}, [this] { closeWindow(); });
         addSeparator(mnuFile, u"mnusep1"_s);
         addCommand(mnuFile, u"mnuExit"_s, u"&Exit"_s, {}, [this] { m_context.host().closeFrame(); });
         addWindowList(mnuFile, m_area);
@@ -253,6 +253,12 @@ void FrmAddfile::OpenSelectedLists()
         lists.append(m_results->path(row));
     LstFiles->clearSelection();
     Finder::OpenSelectedLists(m_context, lists);
+    closeWindow();
+}
+
+// The finder lives in a sub-window of the frame: closing the finder alone would leave that behind, empty.
+void FrmAddfile::closeWindow()
+{
     if (auto *window = qobject_cast<QMdiSubWindow *>(parentWidget()))
         window->close();
     else

@@ -40,6 +40,8 @@ public:
 
     void CmdSearch_Click();
     void OpenSelectedLists();
+    /** "&Close", "&Close Add File": ends a running search and closes the finder's window. */
+    void closeWindow();
 
 signals:
     /** A command for the frame: arrange the child windows in one of three ways. */

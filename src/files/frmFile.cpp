@@ -12,7 +12,6 @@
 #include "app/AppContext.h"
 #include "files/FileDialog.h"
 #include "files/FolderList.h"
-#include "files/FolderSearch.h"
 #include "platform/Drives.h"
 
 using namespace Qt::StringLiterals;
@@ -120,7 +119,7 @@ void frmFile::Dir1_Change()
 void frmFile::refill()
 {
     List1->clear();
-    List1->addItems(FolderWalk::matchingFiles(Dir1->folder(), m_pattern));
+    List1->addItems(FileDialog::listedFiles(Dir1->folder(), m_pattern));
 }
 
 void frmFile::Drv1_Change()

@@ -29,6 +29,9 @@ FrmHelpSub::FrmHelpSub(AppContext &context, const QList<Mod_Help::Subject> &subj
     LstMessage->setObjectName(u"LstMessage"_s);
     lstHelpNumber->setObjectName(u"lstHelpNumber"_s);
     LstMessage->setGeometry(twips(120, 120, 2775, 2985));
+    // A title longer than the list is wide goes on over more lines rather than out of sight.
+    LstMessage->setWordWrap(true);
+    LstMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The topic numbers lie beside the titles, out of sight.
     lstHelpNumber->setGeometry(twips(3000, 120, 1455, 2985));
     lstHelpNumber->hide();

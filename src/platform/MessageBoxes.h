@@ -27,6 +27,12 @@ public:
     virtual MessageAnswer show(const MessageBoxRequest &request) = 0;
     /** The desktop's folder chooser with a prompt; an empty text when the user cancels. */
     virtual QString BrowseForFolder(const QString &prompt) = 0;
+    /** The folder chooser opened at a folder, the one already chosen, where the chooser can start anywhere. */
+    virtual QString browseForFolderAt(const QString &prompt, const QString &startFolder)
+    {
+        Q_UNUSED(startFolder)
+        return BrowseForFolder(prompt);
+    }
 };
 
 /** The text as a box shows it: every CR (or CR LF) becomes a line break, so two CRs make an empty line. */

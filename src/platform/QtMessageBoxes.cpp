@@ -66,5 +66,10 @@ MessageAnswer QtMessageBoxes::show(const MessageBoxRequest &request)
 
 QString QtMessageBoxes::BrowseForFolder(const QString &prompt)
 {
-    return QFileDialog::getExistingDirectory(m_parent, prompt);
+    return browseForFolderAt(prompt, QString());
+}
+
+QString QtMessageBoxes::browseForFolderAt(const QString &prompt, const QString &startFolder)
+{
+    return QFileDialog::getExistingDirectory(m_parent, prompt, startFolder);
 }

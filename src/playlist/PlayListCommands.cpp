@@ -51,11 +51,20 @@ void setUp(AppContext &context, PlayList &list, int slot, const QString &caption
     list.model().clear();
 }
 
+// The user's collation, letter case ignored. The C (POSIX) locale has no collation of its own: Qt's sort keys
+// there are the bare code points, capitals before small letters, so it gets the root order, which English uses
+// untailored.
+QCollator listCollator()
+{
+    const QLocale locale;
+    QCollator collator(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
 void sortList(PlayList &list)
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    list.model().sortEntries(collator);
+    list.model().sortEntries(listCollator());
 }
 
 // A relative entry is played from the list file's folder, since the play file lives elsewhere.

@@ -26,6 +26,7 @@
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/PlayListCommands.h"
+#include "settings/FrameColour.h"
 
 using namespace Qt::StringLiterals;
 
@@ -168,13 +169,16 @@ QWidget *frmOptions::buildPathsPage()
     M3UPathtxt = named(new QLineEdit(page), u"M3UPathtxt"_s);
     auto *CmdBrowse = named(new QPushButton(u"&Browse"_s, page), u"CmdBrowse"_s);
     auto *Command3 = named(new QPushButton(u"&Browse"_s, page), u"Command3"_s);
+    // The chooser starts at the folder already in the box.
     connect(CmdBrowse, &QPushButton::clicked, this, [this] {
-        TxtMp3->setText(m_context.platform.messageBoxes.BrowseForFolder(
-            u"Please select the starting directory (If your have a large amount of MP3 files in one place)"_s));
+        TxtMp3->setText(m_context.platform.messageBoxes.browseForFolderAt(
+            u"Please select the starting directory (If your have a large amount of MP3 files in one place)"_s,
+            TxtMp3->text()));
     });
     connect(Command3, &QPushButton::clicked, this, [this] {
-        M3UPathtxt->setText(m_context.platform.messageBoxes.BrowseForFolder(
-            u"Please select the M3U directory (If your have a large amount of M3U files in one place)"_s));
+        M3UPathtxt->setText(m_context.platform.messageBoxes.browseForFolderAt(
+            u"Please select the M3U directory (If your have a large amount of M3U files in one place)"_s,
+            M3UPathtxt->text()));
     });
     grid->addWidget(wrapped(u"Please Enter the MP3 Path."_s, page, true), 0, 0, 1, 2);
     grid->addWidget(TxtMp3, 1, 0);
@@ -210,9 +214,15 @@ QWidget *frmOptions::buildColourPage()
     grid->addWidget(BGC, 3, 0, 2, 1);
     const std::tuple<QSlider **, QLabel **, QString, QString> sliders[] = {
         {&V1, &lblRed, u"V1"_s, u"Red"_s}, {&V2, &lblGreen, u"V2"_s, u"Green"_s}, {&V3, &lblBlue, u"V3"_s, u"Blue"_s}};
+    // The captions turn into the sliders' numbers; at a fixed width they move nothing sideways.
+    int captionWidth = page->fontMetrics().horizontalAdvance(u"255"_s);
+    for (const auto &slider : sliders)
+        captionWidth = std::max(captionWidth, page->fontMetrics().horizontalAdvance(std::get<3>(slider)));
     int column = 1;
     for (const auto &[slider, label, name, caption] : sliders) {
         *label = new QLabel(caption, page);
+        (*label)->setFixedWidth(captionWidth);
+        (*label)->setAlignment(Qt::AlignCenter);
         *slider = named(new QSlider(Qt::Vertical, page), name);
         (*slider)->setRange(0, 255);
         connect(*slider, &QSlider::valueChanged, this, [this, label = *label](int value) {
@@ -220,7 +230,7 @@ QWidget *frmOptions::buildColourPage()
             sliderChanged();
         });
         grid->addWidget(*label, 2, column);
-        grid->addWidget(*slider, 3, column, 2, 1);
+        grid->addWidget(*slider, 3, column, 2, 1, Qt::AlignHCenter);
         ++column;
     }
     auto *swatches = new QGridLayout;
@@ -249,6 +259,9 @@ QWidget *frmOptions::buildMiscPage()
     cmb1->addItems(QFontDatabase::families());
     cmb1->setEditText(u"Select Playlist Font"_s);
     test = named(new QLabel(page), u"test"_s);
+    // The sample's size never follows its text: a long font name in a wide font does not squeeze the font list.
+    test->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    test->setFixedHeight(cmb1->sizeHint().height());
     connect(cmb1, &QComboBox::activated, this, [this](int index) {
         const QString family = cmb1->itemText(index);
         test->setText(family);
@@ -348,9 +361,9 @@ void frmOptions::setBox(const QString &box, const QString &text)
 void frmOptions::setPreview(qint32 colour)
 {
     m_preview = colour;
+    // The colour the frame takes for the same value, a system colour included.
     QPalette palette = BGC->palette();
-    const auto bits = quint32(colour);
-    palette.setColor(QPalette::Window, QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF)));
+    palette.setColor(QPalette::Window, frameColour(colour, QApplication::palette()));
     BGC->setPalette(palette);
 }
 

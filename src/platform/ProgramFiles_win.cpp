@@ -1,0 +1,6 @@
+#include "platform/ProgramFiles.h"
+
+bool ProgramFiles::knownByName()
+{
+    return true;
+}

@@ -1,0 +1,196 @@
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSlider>
+#include <QStyleOptionTitleBar>
+#include <QTest>
+
+#include "app/MDIForm1.h"
+#include "app/UiWindowHost.h"
+#include "playlist/FrmPlayList.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayListCommands.h"
+#include "support/TestApp.h"
+#include "support/TestFiles.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Remembers where the folder chooser was asked to start.
+struct StartFolders : ScriptedMessageBoxes
+{
+    QString browseForFolderAt(const QString &prompt, const QString &start) override
+    {
+        starts.append(start);
+        return BrowseForFolder(prompt);
+    }
+    QStringList starts;
+};
+
+// The real frame over the platform doubles, with one untitled list in slot 2.
+struct Frame
+{
+    Frame()
+        : context({boxes, app.starter, app.folders, app.drives, app.registry})
+        , windows(context)
+    {
+        windows.loadFrame();
+        PlayListCommands::NewPlayList(context);
+    }
+    PlayList *list() const { return PlayListCommands::playListAt(context, 2); }
+
+    TestApp app;
+    StartFolders boxes;
+    AppContext context;
+    UiWindowHost windows;
+};
+
+// A press where the style draws the close box of a sub-window's title bar.
+void pressCloseBox(QMdiSubWindow *window)
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(window);
+    option.titleBarFlags = window->windowFlags();
+    option.subControls = QStyle::SC_All;
+    option.rect.setHeight(window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, window));
+    const QPoint box =
+        window->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarCloseButton, window).center();
+    QTest::mouseMove(window, box - QPoint(1, 1)); // the title bar takes a press where the pointer moved
+    QTest::mouseMove(window, box);
+    QTest::mouseClick(window, Qt::LeftButton, {}, box);
+}
+
+} // namespace
+
+class TestChildWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void finderClosesItsWindow()
+    {
+        for (const QString &command : {u"cmdClose"_s, u"mnuCloseAddFile"_s}) {
+            Frame frame;
+            frame.context.Settings.Mp3Path = frame.app.folders.root();
+            frame.windows.OpenFileFinder(1);
+            QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
+            if (auto *button = window->widget()->findChild<QPushButton *>(command))
+                button->click();
+            else
+                window->widget()->findChild<QAction *>(command)->trigger();
+            QTRY_VERIFY2(!window, qPrintable(command));
+        }
+    }
+
+    void dialogOverMaximisedListCancelsByItsCloseBox_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        for (const QString &dialog : {u"settings"_s, u"save"_s, u"save_kill"_s})
+            QTest::newRow(qPrintable(dialog)) << dialog;
+    }
+
+    // The dialog opens as it is over the maximised list, whose name stays in the frame's title.
+    void dialogOverMaximisedListCancelsByItsCloseBox()
+    {
+        QFETCH(QString, dialog);
+        Frame frame;
+        frame.context.PlayLists.ListSlotAt(2).Changed = true;
+        QMdiSubWindow *listWindow = qobject_cast<FrmPlayList *>(frame.list()->parent())->subWindow();
+        listWindow->showMaximized();
+        if (dialog == u"settings"_s)
+            frame.windows.OpenSettings();
+        else
+            PlayListCommands::OpenFileDialog(frame.context, dialog, 2);
+        QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
+        QVERIFY(!window->isMaximized() && listWindow->isMaximized());
+        QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
+        pressCloseBox(window);
+        QTRY_VERIFY(!window);
+        QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
+        QVERIFY(!frame.context.SettingsOpen && !frame.context.FileDialogOpen);
+        QVERIFY(!QFile::exists(frame.app.folders.settingsFile()));
+        QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.context.PlayLists.ListSlotAt(2).Changed);
+    }
+
+    void sortIgnoresLetterCaseInTheCLocale()
+    {
+        QLocale::setDefault(QLocale::c());
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+        Frame frame;
+        frame.list()->model().appendEntries(
+            {{u"/m/bravo.mp3"_s, false}, {u"/m/Charlie.mp3"_s, false}, {u"/m/Alpha.mp3"_s, false}});
+        PlayListCommands::runEdit(frame.context, *frame.list(), PlayListCommands::Edit::Sort);
+        QCOMPARE(titlesOf(frame.list()->model()), QStringList({u"Alpha"_s, u"bravo"_s, u"Charlie"_s}));
+    }
+
+    // The preview shows a system colour as the frame does, the folder choosers start at their boxes' folders, and
+    // slider captions turning into numbers or a long font name in the sample move nothing sideways.
+    void settingsDialog()
+    {
+        Frame frame;
+        frame.context.Settings.BackColour = u"-2147483633"_s; // the system's button face
+        frame.context.Settings.Mp3Path = u"/music"_s;
+        frame.context.Settings.M3UPath = u"/music/lists"_s;
+        frame.windows.setFrameBackColour(-2147483633);
+        frame.windows.OpenSettings();
+        frmOptions *dialog = frame.windows.settingsDialog();
+        QCOMPARE(dialog->findChild<QWidget *>(u"BGC"_s)->palette().color(QPalette::Window),
+                 frame.windows.frame()->mdiArea()->background().color());
+        for (const QString &browse : {u"CmdBrowse"_s, u"Command3"_s})
+            dialog->findChild<QPushButton *>(browse)->click();
+        QCOMPARE(frame.boxes.starts, QStringList({u"/music"_s, u"/music/lists"_s}));
+
+        const auto places = [dialog] {
+            QList<QRect> places;
+            for (const QString &name : {u"V1"_s, u"V2"_s, u"V3"_s, u"cmb1"_s}) {
+                dialog->showPage(name == u"cmb1"_s ? 2 : 3);
+                QCoreApplication::processEvents();
+                places << dialog->findChild<QWidget *>(name)->geometry();
+            }
+            return places;
+        };
+        const QList<QRect> before = places();
+        dialog->findChild<QSlider *>(u"V2"_s)->setValue(7);
+        QLineEdit *font = dialog->findChild<QComboBox *>(u"cmb1"_s)->lineEdit();
+        font->selectAll();
+        QTest::keyClicks(font, u"A Very Long Name Of A Font Family Indeed"_s);
+        QTest::keyClick(font, Qt::Key_Return);
+        QCOMPARE(places(), before);
+    }
+
+    void helpWindowShowsWholeTitles()
+    {
+        Frame frame;
+        frame.windows.showFinderHelp();
+        auto *titles = frame.windows.helpWindow()->findChild<QListWidget *>(u"LstMessage"_s);
+        for (int row = 0; row < titles->count(); ++row)
+            QVERIFY2(titles->visualItemRect(titles->item(row)).right() < titles->viewport()->width(),
+                     qPrintable(titles->item(row)->text()));
+    }
+
+    void playerPickListsPrograms()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows tells programs by their names");
+#endif
+        TestApp app;
+        const QString folder = app.folders.root() + u"/bin"_s;
+        writeFile(folder + u"/player"_s, "#!/bin/sh\n");
+        writeFile(folder + u"/notes.txt"_s, "x");
+        QFile::setPermissions(folder + u"/player"_s, QFile::ReadOwner | QFile::ExeOwner);
+        frmFile dialog(app.context, u"opt"_s, 9999);
+        dialog.setFolder(folder);
+        QCOMPARE(dialog.findChild<QComboBox *>(u"cmbtype"_s)->itemText(0), u"Programs"_s);
+        const auto *files = dialog.findChild<QListWidget *>(u"List1"_s);
+        QVERIFY(files->count() == 1 && files->item(0)->text() == u"player"_s);
+    }
+};
+
+QTEST_MAIN(TestChildWindows)
+#include "tst_childwindows.moc"
