@@ -14,4 +14,5 @@ export QT_QPA_PLATFORM=offscreen
 [ -n "${TUNARY_NO_SANITIZERS:-}" ] && exit 0
 "$root/scripts/setup-sanitizers.sh" -DFUZZ_SECONDS="${FUZZ_SECONDS:-10}"
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 (cd "$root/build-asan" && ctest --output-on-failure --parallel "$(nproc)" -LE soak)

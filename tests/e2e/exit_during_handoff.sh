@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# File > Exit with a changed list: while "Save First?" is open a later start hands a list over; No then ends
+# the program cleanly (exit status 0, no crash), the changed list's file as it was, the later start ended.
+source "$(dirname "$0")/lib.sh"
+
+write_settings "$(make_player)"
+mkdir -p "$work/lists"
+printf '/m/a.mp3\r\n/m/b.mp3\r\n' >"$work/lists/party.m3u"
+printf '/m/two.mp3\r\n' >"$work/lists/two.m3u"
+cp "$work/lists/party.m3u" "$work/original.m3u"
+
+"$TUNARY" "$work/lists/party.m3u" >"$work/out.log" 2>&1 &
+pids+=($!)
+frame=$(wait_window "TUNARY" 15) || fail "no frame"
+expect_file "$work/played-0.m3u" "$work/original.m3u" "the play at start"
+activate "$frame"
+xdotool key Delete ctrl+n
+open_menu "Alt+F" alt+f
+xdotool key e
+box=$(wait_window "Save First\\?" 10) || fail "Exit did not ask 'Save First?'"
+timeout 10 "$TUNARY" "$work/lists/two.m3u" >/dev/null 2>&1 || fail "the later start did not end with 0"
+activate "$box"
+xdotool key n
+wait_until 10 ended "${pids[0]}" || fail "No at 'Save First?' did not end the program"
+wait "${pids[0]}" || { cp "$work/out.log" /tmp/e2e-out.log; fail "the program ended with status $?"; }
+cmp -s "$work/lists/party.m3u" "$work/original.m3u" || fail "the list's file changed"
+echo "PASS"
