@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QDir>
+
 #include "app/AppContext.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayListCommands.h"
 #include "support/TestDoubles.h"
+#include "support/TestFiles.h"
 
 /** A fresh program state for one test: every platform service a double, every file in a temporary folder. */
 struct TestApp
