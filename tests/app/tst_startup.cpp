@@ -1,122 +1,386 @@
-#include <QDir>
+// The program's start: the command line, the settings file, the loader and the hand-off to a running copy.
 #include <QFile>
 #include <QTest>
 
 #include "app/CommandLine.h"
+#include "app/HandOff.h"
 #include "app/StartUp.h"
-#include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
+#include "app/Taskbar.h"
+#include "app/frmstater.h"
+#include "platform/NotificationIcon.h"
+#include "settings/FrameColour.h"
 #include "settings/SettingsFile.h"
 #include "support/TestApp.h"
-#include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
 
-namespace {} // namespace
+namespace {
+
+using Colours = QList<qint32>;
+
+const QByteArray kExampleFile = "C:\\Program Files\\Winamp\\winamp.exe\r\nC:\\MP3\\\r\nC:\\MP3\\Caf\xc3\xa9\\\r\n"
+                                "16744576\r\n 0 \r\n 0 \r\n 0 \r\nCourier New\r\nTrue\r\nFalse\r\n"
+                                "C:\\MP3\\Lists\\evening.m3u\r\n"_ba;
+
+SettingsValues exampleValues()
+{
+    SettingsValues values;
+    values.WinampPath = u"C:\\Program Files\\Winamp\\winamp.exe"_s;
+    values.Mp3Path = u"C:\\MP3\\"_s;
+    values.M3UPath = u"C:\\MP3\\Café\\"_s;
+    values.BackColour = u"16744576"_s;
+    values.ListFont = u"Courier New"_s;
+    values.AlwaysSort = true;
+    values.OpenAndPlayFile = u"C:\\MP3\\Lists\\evening.m3u"_s;
+    return values;
+}
+
+class RecordingIcon : public NotificationIcon
+{
+public:
+    bool isAvailable() const override { return available; }
+    void show(const QString &tip) override { calls.append(u"show "_s + tip); }
+    void hide() override { calls.append(u"hide"_s); }
+    void setLeftClickHandler(std::function<void()> handler) override { click = std::move(handler); }
+
+    bool available = true;
+    QStringList calls; // the frame's too
+    std::function<void()> click;
+};
+
+// The captions of the lists open, from slot 2 on.
+QStringList openLists(const AppContext &context)
+{
+    QStringList captions;
+    for (int slot = 2; slot <= context.PlayLists.size(); ++slot) {
+        if (PlayList *list = PlayListCommands::playListAt(context, slot))
+            captions.append(list->caption());
+    }
+    return captions;
+}
+
+} // namespace
 
 class TestStartUp : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void startUpList_data();
-    void startUpList();
-    void noSettingsOpensNothing();
-    void missingOpenAndPlayListGivesOneMessage();
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("commandLine");
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("relative with dots") << QStringList{u"../a.m3u"_s} << u"/home/a.m3u"_s;
+        QTest::newRow("quoted relative") << QStringList{u"\"my list.m3u\""_s} << u"/home/me/my list.m3u"_s;
+        QTest::newRow("split by the shell") << QStringList{u"/music/my"_s, u"list.m3u"_s} << u"/music/my list.m3u"_s;
+        QTest::newRow("drive path kept") << QStringList{u"D:\\Lists\\a.m3u"_s} << u"D:\\Lists\\a.m3u"_s;
+        QTest::newRow("url kept") << QStringList{u"http://radio/a.m3u"_s} << u"http://radio/a.m3u"_s;
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, commandLine);
+        QCOMPARE(CommandLine::fromArguments(arguments, u"/home/me"_s), commandLine);
+    }
+
+    // A first copy's loader, or a later one's while the first runs: what it leaves in the hand-off file
+    // (null: no file) and whether it brings the running copy to the front.
+    void loader_data()
+    {
+        QTest::addColumn<bool>("first");
+        QTest::addColumn<QByteArray>("pending"); // null: no hand-off file before
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QByteArray>("handOff");
+        const QByteArray two = "/a/two.m3u\r\n"_ba;
+        QTest::newRow("first copy removes a leftover") << true << two << u"/a/new.m3u"_s << QByteArray();
+        QTest::newRow("later copy hands off")
+            << false << QByteArray() << u"/a/Café.m3u"_s << "/a/Caf\xc3\xa9.m3u\r\n"_ba;
+        QTest::newRow("not a list, still handed off") << false << QByteArray() << u"/a/x.mp3"_s << "/a/x.mp3\r\n"_ba;
+        QTest::newRow("later copy without a list just ends") << false << QByteArray() << QString() << QByteArray();
+        QTest::newRow("pending kept") << false << "/a/1.m3u\r\n"_ba << u"/a/two.m3u"_s << "/a/1.m3u\r\n"_ba + two;
+        QTest::newRow("pending without end kept")
+            << false << "/a/1.m3u"_ba << u"/a/two.m3u"_s << "/a/1.m3u\r\n"_ba + two;
+        QTest::newRow("empty pending file") << false << ""_ba << u"/a/two.m3u"_s << two;
+    }
+
+    void loader()
+    {
+        QFETCH(bool, first);
+        QFETCH(QByteArray, pending);
+        QFETCH(QString, commandLine);
+        QFETCH(QByteArray, handOff);
+        TempFolders folders;
+        InstanceHub hub;
+        InProcessSingleInstance running(hub);
+        InProcessSingleInstance later(hub);
+        if (!first)
+            frmstater(folders, running).Form_Load(QString());
+        if (!pending.isNull())
+            writeFile(folders.handOffFile(), pending);
+        const frmstater::Outcome outcome = frmstater(folders, first ? running : later).Form_Load(commandLine);
+        QCOMPARE(outcome, first ? frmstater::Outcome::ShowSplash : frmstater::Outcome::End);
+        QCOMPARE(QFile::exists(folders.handOffFile()), !handOff.isNull());
+        QCOMPARE(readFile(folders.handOffFile()), handOff);
+        QCOMPARE(hub.activations, !first && !commandLine.isEmpty() ? 1 : 0);
+    }
+
+    // The running copy takes what later copies handed off: each list opened and played whole, in order.
+    void takeHandOff_data()
+    {
+        QTest::addColumn<QByteArray>("handOff"); // null: no file; "$" stands for the folder of the lists
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("no file") << QByteArray() << QStringList();
+        QTest::newRow("empty file left alone") << ""_ba << QStringList();
+        QTest::newRow("empty first line") << "\r\n"_ba << QStringList();
+        QTest::newRow("quoted name dropped") << "\"$/one.m3u\"\r\n"_ba << QStringList();
+        QTest::newRow("two back to back, in order")
+            << "$/two.m3u\r\n$/one.m3u\r\n"_ba << QStringList{u"$/two.m3u"_s, u"$/one.m3u"_s};
+        QTest::newRow("missing list between two dropped")
+            << "$/one.m3u\n$/gone.m3u\n$/two.m3u"_ba << QStringList{u"$/one.m3u"_s, u"$/two.m3u"_s};
+    }
+
+    void takeHandOff()
+    {
+        QFETCH(QByteArray, handOff);
+        QFETCH(QStringList, opened);
+        TestApp app;
+        app.host.loadFrame();
+        app.context.Settings.WinampPath = u"/opt/player/play"_s;
+        const QString lists = app.folders.root() + u"/lists"_s;
+        writeFile(lists + u"/one.m3u"_s, "/m/1.mp3\r\n");
+        writeFile(lists + u"/two.m3u"_s, "/m/2.mp3\r\n");
+        const QString file = app.folders.handOffFile();
+        if (!handOff.isNull())
+            writeFile(file, handOff.replace('$', lists.toUtf8()));
+        const bool waiting = handOff.size() > 0;
+        QCOMPARE(HandOff::isWaiting(file), waiting);
+        if (waiting)
+            StartUp::TakeHandOff(app.context);
+        QCOMPARE(openLists(app.context), opened.replaceInStrings(u"$"_s, lists));
+        QCOMPARE(app.starter.calls.size(), opened.size());
+        QVERIFY(app.boxes.shown.isEmpty());
+        QCOMPARE(QFile::exists(file), !handOff.isNull() && handOff.isEmpty());
+    }
+
+    // After the splash: the command line's list, or else the open-and-play one, opened and played; the player.
+    void startUpList_data()
+    {
+        QTest::addColumn<QString>("commandLine"); // "$" is the folder of the lists
+        QTest::addColumn<QString>("openAndPlay"); // the list to open and play; empty: none
+        QTest::addColumn<bool>("logoClicked");
+        QTest::addColumn<QString>("opened"); // empty: none
+        QTest::addColumn<QString>("box");
+        const QString evening = u"$/evening.m3u"_s;
+        QTest::newRow("no list") << QString() << QString() << false << QString() << QString();
+        QTest::newRow("command line") << evening << QString() << false << u"evening.m3u"_s << QString();
+        QTest::newRow("not a list") << u"$/song.mp3"_s << QString() << false << QString() << u"Error Number: 10"_s;
+        QTest::newRow("open and play") << QString() << u"morning.m3u"_s << false << u"morning.m3u"_s << QString();
+        QTest::newRow("open and play gone: one box")
+            << QString() << u"gone.m3u"_s << false << QString() << u"Error Number: 8"_s;
+        QTest::newRow("command line wins") << evening << u"morning.m3u"_s << false << u"evening.m3u"_s << QString();
+        QTest::newRow("logo clicked: opened, not played")
+            << evening << QString() << true << u"evening.m3u"_s << QString();
+    }
+
+    void startUpList()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, openAndPlay);
+        QFETCH(bool, logoClicked);
+        QFETCH(QString, opened);
+        QFETCH(QString, box);
+        TestApp app;
+        const QString lists = app.folders.root() + u"/lists"_s;
+        for (const QString &name : {u"evening.m3u"_s, u"morning.m3u"_s, u"song.mp3"_s})
+            writeFile(lists + u'/' + name, "/m/" + name.toUtf8() + ".mp3\r\n");
+        SettingsValues settings;
+        settings.WinampPath = u"/opt/player/play"_s;
+        settings.BackColour = u"255"_s;
+        settings.OpenAndPlay = !openAndPlay.isEmpty();
+        settings.OpenAndPlayFile = lists + u'/' + openAndPlay;
+        SaveSettings(app.context, settings);
+        app.context.NoAutoPlay = logoClicked;
+        StartUp::splashUnloading(app.context, commandLine.replace(u"$"_s, lists));
+
+        QCOMPARE(openLists(app.context), opened.isEmpty() ? QStringList() : QStringList{lists + u'/' + opened});
+        const bool played = !opened.isEmpty() && !logoClicked;
+        QCOMPARE(app.starter.calls.size(), played ? 2 : 1);
+        QVERIFY(app.starter.calls.last().arguments.isEmpty());
+        if (played)
+            QCOMPARE(readFile(app.folders.playFile()), "/m/" + opened.toUtf8() + ".mp3\r\n");
+        QCOMPARE(app.journal.filter(u"box"_s), box.isEmpty() ? QStringList() : QStringList{u"box "_s + box});
+        QVERIFY(!app.context.SkipNextPlayError);
+        if (!box.isEmpty())
+            QVERIFY(app.boxes.shown.first().text.contains(openAndPlay.isEmpty() ? commandLine : openAndPlay));
+    }
+
+    void notificationArea()
+    {
+        RecordingIcon icon;
+        Taskbar taskbar(
+            icon, [&icon] { icon.calls.append(u"hide frame"_s); }, [&icon] { icon.calls.append(u"restore frame"_s); });
+        taskbar.MDIForm_Resize();
+        icon.click();
+        icon.click(); // with no icon shown, nothing happens
+        // Where the desktop has no notification area, minimising just minimises.
+        icon.available = false;
+        taskbar.MDIForm_Resize();
+        QCOMPARE(icon.calls, QStringList({u"show TUNARY"_s, u"hide frame"_s, u"hide"_s, u"restore frame"_s}));
+    }
+
+    void roundTrip()
+    {
+        TestApp app;
+        SaveSettings(app.context, exampleValues());
+        QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), kExampleFile);
+        LoadSettings(app.context, u"no"_s);
+        const SettingsRecord &read = app.context.Settings;
+        QCOMPARE(read.M3UPath + read.ColourRed + read.AlwaysSort + read.OpenAndPlay, u"C:\\MP3\\Café\\ 0 TrueFalse"_s);
+        QCOMPARE(app.host.colours, Colours{16744576});
+        QVERIFY(app.boxes.shown.isEmpty());
+        // Only at start-up is the player's path shown.
+        QVERIFY(app.host.playerPath.isNull());
+        LoadSettings(app.context, u"yes"_s);
+        QCOMPARE(app.host.playerPath, u"C:\\Program Files\\Winamp\\winamp.exe"_s);
+    }
+
+    // Each file holds the example's eleven lines, and is read as the example is.
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("CR") << QByteArray(kExampleFile).replace("\r\n", "\r");
+        QTest::newRow("LF") << QByteArray(kExampleFile).replace("\r\n", "\n");
+        QTest::newRow("mixed")
+            << QByteArray(kExampleFile).replace("16744576\r\n", "16744576\n").replace("True\r\n", "True\r");
+        QTest::newRow("last line without end") << kExampleFile.chopped(2);
+        QTest::newRow("lines after the eleventh ignored") << kExampleFile + "extra\r\nmore\r\n";
+        QTest::newRow("CR LF split over a read") << QByteArray(64 * 1024 - 1, 'w') + kExampleFile.mid(34);
+    }
+
+    void lineEnds()
+    {
+        QFETCH(QByteArray, file);
+        TestApp app;
+        app.writeProgramFile(u"TUNARY.INI"_s, kExampleFile);
+        SettingsRecord example;
+        QCOMPARE(readSettingsFile(app.folders.settingsFile(), example).linesRead, 11);
+        if (file.startsWith('w'))
+            example.WinampPath = QString(64 * 1024 - 1, u'w');
+        app.writeProgramFile(u"TUNARY.INI"_s, file);
+        SettingsRecord record;
+        const SettingsRead read = readSettingsFile(app.folders.settingsFile(), record);
+        QCOMPARE(read.linesRead, 11);
+        QVERIFY(read.fault.isEmpty());
+        QVERIFY(record == example);
+    }
+
+    // The settings loaded at start-up: the colour the frame takes, and error 1 where there are no settings (the
+    // settings dialog opens behind its box, and the frame still loads, keeping its white background).
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // null: no file
+        QTest::addColumn<Colours>("colours");
+        QTest::addColumn<bool>("errorOne");
+        QTest::addColumn<bool>("faultQuoted"); // error 1 ends with a description of what went wrong
+        auto colour = [](const char *line) { return QByteArray(kExampleFile).replace("16744576", line); };
+        QTest::newRow("no file") << QByteArray() << Colours() << true << true;
+        QTest::newRow("empty file") << ""_ba << Colours() << true << true;
+        QTest::newRow("three lines") << "a\r\nb\r\nc\r\n"_ba << Colours() << true << true;
+        QTest::newRow("empty colour line") << colour("") << Colours() << true << false;
+        QTest::newRow("blanks around the colour") << colour(" 255 ") << Colours{255} << false << false;
+        QTest::newRow("system colour") << colour("-2147483633") << Colours{-2147483633} << false << false;
+        QTest::newRow("beyond 32 bits") << colour("4294967296") << Colours() << false << false;
+    }
+
+    void load()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(Colours, colours);
+        QFETCH(bool, errorOne);
+        QFETCH(bool, faultQuoted);
+        TestApp app;
+        if (!file.isNull())
+            app.writeProgramFile(u"TUNARY.INI"_s, file);
+        LoadSettings(app.context, u"yes"_s);
+        QCOMPARE(app.host.colours, colours);
+        QCOMPARE(app.journal.filter(u"box"_s), errorOne ? QStringList{u"box Error Number: 1"_s} : QStringList());
+        if (errorOne) {
+            QCOMPARE(app.journal.mid(0, 3), QStringList({u"OpenSettings"_s, u"box Error Number: 1"_s, u"loadFrame"_s}));
+            QCOMPARE(!app.boxes.shown.first().text.endsWith(u"Error rised: "_s), faultQuoted);
+        }
+        QVERIFY(app.host.frameLoaded);
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        TestApp app;
+        app.writeProgramFile(u"TUNARY.INI"_s, kExampleFile);
+        SettingsValues values = exampleValues();
+        values.WinampPath = QString(4096, u'x');
+        {
+            FullDisk disk(1024);
+            SaveSettings(app.context, values);
+        }
+        QCOMPARE(app.journal.filter(u"box"_s), QStringList{u"box Error Number: 6"_s});
+        QVERIFY(!app.boxes.shown.first().text.endsWith(u"Error rised: "_s));
+        QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), kExampleFile);
+
+        // Where nothing can be written, the next load finds no settings.
+        const QString blocked = app.folders.root() + u"/blocked"_s;
+        writeFile(blocked);
+        app.folders.setProgramFolder(blocked);
+        SaveSettings(app.context, exampleValues());
+        LoadSettings(app.context, u"no"_s);
+        QCOMPARE(app.journal.filter(u"box"_s),
+                 QStringList({u"box Error Number: 6"_s, u"box Error Number: 6"_s, u"box Error Number: 1"_s}));
+    }
+
+    void openAndPlayCheck_data()
+    {
+        QTest::addColumn<QByteArray>("openAndPlay");
+        QTest::addColumn<QString>("listFile");       // "$": a file of the test's own
+        QTest::addColumn<QByteArray>("listContent"); // null: the file does not exist
+        QTest::addColumn<bool>("errorEight");
+        QTest::newRow("missing list") << "True"_ba << u"$"_s << QByteArray() << true;
+        QTest::newRow("empty list") << "True"_ba << u"$"_s << ""_ba << true;
+        QTest::newRow("list with songs") << "True"_ba << u"$"_s << "a.mp3\r\n"_ba << false;
+        QTest::newRow("placeholder") << "True"_ba << u"(Enter M3U here)"_s << QByteArray() << false;
+        QTest::newRow("nothing named") << "True"_ba << QString() << QByteArray() << true;
+        QTest::newRow("only exactly True counts") << "true"_ba << u"$"_s << QByteArray() << false;
+    }
+
+    void openAndPlayCheck()
+    {
+        QFETCH(QByteArray, openAndPlay);
+        QFETCH(QString, listFile);
+        QFETCH(QByteArray, listContent);
+        QFETCH(bool, errorEight);
+        TestApp app;
+        listFile.replace(u"$"_s, app.folders.root() + u"/evening.m3u"_s);
+        if (!listContent.isNull())
+            writeFile(listFile, listContent);
+        app.writeProgramFile(u"TUNARY.INI"_s, kExampleFile.first(kExampleFile.lastIndexOf("False")) + openAndPlay +
+                                                  "\r\n" + listFile.toUtf8() + "\r\n");
+        LoadSettings(app.context, u"no"_s);
+        QCOMPARE(app.journal.filter(u"box"_s), errorEight ? QStringList{u"box Error Number: 8"_s} : QStringList());
+        QCOMPARE(app.context.SkipNextPlayError, errorEight);
+        if (errorEight)
+            QVERIFY(app.boxes.shown.first().text.startsWith(u"No M3U File\r\rThe file :"_s + listFile + u" Can"_s));
+        QVERIFY(app.host.frameLoaded);
+    }
+
+    void colourValues()
+    {
+        QPalette palette;
+        palette.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));
+        palette.setColor(QPalette::Active, QPalette::Window, QColor(7, 8, 9));
+        QCOMPARE(frameColour(0x01FF8040, palette), QColor(0x40, 0x80, 0xFF)); // red lowest, top byte ignored
+        QCOMPARE(frameColour(qint32(0x8000000F), palette), QColor(1, 2, 3));  // the button face
+        QCOMPARE(frameColour(qint32(0x800000FF), palette), QColor(7, 8, 9));  // unknown: the window's colour
+    }
 };
-
-void TestStartUp::startUpList_data()
-{
-    QTest::addColumn<QStringList>("arguments"); // as the program was started, from the folder "lists"
-    QTest::addColumn<bool>("openAndPlay");
-    QTest::addColumn<bool>("logoClicked");
-    QTest::addColumn<QString>("opened"); // the list file opened, by name; empty: none
-    QTest::addColumn<bool>("played");
-    QTest::addColumn<int>("errorTen");
-
-    QTest::newRow("no list") << QStringList() << false << false << QString() << false << 0;
-    QTest::newRow("command line") << QStringList{u"$/evening.m3u"_s} << false << false << u"evening.m3u"_s << true << 0;
-    QTest::newRow("capital M3U") << QStringList{u"$/LOUD.M3U"_s} << false << false << u"LOUD.M3U"_s << true << 0;
-    QTest::newRow("m3u8") << QStringList{u"$/utf.m3u8"_s} << false << false << u"utf.m3u8"_s << true << 0;
-    QTest::newRow("quoted with blanks") << QStringList{u"\"$/late night.m3u\""_s} << false << false
-                                        << u"late night.m3u"_s << true << 0;
-    QTest::newRow("relative") << QStringList{u"evening.m3u"_s} << false << false << u"evening.m3u"_s << true << 0;
-    QTest::newRow("not a list") << QStringList{u"$/song.mp3"_s} << false << false << QString() << false << 1;
-    QTest::newRow("open and play") << QStringList() << true << false << u"morning.m3u"_s << true << 0;
-    QTest::newRow("command line wins over open and play")
-        << QStringList{u"$/evening.m3u"_s} << true << false << u"evening.m3u"_s << true << 0;
-    QTest::newRow("logo clicked") << QStringList{u"$/evening.m3u"_s} << false << true << u"evening.m3u"_s << false << 0;
-}
-
-void TestStartUp::startUpList()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, openAndPlay);
-    QFETCH(bool, logoClicked);
-    QFETCH(QString, opened);
-    QFETCH(bool, played);
-    QFETCH(int, errorTen);
-
-    TestApp app;
-    const QString lists = app.folders.root() + u"/lists"_s;
-    for (const QString &name :
-         {u"evening.m3u"_s, u"LOUD.M3U"_s, u"utf.m3u8"_s, u"late night.m3u"_s, u"morning.m3u"_s, u"song.mp3"_s})
-        writeFile(lists + u'/' + name, "/m/" + name.toUtf8() + ".mp3\r\n");
-    SettingsValues settings;
-    settings.WinampPath = u"/opt/player/play"_s;
-    settings.BackColour = u"16777215"_s;
-    settings.OpenAndPlay = openAndPlay;
-    settings.OpenAndPlayFile = lists + u"/morning.m3u"_s;
-    SaveSettings(app.context, settings);
-
-    arguments.replaceInStrings(u"$"_s, lists);
-    app.context.NoAutoPlay = logoClicked;
-    StartUp::splashUnloading(app.context, CommandLine::fromArguments(arguments, lists));
-
-    PlayList *list = PlayListCommands::playListAt(app.context, 2);
-    QCOMPARE(list ? list->caption() : QString(), opened.isEmpty() ? QString() : lists + u'/' + opened);
-    // The player starts once on its own, and once more with the play file when the list is played.
-    QCOMPARE(app.starter.calls.size(), played ? 2 : 1);
-    QVERIFY(app.starter.calls.last().arguments.isEmpty());
-    if (played) {
-        QCOMPARE(app.starter.calls.first().arguments, QStringList{app.folders.playFile()});
-        QCOMPARE(readFile(app.folders.playFile()), "/m/" + opened.toUtf8() + ".mp3\r\n");
-    }
-    QCOMPARE(app.boxes.shown.size(), errorTen);
-    if (errorTen) {
-        QCOMPARE(app.boxes.shown.first().title, u"Error Number: 10"_s);
-        QCOMPARE(app.boxes.shown.first().text, u"Bad file format\r\r"_s + lists +
-                                                   u"/song.mp3 is not a .M3U file and can not be opened\r\rError "
-                                                   u"rised: "_s);
-    }
-}
-
-void TestStartUp::noSettingsOpensNothing()
-{
-    TestApp app;
-    StartUp::splashUnloading(app.context, QString());
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown.first().title, u"Error Number: 1"_s);
-    QCOMPARE(app.context.PlayLists.size(), 1);
-    QVERIFY(app.starter.calls.isEmpty());
-}
-
-void TestStartUp::missingOpenAndPlayListGivesOneMessage()
-{
-    TestApp app;
-    SettingsValues settings;
-    settings.WinampPath = u"/opt/player/play"_s;
-    settings.BackColour = u"255"_s;
-    settings.OpenAndPlay = true;
-    settings.OpenAndPlayFile = app.folders.root() + u"/gone.m3u"_s;
-    SaveSettings(app.context, settings);
-    StartUp::splashUnloading(app.context, QString());
-
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown.first().title, u"Error Number: 8"_s);
-    QVERIFY(!app.context.SkipNextPlayError);
-    QVERIFY(!PlayListCommands::playListAt(app.context, 2));
-}
 
 QTEST_GUILESS_MAIN(TestStartUp)
 #include "tst_startup.moc"

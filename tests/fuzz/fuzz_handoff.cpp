@@ -15,16 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = dir.path() + QStringLiteral("/_tunary.$$$");
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return 0;
-    file.write(bytes);
     file.close();
-
     const QStringList taken = HandOff::take(path);
-    qsizetype lines = 0;
-    for (const QByteArray &line : EightBitText::splitLines(bytes))
-        lines += line.isEmpty() ? 0 : 1;
-    if (taken.size() != lines || QFile::exists(path))
+    const QList<QByteArray> lines = EightBitText::splitLines(bytes);
+    if (taken.size() != lines.size() - lines.count(QByteArray()) || QFile::exists(path))
         std::abort();
 
     // A command line without line ends is handed over unchanged.

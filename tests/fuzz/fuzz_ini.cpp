@@ -1,5 +1,5 @@
-// The TUNARY.INI reader: any bytes read into the record without a fault; the record written and read back
-// gives the same text fields.
+// The TUNARY.INI reader: any bytes are read into the record without a fault; text fields written and read
+// back come out the same.
 #include <cstdint>
 #include <cstdlib>
 
@@ -12,30 +12,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/TUNARY.INI");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return 0;
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
-
+    const auto write = [&path](const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
     SettingsRecord record;
+    if (!write(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size))))
+        return 0;
     const SettingsRead read = readSettingsFile(path, record);
     if (read.linesRead < 0 || read.linesRead > 11)
         std::abort();
     parseBackColour(record.BackColour);
 
-    // Text fields without line ends survive a write and a read.
     SettingsValues values;
     values.WinampPath = record.WinampPath;
     values.Mp3Path = record.Mp3Path;
     values.ListFont = record.ListFont;
     values.OpenAndPlayFile = record.OpenAndPlayFile;
-    const QByteArray written = formatSettings(values);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return 0;
-    file.write(written);
-    file.close();
     SettingsRecord again;
+    if (!write(formatSettings(values)))
+        return 0;
     readSettingsFile(path, again);
     if (again.WinampPath != record.WinampPath || again.Mp3Path != record.Mp3Path || again.ListFont != record.ListFont ||
         again.OpenAndPlayFile != record.OpenAndPlayFile)

@@ -1,23 +1,34 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "playlist/PlayListCommands.h"
 #include "support/TestDoubles.h"
+#include "support/TestFiles.h"
 
 /** A fresh program state for one test: every platform service a double, every file in a temporary folder. */
 struct TestApp
 {
-    TestApp();
+    TestApp()
+    {
+        context.setHost(&host);
+        // Like the real frame, the first load sets up the window table.
+        host.onFirstLoad = [this] { PlayListCommands::setUpWindowTable(context); };
+        folders.ensureProgramFolder();
+    }
 
     /** Writes bytes into a file of the program folder, creating the folder. */
-    void writeProgramFile(const QString &name, const QByteArray &bytes) const;
-    QByteArray readProgramFile(const QString &name) const;
+    void writeProgramFile(const QString &name, const QByteArray &bytes) const
+    {
+        writeFile(folders.programFolder() + u'/' + name, bytes);
+    }
+    QByteArray readProgramFile(const QString &name) const { return readFile(folders.programFolder() + u'/' + name); }
 
     Journal journal;
     ScriptedMessageBoxes boxes{&journal};
     RecordingProgramStarter starter;
     TempFolders folders;
     FixedDrives drives;
-    MapRegistry registry;
-    RecordingWindowHost host{&journal};
-    AppContext context;
+    NoRegistry registry;
+    RecordingWindowHost host{journal};
+    AppContext context{{boxes, starter, folders, drives, registry}};
 };

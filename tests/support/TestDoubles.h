@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QHash>
-#include <QList>
-#include <QObject>
-#include <QStringList>
+#include <utility>
+
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "app/WindowHost.h"
@@ -13,8 +12,9 @@
 #include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
 #include "platform/SingleInstance.h"
+#include "playlist/PlayList.h"
 
-/** One record of what happened, in order, across several doubles. */
+/** What happened, in order, across the doubles: "box " and a box's title, or a call asked of the windows. */
 using Journal = QStringList;
 
 /** Answers boxes from a script (OK when the script has run out) and records every box shown. */
@@ -25,18 +25,19 @@ public:
         : m_journal(journal)
     {}
 
-    MessageAnswer show(const MessageBoxRequest &request) override;
-    QString BrowseForFolder(const QString &prompt) override
+    MessageAnswer show(const MessageBoxRequest &request) override
     {
-        folderPrompts.append(prompt);
-        return folders.isEmpty() ? QString() : folders.takeFirst();
+        shown.append(request);
+        if (m_journal)
+            m_journal->append(QStringLiteral("box ") + request.title);
+        if (whileOpen)
+            whileOpen(request);
+        return answers.isEmpty() ? MessageAnswer::Ok : answers.takeFirst();
     }
+    QString BrowseForFolder(const QString &) override { return {}; }
 
     QList<MessageBoxRequest> shown;
     QList<MessageAnswer> answers;
-    /** The folders the chooser answers with, in turn; cancelled when none is left. */
-    QStringList folders;
-    QStringList folderPrompts;
     /** Runs while a box is open, before it is answered: what may arrive meanwhile. */
     std::function<void(const MessageBoxRequest &)> whileOpen;
 
@@ -54,7 +55,11 @@ public:
         QStringList arguments;
     };
 
-    StartResult start(const QString &program, const QStringList &arguments) override;
+    StartResult start(const QString &program, const QStringList &arguments) override
+    {
+        calls.append({program, arguments});
+        return {failWith};
+    }
 
     QList<Call> calls;
     QString failWith;
@@ -64,44 +69,36 @@ public:
 class TempFolders : public Folders
 {
 public:
-    TempFolders();
-
     QString programFolder() const override { return m_programFolder; }
-    bool ensureProgramFolder() const override;
-    QString playFile() const override { return m_root.path() + QStringLiteral("/run/$TMPM3U$$.m3u"); }
+    bool ensureProgramFolder() const override { return QDir().mkpath(m_programFolder); }
+    QString playFile() const override { return root() + QStringLiteral("/run/$TMPM3U$$.m3u"); }
 
     QString root() const { return m_root.path(); }
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
 
 private:
     QTemporaryDir m_root;
-    QString m_programFolder;
+    QString m_programFolder = m_root.path() + QStringLiteral("/tunary");
 };
 
 class FixedDrives : public Drives
 {
 public:
-    QStringList drives() const override { return list; }
-
-    QStringList list{QStringLiteral("/")};
+    QStringList drives() const override { return {QStringLiteral("/")}; }
 };
 
-class MapRegistry : public Registry
+/** A desktop without a registry. */
+class NoRegistry : public Registry
 {
 public:
-    bool GetKeyValue(const QString &root, const QString &keyName, const QString &valueName,
-                     QString &value) const override;
-
-    /** Keyed by root + "\" + key name + "\" + value name. */
-    QHash<QString, QString> values;
+    bool GetKeyValue(const QString &, const QString &, const QString &, QString &) const override { return false; }
 };
 
-/** Stands for the copies of the program on one desktop, inside one test. */
+/** The copies of the program on one desktop, inside one test: the first to ask becomes the running one. */
 struct InstanceHub
 {
     bool primaryTaken = false;
     int activations = 0;
-    std::function<void()> handler;
 };
 
 class InProcessSingleInstance : public SingleInstance
@@ -111,46 +108,50 @@ public:
         : m_hub(hub)
     {}
 
-    bool tryBecomePrimary() override;
-    void activateRunningCopy() override;
-    void setActivationHandler(std::function<void()> handler) override { m_hub.handler = std::move(handler); }
+    bool tryBecomePrimary() override { return m_primary = m_primary || !std::exchange(m_hub.primaryTaken, true); }
+    void activateRunningCopy() override { ++m_hub.activations; }
+    void setActivationHandler(std::function<void()>) override {}
 
 private:
     InstanceHub &m_hub;
     bool m_primary = false;
 };
 
-/** Records what the rules ask of the windows. */
+/** Records in the journal what the rules ask of the windows; its list windows are plain lists it owns. */
 class RecordingWindowHost : public WindowHost
 {
 public:
-    explicit RecordingWindowHost(Journal *journal = nullptr)
+    explicit RecordingWindowHost(Journal &journal)
         : m_journal(journal)
     {}
 
-    void OpenSettings() override { note(QStringLiteral("OpenSettings")); }
-    void loadFrame() override;
-    void setFrameBackColour(qint32 colour) override;
+    void OpenSettings() override { m_journal.append(QStringLiteral("OpenSettings")); }
+    void loadFrame() override
+    {
+        m_journal.append(QStringLiteral("loadFrame"));
+        if (!std::exchange(frameLoaded, true) && onFirstLoad)
+            onFirstLoad();
+    }
+    void setFrameBackColour(qint32 colour) override { colours.append(colour); }
     void showPlayerPath(const QString &path) override { playerPath = path; }
-    PlayList *createPlayListWindow() override;
-    void discardPlayListWindow(PlayList *list) override;
-    void OpenFileDialog(const QString &mode, int slot) override;
-    void OpenFileFinder(int mode) override { note(QStringLiteral("OpenFileFinder %1").arg(mode)); }
-    void closeFrame() override { note(QStringLiteral("closeFrame")); }
-    void showPlayListHelp() override { note(QStringLiteral("showPlayListHelp")); }
-    void showFinderHelp() override { note(QStringLiteral("showFinderHelp")); }
-    void showSettingsHelp() override { note(QStringLiteral("showSettingsHelp")); }
-    void ShowHelp(int topic) override { note(QStringLiteral("ShowHelp %1").arg(topic)); }
-    void showAbout() override { note(QStringLiteral("showAbout")); }
+    PlayList *createPlayListWindow() override { return new PlayList(&m_windows); }
+    void discardPlayListWindow(PlayList *list) override { delete list; }
+    void OpenFileDialog(const QString &mode, int slot) override
+    {
+        m_journal.append(QStringLiteral("OpenFileDialog %1 %2").arg(mode).arg(slot));
+    }
+    void OpenFileFinder(int mode) override { m_journal.append(QStringLiteral("OpenFileFinder %1").arg(mode)); }
+    void closeFrame() override { m_journal.append(QStringLiteral("closeFrame")); }
+    void showPlayListHelp() override {}
+    void showFinderHelp() override {}
+    void showSettingsHelp() override {}
+    void ShowHelp(int topic) override { m_journal.append(QStringLiteral("ShowHelp %1").arg(topic)); }
+    void showAbout() override {}
     void setSettingsBox(const QString &box, const QString &text) override
     {
-        note(QStringLiteral("setSettingsBox ") + box + u' ' + text);
+        m_journal.append(QStringLiteral("setSettingsBox ") + box + u' ' + text);
     }
 
-    /** Every list window made so far that was not discarded; the host owns them. */
-    QList<PlayList *> windows() const;
-
-    QStringList calls;
     bool frameLoaded = false;
     /** What loading the frame does besides being recorded (the first time only). */
     std::function<void()> onFirstLoad;
@@ -158,8 +159,6 @@ public:
     QString playerPath;
 
 private:
-    void note(const QString &call);
-
-    Journal *m_journal;
+    Journal &m_journal;
     QObject m_windows;
 };

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "playlist/PlayListModel.h"
-
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -42,4 +40,12 @@ QStringList titlesOf(const PlayListModel &model)
     for (int row = 0; row < model.count(); ++row)
         titles.append(model.title(row));
     return titles;
+}
+
+QList<PlayListModel::Entry> entriesOf(const QStringList &paths)
+{
+    QList<PlayListModel::Entry> entries;
+    for (const QString &path : paths)
+        entries.append({path, false});
+    return entries;
 }

@@ -2,11 +2,7 @@
 
 #include <sys/resource.h>
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
-
-class PlayListModel;
+#include "playlist/PlayListModel.h"
 
 /** The whole content of a file; empty when it cannot be read. */
 QByteArray readFile(const QString &path);
@@ -15,6 +11,8 @@ void writeFile(const QString &path, const QByteArray &bytes = QByteArray());
 
 /** The titles a list shows, in order. */
 QStringList titlesOf(const PlayListModel &model);
+/** Entries for these paths, as a drop brings them. */
+QList<PlayListModel::Entry> entriesOf(const QStringList &paths);
 
 /** While it lives, writes beyond a few bytes fail the way they do on a full disk. */
 class FullDisk

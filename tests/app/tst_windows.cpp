@@ -1,0 +1,385 @@
+// The program's windows over the platform doubles.
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+#include "app/MDIForm1.h"
+#include "app/UiWindowHost.h"
+#include "app/frmSplash.h"
+#include "files/FolderList.h"
+#include "files/FrmAddfile.h"
+#include "playlist/FrmPlayList.h"
+#include "settings/SettingsFile.h"
+#include "settings/frmOptions.h"
+#include "support/TestApp.h"
+
+using namespace Qt::StringLiterals;
+using namespace PlayListCommands;
+
+namespace {
+
+const QByteArray kSettings = "/opt/player/play\r\n$/music\r\n$/lists\r\n16744576\r\n 128 \r\n 128 \r\n 255 \r\n"
+                             "Courier New\r\nTrue\r\nTrue\r\n(Enter M3U here)\r\n"_ba;
+
+// The frame loaded on these settings ("$": the test's folder), a music folder and a lists folder.
+struct Windows
+{
+    explicit Windows(const QByteArray &settings = kSettings)
+        : host(app.context)
+    {
+        for (const QString &path : {u"A/a.mp3"_s, u"B/b.mp3"_s, u"m.mp3"_s, u"cover.jpg"_s})
+            writeFile(music + u'/' + path, "x");
+        for (const QString &name : {u"one"_s, u"two"_s, u"three"_s})
+            writeFile(lists + u'/' + name + u".m3u"_s, "/m/" + name.toUtf8() + ".mp3\r\n");
+        app.writeProgramFile(u"TUNARY.INI"_s, QByteArray(settings).replace('$', app.folders.root().toUtf8()));
+        LoadSettings(app.context, u"no"_s);
+    }
+
+    frmOptions *settingsDialog()
+    {
+        host.OpenSettings();
+        return host.settingsDialog();
+    }
+    FrmAddfile *finder(int mode)
+    {
+        host.OpenFileFinder(mode);
+        const QList<FrmAddfile *> finders = host.frame()->findChildren<FrmAddfile *>();
+        return finders.isEmpty() ? nullptr : finders.last();
+    }
+    // A new list window holding entries named 0, 1, 2 ...
+    FrmPlayList *newList(int entries)
+    {
+        PlayList *list = playListAt(app.context, NewPlayList(app.context));
+        for (int i = 0; i < entries; ++i)
+            list->model().appendEntries(entriesOf({u"/m/"_s + QString::number(i) + u".mp3"_s}));
+        return qobject_cast<FrmPlayList *>(list->parent());
+    }
+    bool changed(FrmPlayList *window) const
+    {
+        return app.context.PlayLists.ListSlotAt(window->playList()->slot()).Changed;
+    }
+    // As the desktop delivers it: the drag of the source's selection enters the list, then is dropped there.
+    static void drop(FrmPlayList *target, QListView *source)
+    {
+        std::unique_ptr<QMimeData> data(source->model()->mimeData(source->selectionModel()->selectedIndexes()));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target->list()->viewport(), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target->list()->viewport(), &drop);
+    }
+    static QString titles(FrmPlayList *window) { return titlesOf(window->playList()->model()).join(u' '); }
+
+    TestApp app;
+    UiWindowHost host;
+    QString music = app.folders.root() + u"/music"_s;
+    QString lists = app.folders.root() + u"/lists"_s;
+};
+
+} // namespace
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationVersion(u"1.2.6"_s); }
+
+    void splash_data()
+    {
+        QTest::addColumn<QString>("clicked"); // a control's name, "key" for a key, empty for nothing
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("by itself") << QString() << true << 1;
+        QTest::newRow("key") << u"key"_s << true << 1;
+        QTest::newRow("frame") << u"Frame1"_s << true << 1;
+        QTest::newRow("product name") << u"lblProductName"_s << true << 1;
+        QTest::newRow("company") << u"lblCompanyProduct"_s << true << 1;
+        QTest::newRow("licence") << u"lblLicenseTo"_s << true << 1;
+        QTest::newRow("logo: nothing played") << u"imgLogo"_s << true << 0;
+        QTest::newRow("version notes") << u"lblVersion"_s << false << 1;
+        QTest::newRow("warning") << u"lblWarning"_s << false << 0;
+        QTest::newRow("platform") << u"lblPlatform"_s << false << 0;
+    }
+
+    void splash()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(bool, closes);
+        QFETCH(int, boxes);
+        TestApp app;
+        app.writeProgramFile(u"TUNARY.INI"_s, "\r\n\r\n\r\n255\r\n"_ba);
+        UiWindowHost windows(app.context);
+        windows.showSplash(u"/music/a.m3u"_s);
+        frmSplash *splash = windows.splash();
+        QCOMPARE(splash->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 1.2.6"_s);
+        if (clicked == u"key")
+            QTest::keyClick(splash, Qt::Key_Space);
+        else if (!clicked.isEmpty())
+            QTest::mouseClick(splash->findChild<QWidget *>(clicked), Qt::LeftButton, {}, QPoint(2, 2));
+        if (closes) {
+            QTRY_VERIFY_WITH_TIMEOUT(windows.frame(), frmSplash::kShowMs * 3);
+            QCOMPARE(app.context.CommandLine, u"/music/a.m3u"_s);
+        }
+        QCOMPARE(splash->isVisible(), !closes);
+        QCOMPARE(windows.frame() != nullptr, closes);
+        // The list named is missing: playing it fails with error 5, unless the logo said not to play.
+        QCOMPARE(app.boxes.shown.size(), boxes);
+        QVERIFY(app.starter.calls.isEmpty()); // no player set, none started
+        if (boxes)
+            QVERIFY(app.boxes.shown.first().text.startsWith(closes ? u"There are no MP3"_s : u"Notes one this"_s));
+    }
+
+    void frameComesBackOnActivationAndTakesThePlayFileAlongWhenItCloses()
+    {
+        Windows windows;
+        QSignalSpy unloaded(&windows.host, &UiWindowHost::frameUnloaded);
+        windows.host.frame()->showMinimized();
+        windows.host.activateFrame();
+        QVERIFY(!windows.host.frame()->isMinimized());
+        writeFile(windows.app.folders.playFile());
+        windows.host.frame()->close();
+        QVERIFY(!QFile::exists(windows.app.folders.playFile()));
+        QCOMPARE(unloaded.size(), 1);
+    }
+
+    void settingsDialogRefusesThenSavesExactly()
+    {
+        Windows windows;
+        const QByteArray before = windows.app.readProgramFile(u"TUNARY.INI"_s);
+        frmOptions *dialog = windows.settingsDialog();
+        QCOMPARE(windows.settingsDialog(), dialog); // one at a time
+        auto *list = dialog->findChild<QLineEdit *>(u"opensong"_s);
+        auto *font = dialog->findChild<QLabel *>(u"test"_s);
+        // Open and play without a list, then no font: refused, the file as it was; the font's page is shown.
+        list->clear();
+        dialog->Cmdok_Click();
+        QVERIFY(dialog->currentPage() != 2);
+        list->setText(u"(Enter M3U here)"_s);
+        font->clear();
+        dialog->Cmdok_Click();
+        QCOMPARE(dialog->currentPage(), 2);
+        QCOMPARE(windows.app.journal.filter(u"box"_s),
+                 QStringList({u"box Error Number: 8"_s, u"box Error Number: 9"_s}));
+        QCOMPARE(windows.app.readProgramFile(u"TUNARY.INI"_s), before);
+        QVERIFY(windows.app.context.SettingsOpen);
+
+        font->setText(u"Courier New"_s);
+        dialog->Picture2_Click(10);
+        QSignalSpy finished(dialog, &frmOptions::finished);
+        dialog->Cmdok_Click();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(windows.app.readProgramFile(u"TUNARY.INI"_s),
+                 QByteArray(before).replace("16744576\r\n 128 \r\n 128 \r\n 255", "8421631\r\n 255 \r\n 128 \r\n 128"));
+        QCOMPARE(windows.host.frame()->mdiArea()->background().color(), QColor(255, 128, 128));
+        QVERIFY(!windows.app.context.SettingsOpen);
+    }
+
+    void playerSearch_data()
+    {
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("found"); // empty: error 3
+        QTest::newRow("in a subfolder, name as on disk") << u"Prog/Winamp/WINAMP.EXE"_s << u"Prog/Winamp/WINAMP.EXE"_s;
+        QTest::newRow("the last one the walk meets") << u"A/winamp.exe B/x/winamp.exe A/b.exe"_s << u"A/winamp.exe"_s;
+        QTest::newRow("none") << u"A/b.exe"_s << QString();
+    }
+
+    void playerSearch()
+    {
+        QFETCH(QString, tree);
+        QFETCH(QString, found);
+        Windows windows;
+        const QString drive = windows.app.folders.root() + u"/drive/"_s;
+        for (const QString &path : tree.split(u' '))
+            writeFile(drive + path);
+        frmOptions *dialog = windows.settingsDialog();
+        auto *drives = dialog->findChild<QComboBox *>(u"DrvList"_s);
+        drives->addItem(drive);
+        drives->setCurrentIndex(drives->count() - 1);
+        QSignalSpy done(dialog, &frmOptions::searchFinished);
+        dialog->CmdSearch_Click();
+        QVERIFY(dialog->isSearching());
+        QVERIFY(done.wait());
+        QCOMPARE(dialog->findChild<QLineEdit *>(u"TxtPath"_s)->text(), found.isEmpty() ? QString() : drive + found);
+        QCOMPARE(windows.app.journal.filter(u"box"_s),
+                 found.isEmpty() ? QStringList{u"box Error Number: 3"_s} : QStringList());
+        QVERIFY(dialog->findChild<QPushButton *>(u"CmdSearch"_s)->isVisibleTo(dialog));
+    }
+
+    // Down twice from the second entry: only Ctrl alone moves the entry with the caret.
+    void arrows_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::newRow("none") << Qt::KeyboardModifiers(Qt::NoModifier);
+        QTest::newRow("shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+        QTest::newRow("ctrl+shift") << (Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("alt") << Qt::KeyboardModifiers(Qt::AltModifier);
+    }
+
+    void arrows()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        Windows windows;
+        FrmPlayList *window = windows.newList(4);
+        QListView *list = window->list();
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QTest::keyClick(list, Qt::Key_Down, modifiers);
+        QTest::keyClick(list, Qt::Key_Down, modifiers);
+        const bool moved = modifiers == Qt::ControlModifier;
+        QCOMPARE(windows.titles(window), moved ? u"0 2 3 1"_s : u"0 1 2 3"_s);
+        QCOMPARE(windows.changed(window), moved);
+        QCOMPARE(window->playList()->model().currentIndex(), list->currentIndex().row());
+        if (moved)
+            QCOMPARE(list->currentIndex().row(), 3);
+    }
+
+    void deleteRemovesTheSelectionAndSelectsAround()
+    {
+        Windows windows;
+        FrmPlayList *window = windows.newList(5);
+        QListView *list = window->list();
+        list->selectionModel()->select(QItemSelection(list->model()->index(2, 0), list->model()->index(3, 0)),
+                                       QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(window->playList()->model().selectedRows(), QList<int>({2, 3}));
+        list->selectionModel()->setCurrentIndex(list->model()->index(4, 0), QItemSelectionModel::NoUpdate);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(windows.titles(window), u"0 1 4"_s);
+        QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(list->selectionModel()->selectedRows().first().row(), 2);
+        QCOMPARE(list->currentIndex().row(), 2);
+        QVERIFY(windows.changed(window));
+    }
+
+    void frameCloseAsksEachChangedList()
+    {
+        Windows windows;
+        QSignalSpy unloaded(&windows.host, &UiWindowHost::frameUnloaded);
+        for (int i = 0; i < 2; ++i)
+            runEdit(windows.app.context, *windows.newList(1)->playList(), Edit::Clear);
+        windows.app.boxes.answers = {MessageAnswer::Cancel};
+        QVERIFY(!windows.host.frame()->close());
+        QCOMPARE(windows.app.boxes.shown.size(), 1);
+        QCOMPARE(windows.host.frame()->mdiArea()->subWindowList().size(), 3);
+        QVERIFY(!windows.app.context.FrameClosing);
+        windows.app.boxes.answers = {MessageAnswer::No, MessageAnswer::No};
+        QVERIFY(windows.host.frame()->close());
+        QCOMPARE(windows.app.boxes.shown.size(), 3);
+        QCOMPARE(unloaded.size(), 1);
+    }
+
+    void fileManagerDropAddsFilesAndFolders()
+    {
+        QTemporaryDir dir;
+        for (const QString &name : {u"F/A/a.mp3"_s, u"F/B/b.MP3"_s, u"F/m.mp3"_s, u"F/x.txt"_s, u"z.mp3"_s, u"y.txt"_s})
+            writeFile(dir.path() + u'/' + name);
+        Windows windows;
+        FrmPlayList *window = windows.newList(1);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dir.path() + u"/z.mp3"_s), QUrl::fromLocalFile(dir.path() + u"/y.txt"_s),
+                      QUrl::fromLocalFile(dir.path() + u"/F"_s)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->list()->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->list()->viewport(), &drop);
+        // The files arrive in the order dropped, a folder's in the finder's order; other files are left out.
+        QTRY_COMPARE(windows.titles(window), u"0 z b a m"_s);
+        QCOMPARE(window->playList()->model().entryPath(2), dir.path() + u"/F/B/b.MP3"_s);
+        QVERIFY(windows.changed(window));
+    }
+    void missingFolderGivesErrorFour()
+    {
+        Windows windows;
+        windows.app.context.Settings.Mp3Path = windows.music + u"/gone"_s;
+        windows.app.context.Settings.M3UPath.clear();
+        QVERIFY(!windows.finder(0));
+        QVERIFY(windows.finder(1)); // the MP3 finder opens all the same
+        QCOMPARE(windows.app.journal.filter(u"box"_s), QStringList(2, u"box Error Number: 4"_s));
+        QCOMPARE(windows.host.settingsRequests(), 2);
+    }
+
+    void finderOpensTheSelectedListsInListOrderAndSearchesTheHighlightedFolder()
+    {
+        Windows windows;
+        FrmAddfile *finder = windows.finder(0);
+        const QStringList lists{windows.lists + u"/one.m3u"_s, windows.lists + u"/three.m3u"_s,
+                                windows.lists + u"/two.m3u"_s};
+        QCOMPARE(finder->results(), lists);
+        for (int row : {2, 0, 1})
+            finder->resultList()->selectionModel()->select(finder->resultList()->model()->index(row, 0),
+                                                           QItemSelectionModel::Select);
+        QPointer<FrmAddfile> gone(finder);
+        finder->OpenSelectedLists();
+        QStringList captions;
+        for (int slot = 2; slot <= 4; ++slot)
+            captions.append(playListAt(windows.app.context, slot)->caption());
+        QCOMPARE(captions, lists);
+        QTRY_VERIFY(!gone);
+
+        finder = windows.finder(1);
+        QCOMPARE(finder->results(), QStringList{windows.music + u"/m.mp3"_s});
+        FolderList *folders = finder->folderList();
+        QCOMPARE(folders->item(folders->count() - 2)->text().trimmed(), u"A"_s);
+        emit folders->itemClicked(folders->item(folders->count() - 2));
+        finder->CmdSearch_Click(); // the highlighted folder opens first, and is searched
+        QCOMPARE(folders->folder(), windows.music + u"/A"_s);
+        QCOMPARE(finder->results(), QStringList{windows.music + u"/A/a.mp3"_s});
+    }
+
+    void dropsFromTheFinderAndBetweenLists()
+    {
+        Windows windows;
+        FrmPlayList *first = windows.newList(0);
+        FrmPlayList *second = windows.newList(0);
+        FrmAddfile *finder = windows.finder(1);
+        finder->folderList()->setFolder(windows.music + u"/A"_s);
+        finder->resultList()->selectAll();
+        Windows::drop(first, finder->resultList());
+        QCOMPARE(Windows::titles(first), u"a"_s);
+        QVERIFY(windows.changed(first));
+        QCOMPARE(finder->results().size(), 1);
+
+        // From one list onto another: a copy; the source keeps its entries and its state.
+        first->playList()->model().appendEntries({{u"/m/b.mp3"_s, false}, {u"/m/c.mp3"_s, false}});
+        windows.app.context.PlayLists.ListSlotAt(2).Changed = false;
+        for (int row : {2, 0})
+            first->list()->selectionModel()->select(first->list()->model()->index(row, 0), QItemSelectionModel::Select);
+        Windows::drop(second, first->list());
+        QCOMPARE(Windows::titles(second), u"a c"_s);
+        QCOMPARE(Windows::titles(first), u"a b c"_s);
+        QVERIFY(!windows.changed(first));
+        QVERIFY(windows.changed(second));
+    }
+
+    void quickClickAddsNothingHeldPressCopies()
+    {
+        Windows windows;
+        FrmPlayList *window = windows.newList(2);
+        QListView *view = window->list();
+        const QPoint onFirst = view->visualRect(view->model()->index(0, 0)).center();
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
+        Windows::drop(window, view);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, onFirst);
+        QCOMPARE(Windows::titles(window), u"0 1"_s);
+        QVERIFY(!windows.changed(window));
+
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
+        QTRY_COMPARE_WITH_TIMEOUT(windows.app.context.PlayLists.ListSlotAt(2).DropReady, u"True"_s, 3000);
+        Windows::drop(window, view);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, onFirst);
+        QCOMPARE(Windows::titles(window), u"0 1 0"_s);
+        QVERIFY(windows.changed(window));
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"

@@ -1,0 +1,277 @@
+// Finding files: the folder walk, its patterns and results, and saving a list through the file dialog.
+#include <unistd.h>
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "files/FileDialog.h"
+#include "files/FolderSearch.h"
+#include "files/PathListModel.h"
+#include "support/TestApp.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Makes the files (and folders, ending in "/") named between blanks under a root.
+void makeTree(const QString &root, const QString &paths)
+{
+    for (const QString &path : paths.split(u' ', Qt::SkipEmptyParts)) {
+        if (path.endsWith(u'/'))
+            QDir().mkpath(root + u'/' + path);
+        else
+            writeFile(root + u'/' + path);
+    }
+}
+
+// The walk's results for "*.MP3", one at a time, under the root and without it.
+QString walk(const QString &root, const std::function<void()> &onBatch = {})
+{
+    std::atomic<bool> stop{false};
+    QStringList found;
+    FolderWalk::search(
+        root, u"*.MP3"_s, stop,
+        [&](const PathBatch &batch) {
+            found += batch.toList();
+            if (onBatch)
+                onBatch();
+        },
+        1);
+    return found.join(u' ').remove(root + u'/');
+}
+
+// An untitled, changed list of two entries in slot 2, its file dialog open on the folder "lists".
+struct Saving : TestApp
+{
+    Saving()
+    {
+        host.loadFrame();
+        list = PlayListCommands::playListAt(context, PlayListCommands::NewPlayList(context));
+        list->model().appendEntries({{u"/m/a.mp3"_s, false}, {u"/m/b.mp3"_s, false}});
+        context.PlayLists.ListSlotAt(2).Changed = true;
+        QDir().mkpath(folder);
+        PlayListCommands::OpenFileDialog(context, u"save"_s, 2);
+    }
+
+    bool ok(const QString &name, const QString &caption = u"Save List"_s)
+    {
+        return FileDialog::Cmdok_Click(context, {caption, 2, folder, name});
+    }
+    bool changed() const { return context.PlayLists.ListSlotAt(2).Changed; }
+
+    PlayList *list = nullptr;
+    QString folder = folders.root() + u"/lists"_s;
+};
+
+const QByteArray kSaved = "/m/a.mp3\r\n/m/b.mp3\r\n"_ba;
+
+} // namespace
+
+class TestFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void walkOrder_data()
+    {
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("subfolders last to first, own files after")
+            << u"A/a.mp3 B/b.mp3 m.mp3"_s << u"B/b.mp3 A/a.mp3 m.mp3"_s;
+        QTest::newRow("deeper, names in order, letter case ignored")
+            << u"A/x/1.mp3 A/y/2.mp3 A/3.mp3 b/4.MP3 b/notes.txt c/ 6.mp3 5.Mp3"_s
+            << u"b/4.MP3 A/y/2.mp3 A/x/1.mp3 A/3.mp3 5.Mp3 6.mp3"_s;
+        QTest::newRow("nothing matches") << u"a.wav x/"_s << QString();
+        const QString deep = u"d/"_s.repeated(200) + u"deep.mp3"_s;
+        QTest::newRow("200 folders deep") << deep << deep;
+    }
+
+    void walkOrder()
+    {
+        QFETCH(QString, tree);
+        QFETCH(QString, found);
+        QTemporaryDir dir;
+        makeTree(dir.path(), tree);
+        QCOMPARE(walk(dir.path()), found);
+    }
+
+    void walkPassesOverLinksAndUnreadableFolders()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        makeTree(root, u"A/a.mp3 B/b.mp3 closed/c.mp3"_s);
+        QVERIFY(QFile::link(root, root + u"/A/loop"_s));
+        QVERIFY(QFile::link(root + u"/A/a.mp3"_s, root + u"/A/link.mp3"_s));
+        QFile::setPermissions(root + u"/closed"_s, QFileDevice::Permissions());
+        // Only root reads a folder closed to everyone.
+        QCOMPARE(walk(root), (::geteuid() == 0 ? u"closed/c.mp3 "_s : QString()) + u"B/b.mp3 A/a.mp3 A/link.mp3"_s);
+        QFile::setPermissions(root + u"/closed"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // B is walked before A; while its file is reported, A (listed but not yet walked) disappears.
+        QVERIFY(walk(root, [&root] { QDir(root + u"/A"_s).removeRecursively(); }).endsWith(u"B/b.mp3"_s));
+    }
+
+    void stopKeepsWhatWasFound()
+    {
+        QTemporaryDir dir;
+        makeTree(dir.path(), u"A/1.mp3 A/2.mp3 B/3.mp3 B/4.mp3 5.mp3"_s);
+        std::atomic<bool> stop{false};
+        QStringList found;
+        const auto take = [&](const PathBatch &batch) {
+            found += batch.toList();
+            stop = true;
+        };
+        QVERIFY(FolderWalk::search(dir.path(), u"*.mp3"_s, stop, take, 1));
+        QCOMPARE(found, QStringList({dir.path() + u"/B/3.mp3"_s, dir.path() + u"/B/4.mp3"_s}));
+    }
+
+    void patterns_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("lists in any case") << u"*.m3u ; *.M3U"_s << u"a.m3u B.M3u"_s;
+        QTest::newRow("every file") << u"*.*"_s << u"a.m3u B.M3u notes song.mp3 winamp.exe"_s;
+        QTest::newRow("the player") << u"Winamp.exe ; WINAMP.EXE "_s << u"winamp.exe"_s;
+    }
+
+    void patterns()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, listed);
+        QTemporaryDir dir;
+        makeTree(dir.path(), u"song.mp3 a.m3u B.M3u winamp.exe notes folder.m3u/"_s);
+        QCOMPARE(FolderWalk::matchingFiles(dir.path(), pattern).join(u' '), listed);
+    }
+
+    // The file dialog, the folder walk and its batches join alike: a root does not double its separator.
+    void joins()
+    {
+        const QStringList folders{u"/"_s, u"C:\\"_s, u"/músic/日本/"_s};
+        const QStringList joined{u"/a.mp3"_s, u"C:\\a.mp3"_s, u"/músic/日本/a.mp3"_s};
+        PathBatch batch;
+        for (int i = 0; i < folders.size(); ++i) {
+            QCOMPARE(FolderWalk::join(folders[i], u"a.mp3"_s), joined[i]);
+            batch.append(folders[i], u"a.mp3"_s);
+        }
+        QCOMPARE(batch.toList(), joined);
+        QCOMPARE(batch.last(), joined.last());
+    }
+
+    void resultsSpanSeveralBatches()
+    {
+        PathListModel model;
+        for (const QStringList &batch : {QStringList{u"/1"_s, u"/2"_s}, QStringList{}, QStringList{u"/3"_s, u"/4"_s}})
+            model.appendPaths(PathBatch::fromList(batch));
+        QCOMPARE(model.paths(), QStringList({u"/1"_s, u"/2"_s, u"/3"_s, u"/4"_s}));
+        QCOMPARE(model.data(model.index(2)).toString(), QDir::toNativeSeparators(u"/3"_s));
+        QCOMPARE(model.path(4), QString());
+        QCOMPARE(PathBatch().last(), QString());
+    }
+
+    void saving_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("existing"); // what the folder holds as "old.m3u"; null: nothing
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("savedAs"); // empty: nothing saved, the dialog stays open
+        QTest::addColumn<int>("questions");
+        const QByteArray old = "/x.mp3\r\n"_ba;
+        QTest::newRow("new name completed") << u"party"_s << QByteArray() << MessageAnswer::Ok << u"party.m3u"_s << 0;
+        QTest::newRow("name with .M3U") << u"PARTY.M3U"_s << QByteArray() << MessageAnswer::Ok << u"PARTY.M3U"_s << 0;
+        QTest::newRow("existing, yes") << u"old.m3u"_s << old << MessageAnswer::Yes << u"old.m3u"_s << 1;
+        QTest::newRow("existing, no") << u"old.m3u"_s << old << MessageAnswer::No << QString() << 1;
+        QTest::newRow("existing empty, no question") << u"old.m3u"_s << ""_ba << MessageAnswer::Ok << u"old.m3u"_s << 0;
+        QTest::newRow("completed name exists, no") << u"old"_s << old << MessageAnswer::No << QString() << 1;
+        QTest::newRow("completed name exists, yes") << u"old"_s << old << MessageAnswer::Yes << u"old.m3u"_s << 1;
+        QTest::newRow("empty name refused") << QString() << QByteArray() << MessageAnswer::Ok << QString() << 0;
+    }
+
+    void saving()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, existing);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, savedAs);
+        QFETCH(int, questions);
+        Saving app;
+        const QString old = app.folder + u"/old.m3u"_s;
+        if (!existing.isNull())
+            writeFile(old, existing);
+        app.boxes.answers = {answer};
+        QCOMPARE(app.ok(name), !savedAs.isEmpty());
+        QCOMPARE(app.boxes.shown.size(), name.isEmpty() ? 1 : questions);
+        for (const MessageBoxRequest &box : app.boxes.shown.mid(name.isEmpty() ? 1 : 0)) {
+            QCOMPARE(box.title + u'|' + box.text, u"Overwrite|Are you sure you want to over write this file?"_s);
+            QCOMPARE(box.buttons, MessageButtons::YesNoCancel);
+        }
+        QCOMPARE(app.context.FileDialogOpen, savedAs.isEmpty());
+        QCOMPARE(app.changed(), savedAs.isEmpty());
+        if (savedAs.isEmpty()) {
+            QCOMPARE(app.list->caption(), u"Untitled 1"_s);
+            QCOMPARE(readFile(old), existing);
+            return;
+        }
+        QCOMPARE(app.list->caption(), app.folder + QDir::separator() + savedAs);
+        QCOMPARE(readFile(app.list->caption()), kSaved);
+    }
+
+    void failedSaveKeepsTheCaptionAndCancelStopsAClosingFrame()
+    {
+        Saving app;
+        app.context.FrameClosing = true;
+        QDir().mkpath(app.folder + u"/taken.m3u/inside"_s);
+        QVERIFY(!app.ok(u"taken.m3u"_s));
+        QCOMPARE(app.journal.filter(u"box"_s), QStringList{u"box Error Number: 6"_s});
+        QCOMPARE(app.list->caption(), u"Untitled 1"_s);
+        QVERIFY(app.context.FileDialogOpen);
+        FileDialog::cmdCancel_Click(app.context);
+        QVERIFY(!app.context.FileDialogOpen);
+        QVERIFY(!app.context.FrameClosing);
+        QVERIFY(app.changed());
+    }
+
+    void saveAndCloseGoesOnClosingTheFrame()
+    {
+        Saving app;
+        app.context.FrameClosing = true;
+        QSignalSpy closing(app.list, &PlayList::closeRequested);
+        QVERIFY(app.ok(u"kept"_s, u"Save and Close List"_s));
+        QCOMPARE(readFile(app.folder + u"/kept.m3u"_s), kSaved);
+        QCOMPARE(closing.size(), 1);
+        QVERIFY(app.context.PlayLists.ListSlotAt(2).SlotFree);
+        QVERIFY(app.journal.contains(u"closeFrame"_s));
+    }
+
+    void listClosedMeanwhile()
+    {
+        Saving app;
+        app.host.discardPlayListWindow(app.list);
+        QVERIFY(app.ok(u"gone"_s));
+        QVERIFY(!app.context.FileDialogOpen);
+        QVERIFY(!QFile::exists(app.folder + u"/gone.m3u"_s));
+    }
+
+    void settingsPicks_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("player") << u"Open MP3 Player"_s << u"TxtPath"_s;
+        QTest::newRow("start-up list") << u"Select default M3U"_s << u"opensong"_s;
+    }
+
+    void settingsPicks()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, box);
+        Saving app;
+        QVERIFY(app.ok(u"mix"_s, caption));
+        const QString path = app.folder + QDir::separator() + u"mix"_s;
+        QCOMPARE(app.journal.last(), u"setSettingsBox "_s + box + u' ' + path);
+        QVERIFY(!app.context.FileDialogOpen);
+        QVERIFY(!QFile::exists(path + u".m3u"_s));
+        QCOMPARE(app.list->caption(), u"Untitled 1"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"

@@ -1,0 +1,356 @@
+// List files, entries and what the list commands do with them.
+#include <QAbstractItemModelTester>
+#include <QCollator>
+#include <QTest>
+
+#include "playlist/M3UFile.h"
+#include "support/TestApp.h"
+
+using namespace Qt::StringLiterals;
+using namespace PlayListCommands;
+
+namespace {
+
+using Rows = QList<int>;
+
+// A command on the entries 0, 1, 2 ...: what is left, selected, where the caret is, whether it is changed.
+struct EditCase
+{
+    Edit edit;
+    Rows selected{};
+    int caret = -1;
+    QString left{};
+    Rows selectedAfter{};
+    int caretAfter = -1;
+    bool changed = true;
+    int count = 5;
+};
+
+// Playing a list file (null: the one below): the play file after (null: the earlier one untouched), the box.
+struct PlayCase
+{
+    int mode = 1;
+    QByteArray played{};
+    QByteArray file{};
+    int caret = 1;
+    QString fault{};
+    bool afterErrorEight = false;
+    QString box{};
+};
+
+// A started program with the window table set up, as after the frame has loaded.
+struct Program : TestApp
+{
+    Program()
+    {
+        setUpWindowTable(context);
+        context.Settings.WinampPath = u"/opt/player/play"_s;
+    }
+
+    PlayList &list(int slot) { return *playListAt(context, slot); }
+    bool changed(int slot) const { return context.PlayLists.ListSlotAt(slot).Changed; }
+    QString listFile(const QByteArray &bytes) const
+    {
+        writeFile(folders.root() + u"/lists/a.m3u"_s, bytes);
+        return folders.root() + u"/lists/a.m3u"_s;
+    }
+};
+
+QString names(const PlayListModel &model)
+{
+    return titlesOf(model).join(u' ');
+}
+
+} // namespace
+
+class TestPlayList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The lines a file gives (between "|"), and the bytes the unchanged list is saved as (null: the file's own).
+    void readAndSaved_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QByteArray>("saved");
+        const QString megabyte = QString(1 << 20, u'x');
+        QTest::newRow("CR LF, header") << "#EXTM3U\r\n#EXTINF:1,A\r\nD:\\A.mp3\r\n"_ba
+                                       << u"#EXTM3U|#EXTINF:1,A|D:\\A.mp3"_s << QByteArray();
+        QTest::newRow("LF, empty lines skipped") << "/1\n\n/2\n"_ba << u"/1|/2"_s << "/1\r\n/2\r\n"_ba;
+        QTest::newRow("CR, last line unended") << "/1\r\r\nab"_ba << u"/1|ab"_s << "/1\r\nab\r\n"_ba;
+        QTest::newRow("blanks kept, trimmed on saving")
+            << " /1 \r\n  \r\n/2"_ba << u" /1 |  |/2"_s << "/1\r\n/2\r\n"_ba;
+        QTest::newRow("windows-1252 beside utf-8")
+            << "D:\\\x93Hi\x94\r\n/Caf\xC3\xA9/\xD0\x96\r\n"_ba << u"D:\\“Hi”|/Café/Ж"_s << QByteArray();
+        QTest::newRow("bytes no code page assigns, cut utf-8")
+            << "/\x81\x8d\xff\r\nab\xc3\r\n"_ba << u"/\u0081\u008d\u00ff|ab\u00c3"_s << QByteArray();
+        QTest::newRow("utf-8 mark not in the first entry")
+            << "\xEF\xBB\xBF/Caf\xC3\xA9\n\xEF\xBB\xBF/b"_ba << u"/Café|\uFEFF/b"_s
+            << "\xEF\xBB\xBF/Caf\xC3\xA9\r\n\xEF\xBB\xBF/b\r\n"_ba;
+        QTest::newRow("starting like a mark, stays plain")
+            << "\r\xfe\xff\xfe\r\n"_ba << u"þÿþ"_s << "\r\n\xfe\xff\xfe\r\n"_ba;
+        QTest::newRow("utf-16 little endian") << "\xFF\xFE/\0a\0\r\0\n\0"_ba << u"/a"_s << QByteArray();
+        QTest::newRow("utf-16 big endian")
+            << "\xFE\xFF\0/\0a\0\r\0\n\0 \0b\0\n"_ba << u"/a| b"_s << "\xFE\xFF\0/\0a\0\r\0\n\0b\0\r\0\n"_ba;
+        QTest::newRow("a megabyte long line") << megabyte.toUtf8() << megabyte << megabyte.toUtf8() + "\r\n";
+    }
+
+    void readAndSaved()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, lines);
+        QFETCH(QByteArray, saved);
+        const M3UContent content = M3UFile::parse(file);
+        QStringList read;
+        for (const PlayListModel::Entry &entry : content.entries)
+            read.append(entry.line);
+        QCOMPARE(read.join(u'|'), lines);
+        PlayListModel model;
+        model.setEntries(content.entries);
+        QCOMPARE(M3UFile::format(model, content.encoding), saved.isNull() ? file : saved);
+    }
+
+    void edits_data()
+    {
+        QTest::addColumn<EditCase>("c");
+        const Edit remove = Edit::RemoveSelected;
+        const QString all = u"0 1 2 3 4"_s;
+        QTest::newRow("two in the middle, caret below") << EditCase{remove, {2, 3}, 4, u"0 1 4"_s, {2}, 2};
+        QTest::newRow("the first two, caret on the second") << EditCase{remove, {0, 1}, 1, u"2 3 4"_s, {0}, 0};
+        QTest::newRow("caret above the removed") << EditCase{remove, {3}, 1, u"0 1 2 4"_s, {0, 1}, 1};
+        QTest::newRow("no caret") << EditCase{remove, {1}, -1, u"0 2 3 4"_s, {}, -1};
+        QTest::newRow("everything") << EditCase{remove, {0, 1, 2, 3, 4}, 1, QString(), {}, -1};
+        QTest::newRow("nothing selected: caret and the one below") << EditCase{Edit::DeleteKey, {}, 1, all, {1, 2}, 1};
+        QTest::newRow("nothing selected, caret on the last") << EditCase{remove, {}, 4, all, {4}, 4};
+        Rows evens;
+        QStringList odds;
+        for (int i = 0; i < 80; i += 2) {
+            evens.append(i);
+            odds.append(QString::number(i + 1));
+        }
+        QTest::newRow("every other of 80") << EditCase{remove, evens, 79, odds.join(u' '), {39}, 39, true, 80};
+        QTest::newRow("remove one") << EditCase{Edit::RemoveOne, {0}, 1, u"0 2 3 4"_s, {0}, 1};
+        QTest::newRow("remove the last one") << EditCase{Edit::RemoveOne, {0}, 4, u"0 1 2 3"_s, {0}, 3};
+        QTest::newRow("remove one, no caret") << EditCase{Edit::RemoveOne, {0}, -1, all, {0}, -1, false};
+        QTest::newRow("move down, the selection stays") << EditCase{Edit::MoveDown, {1}, 1, u"0 2 1 3 4"_s, {1}, 1};
+        QTest::newRow("move up") << EditCase{Edit::MoveUp, {}, 2, u"0 2 1 3 4"_s, {}, 2};
+        QTest::newRow("move up on the first") << EditCase{Edit::MoveUp, {}, 0, all, {}, 0};
+        QTest::newRow("move down on the last") << EditCase{Edit::MoveDown, {}, 4, all, {}, 4};
+        QTest::newRow("move down, no caret") << EditCase{Edit::MoveDown, {}, -1, all, {}, -1};
+        QTest::newRow("clear") << EditCase{Edit::Clear, {1}, 1, QString(), {}, -1};
+        QTest::newRow("select all") << EditCase{Edit::SelectAll, {}, 1, all, {0, 1, 2, 3, 4}, 1, false};
+        QTest::newRow("sort") << EditCase{Edit::Sort, {1}, 1, all, {}, -1, false};
+    }
+
+    void edits()
+    {
+        QFETCH(EditCase, c);
+        Program program;
+        PlayListModel &model = program.list(NewPlayList(program.context)).model();
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int i = 0; i < c.count; ++i)
+            model.appendEntries(entriesOf({u"/m/"_s + QString::number(i) + u".mp3"_s}));
+        for (int row : c.selected)
+            model.setSelected(row, true);
+        model.setCurrentIndex(c.caret);
+        runEdit(program.context, program.list(2), c.edit);
+        QCOMPARE(names(model), c.left);
+        QCOMPARE(model.selectedRows(), c.selectedAfter);
+        QCOMPARE(model.currentIndex(), c.caretAfter);
+        QCOMPARE(program.changed(2), c.changed);
+    }
+
+    void sortOrder()
+    {
+        // A shorter title first when it begins a longer one; equal titles by their paths; accents after the
+        // plain letter; letter case ignored.
+        const QStringList sorted{u"/a/apple"_s,   u"/z/Apple"_s,    u"/a/apple pie"_s, u"/é/Éclair"_s,
+                                 u"/a/Eclipse"_s, u"/a/Track 10"_s, u"/a/Track 2"_s,   u"/b/Zebra"_s};
+        PlayListModel model;
+        for (int row : {7, 2, 1, 0, 3, 4, 5, 6})
+            model.appendEntries(entriesOf({sorted[row] + u".mp3"_s}));
+        QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        model.sortEntries(collator);
+        QStringList paths;
+        for (int row = 0; row < model.count(); ++row)
+            paths.append(model.data(model.index(row), Qt::ToolTipRole).toString().chopped(4));
+        QCOMPARE(paths, sorted);
+        QCOMPARE(model.data(model.index(0)).toString(), u"apple"_s);
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // null: no file; "/": a folder in its place
+        QTest::addColumn<bool>("sort");
+        QTest::addColumn<QString>("titles"); // null: the list cannot be read
+        // A title: the line without its last four characters, from after its last "\" or "/".
+        QTest::newRow("read") << "#EXTM3U\r\nD:\\MP3\\Song.mpeg\r\nab\r\nC:\\a\\b.mp\r\n/m/b.mp3"_ba << false
+                              << u"#EX Song. ab  b"_s;
+        QTest::newRow("sorted when the settings say so") << "/m/b.mp3\n/m/c.mp3\n/m/a.mp3"_ba << true << u"a b c"_s;
+        QTest::newRow("missing") << QByteArray() << false << QString();
+        QTest::newRow("a folder") << "/"_ba << false << QString();
+    }
+
+    void load()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, sort);
+        QFETCH(QString, titles);
+        Program program;
+        program.context.Settings.AlwaysSort = sort ? u"True"_s : u"False"_s;
+        NewPlayList(program.context);
+        const QString path = file.isNull() ? program.folders.root() + u"/a.m3u"_s
+                                           : (file == "/" ? program.folders.root() : program.listFile(file));
+        QCOMPARE(LoadPlayList(program.context, path), !titles.isNull());
+        QCOMPARE(program.context.LoadingSlot, 3);
+        QVERIFY(program.boxes.shown.isEmpty());
+        if (titles.isNull()) {
+            // Nothing is shown, and the slot goes to the next list.
+            QVERIFY(!playListAt(program.context, 3));
+            QCOMPARE(NewPlayList(program.context), 3);
+            return;
+        }
+        QCOMPARE(program.list(3).caption(), path);
+        QCOMPARE(names(program.list(3).model()), titles);
+        QVERIFY(!program.changed(3));
+    }
+
+    void save()
+    {
+        Program program;
+        const QString path = program.listFile("/m/x.mp3\n");
+        QVERIFY(LoadPlayList(program.context, path));
+        Lst1_DragDrop(program.context, program.list(2), entriesOf({u"/m/z.mp3"_s}));
+        MnuSave_Click(program.context, program.list(2));
+        QCOMPARE(readFile(path), "/m/x.mp3\r\n/m/z.mp3\r\n"_ba);
+        QVERIFY(!program.changed(2));
+        QVERIFY(program.boxes.shown.isEmpty());
+
+        // An untitled list asks for a name; while the dialog is open, another request does nothing.
+        MnuSave_Click(program.context, program.list(NewPlayList(program.context)));
+        MnuSaveAs_Click(program.context, program.list(2));
+        program.context.FileDialogOpen = false;
+        MnuSaveAs_Click(program.context, program.list(2));
+        QCOMPARE(program.journal.filter(u"OpenFileDialog"_s),
+                 QStringList({u"OpenFileDialog save 3"_s, u"OpenFileDialog save 2"_s}));
+    }
+
+    void closeQuestion_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("frameClosing");
+        QTest::addColumn<bool>("frameClosingAfter");
+        QTest::newRow("yes") << MessageAnswer::Yes << false << false;
+        QTest::newRow("no") << MessageAnswer::No << false << false;
+        QTest::newRow("cancel") << MessageAnswer::Cancel << false << false;
+        QTest::newRow("yes, frame closing") << MessageAnswer::Yes << true << true;
+        QTest::newRow("no, frame closing") << MessageAnswer::No << true << true;
+        QTest::newRow("cancel stops the frame closing") << MessageAnswer::Cancel << true << false;
+    }
+
+    void closeQuestion()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, frameClosing);
+        QFETCH(bool, frameClosingAfter);
+        Program program;
+        NewPlayList(program.context);
+        program.context.PlayLists.ListSlotAt(2).Changed = true;
+        program.boxes.answers = {answer};
+        const bool no = answer == MessageAnswer::No;
+        QCOMPARE(Form_QueryUnload(program.context, program.list(2), frameClosing), no);
+        const MessageBoxRequest &box = program.boxes.shown.first();
+        QCOMPARE(box.title + u'|' + box.text, u"Save First?|Save Changes to Untitled 1?"_s);
+        QCOMPARE(box.buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(program.changed(2), !no);
+        QCOMPARE(program.context.PlayLists.ListSlotAt(2).SlotFree, no);
+        QCOMPARE(program.context.FrameClosing, frameClosingAfter);
+        // Yes: the dialog that saves and closes comes once the events waiting now have run.
+        QVERIFY(program.journal.filter(u"OpenFileDialog"_s).isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(program.journal.filter(u"OpenFileDialog"_s),
+                 answer == MessageAnswer::Yes ? QStringList{u"OpenFileDialog save_kill 2"_s} : QStringList());
+        // After No, the next list takes the slot, and starts afresh; other closes keep the slot taken.
+        QCOMPARE(NewPlayList(program.context), no ? 2 : 3);
+        QCOMPARE(program.changed(2), !no);
+    }
+
+    void play_data()
+    {
+        QTest::addColumn<PlayCase>("c");
+        const QByteArray one = "/m/a.mp3\r\n"_ba;
+        QTest::newRow("current entry") << PlayCase{1, "/m/b.mp3\r\n"_ba};
+        QTest::newRow("selected entries in list order") << PlayCase{2, "/m/a.mp3\r\n$/rel/c.mp3\r\n"_ba};
+        QTest::newRow("whole list, relative entries from the list's folder")
+            << PlayCase{3, "/m/a.mp3\r\n/m/b.mp3\r\n$/rel/c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\n"_ba};
+        QTest::newRow("empty list") << PlayCase{1, {}, ""_ba, -1, {}, false, u"Error Number: 5"_s};
+        QTest::newRow("empty list after error 8: silent once") << PlayCase{1, {}, ""_ba, -1, {}, true};
+        QTest::newRow("player missing") << PlayCase{1, one, one, 0, u"gone"_s, false, u"Error Number: 2"_s};
+        QTest::newRow("no current entry does nothing") << PlayCase{1, {}, one, -1};
+    }
+
+    void play()
+    {
+        QFETCH(PlayCase, c);
+        Program program;
+        writeFile(program.folders.playFile(), "earlier play\r\n");
+        const QByteArray list = "/m/a.mp3\r\n  /m/b.mp3  \r\nrel\\c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3"_ba;
+        const QString path = program.listFile(c.file.isNull() ? list : c.file);
+        QVERIFY(LoadPlayList(program.context, path));
+        PlayListModel &model = program.list(2).model();
+        model.setSelected(2, true);
+        model.setSelected(0, true);
+        model.setCurrentIndex(c.caret);
+        program.starter.failWith = c.fault;
+        program.context.SkipNextPlayError = c.afterErrorEight;
+
+        playsong(program.context, program.list(2), c.mode);
+        const QByteArray played = c.played.isNull() ? "earlier play\r\n"_ba : c.played;
+        QCOMPARE(readFile(program.folders.playFile()),
+                 QByteArray(played).replace('$', QFileInfo(path).path().toUtf8()));
+        QCOMPARE(program.starter.calls.size(), c.played.isNull() ? 0 : 1);
+        if (!c.played.isNull()) // the play file is the player's one argument
+            QCOMPARE(program.starter.calls.first().arguments, QStringList{program.folders.playFile()});
+        QCOMPARE(program.boxes.shown.size(), c.box.isEmpty() ? 0 : 1);
+        if (!c.box.isEmpty()) {
+            QCOMPARE(program.boxes.shown.first().title, c.box);
+            QVERIFY(program.boxes.shown.first().text.endsWith(u"Error rised: "_s + c.fault));
+        }
+        QVERIFY(!program.context.SkipNextPlayError);
+        if (c.file.isNull())
+            QCOMPARE(model.entryPath(2), u"rel\\c.mp3"_s); // the list keeps its entries as they were
+    }
+
+    void drops_data()
+    {
+        QTest::addColumn<QString>("dropReady"); // what a press on the list left
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("never pressed: appended in order, duplicates kept")
+            << QString() << QStringList{u"/m/a.mp3"_s, u"/m/x.mp3"_s} << u"a a x"_s;
+        QTest::newRow("within a second of a press: a click") << u"False"_s << QStringList{u"/m/x.mp3"_s} << u"a"_s;
+        QTest::newRow("a second after the press") << u"True"_s << QStringList{u"/m/x.mp3"_s} << u"a x"_s;
+        QTest::newRow("nothing dropped still marks changed") << u"True"_s << QStringList{} << u"a"_s;
+    }
+
+    void drops()
+    {
+        QFETCH(QString, dropReady);
+        QFETCH(QStringList, dropped);
+        QFETCH(QString, after);
+        Program program;
+        PlayList &list = program.list(NewPlayList(program.context));
+        list.model().appendEntries(entriesOf({u"/m/a.mp3"_s}));
+        program.context.PlayLists.ListSlotAt(2).DropReady = dropReady;
+        const bool taken = dropReady != u"False"_s;
+        QCOMPARE(Lst1_DragDrop(program.context, list, entriesOf(dropped)), taken);
+        QCOMPARE(names(list.model()), after);
+        QCOMPARE(program.changed(2), taken);
+        QVERIFY(list.model().selectedRows().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlayList)
+#include "tst_playlist.moc"
