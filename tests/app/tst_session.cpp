@@ -65,7 +65,6 @@ class TestSession : public QObject
 private slots:
     void frameMenusReturnWhenTheChildGoes_data();
     void frameMenusReturnWhenTheChildGoes();
-    void cancelOnExitKeepsEveryWindow();
     void handOffDuringSaveFirstIsSafe();
     void handOffWaitsForAModalBox();
     void saveDialogOutlivesItsList();
@@ -110,23 +109,6 @@ void TestSession::frameMenusReturnWhenTheChildGoes()
     session.frame()->showNormal();
     QTest::qWait(10);
     QVERIFY(session.showsFrameMenus());
-}
-
-void TestSession::cancelOnExitKeepsEveryWindow()
-{
-    Session session;
-    session.newList(false);
-    session.newList(true);
-    session.app.boxes.answers = {MessageAnswer::Cancel};
-    QVERIFY(!session.frame()->close());
-    QCOMPARE(session.app.boxes.shown.size(), 1);
-    QCOMPARE(session.shownLists(), 2);
-    QVERIFY(!session.app.context.FrameClosing);
-
-    // Answered No, the changed list gives up its changes and every window closes with the frame.
-    session.app.boxes.answers = {MessageAnswer::No};
-    QVERIFY(session.frame()->close());
-    QCOMPARE(session.app.boxes.shown.size(), 2);
 }
 
 // Lists handed over while "Save First?" is open grow the window table behind the box.
