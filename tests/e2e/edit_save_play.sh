@@ -7,12 +7,7 @@ source "$(dirname "$0")/lib.sh"
 write_settings "$(make_player)"
 mkdir -p "$work/lists"
 printf '/m/a.mp3\r\n/m/b.mp3\r\n/m/c.mp3\r\n' >"$work/lists/party.m3u"
-cp "$work/lists/party.m3u" "$work/original.m3u"
-
-"$TUNARY" "$work/lists/party.m3u" >"$work/out.log" 2>&1 &
-pids+=($!)
-frame=$(wait_window "TUNARY" 15) || fail "no frame"
-expect_file "$work/played-0.m3u" "$work/original.m3u" "the play at start"
+start_playing "$work/lists/party.m3u"
 
 activate "$frame"
 xdotool key ctrl+Down Down Delete ctrl+s

@@ -7,12 +7,7 @@ write_settings "$(make_player)"
 mkdir -p "$work/lists"
 printf '/m/a.mp3\r\n/m/b.mp3\r\n' >"$work/lists/party.m3u"
 printf '/m/two.mp3\r\n' >"$work/lists/two.m3u"
-cp "$work/lists/party.m3u" "$work/original.m3u"
-
-"$TUNARY" "$work/lists/party.m3u" >"$work/out.log" 2>&1 &
-pids+=($!)
-frame=$(wait_window "TUNARY" 15) || fail "no frame"
-expect_file "$work/played-0.m3u" "$work/original.m3u" "the play at start"
+start_playing "$work/lists/party.m3u"
 activate "$frame"
 xdotool key Delete ctrl+n
 open_menu "Alt+F" alt+f

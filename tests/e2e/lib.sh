@@ -121,3 +121,13 @@ SCRIPT
     chmod +x "$player"
     echo "$player"
 }
+
+# Starts the program with the list $1 (kept as original.m3u) and waits for its frame and for the player to get
+# the list whole.
+start_playing() {
+    cp "$1" "$work/original.m3u"
+    "$TUNARY" "$1" >"$work/out.log" 2>&1 &
+    pids+=($!)
+    frame=$(wait_window "TUNARY" 15) || fail "no frame"
+    expect_file "$work/played-0.m3u" "$work/original.m3u" "the play at start"
+}
