@@ -1,6 +1,17 @@
 #include "platform/EightBitText.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+
+#if !defined(Q_OS_WIN)
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -97,5 +108,106 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
         lines.append(bytes.mid(start));
     return lines;
 }
+
+Path Path::fromBytes(QByteArrayView bytes)
+{
+    Path path;
+    path.text = decode(bytes, path.windows1252);
+    return path;
+}
+
+QUrl Path::url() const
+{
+    const QByteArray native = bytes();
+    if (!windows1252 || !native.startsWith('/'))
+        return QUrl::fromLocalFile(text);
+    // Percent-encoded, the bytes reach the other program as they are.
+    return QUrl::fromEncoded("file://" + native.toPercentEncoding("/"));
+}
+
+// Windows names its files in UTF-16: the text is the name, and Qt reaches every file. Elsewhere a name is bytes,
+// and Qt passes over those that are not UTF-8, so the folders are read with the C library.
+#if defined(Q_OS_WIN)
+
+QByteArray Path::bytes() const
+{
+    return text.toUtf8();
+}
+
+std::optional<QList<FolderItem>> readFolder(const Path &folder)
+{
+    if (folderState(folder) != FolderState::Readable)
+        return std::nullopt;
+    QList<FolderItem> items;
+    QDirIterator entries(folder.text, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo info = entries.fileInfo();
+        FolderItem::Kind kind = FolderItem::Kind::Other;
+        if (info.isDir())
+            kind = info.isSymLink() ? FolderItem::Kind::LinkToFolder : FolderItem::Kind::Folder;
+        items.append({info.fileName().toUtf8(), kind});
+    }
+    return items;
+}
+
+FolderState folderState(const Path &folder)
+{
+    const QFileInfo info(folder.text);
+    if (!info.exists())
+        return FolderState::Missing;
+    if (!info.isDir())
+        return FolderState::NotAFolder;
+    return info.isReadable() && QDir(folder.text).isReadable() ? FolderState::Readable : FolderState::Unreadable;
+}
+
+#else
+
+QByteArray Path::bytes() const
+{
+    return windows1252 ? encodeWindows1252(text) : QFile::encodeName(text);
+}
+
+std::optional<QList<FolderItem>> readFolder(const Path &folder)
+{
+    DIR *dir = opendir(folder.bytes().constData());
+    if (!dir)
+        return std::nullopt;
+    QList<FolderItem> items;
+    while (const dirent *entry = readdir(dir)) {
+        const QByteArrayView name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        FolderItem::Kind kind = FolderItem::Kind::Other;
+        struct stat status = {};
+        bool link = entry->d_type == DT_LNK;
+        if (entry->d_type == DT_DIR) {
+            kind = FolderItem::Kind::Folder;
+        } else if (entry->d_type == DT_UNKNOWN &&
+                   fstatat(dirfd(dir), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
+            link = S_ISLNK(status.st_mode);
+            if (S_ISDIR(status.st_mode))
+                kind = FolderItem::Kind::Folder;
+        }
+        if (link && fstatat(dirfd(dir), entry->d_name, &status, 0) == 0 && S_ISDIR(status.st_mode))
+            kind = FolderItem::Kind::LinkToFolder;
+        items.append({name.toByteArray(), kind});
+    }
+    closedir(dir);
+    return items;
+}
+
+FolderState folderState(const Path &folder)
+{
+    const QByteArray bytes = folder.bytes();
+    struct stat status = {};
+    if (bytes.isEmpty() || stat(bytes.constData(), &status) != 0)
+        return FolderState::Missing;
+    if (!S_ISDIR(status.st_mode))
+        return FolderState::NotAFolder;
+    return access(bytes.constData(), R_OK) == 0 ? FolderState::Readable : FolderState::Unreadable;
+}
+
+#endif
 
 } // namespace EightBitText
