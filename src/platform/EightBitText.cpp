@@ -1,12 +1,13 @@
 #include "platform/EightBitText.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
-#if !defined(Q_OS_WIN)
+#if defined(Q_OS_WIN)
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#else
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
