@@ -1,11 +1,8 @@
 #include "files/Finder.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 #include "app/AppContext.h"
-#include "files/FolderSearch.h"
 #include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;
@@ -14,30 +11,40 @@ namespace Finder {
 
 Setup setupFor(const AppContext &context, int mode)
 {
-    if (mode == 1)
-        return {u"Add MP3"_s, QString::fromLatin1(kMp3Pattern), context.Settings.Mp3Path};
-    return {u"Open M3U"_s, QString::fromLatin1(kListPattern), context.Settings.M3UPath};
+    const SettingsRecord &settings = context.Settings;
+    if (mode == 1) {
+        return {u"Add MP3"_s,
+                QString::fromLatin1(kMp3Pattern),
+                {settings.Mp3Path, settings.isWindows1252(&SettingsRecord::Mp3Path)}};
+    }
+    return {u"Open M3U"_s,
+            QString::fromLatin1(kListPattern),
+            {settings.M3UPath, settings.isWindows1252(&SettingsRecord::M3UPath)}};
 }
 
-QString folderFault(const QString &folder)
+QString folderFault(const EightBitText::Path &folder)
 {
-    if (folder.trimmed().isEmpty())
+    if (folder.text.trimmed().isEmpty())
         return QCoreApplication::translate("Finder", "No folder is set.");
-    const QFileInfo info(folder);
-    if (!info.exists())
-        return QCoreApplication::translate("Finder", "The folder %1 does not exist.").arg(folder);
-    if (!info.isDir())
-        return QCoreApplication::translate("Finder", "%1 is not a folder.").arg(folder);
-    if (!info.isReadable() || !QDir(folder).isReadable())
-        return QCoreApplication::translate("Finder", "The folder %1 cannot be read.").arg(folder);
+    switch (EightBitText::folderState(folder)) {
+    case EightBitText::FolderState::Missing:
+        return QCoreApplication::translate("Finder", "The folder %1 does not exist.").arg(folder.text);
+    case EightBitText::FolderState::NotAFolder:
+        return QCoreApplication::translate("Finder", "%1 is not a folder.").arg(folder.text);
+    case EightBitText::FolderState::Unreadable:
+        return QCoreApplication::translate("Finder", "The folder %1 cannot be read.").arg(folder.text);
+    case EightBitText::FolderState::Readable:
+        break;
+    }
     return {};
 }
 
-QStringList folderFiles(const QString &folder, const QString &pattern)
+PathBatch folderFiles(const EightBitText::Path &folder, const QString &pattern)
 {
-    QStringList paths;
-    for (const QString &name : FolderWalk::matchingFiles(folder, pattern))
-        paths.append(FolderWalk::join(folder, name));
+    PathBatch paths;
+    for (const EightBitText::Path &name : FolderWalk::matchingFiles(folder, pattern, FolderWalk::NameBytes::Any))
+        paths.append(folder, name);
+    paths.squeeze();
     return paths;
 }
 

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/FolderSearch.h"
+#include "platform/EightBitText.h"
+
 class AppContext;
 
 /** The rules behind the file finder: its two modes, its start folder, and opening what it found. */
@@ -13,7 +16,8 @@ struct Setup
     QString caption;
     /** The pattern searched; its text is the finder's mode. */
     QString pattern;
-    QString folder;
+    /** The folder setting, in the code page it was read in. */
+    EightBitText::Path folder;
 };
 
 /** Mode 0 finds M3U lists in the M3U folder, mode 1 MP3 files in the MP3 folder. */
@@ -23,10 +27,10 @@ constexpr auto kListPattern = "*.M3U";
 constexpr auto kMp3Pattern = "*.MP3";
 
 /** Why a start folder cannot be used (not set, missing, not a folder, unreadable); empty when it can. */
-QString folderFault(const QString &folder);
+QString folderFault(const EightBitText::Path &folder);
 
-/** The matching files of one folder as full paths, in name order. */
-QStringList folderFiles(const QString &folder, const QString &pattern);
+/** The matching files of one folder as full paths, in name order; names that are not UTF-8 included. */
+PathBatch folderFiles(const EightBitText::Path &folder, const QString &pattern);
 
 /** Opens each list in a window of its own, in order. */
 void OpenSelectedLists(AppContext &context, const QStringList &lists);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -67,26 +66,37 @@ std::function<bool(const QString &)> matcher(const QString &pattern)
     };
 }
 
-void listFolder(const QString &folder, const std::function<bool(const QString &)> &matches, QStringList *folders,
-                QStringList *files)
+using EightBitText::FolderItem;
+using EightBitText::Path;
+
+bool byText(const Path &a, const Path &b)
 {
-    QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    while (entries.hasNext()) {
-        entries.next();
-        const QFileInfo info = entries.fileInfo();
-        if (info.isSymLink() && info.isDir())
+    return byName(a.text, b.text);
+}
+
+void listFolder(const Path &folder, const std::function<bool(const QString &)> &matches, NameBytes names,
+                QList<Path> *folders, QList<Path> *files)
+{
+    const std::optional<QList<FolderItem>> items = EightBitText::readFolder(folder);
+    if (!items)
+        return;
+    for (const FolderItem &item : *items) {
+        if (item.kind == FolderItem::Kind::LinkToFolder)
             continue; // a link to a folder could lead round in circles
-        if (info.isDir()) {
+        Path name = Path::fromBytes(item.name);
+        if (name.windows1252 && names == NameBytes::Utf8)
+            continue;
+        if (item.kind == FolderItem::Kind::Folder) {
             if (folders)
-                folders->append(info.fileName());
-        } else if (files && matches(info.fileName())) {
-            files->append(info.fileName());
+                folders->append(std::move(name));
+        } else if (files && matches(name.text)) {
+            files->append(std::move(name));
         }
     }
     if (folders)
-        std::sort(folders->begin(), folders->end(), byName);
+        std::sort(folders->begin(), folders->end(), byText);
     if (files)
-        std::sort(files->begin(), files->end(), byName);
+        std::sort(files->begin(), files->end(), byText);
 }
 
 } // namespace
@@ -111,6 +121,26 @@ void PathBatch::append(QStringView folder, QStringView name)
     m_ends.append(m_text.size());
 }
 
+void PathBatch::append(const EightBitText::Path &folder, const EightBitText::Path &name)
+{
+    if (!folder.windows1252 && !name.windows1252)
+        append(folder.text, name.text);
+    else
+        append(FolderWalk::join(folder, name));
+}
+
+void PathBatch::append(const EightBitText::Path &path)
+{
+    if (path.windows1252)
+        m_windows1252.append(size());
+    append(path.text);
+}
+
+bool PathBatch::isWindows1252(qsizetype index) const
+{
+    return std::binary_search(m_windows1252.cbegin(), m_windows1252.cend(), index);
+}
+
 void PathBatch::append(QStringView path)
 {
     m_text.append(path);
@@ -121,6 +151,7 @@ void PathBatch::squeeze()
 {
     m_text.squeeze();
     m_ends.squeeze();
+    m_windows1252.squeeze();
 }
 
 QStringView PathBatch::at(qsizetype index) const
@@ -145,17 +176,25 @@ bool matches(const QString &fileName, const QString &pattern)
     return matcher(pattern)(fileName);
 }
 
-QStringList subfolders(const QString &folder)
+QList<Path> subfolders(const Path &folder, NameBytes names)
 {
-    QStringList folders;
-    listFolder(folder, matcher(u"*"_s), &folders, nullptr);
+    QList<Path> folders;
+    listFolder(folder, matcher(u"*"_s), names, &folders, nullptr);
     return folders;
+}
+
+QList<Path> matchingFiles(const Path &folder, const QString &pattern, NameBytes names)
+{
+    QList<Path> files;
+    listFolder(folder, matcher(pattern), names, nullptr, &files);
+    return files;
 }
 
 QStringList matchingFiles(const QString &folder, const QString &pattern)
 {
     QStringList files;
-    listFolder(folder, matcher(pattern), nullptr, &files);
+    for (const Path &file : matchingFiles(Path{folder}, pattern, NameBytes::Utf8))
+        files.append(file.text);
     return files;
 }
 
@@ -164,7 +203,24 @@ QString join(const QString &folder, const QString &name)
     return FileDialog::formPath(folder, name);
 }
 
+Path join(const Path &folder, const Path &name)
+{
+    if (!folder.windows1252 && !name.windows1252)
+        return {join(folder.text, name.text), false};
+    QByteArray bytes = folder.bytes();
+    if (!FileDialog::endsInSeparator(folder.text))
+        bytes += QDir::separator().toLatin1();
+    bytes += name.bytes();
+    return Path::fromBytes(bytes);
+}
+
 bool search(const QString &root, const QString &pattern, const std::atomic<bool> &stop,
+            const std::function<void(const PathBatch &)> &found, int batchSize)
+{
+    return search(Path{root}, pattern, NameBytes::Utf8, stop, found, batchSize);
+}
+
+bool search(const Path &root, const QString &pattern, NameBytes names, const std::atomic<bool> &stop,
             const std::function<void(const PathBatch &)> &found, int batchSize)
 {
     const auto matches = matcher(pattern);
@@ -185,9 +241,9 @@ bool search(const QString &root, const QString &pattern, const std::atomic<bool>
     // is listed when it is entered; its files go out when it is left, after everything below it.
     struct Step
     {
-        QString folder;
+        Path folder;
         bool entered = false;
-        QStringList files;
+        QList<Path> files;
     };
     std::vector<Step> stack;
     stack.push_back({root, false, {}});
@@ -199,17 +255,17 @@ bool search(const QString &root, const QString &pattern, const std::atomic<bool>
         Step step = std::move(stack.back());
         stack.pop_back();
         if (!step.entered) {
-            QStringList folders;
-            listFolder(step.folder, matches, &folders, &step.files);
+            QList<Path> folders;
+            listFolder(step.folder, matches, names, &folders, &step.files);
             step.entered = true;
-            const QString folder = step.folder;
+            const Path folder = step.folder;
             stack.push_back(std::move(step));
             // Pushed in name order, so the last subfolder by name is walked first.
-            for (const QString &sub : folders)
+            for (const Path &sub : folders)
                 stack.push_back({join(folder, sub), false, {}});
             continue;
         }
-        for (const QString &file : step.files) {
+        for (const Path &file : step.files) {
             batch.append(step.folder, file);
             if (batch.size() >= batchSize || sinceFlush.elapsed() >= 100)
                 flush();
@@ -234,12 +290,25 @@ FolderSearch::~FolderSearch()
     }
 }
 
+void FolderSearch::start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names)
+{
+    run({root}, pattern, names);
+}
+
 void FolderSearch::start(const QString &root, const QString &pattern)
 {
-    startMany({root}, pattern);
+    run({EightBitText::Path{root}}, pattern, FolderWalk::NameBytes::Utf8);
 }
 
 void FolderSearch::startMany(const QStringList &roots, const QString &pattern)
+{
+    QList<EightBitText::Path> paths;
+    for (const QString &root : roots)
+        paths.append({root, false});
+    run(paths, pattern, FolderWalk::NameBytes::Utf8);
+}
+
+void FolderSearch::run(const QList<EightBitText::Path> &roots, const QString &pattern, FolderWalk::NameBytes names)
 {
     if (m_thread) {
         m_stop = true;
@@ -247,15 +316,17 @@ void FolderSearch::startMany(const QStringList &roots, const QString &pattern)
         delete m_thread;
     }
     m_stop = false;
-    m_thread = QThread::create([this, roots, pattern] {
+    m_thread = QThread::create([this, roots, pattern, names] {
         const auto emitFound = [this](const PathBatch &paths) { emit found(paths); };
         bool stopped = false;
-        for (const QString &root : roots) {
-            const QFileInfo info(root);
-            if (info.isDir()) {
-                stopped = FolderWalk::search(root, pattern, m_stop, emitFound);
-            } else if (FolderWalk::matches(info.fileName(), pattern)) {
-                emitFound(PathBatch::fromList({root}));
+        for (const EightBitText::Path &root : roots) {
+            const EightBitText::FolderState state = EightBitText::folderState(root);
+            if (state == EightBitText::FolderState::Readable || state == EightBitText::FolderState::Unreadable) {
+                stopped = FolderWalk::search(root, pattern, names, m_stop, emitFound);
+            } else if (FolderWalk::matches(QFileInfo(root.text).fileName(), pattern)) {
+                PathBatch file;
+                file.append(root);
+                emitFound(file);
             }
             if (stopped || m_stop)
                 break;

@@ -123,8 +123,9 @@ FrmAddfile::FrmAddfile(AppContext &context, int mode, QWidget *parent)
     connect(m_search, &FolderSearch::finished, this, &FrmAddfile::endSearch);
     buildMenus();
 
+    Dir1->setNameBytes(FolderWalk::NameBytes::Any);
     m_startFault = Finder::folderFault(setUp.folder);
-    Dir1->setFolder(m_startFault.isEmpty() ? setUp.folder : QDir::currentPath());
+    Dir1->setFolder(m_startFault.isEmpty() ? setUp.folder : EightBitText::Path{QDir::currentPath()});
 }
 
 FrmAddfile::~FrmAddfile()
@@ -181,7 +182,7 @@ QStringList FrmAddfile::results() const
 void FrmAddfile::Dir1_Change()
 {
     if (!Searching)
-        m_results->setPaths(Finder::folderFiles(Dir1->folder(), pattern()));
+        m_results->setBatch(Finder::folderFiles(Dir1->folderPath(), pattern()));
 }
 
 void FrmAddfile::Drv_Change()
@@ -189,7 +190,7 @@ void FrmAddfile::Drv_Change()
     if (Searching)
         m_search->stop();
     const QString drive = Drv->currentText();
-    const QString fault = Finder::folderFault(drive);
+    const QString fault = Finder::folderFault(EightBitText::Path{drive});
     if (!fault.isEmpty()) {
         m_context.platform.messageBoxes.show({windowTitle(), fault, MessageIcon::Warning, MessageButtons::Ok});
         return;
@@ -208,8 +209,8 @@ void FrmAddfile::CmdSearch_Click()
     }
     if (Searching)
         return;
-    const QString start = Dir1->highlightedFolder();
-    if (start != Dir1->folder()) {
+    const EightBitText::Path start = Dir1->highlightedFolder();
+    if (start != Dir1->folderPath()) {
         Dir1->setFolder(start);
         return;
     }
@@ -217,9 +218,9 @@ void FrmAddfile::CmdSearch_Click()
     CmdSearch->setText(kStop);
     Dir1->hide();
     Searching = true;
-    m_results->setPaths({});
+    m_results->setBatch({});
     repaint(); // the searching state shows before the walk begins
-    m_search->start(start, pattern());
+    m_search->start(start, pattern(), FolderWalk::NameBytes::Any);
 }
 
 void FrmAddfile::endSearch()

@@ -35,17 +35,24 @@ QStringList PathListModel::mimeTypes() const
 QMimeData *PathListModel::mimeData(const QModelIndexList &indexes) const
 {
     QList<PlayListModel::Entry> entries;
-    for (const int row : EntryMime::rowsInOrder(indexes))
-        entries.append({path(row), false});
+    for (const int row : EntryMime::rowsInOrder(indexes)) {
+        const EightBitText::Path path = pathAt(row);
+        entries.append({path.text, path.windows1252});
+    }
     return EntryMime::make(entries);
 }
 
 QString PathListModel::path(int row) const
 {
+    return pathAt(row).text;
+}
+
+EightBitText::Path PathListModel::pathAt(int row) const
+{
     if (row < 0 || row >= m_count)
         return {};
     const auto batch = std::upper_bound(m_firstRows.cbegin(), m_firstRows.cend(), row) - 1;
-    return m_batches.at(batch - m_firstRows.cbegin()).at(row - *batch).toString();
+    return m_batches.at(batch - m_firstRows.cbegin()).pathAt(row - *batch);
 }
 
 QStringList PathListModel::paths() const
@@ -70,12 +77,17 @@ void PathListModel::appendPaths(const PathBatch &paths)
 
 void PathListModel::setPaths(const QStringList &paths)
 {
+    setBatch(PathBatch::fromList(paths));
+}
+
+void PathListModel::setBatch(const PathBatch &paths)
+{
     beginResetModel();
     m_batches.clear();
     m_firstRows.clear();
     m_count = 0;
     if (!paths.isEmpty()) {
-        m_batches.append(PathBatch::fromList(paths));
+        m_batches.append(paths);
         m_firstRows.append(0);
         m_count = int(paths.size());
     }

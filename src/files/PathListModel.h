@@ -23,9 +23,12 @@ public:
     Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
     QString path(int row) const;
+    /** The path of a row with its code page, as it goes into a play list. */
+    EightBitText::Path pathAt(int row) const;
     QStringList paths() const;
     void appendPaths(const PathBatch &paths);
     void setPaths(const QStringList &paths);
+    void setBatch(const PathBatch &paths);
 
 private:
     // The batches as the search handed them over, and the row each begins at.

@@ -1,5 +1,6 @@
 #include "platform/EightBitText.h"
 
+#include <QFile>
 #include <QStringDecoder>
 
 namespace {
@@ -96,6 +97,22 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
     if (start < bytes.size())
         lines.append(bytes.mid(start));
     return lines;
+}
+
+Path Path::fromBytes(QByteArrayView bytes)
+{
+    Path path;
+    path.text = decode(bytes, path.windows1252);
+    return path;
+}
+
+QUrl Path::url() const
+{
+    const QByteArray native = bytes();
+    if (!windows1252 || !native.startsWith('/'))
+        return QUrl::fromLocalFile(text);
+    // Percent-encoded, the bytes reach the other program as they are.
+    return QUrl::fromEncoded("file://" + native.toPercentEncoding("/"));
 }
 
 } // namespace EightBitText

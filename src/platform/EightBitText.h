@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QUrl>
 
 /**
  * Text files of the program are 8-bit text. Bytes that form valid UTF-8 are read as UTF-8; anything else is
@@ -21,5 +24,43 @@ QByteArray encodeWindows1252(const QString &text);
 
 /** Splits bytes into lines; CR LF, a lone CR and a lone LF each end a line. A last line without an end counts. */
 QList<QByteArray> splitLines(const QByteArray &bytes);
+
+/**
+ * A file or folder path as the program holds it: the text shown, and whether that text is the path's bytes read
+ * as Windows-1252. On systems whose names are bytes (not Windows) a name need not be UTF-8, as in collections
+ * copied from older systems; Qt cannot name such a file, so the walks of the finder go by these bytes.
+ */
+struct Path
+{
+    QString text;
+    bool windows1252 = false;
+
+    /** The path of these bytes, read as decode() reads them. */
+    static Path fromBytes(QByteArrayView bytes);
+    /** The bytes the system knows the path by. */
+    QByteArray bytes() const;
+    /** The same path in its one form: what fromBytes() gives for its bytes. */
+    Path normalized() const { return fromBytes(bytes()); }
+    /** A file URL that names exactly this path, for programs that take a drag. */
+    QUrl url() const;
+
+    bool operator==(const Path &) const = default;
+};
+
+/** One name in a folder, as its bytes. */
+struct FolderItem
+{
+    enum class Kind { Folder, LinkToFolder, Other };
+
+    QByteArray name;
+    Kind kind = Kind::Other;
+};
+
+/** Every name in a folder but "." and "..", in no order; nothing when the folder cannot be read. */
+std::optional<QList<FolderItem>> readFolder(const Path &folder);
+
+enum class FolderState { Readable, Missing, NotAFolder, Unreadable };
+/** Whether a path (links followed) is a folder that can be listed. */
+FolderState folderState(const Path &folder);
 
 } // namespace EightBitText

@@ -6,6 +6,8 @@
 #include <QIODevice>
 #include <QUrl>
 
+#include "platform/EightBitText.h"
+
 using namespace Qt::StringLiterals;
 
 namespace EntryMime {
@@ -23,7 +25,7 @@ QMimeData *make(const QList<PlayListModel::Entry> &entries)
     for (const PlayListModel::Entry &entry : entries) {
         stream << entry.line << entry.windows1252;
         if (entry.line.startsWith(u'/') || (entry.line.size() > 2 && entry.line[1] == u':'))
-            urls.append(QUrl::fromLocalFile(entry.line.trimmed()));
+            urls.append(EightBitText::Path{entry.line.trimmed(), entry.windows1252}.url());
     }
     auto *data = new QMimeData;
     data->setData(mimeType(), bytes);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 /** The eleven user settings, each the exact text of its line in TUNARY.INI. */
 struct SettingsRecord
 {
+    using Field = QString SettingsRecord::*;
+
     QString WinampPath;
     QString Mp3Path;
     QString M3UPath;
@@ -16,6 +19,10 @@ struct SettingsRecord
     QString AlwaysSort;
     QString OpenAndPlay;
     QString OpenAndPlayFile;
+
+    /** The fields whose line was not UTF-8 and was read as Windows-1252: their text stands for those bytes. */
+    QList<Field> windows1252Fields;
+    bool isWindows1252(Field field) const { return windows1252Fields.contains(field); }
 
     bool operator==(const SettingsRecord &) const = default;
 };

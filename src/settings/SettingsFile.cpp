@@ -21,12 +21,13 @@ namespace {
 
 constexpr int kSettingsLines = 11;
 
-std::array<QString *, kSettingsLines> fieldsInFileOrder(SettingsRecord &record)
-{
-    return {&record.WinampPath, &record.Mp3Path,     &record.M3UPath,        &record.BackColour,
-            &record.ColourRed,  &record.ColourGreen, &record.ColourBlue,     &record.ListFont,
-            &record.AlwaysSort, &record.OpenAndPlay, &record.OpenAndPlayFile};
-}
+using Field = SettingsRecord::Field;
+
+constexpr std::array<Field, kSettingsLines> kFieldsInFileOrder = {
+    &SettingsRecord::WinampPath,  &SettingsRecord::Mp3Path,        &SettingsRecord::M3UPath,
+    &SettingsRecord::BackColour,  &SettingsRecord::ColourRed,      &SettingsRecord::ColourGreen,
+    &SettingsRecord::ColourBlue,  &SettingsRecord::ListFont,       &SettingsRecord::AlwaysSort,
+    &SettingsRecord::OpenAndPlay, &SettingsRecord::OpenAndPlayFile};
 
 // A number as the file holds it: a blank (or the minus sign) in front and a blank behind.
 QByteArray formatInteger(qint16 value)
@@ -96,15 +97,29 @@ QString emptyOrMissingFault(const QString &path)
 
 } // namespace
 
-QByteArray formatSettings(const SettingsValues &values)
+QByteArray formatSettings(const SettingsValues &values, const SettingsRecord &read)
 {
-    const QByteArray crlf = "\r\n"_ba;
-    using EightBitText::encode;
-    return encode(values.WinampPath) + crlf + encode(values.Mp3Path) + crlf + encode(values.M3UPath) + crlf +
-           encode(values.BackColour) + crlf + formatInteger(values.ColourRed) + crlf +
-           formatInteger(values.ColourGreen) + crlf + formatInteger(values.ColourBlue) + crlf +
-           encode(values.ListFont) + crlf + formatBoolean(values.AlwaysSort) + crlf +
-           formatBoolean(values.OpenAndPlay) + crlf + encode(values.OpenAndPlayFile) + crlf;
+    // A text goes back in Windows-1252 when it is still what was read that way; anything else is UTF-8.
+    const auto encode = [&read](const QString &text, Field field) {
+        if (read.isWindows1252(field) && text == read.*field)
+            return EightBitText::encodeWindows1252(text);
+        return EightBitText::encode(text);
+    };
+    const QByteArray lines[] = {encode(values.WinampPath, &SettingsRecord::WinampPath),
+                                encode(values.Mp3Path, &SettingsRecord::Mp3Path),
+                                encode(values.M3UPath, &SettingsRecord::M3UPath),
+                                encode(values.BackColour, &SettingsRecord::BackColour),
+                                formatInteger(values.ColourRed),
+                                formatInteger(values.ColourGreen),
+                                formatInteger(values.ColourBlue),
+                                encode(values.ListFont, &SettingsRecord::ListFont),
+                                formatBoolean(values.AlwaysSort),
+                                formatBoolean(values.OpenAndPlay),
+                                encode(values.OpenAndPlayFile, &SettingsRecord::OpenAndPlayFile)};
+    QByteArray file;
+    for (const QByteArray &line : lines)
+        file += line + "\r\n"_ba;
+    return file;
 }
 
 SettingsRead readSettingsFile(const QString &path, SettingsRecord &record)
@@ -116,9 +131,14 @@ SettingsRead readSettingsFile(const QString &path, SettingsRecord &record)
         return result;
     }
     const QList<QByteArray> lines = readFirstLines(file, kSettingsLines, result.fault);
-    const auto fields = fieldsInFileOrder(record);
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        *fields[i] = EightBitText::decode(lines[i]);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Field field = kFieldsInFileOrder[size_t(i)];
+        bool windows1252 = false;
+        record.*field = EightBitText::decode(lines[i], windows1252);
+        record.windows1252Fields.removeOne(field);
+        if (windows1252)
+            record.windows1252Fields.append(field);
+    }
     result.linesRead = int(lines.size());
     if (result.linesRead < kSettingsLines && result.fault.isEmpty()) {
         result.fault = QCoreApplication::translate("Settings", "The settings file ends after %n line(s).", nullptr,
@@ -165,7 +185,7 @@ void SaveSettings(AppContext &context, const SettingsValues &values)
 {
     Folders &folders = context.platform.folders;
     folders.ensureProgramFolder();
-    const QString fault = writeFileAtomically(folders.settingsFile(), formatSettings(values));
+    const QString fault = writeFileAtomically(folders.settingsFile(), formatSettings(values, context.Settings));
     if (!fault.isEmpty())
         Mod_Error::ShowError(context, 6, fault);
 }

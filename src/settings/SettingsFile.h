@@ -17,8 +17,12 @@ struct SettingsRead
     QString fault;
 };
 
-/** The eleven lines of TUNARY.INI as they are written: CR LF ends, integers between blanks, True/False. */
-QByteArray formatSettings(const SettingsValues &values);
+/**
+ * The eleven lines of TUNARY.INI as they are written: CR LF ends, integers between blanks, True/False. A text that
+ * is unchanged from a field `read` took from Windows-1252 bytes is written in Windows-1252 again; other text is
+ * UTF-8.
+ */
+QByteArray formatSettings(const SettingsValues &values, const SettingsRecord &read = {});
 
 /**
  * Reads the first eleven lines of a settings file into the record, in file order. A line that is not there
@@ -37,7 +41,8 @@ std::optional<qint32> parseBackColour(const QString &text);
 void LoadSettings(AppContext &context, const QString &mode);
 
 /**
- * Writes TUNARY.INI atomically. A fault is reported as error 6 and leaves the old file as it was. The record
- * in memory is not touched; the caller reloads it.
+ * Writes TUNARY.INI atomically; texts unchanged from the settings in memory keep the code page they were read in.
+ * A fault is reported as error 6 and leaves the old file as it was. The record in memory is not touched; the
+ * caller reloads it.
  */
 void SaveSettings(AppContext &context, const SettingsValues &values);

@@ -1,0 +1,57 @@
+#include "platform/EightBitText.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+
+// A name is bytes here, and Qt passes over those that are not UTF-8, so the folders are read with the C library.
+namespace EightBitText {
+QByteArray Path::bytes() const
+{
+    return windows1252 ? encodeWindows1252(text) : QFile::encodeName(text);
+}
+
+std::optional<QList<FolderItem>> readFolder(const Path &folder)
+{
+    DIR *dir = opendir(folder.bytes().constData());
+    if (!dir)
+        return std::nullopt;
+    QList<FolderItem> items;
+    while (const dirent *entry = readdir(dir)) {
+        const QByteArrayView name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        FolderItem::Kind kind = FolderItem::Kind::Other;
+        struct stat status = {};
+        bool link = entry->d_type == DT_LNK;
+        if (entry->d_type == DT_DIR) {
+            kind = FolderItem::Kind::Folder;
+        } else if (entry->d_type == DT_UNKNOWN &&
+                   fstatat(dirfd(dir), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
+            link = S_ISLNK(status.st_mode);
+            if (S_ISDIR(status.st_mode))
+                kind = FolderItem::Kind::Folder;
+        }
+        if (link && fstatat(dirfd(dir), entry->d_name, &status, 0) == 0 && S_ISDIR(status.st_mode))
+            kind = FolderItem::Kind::LinkToFolder;
+        items.append({name.toByteArray(), kind});
+    }
+    closedir(dir);
+    return items;
+}
+
+FolderState folderState(const Path &folder)
+{
+    const QByteArray bytes = folder.bytes();
+    struct stat status = {};
+    if (bytes.isEmpty() || stat(bytes.constData(), &status) != 0)
+        return FolderState::Missing;
+    if (!S_ISDIR(status.st_mode))
+        return FolderState::NotAFolder;
+    return access(bytes.constData(), R_OK) == 0 ? FolderState::Readable : FolderState::Unreadable;
+}
+
+} // namespace EightBitText

@@ -1,0 +1,106 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QListView>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/UiWindowHost.h"
+#include "files/FolderList.h"
+#include "files/FrmAddfile.h"
+#include "playlist/EntryMime.h"
+#include "playlist/PlayListCommands.h"
+#include "settings/Options.h"
+#include "settings/SettingsFile.h"
+#include "support/TestApp.h"
+#include "support/TestFiles.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Names in Latin-1, as collections copied from older systems have them.
+const QByteArray kFolder = "/D\xe9j\xe0 Vu"_ba;
+const QByteArray kLine = "/music" + kFolder;
+const QByteArray kSettings = "/usr/bin/player\r\n/music\r\n" + kLine +
+                             "\r\n16744576\r\n 128 \r\n 128 \r\n 255 \r\nCourier New\r\nFalse\r\nFalse\r\nx\r\n";
+
+// Made, and removed again, with the C library: Qt can do neither with such names. A folder ends in "/".
+struct ByteNames
+{
+    QList<QByteArray> made;
+    ~ByteNames()
+    {
+        std::for_each(made.rbegin(), made.rend(), [](auto &path) { ::remove(path.constData()); });
+    }
+    void make(const QByteArray &path)
+    {
+        made.append(path);
+        QVERIFY((path.endsWith('/') ? mkdir(path, 0755) : close(open(path, O_CREAT | O_WRONLY, 0644))) == 0);
+    }
+};
+
+} // namespace
+
+class TestEightBitNames : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsKeepTheirCodePage_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("unchanged") << u"/music/Déjà Vu"_s << kLine;
+        QTest::newRow("typed anew") << u"/music/Déjà Vu 2"_s << "/music/D\xc3\xa9j\xc3\xa0 Vu 2"_ba;
+    }
+
+    void settingsKeepTheirCodePage()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, line);
+        TestApp app;
+        app.writeProgramFile(u"TUNARY.INI"_s, kSettings);
+        LoadSettings(app.context, u"no"_s);
+        Options::OptionsState state = Options::stateFromSettings(app.context.Settings);
+        state.M3UPathtxt = typed;
+        QCOMPARE(Options::Cmdok_Click(app.context, state), 0);
+        QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), QByteArray(kSettings).replace(kLine, line));
+    }
+
+    void finderShowsDragsAndPlaysNamesByTheirBytes()
+    {
+        TestApp app;
+        UiWindowHost windows(app.context);
+        const QByteArray music = app.folders.root().toUtf8() + kFolder;
+        ByteNames names;
+        for (const char *name : {"/", "/Caf\xe9 Latin.mp3", "/CD\xb2/", "/CD\xb2/b.mp3"})
+            names.make(music + name);
+        app.writeProgramFile(u"TUNARY.INI"_s, QByteArray(kSettings).replace("/music\r\n", QByteArray(music + "\r\n")));
+        readSettingsFile(app.folders.settingsFile(), app.context.Settings);
+        windows.loadFrame();
+        windows.OpenFileFinder(1);
+        auto *finder = windows.frame()->findChild<FrmAddfile *>();
+        const QString shown = app.folders.root() + u"/Déjà Vu"_s;
+        QCOMPARE(finder->results(), QStringList{shown + u"/Café Latin.mp3"_s});
+        FolderList *folders = finder->folderList();
+        QCOMPARE(folders->currentItem()->text().trimmed(), u"Déjà Vu"_s);
+        QCOMPARE(folders->item(folders->count() - 1)->text().trimmed(), u"CD²"_s);
+        QSignalSpy done(finder, &FrmAddfile::searchFinished);
+        finder->CmdSearch_Click();
+        QVERIFY(done.wait());
+        QCOMPARE(finder->results(), QStringList({shown + u"/CD²/b.mp3"_s, shown + u"/Café Latin.mp3"_s}));
+        QListView *results = finder->resultList();
+        results->selectAll();
+        std::unique_ptr<QMimeData> drag(results->model()->mimeData(results->selectionModel()->selectedIndexes()));
+        QVERIFY(drag->urls().first().toEncoded().endsWith("/D%E9j%E0%20Vu/CD%B2/b.mp3"));
+        PlayList *list = PlayListCommands::playListAt(app.context, PlayListCommands::NewPlayList(app.context));
+        QVERIFY(PlayListCommands::Lst1_DragDrop(app.context, *list, EntryMime::entries(drag.get())));
+        PlayListCommands::playsong(app.context, *list, 3);
+        QCOMPARE(readFile(app.folders.playFile()), music + "/CD\xb2/b.mp3\r\n" + music + "/Caf\xe9 Latin.mp3\r\n");
+    }
+};
+
+QTEST_MAIN(TestEightBitNames)
+#include "tst_eightbitnames.moc"
