@@ -19,6 +19,11 @@ frmstater::Outcome frmstater::Form_Load(const QString &commandLine)
         return Outcome::ShowSplash;
     }
 
+    // Handing off when no copy may run would lose the list without a word.
+    m_fault = m_instance.undecidedReason();
+    if (!m_fault.isEmpty())
+        return Outcome::CannotTell;
+
     if (!commandLine.isEmpty()) {
         HandOff::append(m_folders.handOffFile(), commandLine);
         m_instance.activateRunningCopy();

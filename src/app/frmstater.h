@@ -12,14 +12,20 @@ class SingleInstance;
 class frmstater
 {
 public:
-    enum class Outcome { ShowSplash, End };
+    enum class Outcome { ShowSplash, End, CannotTell };
 
     frmstater(Folders &folders, SingleInstance &instance);
 
-    /** Runs the loader for the list named on the command line (empty when none); faults are passed over. */
+    /**
+     * Runs the loader for the list named on the command line (empty when none). Faults are passed over, but
+     * a copy that cannot tell whether another runs says so rather than handing its list to no one.
+     */
     Outcome Form_Load(const QString &commandLine);
+    /** After CannotTell: why, in a text for the user. */
+    QString fault() const { return m_fault; }
 
 private:
     Folders &m_folders;
     SingleInstance &m_instance;
+    QString m_fault;
 };

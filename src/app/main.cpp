@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include <QApplication>
 #include <QDir>
 
@@ -32,8 +34,16 @@ int main(int argc, char *argv[])
     folders.ensureProgramFolder();
     LocalSingleInstance instance(folders.programFolder());
     frmstater loader(folders, instance);
-    if (loader.Form_Load(commandLine) == frmstater::Outcome::End)
+    switch (loader.Form_Load(commandLine)) {
+    case frmstater::Outcome::ShowSplash:
+        break;
+    case frmstater::Outcome::End:
         return 0;
+    case frmstater::Outcome::CannotTell:
+        // No window is up yet: one line on the error output, and an exit code a script or launcher sees.
+        std::fprintf(stderr, "%s\n", qPrintable(loader.fault()));
+        return 1;
+    }
 
     QtMessageBoxes messageBoxes;
     ProcessProgramStarter programStarter;

@@ -1,15 +1,27 @@
 #include "platform/LocalSingleInstance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int kConnectWaitMs = 500;
+// A copy writes its lock right after making it: an unreadable lock younger than this may be one on its way.
+constexpr int kSettleMs = 1000;
+// How long a later copy looks at a lock it can neither take nor tell apart from a running copy's.
+constexpr int kDecideMs = 2000;
+constexpr int kLookAgainMs = 50;
 
 QString serverNameFor(const QString &programFolder)
 {
@@ -21,11 +33,29 @@ QString serverNameFor(const QString &programFolder)
     return (!runtime.isEmpty() && inRuntime.size() < 100) ? inRuntime : name;
 }
 
+// A process of this user that runs a program of this one's name. Where the system has no /proc, no process
+// can be shown to be one; the running copy's socket and its hold on the lock file decide there.
+bool isRunningCopy(qint64 pid)
+{
+    const QString process = u"/proc/"_s + QString::number(pid);
+    const QFileInfo info(process);
+    if (!info.exists() || info.ownerId() != QFileInfo(u"/proc/self"_s).ownerId())
+        return false;
+    QString program = QFileInfo(process + u"/exe"_s).symLinkTarget();
+    // A program replaced on disk while it runs (rebuilt, updated) is still that program.
+    const QString replaced = u" (deleted)"_s;
+    if (program.endsWith(replaced))
+        program.chop(replaced.size());
+    return !program.isEmpty() &&
+           QFileInfo(program).fileName() == QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
 } // namespace
 
 LocalSingleInstance::LocalSingleInstance(const QString &programFolder, QObject *parent)
     : QObject(parent)
-    , m_lock(programFolder + u"/tunary.lock"_s)
+    , m_lockPath(programFolder + u"/tunary.lock"_s)
+    , m_lock(m_lockPath)
     , m_serverName(serverNameFor(programFolder))
 {
     // The running copy holds the lock for its whole life: it must never look stale because it is old.
@@ -36,13 +66,71 @@ LocalSingleInstance::~LocalSingleInstance() = default;
 
 bool LocalSingleInstance::tryBecomePrimary()
 {
+    m_undecidedReason.clear();
     if (m_lock.isLocked())
         return true;
-    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
-        return false;
-    // Either the lock is ours, or the folder cannot hold one: then this copy runs rather than none.
+    // True when the lock is ours, or when the folder cannot hold one: then this copy runs rather than none.
+    const auto takeLock = [this] { return m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError; };
+    QElapsedTimer looking;
+    looking.start();
+    bool primary = takeLock();
+    while (!primary) {
+        if (runningCopyAnswers())
+            return false;
+        const LockState seen = lockState();
+        if (seen == LockState::RunningCopy)
+            return false;
+        if (seen != LockState::Unsettled) {
+            // Two copies must not remove it at once: the later one would remove the lock the first just took.
+            QLockFile removing(m_lockPath + u".rmlock"_s);
+            const LockState state = removing.tryLock(kLookAgainMs) ? lockState() : LockState::Unsettled;
+            if (state == LockState::Stale || state == LockState::OtherMachine) {
+                // A lock its owner still holds open is not removed; one held from another machine (a shared
+                // home folder) does not stop this one: one copy per machine, and none runs here.
+                primary = m_lock.removeStaleLockFile() ? takeLock() : state == LockState::OtherMachine;
+                if (primary)
+                    break;
+            }
+        }
+        if (looking.hasExpired(kDecideMs)) {
+            m_undecidedReason =
+                QCoreApplication::translate("LocalSingleInstance",
+                                            "TUNARY cannot tell whether it is already running: the lock file %1 is "
+                                            "in use but names no running copy. If no TUNARY window is open, delete "
+                                            "that file and start TUNARY again.")
+                    .arg(QDir::toNativeSeparators(m_lockPath));
+            return false;
+        }
+        QThread::msleep(kLookAgainMs);
+    }
     listen();
     return true;
+}
+
+LocalSingleInstance::LockState LocalSingleInstance::lockState() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (m_lock.getLockInfo(&pid, &host, &program)) {
+        if (host != QSysInfo::machineHostName())
+            return LockState::OtherMachine;
+        return isRunningCopy(pid) ? LockState::RunningCopy : LockState::Stale;
+    }
+    const QFileInfo file(m_lockPath);
+    if (!file.exists())
+        return LockState::Unsettled;
+    const qint64 age = file.lastModified().msecsTo(QDateTime::currentDateTimeUtc());
+    return qAbs(age) < kSettleMs ? LockState::Unsettled : LockState::Stale;
+}
+
+bool LocalSingleInstance::runningCopyAnswers() const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    const bool answers = socket.waitForConnected(kConnectWaitMs);
+    socket.abort();
+    return answers;
 }
 
 void LocalSingleInstance::listen()
@@ -58,9 +146,17 @@ void LocalSingleInstance::listen()
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
-            if (m_handler)
-                m_handler();
+            // A later copy that only looks whether this one runs says nothing; one that wants it in front says so.
+            auto hear = [this, socket] {
+                if (!socket->canReadLine())
+                    return;
+                const bool activate = socket->readLine().trimmed() == "activate";
+                socket->disconnectFromServer();
+                if (activate && m_handler)
+                    m_handler();
+            };
+            connect(socket, &QLocalSocket::readyRead, this, hear);
+            hear();
         }
     });
 }

@@ -8,8 +8,11 @@
 class QLocalServer;
 
 /**
- * One running copy per program folder: a lock file beside the settings (a lock left by a copy that crashed
- * is recognised and taken over) and a local socket on which the running copy hears "come to the front".
+ * One running copy per program folder: a lock file beside the settings and a local socket on which the
+ * running copy hears "come to the front". A copy runs when its socket answers, or when its lock names a live
+ * process of this user on this machine running this program. Any other lock (left by a crash or a power cut,
+ * damaged, written on another machine) is stale and taken over, unless a live process still holds it open:
+ * then this copy cannot tell, and says why.
  */
 class LocalSingleInstance : public QObject, public SingleInstance
 {
@@ -20,14 +23,22 @@ public:
     ~LocalSingleInstance() override;
 
     bool tryBecomePrimary() override;
+    QString undecidedReason() const override { return m_undecidedReason; }
     void activateRunningCopy() override;
     void setActivationHandler(std::function<void()> handler) override;
 
 private:
+    /** Unsettled: missing, or unreadable and so young that a copy may be writing it right now. */
+    enum class LockState { RunningCopy, Stale, OtherMachine, Unsettled };
+
+    LockState lockState() const;
+    bool runningCopyAnswers() const;
     void listen();
 
+    QString m_lockPath;
     QLockFile m_lock;
     QString m_serverName;
     QLocalServer *m_server = nullptr;
     std::function<void()> m_handler;
+    QString m_undecidedReason;
 };

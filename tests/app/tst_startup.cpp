@@ -74,8 +74,6 @@ private slots:
         QTest::newRow("relative with dots") << QStringList{u"../a.m3u"_s} << u"/home/a.m3u"_s;
         QTest::newRow("quoted relative") << QStringList{u"\"my list.m3u\""_s} << u"/home/me/my list.m3u"_s;
         QTest::newRow("split by the shell") << QStringList{u"/music/my"_s, u"list.m3u"_s} << u"/music/my list.m3u"_s;
-        QTest::newRow("drive path kept") << QStringList{u"D:\\Lists\\a.m3u"_s} << u"D:\\Lists\\a.m3u"_s;
-        QTest::newRow("url kept") << QStringList{u"http://radio/a.m3u"_s} << u"http://radio/a.m3u"_s;
     }
 
     void commandLine()
@@ -85,8 +83,8 @@ private slots:
         QCOMPARE(CommandLine::fromArguments(arguments, u"/home/me"_s), commandLine);
     }
 
-    // A first copy's loader, or a later one's while the first runs: what it leaves in the hand-off file
-    // (null: no file) and whether it brings the running copy to the front.
+    // A first copy's loader, or a later one's while the first runs: the names it leaves in the hand-off file
+    // (null: no file; written in the older form here) and whether it brings the running copy to the front.
     void loader_data()
     {
         QTest::addColumn<bool>("first");
@@ -122,7 +120,7 @@ private slots:
         const frmstater::Outcome outcome = frmstater(folders, first ? running : later).Form_Load(commandLine);
         QCOMPARE(outcome, first ? frmstater::Outcome::ShowSplash : frmstater::Outcome::End);
         QCOMPARE(QFile::exists(folders.handOffFile()), !handOff.isNull());
-        QCOMPARE(readFile(folders.handOffFile()), handOff);
+        QCOMPARE(HandOff::parse(readFile(folders.handOffFile())), HandOff::parse(handOff));
         QCOMPARE(hub.activations, !first && !commandLine.isEmpty() ? 1 : 0);
     }
 

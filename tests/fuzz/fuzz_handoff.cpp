@@ -1,35 +1,26 @@
-// The hand-off reader: whatever the file holds, every line that is not empty comes out once, in order, and
-// the file is gone afterwards; a command line handed off comes back unchanged.
+// The hand-off format, in memory: any bytes parse without a fault, a later start that keeps what waits
+// (parse, then format again) changes nothing, and names taken from the input (split at NUL bytes, which no
+// file name holds) come back whole from format and parse, line breaks and all.
 #include <cstdint>
 #include <cstdlib>
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "app/HandOff.h"
 #include "platform/EightBitText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/_tunary.$$$");
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return 0;
-    file.close();
-    const QStringList taken = HandOff::take(path);
-    const QList<QByteArray> lines = EightBitText::splitLines(bytes);
-    if (taken.size() != lines.size() - lines.count(QByteArray()) || QFile::exists(path))
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    const QStringList waiting = HandOff::parse(bytes);
+    if (HandOff::parse(HandOff::format(waiting)) != waiting)
         std::abort();
 
-    // A command line without line ends is handed over unchanged.
-    for (const QString &commandLine : taken) {
-        if (!HandOff::append(path, commandLine).isEmpty())
-            std::abort();
-        const QStringList back = HandOff::take(path);
-        if (back.size() != 1 || back.first() != commandLine)
-            std::abort();
+    QStringList names;
+    for (const QByteArray &part : bytes.split('\0')) {
+        if (!part.isEmpty())
+            names.append(EightBitText::decode(part));
     }
+    if (HandOff::parse(HandOff::format(names)) != names)
+        std::abort();
     return 0;
 }
