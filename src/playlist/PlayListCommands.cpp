@@ -78,6 +78,14 @@ QString playablePath(const PlayList &list, const QString &path)
     return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
 }
 
+// A list past the limit would take the memory of the whole machine: the user is told why it stays closed.
+void reportTooLarge(AppContext &context, const QString &path)
+{
+    const QString text = u"%1 is larger than %2 MB and can not be opened"_s.arg(
+        QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024 * 1024)));
+    context.platform.messageBoxes.show({u"List Too Large"_s, text, MessageIcon::Warning, MessageButtons::Ok});
+}
+
 } // namespace
 
 PlayList *playListAt(const AppContext &context, int slot)
@@ -110,7 +118,10 @@ bool LoadPlayList(AppContext &context, const QString &path)
     setUp(context, list, slot, path);
 
     M3UContent content;
-    if (!M3UFile::read(path, content).isEmpty()) {
+    bool tooLarge = false;
+    if (!M3UFile::read(path, content, &tooLarge).isEmpty()) {
+        if (tooLarge)
+            reportTooLarge(context, path);
         // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
         context.PlayLists.ListSlotAt(slot).SlotFree = true;
         context.PlayLists.setPlayList(slot, nullptr);

@@ -24,8 +24,8 @@ int NewPlayList(AppContext &context);
 
 /**
  * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so).
- * LoadingSlot holds the new window's slot afterwards. A file that cannot be read frees the slot again and
- * gives false; nothing is reported.
+ * LoadingSlot holds the new window's slot afterwards. A file that cannot be read (missing, not a regular
+ * file) frees the slot again and gives false; nothing is reported but a file too large to read.
  */
 bool LoadPlayList(AppContext &context, const QString &path);
 
