@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "help/Mod_Error.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PlayFiles.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SafeWrite.h"
 #include "playlist/PlayList.h"
@@ -231,8 +233,6 @@ void reportPlayFailure(AppContext &context, int count, const QString &fault)
 
 void playsong(AppContext &context, PlayList &list, int PlayMode)
 {
-    const QString playFile = context.platform.folders.playFile();
-    list.PlayCommand = list.TheWinampPath + u' ' + QDir::toNativeSeparators(playFile);
     const PlayListModel &model = list.model();
     const int count = model.count();
     if (count == 0) {
@@ -255,12 +255,17 @@ void playsong(AppContext &context, PlayList &list, int PlayMode)
         }
     }
 
-    QDir().mkpath(QFileInfo(playFile).path());
-    QString fault = writeFileAtomically(playFile, M3UFile::format(toPlay, ListEncoding::EightBit));
+    // Each play has a file of its own: a player that reads its file late still gets this play's list.
+    const PlayFiles::Made playFile =
+        PlayFiles::make(context.platform.folders.playFile(), M3UFile::format(toPlay, ListEncoding::EightBit));
+    QString fault = playFile.fault;
     if (fault.isEmpty()) {
-        fault = context.platform.programStarter.start(list.TheWinampPath, {QDir::toNativeSeparators(playFile)}).error;
+        const QString argument = QDir::toNativeSeparators(playFile.path);
+        list.PlayCommand = list.TheWinampPath + u' ' + argument;
+        fault = context.platform.programStarter.start(list.TheWinampPath, {argument}).error;
         if (fault.isEmpty())
             return;
+        QFile::remove(playFile.path); // no player will read it
     }
     reportPlayFailure(context, count, fault);
 }

@@ -45,8 +45,8 @@ void SaveAndCloseList(AppContext &context, int slot);
 void runEdit(AppContext &context, PlayList &list, Edit edit);
 
 /**
- * Plays through the player: mode 1 the current entry, 2 the selected ones, 3 all. The entries go into the
- * play file, which the player gets as its one argument.
+ * Plays through the player: mode 1 the current entry, 2 the selected ones, 3 all. The entries go into a new
+ * play file of this play's own, complete before the player starts with its path as the one argument.
  */
 void playsong(AppContext &context, PlayList &list, int PlayMode);
 
