@@ -132,9 +132,10 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge)
 
     // Read in pieces up to one byte past the limit: the file may grow while it is read.
     constexpr qint64 kPiece = 1024 * 1024;
+    const qint64 size = file.size();
     QByteArray bytes;
-    if (file.size() <= kMaxFileSize) {
-        bytes.reserve(file.size());
+    if (size <= kMaxFileSize) {
+        bytes.reserve(size);
         while (bytes.size() <= kMaxFileSize) {
             const QByteArray piece = file.read(qMin<qint64>(kPiece, kMaxFileSize + 1 - bytes.size()));
             if (piece.isEmpty())
@@ -144,7 +145,7 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge)
         if (file.error() != QFileDevice::NoError)
             return file.errorString();
     }
-    if (file.size() > kMaxFileSize || bytes.size() > kMaxFileSize) {
+    if (size > kMaxFileSize || bytes.size() > kMaxFileSize) {
         if (tooLarge)
             *tooLarge = true;
         return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
