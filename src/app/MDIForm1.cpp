@@ -19,6 +19,7 @@
 #include "app/WindowHost.h"
 #include "app/WindowPlacement.h"
 #include "platform/Folders.h"
+#include "platform/PlayFiles.h"
 #include "platform/SafeWrite.h"
 #include "playlist/EntryMime.h"
 #include "playlist/FrmPlayList.h"
@@ -317,7 +318,6 @@ void MDIForm1::saveFrameState() const
 
 void MDIForm1::MDIForm_Unload()
 {
-    // A missing play file is not a fault.
-    QFile::remove(m_context.platform.folders.playFile());
+    PlayFiles::removeAll(m_context.platform.folders.playFile());
     emit unloaded();
 }

@@ -12,7 +12,10 @@ public:
     virtual QString programFolder() const = 0;
     /** Creates the program folder when it is missing; false when that failed. */
     virtual bool ensureProgramFolder() const = 0;
-    /** The temporary M3U file handed to the player. */
+    /**
+     * The name the M3U files handed to the player are made after, in a folder private to the user: each play
+     * makes a new one beside it (PlayFiles).
+     */
     virtual QString playFile() const = 0;
 
     /** The small file where the main window keeps its size and place between runs; never TUNARY.INI. */

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
-// Off Windows the program folder is $XDG_CONFIG_HOME/tunary and the play file lives in the user's private
-// runtime folder, never under a fixed name in a folder everybody can write to.
+// Off Windows the program folder is $XDG_CONFIG_HOME/tunary and the play files live in the user's private
+// runtime folder, never in a folder everybody can write to.
 StandardFolders::StandardFolders()
     : m_programFolder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tunary")
 {

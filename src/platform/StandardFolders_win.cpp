@@ -3,10 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 
-// On Windows the program keeps its files beside the executable and plays through the classic fixed file.
+// On Windows the program keeps its files beside the executable; the play files go to the user's own
+// temporary folder.
 StandardFolders::StandardFolders()
     : m_programFolder(QCoreApplication::applicationDirPath())
-    , m_playFile(QStringLiteral("C:/$TMPM3U$$.m3u"))
+    , m_playFile(QDir::tempPath() + QStringLiteral("/$TMPM3U$$.m3u"))
 {}
 
 bool StandardFolders::ensureProgramFolder() const

@@ -1,10 +1,12 @@
 #include "playlist/M3UFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include "platform/EightBitText.h"
+#include "platform/RegularFile.h"
 #include "playlist/PlayListEntry.h"
 
 using namespace Qt::StringLiterals;
@@ -120,14 +122,35 @@ M3UContent parse(const QByteArray &bytes)
     return content;
 }
 
-QString read(const QString &path, M3UContent &content)
+QString read(const QString &path, M3UContent &content, bool *tooLarge)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
+    if (tooLarge)
+        *tooLarge = false;
+    QFile file;
+    if (const QString fault = openRegularFile(path, file); !fault.isEmpty())
+        return fault;
+
+    // Read in pieces up to one byte past the limit: the file may grow while it is read.
+    constexpr qint64 kPiece = 1024 * 1024;
+    const qint64 size = file.size();
+    QByteArray bytes;
+    if (size <= kMaxFileSize) {
+        bytes.reserve(size);
+        while (bytes.size() <= kMaxFileSize) {
+            const QByteArray piece = file.read(qMin<qint64>(kPiece, kMaxFileSize + 1 - bytes.size()));
+            if (piece.isEmpty())
+                break;
+            bytes += piece;
+        }
+        if (file.error() != QFileDevice::NoError)
+            return file.errorString();
+    }
+    if (size > kMaxFileSize || bytes.size() > kMaxFileSize) {
+        if (tooLarge)
+            *tooLarge = true;
+        return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
+            .arg(kMaxFileSize / (1024 * 1024));
+    }
     content = parse(bytes);
     return {};
 }

@@ -32,8 +32,14 @@ namespace M3UFile {
  */
 M3UContent parse(const QByteArray &bytes);
 
-/** Reads a list file; returns the system's description of the fault, or an empty text. */
-QString read(const QString &path, M3UContent &content);
+/** The largest list file read, in bytes. */
+inline constexpr qint64 kMaxFileSize = 512LL * 1024 * 1024;
+
+/**
+ * Reads a list file: only a regular file, links followed, of at most kMaxFileSize bytes. Returns the system's
+ * description of the fault, or an empty text; tooLarge, when given, tells a file past the limit from the rest.
+ */
+QString read(const QString &path, M3UContent &content, bool *tooLarge = nullptr);
 
 /**
  * One line per entry, the path without blanks around it, each ended by CR LF, in the given encoding. An entry

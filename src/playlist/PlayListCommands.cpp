@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "help/Mod_Error.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PlayFiles.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SafeWrite.h"
 #include "playlist/PlayList.h"
@@ -78,6 +80,14 @@ QString playablePath(const PlayList &list, const QString &path)
     return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
 }
 
+// A list past the limit would take the memory of the whole machine: the user is told why it stays closed.
+void reportTooLarge(AppContext &context, const QString &path)
+{
+    const QString text = u"%1 is larger than %2 MB and can not be opened"_s.arg(
+        QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024 * 1024)));
+    context.platform.messageBoxes.show({u"List Too Large"_s, text, MessageIcon::Warning, MessageButtons::Ok});
+}
+
 } // namespace
 
 PlayList *playListAt(const AppContext &context, int slot)
@@ -110,7 +120,10 @@ bool LoadPlayList(AppContext &context, const QString &path)
     setUp(context, list, slot, path);
 
     M3UContent content;
-    if (!M3UFile::read(path, content).isEmpty()) {
+    bool tooLarge = false;
+    if (!M3UFile::read(path, content, &tooLarge).isEmpty()) {
+        if (tooLarge)
+            reportTooLarge(context, path);
         // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
         context.PlayLists.ListSlotAt(slot).SlotFree = true;
         context.PlayLists.setPlayList(slot, nullptr);
@@ -220,8 +233,6 @@ void reportPlayFailure(AppContext &context, int count, const QString &fault)
 
 void playsong(AppContext &context, PlayList &list, int PlayMode)
 {
-    const QString playFile = context.platform.folders.playFile();
-    list.PlayCommand = list.TheWinampPath + u' ' + QDir::toNativeSeparators(playFile);
     const PlayListModel &model = list.model();
     const int count = model.count();
     if (count == 0) {
@@ -244,12 +255,17 @@ void playsong(AppContext &context, PlayList &list, int PlayMode)
         }
     }
 
-    QDir().mkpath(QFileInfo(playFile).path());
-    QString fault = writeFileAtomically(playFile, M3UFile::format(toPlay, ListEncoding::EightBit));
+    // Each play has a file of its own: a player that reads its file late still gets this play's list.
+    const PlayFiles::Made playFile =
+        PlayFiles::make(context.platform.folders.playFile(), M3UFile::format(toPlay, ListEncoding::EightBit));
+    QString fault = playFile.fault;
     if (fault.isEmpty()) {
-        fault = context.platform.programStarter.start(list.TheWinampPath, {QDir::toNativeSeparators(playFile)}).error;
+        const QString argument = QDir::toNativeSeparators(playFile.path);
+        list.PlayCommand = list.TheWinampPath + u' ' + argument;
+        fault = context.platform.programStarter.start(list.TheWinampPath, {argument}).error;
         if (fault.isEmpty())
             return;
+        QFile::remove(playFile.path); // no player will read it
     }
     reportPlayFailure(context, count, fault);
 }

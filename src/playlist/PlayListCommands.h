@@ -24,8 +24,8 @@ int NewPlayList(AppContext &context);
 
 /**
  * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so).
- * LoadingSlot holds the new window's slot afterwards. A file that cannot be read frees the slot again and
- * gives false; nothing is reported.
+ * LoadingSlot holds the new window's slot afterwards. A file that cannot be read (missing, not a regular
+ * file) frees the slot again and gives false; nothing is reported but a file too large to read.
  */
 bool LoadPlayList(AppContext &context, const QString &path);
 
@@ -45,8 +45,8 @@ void SaveAndCloseList(AppContext &context, int slot);
 void runEdit(AppContext &context, PlayList &list, Edit edit);
 
 /**
- * Plays through the player: mode 1 the current entry, 2 the selected ones, 3 all. The entries go into the
- * play file, which the player gets as its one argument.
+ * Plays through the player: mode 1 the current entry, 2 the selected ones, 3 all. The entries go into a new
+ * play file of this play's own, complete before the player starts with its path as the one argument.
  */
 void playsong(AppContext &context, PlayList &list, int PlayMode);
 

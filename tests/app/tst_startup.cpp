@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(app.starter.calls.size(), played ? 2 : 1);
         QVERIFY(app.starter.calls.last().arguments.isEmpty());
         if (played)
-            QCOMPARE(readFile(app.folders.playFile()), "/m/" + opened.toUtf8() + ".mp3\r\n");
+            QCOMPARE(readFile(app.starter.calls.first().arguments.first()), "/m/" + opened.toUtf8() + ".mp3\r\n");
         QCOMPARE(app.journal.filter(u"box"_s), box.isEmpty() ? QStringList() : QStringList{u"box "_s + box});
         QVERIFY(!app.context.SkipNextPlayError);
         if (!box.isEmpty())

@@ -145,9 +145,11 @@ private slots:
         windows.host.frame()->showMinimized();
         windows.host.activateFrame();
         QVERIFY(!windows.host.frame()->isMinimized());
-        writeFile(windows.app.folders.playFile());
+        PlayListCommands::playsong(windows.app.context, *windows.newList(1)->playList(), 3);
+        const QString playFile = windows.app.starter.calls.last().arguments.first();
+        QVERIFY(QFile::exists(playFile));
         windows.host.frame()->close();
-        QVERIFY(!QFile::exists(windows.app.folders.playFile()));
+        QVERIFY(!QFile::exists(playFile));
         QCOMPARE(unloaded.size(), 1);
     }
 

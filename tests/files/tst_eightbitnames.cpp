@@ -98,7 +98,8 @@ private slots:
         PlayList *list = PlayListCommands::playListAt(app.context, PlayListCommands::NewPlayList(app.context));
         QVERIFY(PlayListCommands::Lst1_DragDrop(app.context, *list, EntryMime::entries(drag.get())));
         PlayListCommands::playsong(app.context, *list, 3);
-        QCOMPARE(readFile(app.folders.playFile()), music + "/CD\xb2/b.mp3\r\n" + music + "/Caf\xe9 Latin.mp3\r\n");
+        QCOMPARE(readFile(app.starter.calls.last().arguments.first()),
+                 music + "/CD\xb2/b.mp3\r\n" + music + "/Caf\xe9 Latin.mp3\r\n");
     }
 };
 

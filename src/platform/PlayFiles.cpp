@@ -1,0 +1,102 @@
+#include "platform/PlayFiles.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kAttempts = 100;
+
+// Every play file of this run is in folder and named start, six letters or digits, end.
+struct Names
+{
+    QString folder;
+    QString start;
+    QString end;
+};
+
+Names namesFor(const QString &namedAfter)
+{
+    const QFileInfo info(namedAfter);
+    return {info.path(), info.completeBaseName() + u'-' + QString::number(QCoreApplication::applicationPid()) + u'-',
+            info.suffix().isEmpty() ? QString() : u'.' + info.suffix()};
+}
+
+QString uniquePart()
+{
+    static const QString kLetters = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"_s;
+    QString part;
+    for (int i = 0; i < 6; ++i)
+        part += kLetters.at(QRandomGenerator::global()->bounded(int(kLetters.size())));
+    return part;
+}
+
+// This run's play files, the newest first.
+QFileInfoList ownFiles(const Names &names)
+{
+    QFileInfoList own;
+    for (const QFileInfo &info : QDir(names.folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Time)) {
+        const QString name = info.fileName();
+        if (name.size() == names.start.size() + 6 + names.end.size() && name.startsWith(names.start) &&
+            name.endsWith(names.end))
+            own.append(info);
+    }
+    return own;
+}
+
+void removeOld(const Names &names)
+{
+    const QFileInfoList own = ownFiles(names);
+    const QDateTime readBy = QDateTime::currentDateTime().addSecs(-PlayFiles::kGraceSeconds);
+    for (qsizetype i = PlayFiles::kKept; i < own.size(); ++i) {
+        if (own.at(i).lastModified() < readBy)
+            QFile::remove(own.at(i).filePath());
+    }
+}
+
+} // namespace
+
+namespace PlayFiles {
+
+Made make(const QString &namedAfter, const QByteArray &bytes)
+{
+    const Names names = namesFor(namedAfter);
+    QDir().mkpath(names.folder);
+    QFile file;
+    for (int attempt = 1;; ++attempt) {
+        file.setFileName(names.folder + u'/' + names.start + uniquePart() + names.end);
+        // Unbuffered, so a short write (a full disk) is seen here and not passed over by a buffered flush.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
+                      QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            break;
+        const QFileInfo taken(file.fileName());
+        if (attempt == kAttempts || (!taken.exists() && !taken.isSymLink()))
+            return {{}, file.errorString()};
+    }
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            const QString fault = file.errorString();
+            file.remove();
+            return {{}, fault};
+        }
+        written += count;
+    }
+    file.close();
+    removeOld(names);
+    return {file.fileName(), {}};
+}
+
+void removeAll(const QString &namedAfter)
+{
+    for (const QFileInfo &info : ownFiles(namesFor(namedAfter)))
+        QFile::remove(info.filePath());
+}
+
+} // namespace PlayFiles

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+/**
+ * The files handed to the player. Each play makes a new one beside the name the folders give for it, with this
+ * run's process number and a unique part before the ending, so a player that reads its file late still finds
+ * its own list there and not a later one.
+ */
+namespace PlayFiles {
+
+/** How many of this run's newest play files are always kept. */
+inline constexpr int kKept = 8;
+/** How long an older one stays for a player that is slow to read it. */
+inline constexpr int kGraceSeconds = 60;
+
+/** A play file made, or the system's description of why none was. */
+struct Made
+{
+    QString path;
+    QString fault;
+};
+
+/**
+ * Makes a new play file holding the bytes, its folder too when missing. The file is created exclusively, so
+ * never through a link or a file already at its name, and is complete and closed on return. This run's play
+ * files beyond the newest kKept go once they are kGraceSeconds old.
+ */
+Made make(const QString &namedAfter, const QByteArray &bytes);
+
+/** Removes every play file this run made. */
+void removeAll(const QString &namedAfter);
+
+} // namespace PlayFiles

@@ -1,0 +1,21 @@
+#include "platform/RegularFile.h"
+
+#include <io.h>
+#include <windows.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+QString openRegularFile(const QString &path, QFile &file)
+{
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    // Devices (CON, NUL, COM1) and pipes open like files; only a file on a disk is read.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        file.close();
+        return QCoreApplication::translate("RegularFile", "Not a regular file");
+    }
+    return {};
+}
