@@ -108,15 +108,17 @@ write_settings() {
         "False" "False" "(Enter M3U here)" >"$program_folder/TUNARY.INI"
 }
 
-# A player that keeps a copy of each play file it gets, as played-0.m3u, played-1.m3u, ...
+# A player that keeps a copy of each play file it gets, as played-0.m3u, played-1.m3u, ..., one at a time.
 make_player() {
     local player="$work/player dir/player.sh"
     mkdir -p "$work/player dir"
     cat >"$player" <<SCRIPT
 #!/bin/sh
 if [ \$# -eq 0 ]; then echo "started with 0 arguments" >> "$work/player.log"; exit 0; fi
+until mkdir "$work/player.lock" 2>/dev/null; do sleep 0.01; done
 n=\$(ls "$work"/played-*.m3u 2>/dev/null | wc -l)
 cp "\$1" "$work/played-\$n.m3u"
+rmdir "$work/player.lock"
 SCRIPT
     chmod +x "$player"
     echo "$player"
