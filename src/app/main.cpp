@@ -39,10 +39,14 @@ int main(int argc, char *argv[])
         break;
     case frmstater::Outcome::End:
         return 0;
-    case frmstater::Outcome::CannotTell:
-        // No window is up yet: one line on the error output, and an exit code a script or launcher sees.
+    case frmstater::Outcome::CannotTell: {
+        // Said in a box for the user who started it from a menu, and on the error output with an exit code
+        // for a script.
         std::fprintf(stderr, "%s\n", qPrintable(loader.fault()));
+        QtMessageBoxes boxes;
+        boxes.show({u"TUNARY"_s, loader.fault(), MessageIcon::Critical, MessageButtons::Ok});
         return 1;
+    }
     }
 
     QtMessageBoxes messageBoxes;
