@@ -56,11 +56,6 @@ struct Program : TestApp
     }
 };
 
-QString names(const PlayListModel &model)
-{
-    return titlesOf(model).join(u' ');
-}
-
 } // namespace
 
 class TestPlayList : public QObject
@@ -155,7 +150,7 @@ private slots:
             model.setSelected(row, true);
         model.setCurrentIndex(c.caret);
         runEdit(program.context, program.list(2), c.edit);
-        QCOMPARE(names(model), c.left);
+        QCOMPARE(namesOf(model), c.left);
         QCOMPARE(model.selectedRows(), c.selectedAfter);
         QCOMPARE(model.currentIndex(), c.caretAfter);
         QCOMPARE(program.changed(2), c.changed);
@@ -213,7 +208,7 @@ private slots:
             return;
         }
         QCOMPARE(program.list(3).caption(), path);
-        QCOMPARE(names(program.list(3).model()), titles);
+        QCOMPARE(namesOf(program.list(3).model()), titles);
         QVERIFY(!program.changed(3));
     }
 
@@ -347,7 +342,7 @@ private slots:
         program.context.PlayLists.ListSlotAt(2).DropReady = dropReady;
         const bool taken = dropReady != u"False"_s;
         QCOMPARE(Lst1_DragDrop(program.context, list, entriesOf(dropped)), taken);
-        QCOMPARE(names(list.model()), after);
+        QCOMPARE(namesOf(list.model()), after);
         QCOMPARE(program.changed(2), taken);
         QVERIFY(list.model().selectedRows().isEmpty());
     }
