@@ -1,19 +1,25 @@
 // The program's windows over the platform doubles.
 #include <QComboBox>
+#include <QDialog>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
+#include "app/HandOff.h"
 #include "app/MDIForm1.h"
 #include "app/UiWindowHost.h"
+#include "app/WindowPlacement.h"
 #include "app/frmSplash.h"
 #include "files/FolderList.h"
 #include "files/FrmAddfile.h"
@@ -55,13 +61,29 @@ struct Windows
         const QList<FrmAddfile *> finders = host.frame()->findChildren<FrmAddfile *>();
         return finders.isEmpty() ? nullptr : finders.last();
     }
+    MDIForm1 *frame() const { return host.frame(); }
     // A new list window holding entries named 0, 1, 2 ...
-    FrmPlayList *newList(int entries)
+    FrmPlayList *newList(int entries, bool changed = false)
     {
         PlayList *list = playListAt(app.context, NewPlayList(app.context));
         for (int i = 0; i < entries; ++i)
             list->model().appendEntries(entriesOf({u"/m/"_s + QString::number(i) + u".mp3"_s}));
+        app.context.PlayLists.ListSlotAt(list->slot()).Changed = changed;
         return qobject_cast<FrmPlayList *>(list->parent());
+    }
+    bool showsFrameMenus() const
+    {
+        QList<QAction *> own;
+        for (QMenu *menu : frame()->frameMenus())
+            own.append(menu->menuAction());
+        return frame()->menuBar()->actions() == own;
+    }
+    int shownLists() const
+    {
+        int count = 0;
+        for (QMdiSubWindow *window : frame()->mdiArea()->subWindowList())
+            count += window->isVisible() && qobject_cast<FrmPlayList *>(window->widget());
+        return count;
     }
     bool changed(FrmPlayList *window) const
     {
@@ -370,6 +392,167 @@ private slots:
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, onFirst);
         QCOMPARE(Windows::titles(window), u"0 1 0"_s);
         QVERIFY(windows.changed(window));
+    }
+
+    void frameMenusReturnWhenTheChildGoes_data()
+    {
+        QTest::addColumn<QString>("child");
+        QTest::newRow("settings by Cancel") << u"settings cmdCancel"_s;
+        QTest::newRow("settings by OK") << u"settings Cmdok"_s;
+        QTest::newRow("help window") << u"help cmdClose"_s;
+        QTest::newRow("last list") << u"list"_s;
+    }
+
+    void frameMenusReturnWhenTheChildGoes()
+    {
+        QFETCH(QString, child);
+        Windows windows;
+        windows.frame()->show();
+        QVERIFY(QTest::qWaitForWindowActive(windows.frame()));
+        const QString button = child.section(u' ', 1);
+        if (child.startsWith(u"settings"_s))
+            windows.host.OpenSettings();
+        else if (child.startsWith(u"help"_s))
+            windows.host.showPlayListHelp();
+        else
+            windows.newList(0);
+        QTRY_VERIFY(!windows.showsFrameMenus());
+
+        if (button.isEmpty())
+            playListAt(windows.app.context, 2)->close();
+        else
+            windows.frame()->mdiArea()->currentSubWindow()->findChild<QPushButton *>(button)->click();
+        QTRY_VERIFY(windows.showsFrameMenus());
+        QTRY_COMPARE(windows.frame()->mdiArea()->subWindowList().size(), 1); // the hidden list of slot 1 alone
+
+        // Restored from the minimised state, the frame still shows its own menus, not the hidden list's.
+        windows.frame()->showMinimized();
+        windows.frame()->showNormal();
+        QTest::qWait(10);
+        QVERIFY(windows.showsFrameMenus());
+    }
+
+    // Lists handed over while "Save First?" is open grow the window table behind the box.
+    void handOffDuringSaveFirstIsSafe()
+    {
+        TestApp app;
+        setUpWindowTable(app.context);
+        const int slot = NewPlayList(app.context);
+        app.context.PlayLists.ListSlotAt(slot).Changed = true;
+        const QString list = app.folders.root() + u"/two.m3u"_s;
+        writeFile(list, "/m/two.mp3\r\n");
+        app.boxes.whileOpen = [&app, &list](const MessageBoxRequest &) {
+            for (int i = 0; i < 40; ++i)
+                LoadPlayList(app.context, list);
+        };
+        app.boxes.answers = {MessageAnswer::No};
+        QVERIFY(Form_QueryUnload(app.context, *playListAt(app.context, slot), true));
+        QVERIFY(!app.context.PlayLists.ListSlotAt(slot).Changed);
+        QVERIFY(app.context.PlayLists.ListSlotAt(slot).SlotFree);
+        QCOMPARE(app.context.PlayLists.size(), 42);
+    }
+
+    void handOffWaitsForAModalBox()
+    {
+        Windows windows;
+        const QString list = windows.app.folders.root() + u"/two.m3u"_s;
+        writeFile(list, "/m/two.mp3\r\n");
+        windows.app.folders.ensureProgramFolder();
+        QVERIFY(HandOff::append(windows.app.folders.handOffFile(), list).isEmpty());
+        QDialog box(windows.frame());
+        int listsWhileOpen = -1;
+        QTimer::singleShot(0, &box, [&] {
+            windows.host.activateFrame();
+            listsWhileOpen = windows.shownLists();
+            box.reject();
+        });
+        box.exec();
+        QCOMPARE(listsWhileOpen, 0);
+        windows.frame()->shell_timer_Timer();
+        QCOMPARE(windows.shownLists(), 1);
+    }
+
+    // The list a save dialog was opened for is closed, and a new list takes its slot, before OK is pressed.
+    void saveDialogOutlivesItsList()
+    {
+        Windows windows;
+        windows.app.context.Settings.M3UPath = windows.app.folders.root();
+        PlayList *first = windows.newList(0, true)->playList();
+        MnuSaveAs_Click(windows.app.context, *first);
+        QVERIFY(windows.host.fileDialog());
+        windows.app.boxes.answers = {MessageAnswer::No};
+        first->close();
+        PlayList *second = windows.newList(0, true)->playList();
+        QVERIFY(second != first);
+        windows.host.fileDialog()->findChild<QLineEdit *>(u"txtname"_s)->setText(u"saved.m3u"_s);
+        windows.host.fileDialog()->findChild<QPushButton *>(u"Cmdok"_s)->click();
+        QVERIFY(!QFile::exists(windows.app.folders.root() + u"/saved.m3u"_s));
+        QCOMPARE(second->caption(), u"Untitled 1"_s);
+        QVERIFY(!windows.app.context.FileDialogOpen);
+    }
+
+    void cascadeKeepsUsableSizes_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QList<QRect>>("places");
+        const QSize minimum = MDIForm1::cascadeMinimum();
+        QTest::newRow("shrunk to a title bar") << QRect(0, 0, 660, 520) << QSize(120, 25)
+                                               << QList<QRect>{{QPoint(0, 0), minimum}, {QPoint(20, 20), minimum}};
+        QTest::newRow("larger than the frame")
+            << QRect(0, 0, 300, 400) << QSize(900, 900) << QList<QRect>{{0, 0, 300, 400}, {20, 20, 280, 380}};
+        QTest::newRow("steps start again")
+            << QRect(0, 0, 260, 400) << minimum << QList<QRect>{{QPoint(0, 0), minimum}, {QPoint(0, 0), minimum}};
+    }
+
+    void cascadeKeepsUsableSizes()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QSize, size);
+        QFETCH(QList<QRect>, places);
+        QCOMPARE(WindowPlacement::cascade(area, {size, size}, MDIForm1::cascadeMinimum(), 20), places);
+
+        // New lists open inside the frame; its own cascade keeps them there, none a bare title bar.
+        Windows windows;
+        windows.frame()->resize(area.size() + QSize(0, windows.frame()->menuBar()->sizeHint().height()));
+        windows.frame()->show();
+        const QRect inside = windows.frame()->mdiArea()->viewport()->rect();
+        const auto check = [&](const QSize &least) {
+            for (QMdiSubWindow *window : windows.frame()->mdiArea()->subWindowList()) {
+                QVERIFY(!window->isVisible() || inside.contains(window->geometry()));
+                QVERIFY(!window->isVisible() || window->width() >= std::min(least.width(), inside.width()));
+            }
+        };
+        for (int i = 0; i < 4; ++i)
+            windows.newList(0);
+        check({});
+        for (QMdiSubWindow *window : windows.frame()->mdiArea()->subWindowList())
+            window->resize(size);
+        windows.frame()->arrange(MDIForm1::Cascade);
+        check(MDIForm1::cascadeMinimum());
+    }
+
+    void frameRemembersItsPlace()
+    {
+        TestApp app;
+        const QString state = app.folders.frameStateFile();
+        {
+            UiWindowHost host(app.context);
+            host.loadFrame();
+            host.frame()->setGeometry(40, 50, 700, 600);
+            QVERIFY(host.frame()->close());
+        }
+        QVERIFY(QFile::exists(state));
+        {
+            UiWindowHost host(app.context);
+            host.loadFrame();
+            QCOMPARE(host.frame()->size(), QSize(700, 600));
+        }
+        // Garbage in the state file is passed over: the frame opens at its first size.
+        writeFile(state, QByteArray(5000, '\xff'));
+        UiWindowHost host(app.context);
+        host.loadFrame();
+        QVERIFY(host.frame()->width() >= 660);
     }
 };
 
