@@ -236,9 +236,7 @@ private slots:
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::newRow("ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
         QTest::newRow("none") << Qt::KeyboardModifiers(Qt::NoModifier);
-        QTest::newRow("shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
         QTest::newRow("ctrl+shift") << (Qt::ControlModifier | Qt::ShiftModifier);
-        QTest::newRow("alt") << Qt::KeyboardModifiers(Qt::AltModifier);
     }
 
     void arrows()

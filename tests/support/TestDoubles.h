@@ -94,7 +94,6 @@ public:
     QStringList drives() const override { return {QStringLiteral("/")}; }
 };
 
-/** A desktop without a registry. */
 class NoRegistry : public Registry
 {
 public:
