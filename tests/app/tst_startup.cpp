@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QTest>
 
-#include "app/CommandLine.h"
 #include "app/HandOff.h"
 #include "app/StartUp.h"
 #include "app/Taskbar.h"
@@ -55,23 +54,6 @@ class TestStartUp : public QObject
     Q_OBJECT
 
 private slots:
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("commandLine");
-        QTest::newRow("none") << QStringList() << QString();
-        QTest::newRow("relative with dots") << QStringList{u"../a.m3u"_s} << u"/home/a.m3u"_s;
-        QTest::newRow("quoted relative") << QStringList{u"\"my list.m3u\""_s} << u"/home/me/my list.m3u"_s;
-        QTest::newRow("split by the shell") << QStringList{u"/music/my"_s, u"list.m3u"_s} << u"/music/my list.m3u"_s;
-    }
-
-    void commandLine()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, commandLine);
-        QCOMPARE(CommandLine::fromArguments(arguments, u"/home/me"_s), commandLine);
-    }
-
     // A first copy's loader, or a later one's while the first runs: the names it leaves in the hand-off file
     // (null: no file; written in the older form here) and whether it brings the running copy to the front.
     void loader_data()
