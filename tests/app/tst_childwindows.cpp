@@ -22,33 +22,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Remembers where the folder chooser was asked to start.
-struct StartFolders : ScriptedMessageBoxes
-{
-    QString browseForFolderAt(const QString &prompt, const QString &start) override
-    {
-        starts.append(start);
-        return BrowseForFolder(prompt);
-    }
-    QStringList starts;
-};
-
 // The real frame over the platform doubles, with one untitled list in slot 2.
-struct Frame
+struct Frame : TestApp
 {
     Frame()
-        : context({boxes, app.starter, app.folders, app.drives, app.registry})
-        , windows(context)
     {
         windows.loadFrame();
         PlayListCommands::NewPlayList(context);
     }
     PlayList *list() const { return PlayListCommands::playListAt(context, 2); }
 
-    TestApp app;
-    StartFolders boxes;
-    AppContext context;
-    UiWindowHost windows;
+    UiWindowHost windows{context};
 };
 
 // A press where the style draws the close box of a sub-window's title bar.
@@ -77,7 +61,7 @@ private slots:
     {
         for (const QString &command : {u"cmdClose"_s, u"mnuCloseAddFile"_s}) {
             Frame frame;
-            frame.context.Settings.Mp3Path = frame.app.folders.root();
+            frame.context.Settings.Mp3Path = frame.folders.root();
             frame.windows.OpenFileFinder(1);
             QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
             if (auto *button = window->widget()->findChild<QPushButton *>(command))
@@ -114,7 +98,7 @@ private slots:
         QTRY_VERIFY(!window);
         QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
         QVERIFY(!frame.context.SettingsOpen && !frame.context.FileDialogOpen);
-        QVERIFY(!QFile::exists(frame.app.folders.settingsFile()));
+        QVERIFY(!QFile::exists(frame.folders.settingsFile()));
         QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.context.PlayLists.ListSlotAt(2).Changed);
     }
 
@@ -144,7 +128,7 @@ private slots:
                  frame.windows.frame()->mdiArea()->background().color());
         for (const QString &browse : {u"CmdBrowse"_s, u"Command3"_s})
             dialog->findChild<QPushButton *>(browse)->click();
-        QCOMPARE(frame.boxes.starts, QStringList({u"/music"_s, u"/music/lists"_s}));
+        QCOMPARE(frame.boxes.folderStarts, QStringList({u"/music"_s, u"/music/lists"_s}));
 
         const auto places = [dialog] {
             QList<QRect> places;

@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QTest>
 
-#include "app/CommandLine.h"
 #include "app/HandOff.h"
 #include "app/StartUp.h"
 #include "app/Taskbar.h"
@@ -48,17 +47,6 @@ public:
     std::function<void()> click;
 };
 
-// The captions of the lists open, from slot 2 on.
-QStringList openLists(const AppContext &context)
-{
-    QStringList captions;
-    for (int slot = 2; slot <= context.PlayLists.size(); ++slot) {
-        if (PlayList *list = PlayListCommands::playListAt(context, slot))
-            captions.append(list->caption());
-    }
-    return captions;
-}
-
 } // namespace
 
 class TestStartUp : public QObject
@@ -66,23 +54,6 @@ class TestStartUp : public QObject
     Q_OBJECT
 
 private slots:
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("commandLine");
-        QTest::newRow("none") << QStringList() << QString();
-        QTest::newRow("relative with dots") << QStringList{u"../a.m3u"_s} << u"/home/a.m3u"_s;
-        QTest::newRow("quoted relative") << QStringList{u"\"my list.m3u\""_s} << u"/home/me/my list.m3u"_s;
-        QTest::newRow("split by the shell") << QStringList{u"/music/my"_s, u"list.m3u"_s} << u"/music/my list.m3u"_s;
-    }
-
-    void commandLine()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, commandLine);
-        QCOMPARE(CommandLine::fromArguments(arguments, u"/home/me"_s), commandLine);
-    }
-
     // A first copy's loader, or a later one's while the first runs: the names it leaves in the hand-off file
     // (null: no file; written in the older form here) and whether it brings the running copy to the front.
     void loader_data()
@@ -97,7 +68,6 @@ private slots:
             << false << QByteArray() << u"/a/Café.m3u"_s << "/a/Caf\xc3\xa9.m3u\r\n"_ba;
         QTest::newRow("not a list, still handed off") << false << QByteArray() << u"/a/x.mp3"_s << "/a/x.mp3\r\n"_ba;
         QTest::newRow("later copy without a list just ends") << false << QByteArray() << QString() << QByteArray();
-        QTest::newRow("pending kept") << false << "/a/1.m3u\r\n"_ba << u"/a/two.m3u"_s << "/a/1.m3u\r\n"_ba + two;
         QTest::newRow("pending without end kept")
             << false << "/a/1.m3u"_ba << u"/a/two.m3u"_s << "/a/1.m3u\r\n"_ba + two;
         QTest::newRow("empty pending file") << false << ""_ba << u"/a/two.m3u"_s << two;

@@ -10,23 +10,12 @@ write_settings /bin/true "$work/lists"
 sed -i "2s|.*|$music\r|" "$program_folder/TUNARY.INI"
 : >"$work/lists/party.m3u"
 
-"$TUNARY" "$work/lists/party.m3u" >"$work/out.log" 2>&1 &
-pids+=($!)
+run "$work/lists/party.m3u"
 frame=$(wait_window "TUNARY" 15) || fail "no frame"
 # The empty list is played at start: error 5 says so.
 answer "Error Number: 5" 10
 activate "$frame"
-xdotool key ctrl+a
-# One list above the finder (Window > Tile Horizontally): the list's entries near the top, the finder's
-# results below, at fixed places in the frame's client area.
-open_menu "Alt+W in the finder" alt+w
-xdotool key h
-wait_until 5 no_popup || fail "the Window menu stayed open"
-xdotool mousemove --window "$frame" 300 506 click 1     # Search
-wait_until 10 shows_ink "$frame" 400x12+16+358 || fail "the search listed no third file"
-open_menu "Alt+E in the finder" alt+e
-xdotool key s
-drag "$frame" 60 340 60 80
+drag_from_finder search
 # Back to the list (a click on its title bar), then save it.
 xdotool mousemove --window "$frame" 150 32 click 1
 xdotool key ctrl+s

@@ -10,8 +10,7 @@ mkdir -p "$music" "$lists"
 touch "$music/a.mp3" "$music/b b.mp3" "$music/c.mp3" "$music/notes.txt"
 player=$(make_player)
 
-QT_LOGGING_RULES='tunary.playlist=true;tunary.windows=true' "$TUNARY" >"$work/out.log" 2>&1 &
-pids+=($!)
+QT_LOGGING_RULES='tunary.playlist=true;tunary.windows=true' run
 answer "Error Number: 1"
 frame=$(wait_window "TUNARY" 10) || fail "no frame after error 1"
 activate "$frame"
@@ -49,15 +48,8 @@ menus_work() {
 menus_work "the settings dialog closed by OK" 330 135
 grep -q 'caption: "Untitled 1"' "$work/out.log" || fail "the first new list is not titled 'Untitled 1'"
 
-# Ctrl+A in the list opens the finder on the MP3 folder, listing its MP3 files; Window > Tile Horizontally
-# puts the list above the finder; Edit > Select All; a drag onto the list; the finder's Close (Alt+C).
-xdotool key ctrl+a
-open_menu "Alt+W in the finder" alt+w
-xdotool key h
-wait_until 10 shows_ink "$frame" 400x12+16+358 || fail "the finder lists no third MP3 file"
-open_menu "Alt+E in the finder" alt+e
-xdotool key s
-drag "$frame" 60 340 60 80
+# The finder on the MP3 folder lists its MP3 files; they are dragged onto the list; the finder's Close (Alt+C).
+drag_from_finder
 xdotool key alt+c
 wait_until 5 pixel_is "$frame" 330 450 FFFFFF || fail "the finder's Close left its window behind"
 xdotool mousemove --window "$frame" 150 32 click 1   # the list's title bar

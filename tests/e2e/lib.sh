@@ -124,12 +124,29 @@ SCRIPT
     echo "$player"
 }
 
+# Starts the program with the arguments $@, its output in out.log.
+run() { "$TUNARY" "$@" >"$work/out.log" 2>&1 & pids+=($!); }
+
+# Ctrl+A opens the finder; Window > Tile Horizontally puts the list above it (the list's entries near the top,
+# the finder's results below, at fixed places in the frame); with $1 "search", "&Search" is clicked. Once a
+# third file is listed: Edit > Select All, and a drag onto the list.
+drag_from_finder() {
+    xdotool key ctrl+a
+    open_menu "Alt+W in the finder" alt+w
+    xdotool key h
+    wait_until 5 no_popup || fail "the Window menu stayed open"
+    [ "${1:-}" != search ] || xdotool mousemove --window "$frame" 300 506 click 1
+    wait_until 10 shows_ink "$frame" 400x12+16+358 || fail "the finder lists no third file"
+    open_menu "Alt+E in the finder" alt+e
+    xdotool key s
+    drag "$frame" 60 340 60 80
+}
+
 # Starts the program with the list $1 (kept as original.m3u) and waits for its frame and for the player to get
 # the list whole.
 start_playing() {
     cp "$1" "$work/original.m3u"
-    "$TUNARY" "$1" >"$work/out.log" 2>&1 &
-    pids+=($!)
+    run "$1"
     frame=$(wait_window "TUNARY" 15) || fail "no frame"
     expect_file "$work/played-0.m3u" "$work/original.m3u" "the play at start"
 }

@@ -8,8 +8,7 @@ mkdir -p "$work/lists"
 write_settings /bin/true "$work/lists"
 printf '/m/a.mp3\r\n/m/b.mp3\r\n/m/c.mp3\r\n' >"$work/lists/party.m3u"
 
-QT_LOGGING_RULES='tunary.playlist=true' "$TUNARY" "$work/lists/party.m3u" >"$work/out.log" 2>&1 &
-pids+=($!)
+QT_LOGGING_RULES='tunary.playlist=true' run "$work/lists/party.m3u"
 frame=$(wait_window "TUNARY" 15) || fail "no frame"
 activate "$frame"
 open_menu "Alt+F" alt+f

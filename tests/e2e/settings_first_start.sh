@@ -5,8 +5,7 @@
 # area has a fixed size, so its controls are clicked at known points of that area.
 source "$(dirname "$0")/lib.sh"
 
-"$TUNARY" >"$work/out.log" 2>&1 &
-pids+=($!)
+run
 answer "Error Number: 1"
 frame=$(wait_window "TUNARY" 10) || fail "no frame"
 activate "$frame"

@@ -32,3 +32,14 @@ struct TestApp
     RecordingWindowHost host{journal};
     AppContext context{{boxes, starter, folders, drives, registry}};
 };
+
+/** The captions of the lists open, from slot 2 on. */
+inline QStringList openLists(const AppContext &context)
+{
+    QStringList captions;
+    for (int slot = 2; slot <= context.PlayLists.size(); ++slot) {
+        if (PlayList *list = PlayListCommands::playListAt(context, slot))
+            captions.append(list->caption());
+    }
+    return captions;
+}

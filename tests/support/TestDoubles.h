@@ -35,11 +35,18 @@ public:
         return answers.isEmpty() ? MessageAnswer::Ok : answers.takeFirst();
     }
     QString BrowseForFolder(const QString &) override { return {}; }
+    QString browseForFolderAt(const QString &, const QString &start) override
+    {
+        folderStarts.append(start);
+        return {};
+    }
 
     QList<MessageBoxRequest> shown;
     QList<MessageAnswer> answers;
     /** Runs while a box is open, before it is answered: what may arrive meanwhile. */
     std::function<void(const MessageBoxRequest &)> whileOpen;
+    /** Where each folder chooser was asked to start. */
+    QStringList folderStarts;
 
 private:
     Journal *m_journal;
@@ -87,7 +94,6 @@ public:
     QStringList drives() const override { return {QStringLiteral("/")}; }
 };
 
-/** A desktop without a registry. */
 class NoRegistry : public Registry
 {
 public:

@@ -11,6 +11,10 @@ void writeFile(const QString &path, const QByteArray &bytes = QByteArray());
 
 /** The titles a list shows, in order. */
 QStringList titlesOf(const PlayListModel &model);
+inline QString namesOf(const PlayListModel &model)
+{
+    return titlesOf(model).join(u' ');
+}
 /** Entries for these paths, as a drop brings them. */
 QList<PlayListModel::Entry> entriesOf(const QStringList &paths);
 
