@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds TUNARY with warnings as errors and runs every test through CTest, offscreen; then builds it again
 # with clang under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/) and runs the whole suite and
 # the fuzzers there. Any sanitizer report fails the run. Extra arguments go to the first ctest run, e.g.

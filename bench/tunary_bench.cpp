@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Times the play-list editor's heavy operations on a big list, as a user meets them: opening the list until
 // its window shows every entry, sorting, removing every other entry, selecting all, clearing and saving.
 // Prints one "figure milliseconds" line per figure, the median of several runs.

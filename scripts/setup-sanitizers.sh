@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The sanitizer and fuzzer build: clang with AddressSanitizer, UndefinedBehaviorSanitizer and libFuzzer, into
 # build-asan/. Installs clang and its runtime when missing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Shared by ./run.sh and ./test.sh: installs what is missing on a Debian/Ubuntu machine, then configures and
 # builds into build/. Idempotent; quick the second time.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/AppContext.h"
 
 #include "app/WindowHost.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/MDIForm1.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/Taskbar.h"
 
 #include "platform/NotificationIcon.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/frmstater.h"
 
 #include "app/HandOff.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "files/FrmAddfile.h"
 
 #include <QApplication>

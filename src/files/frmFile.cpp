@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "files/frmFile.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "help/Mod_Help.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "help/frmAbout.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "platform/LocalSingleInstance.h"
 
 #include <QCoreApplication>

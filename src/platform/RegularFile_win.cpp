@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "platform/RegularFile.h"
 
 #include <io.h>

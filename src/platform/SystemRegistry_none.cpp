@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "platform/SystemRegistry.h"
 
 bool SystemRegistry::GetKeyValue(const QString &, const QString &, const QString &, QString &) const

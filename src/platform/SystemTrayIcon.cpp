@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "platform/SystemTrayIcon.h"
 
 SystemTrayIcon::SystemTrayIcon(const QIcon &icon)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "playlist/FrmPlayList.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "playlist/M3UFile.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "playlist/PlayList.h"
 
 using namespace Qt::StringLiterals;

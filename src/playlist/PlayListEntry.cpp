@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "playlist/PlayListEntry.h"
 
 namespace PlayListEntry {

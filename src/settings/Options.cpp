@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "settings/Options.h"
 
 #include "app/AppContext.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "settings/SettingsFile.h"
 
 #include <array>

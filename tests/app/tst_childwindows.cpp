@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The program's start: the command line, the settings file, the loader and the hand-off to a running copy.
 #include <QFile>
 #include <QTest>

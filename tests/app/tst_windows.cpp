@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The program's windows over the platform doubles.
 #include <QComboBox>
 #include <QDialog>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A list named on the command line opens and plays; it is edited with keys (Ctrl+Down, Down, Delete), saved
 # with Ctrl+S and played with Ctrl+P. The list takes the caret on its first entry when it gets the focus. The
 # file on disk and the copies the player received are compared byte for byte.

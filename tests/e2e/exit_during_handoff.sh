@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # File > Exit with a changed list: while "Save First?" is open a later start hands a list over; No then ends
 # the program cleanly (exit status 0, no crash), the changed list's file as it was, the later start ended.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # "Add &Mp3" opens a finder on the MP3 folder of TUNARY.INI; "&Search" lists the tree's MP3 files in the
 # walk's order; "&Select All"; a drag with the mouse onto the play list; Ctrl+S writes the named list.
 source "$(dirname "$0")/lib.sh"

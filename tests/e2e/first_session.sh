@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A new user's first session in one run: no TUNARY.INI, error 1, the settings filled from the keyboard and
 # saved, a new list filled from the MP3 folder by a drag, saved under a name and played, closed; a new list
 # again, help, the settings opened and cancelled, a new list again, and File > Exit. After every window

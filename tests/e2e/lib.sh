@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the end-to-end scripts: a private configuration folder, a real window manager (openbox) on the
 # private X server, the program under test, and helpers that see and drive its windows from outside.
 set -euo pipefail

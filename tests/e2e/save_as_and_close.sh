@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # "Save &As" under a new name typed without extension, then a close of the frame that asks "Save First?":
 # Yes, and "Save and Close List" under another new name. Both files are compared byte for byte, and the
 # program has ended.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Later starts hand their lists to the running copy and end at once; the running copy opens each list and
 # plays it, in the order they were started, and leaves no hand-off file behind.
 source "$(dirname "$0")/lib.sh"

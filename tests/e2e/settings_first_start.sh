@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A first start without TUNARY.INI: error 1 answered, the settings dialog filled as a user would (typing the
 # player and the folders, a colour swatch, a font from the list), OK: TUNARY.INI holds the eleven lines in
 # their exact form and the frame shows the chosen colour. The dialog sits centred in the frame, whose client

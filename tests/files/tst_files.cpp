@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Finding files: the folder walk, its patterns and results, and saving a list through the file dialog.
 #include <unistd.h>
 

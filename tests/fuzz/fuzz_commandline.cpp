@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The command-line rules: a name never comes out relative by this system's rules (nor as a Qt resource), and
 // the list test agrees with the name's ending.
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The entry rules: a path comes back from its entry text byte for byte (blanks around it aside), whatever
 // its length and whatever title goes with it.
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The hand-off format, in memory: any bytes parse without a fault, a later start that keeps what waits
 // (parse, then format again) changes nothing, and names taken from the input (split at NUL bytes, which no
 // file name holds) come back whole from format and parse, line breaks and all.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The TUNARY.INI reader: any bytes are read into the record without a fault; text fields written and read
 // back come out the same.
 #include <cstdint>

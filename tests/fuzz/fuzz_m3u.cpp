@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The M3U reader: every line that is not empty is an entry; saving trims the blanks around each path and drops
 // what is left empty; the saved list reads back as those paths, and saving it again gives the same bytes.
 #include <cstdint>

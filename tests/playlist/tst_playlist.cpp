@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // List files, entries and what the list commands do with them.
 #include <QAbstractItemModelTester>
 #include <QCollator>

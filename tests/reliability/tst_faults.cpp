@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Faults: the numbered error boxes, what the user sees and what is on disk after; the platform's own parts.
 #include <signal.h>
 #include <thread>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // A long run of random work across several lists, from a fixed seed: opening, editing, saving, playing and
 // closing. Every saved file must read back as its list was when saved, and memory must not keep growing.
 #include <QRandomGenerator>
