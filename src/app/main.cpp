@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 
 #include "app/AppContext.h"
@@ -10,6 +12,7 @@
 #include "app/Logo.h"
 #include "app/UiWindowHost.h"
 #include "app/frmstater.h"
+#include "platform/DesktopSession.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/ProcessProgramStarter.h"
 #include "platform/QtMessageBoxes.h"
@@ -20,11 +23,52 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+/**
+ * Answers a command line of exactly "-h", "--help", "-v" or "--version" on the standard output, before any
+ * window system or running copy is touched; any other command line is a list ("./--help" opens a list of
+ * that name).
+ */
+std::optional<int> answerInformationRequest(int argc, char *argv[])
+{
+    const QString argument = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (argument != u"-h"_s && argument != u"--help"_s && argument != u"-v"_s && argument != u"--version"_s)
+        return std::nullopt;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Makes, edits and plays MP3 play lists stored as M3U files.\n"
+        "Given a list while another copy runs, hands the list to that copy, which opens and plays it."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help and ends."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Shows the version and ends."_s);
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(u"LIST"_s, u"The M3U play list to open and play (the whole command line)."_s,
+                                 u"[LIST]"_s);
+    parser.parse({u"tunary"_s, argument});
+    // Without an application object Qt names the program "<executable_name>" in the usage line.
+    QString text = parser.helpText().replace(u"<executable_name>"_s, u"tunary"_s);
+    if (parser.isSet(version))
+        text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
+    std::fputs(qPrintable(text), stdout);
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(u"TUNARY"_s);
     QApplication::setApplicationVersion(QStringLiteral(TUNARY_VERSION));
+    if (const std::optional<int> status = answerInformationRequest(argc, argv))
+        return *status;
+    // Said in one line, where Qt would abort the program.
+    if (!DesktopSession::hasDisplay()) {
+        std::fputs("TUNARY: no display to show windows on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n", stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(tunaryLogo(64)));
     // The program ends when its frame closes, not when the splash (its first window) does.
     QApplication::setQuitOnLastWindowClosed(false);
