@@ -14,5 +14,5 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTUNARY_SANITIZE=ON -DTUNARY_FUZZ=ON -DTUNARY_WERROR=ON -DBUILD_TESTING=ON "$@" >/dev/null
+    -DTUNARY_SANITIZE=ON -DTUNARY_FUZZ=ON -DTUNARY_WERROR=ON -DTUNARY_ASSERTS=ON -DBUILD_TESTING=ON "$@" >/dev/null
 cmake --build "$root/build-asan" --parallel "$(nproc)"

@@ -22,7 +22,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-configure=(-S "$root" -B "$build" -G Ninja "$@")
+configure=(-S "$root" -B "$build" -G Ninja -DTUNARY_ASSERTS=ON "$@")
 if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$build/CMakeCache.txt"; then
     rm -rf "$build"
 fi
