@@ -48,6 +48,8 @@ public:
     bool NoAutoPlay = false;
     /** Error 8 was shown; the next failing play stays silent. */
     bool SkipNextPlayError = false;
+    /** The player was found handing a play file back; it is said once a run. */
+    bool playLoopReported = false;
     int LoadingSlot = 0;
     bool FrameClosing = false;
     bool SettingsOpen = false;

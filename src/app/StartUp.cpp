@@ -57,7 +57,7 @@ void startUpSteps(AppContext &context)
         Mod_Error::ShowError(context, 10, QString());
         return;
     }
-    if (listToOpen.isEmpty())
+    if (listToOpen.isEmpty() || PlayListCommands::refuseOwnPlayFile(context, listToOpen))
         return;
 
     QCoreApplication::processEvents();
@@ -75,7 +75,8 @@ void TakeHandOff(AppContext &context)
     const QStringList commandLines = HandOff::take(context.platform.folders.handOffFile());
     for (const QString &commandLine : commandLines) {
         QCoreApplication::processEvents();
-        if (!PlayListCommands::LoadPlayList(context, commandLine))
+        if (PlayListCommands::refuseOwnPlayFile(context, commandLine) ||
+            !PlayListCommands::LoadPlayList(context, commandLine))
             continue;
         if (PlayList *list = PlayListCommands::playListAt(context, context.LoadingSlot))
             PlayListCommands::playsong(context, *list, 3);
@@ -85,7 +86,7 @@ void TakeHandOff(AppContext &context)
 void startPlayer(AppContext &context)
 {
     const QString player = context.Settings.WinampPath;
-    if (player.trimmed().isEmpty())
+    if (player.trimmed().isEmpty() || PlayListCommands::isThisProgram(player))
         return;
     const StartResult started = context.platform.programStarter.start(player, {});
     if (!started.ok())

@@ -95,6 +95,15 @@ Made make(const QString &namedAfter, const QByteArray &bytes)
     return {file.fileName(), {}};
 }
 
+bool isPlayFile(const QString &namedAfter, const QString &path)
+{
+    const QFileInfo pattern(namedAfter);
+    const QFileInfo file(path);
+    const QString folder = QFileInfo(pattern.path()).canonicalFilePath();
+    return !folder.isEmpty() && QFileInfo(file.path()).canonicalFilePath() == folder &&
+           file.fileName().startsWith(pattern.completeBaseName() + u'-') && file.fileName().endsWith(pattern.suffix());
+}
+
 void removeAll(const QString &namedAfter)
 {
     for (const QFileInfo &info : ownFiles(namesFor(namedAfter)))

@@ -31,6 +31,9 @@ struct Made
  */
 Made make(const QString &namedAfter, const QByteArray &bytes);
 
+/** True for a file in the play folder named as play files are, made by this run or another. */
+bool isPlayFile(const QString &namedAfter, const QString &path);
+
 /** Removes every play file this run made. */
 void removeAll(const QString &namedAfter);
 

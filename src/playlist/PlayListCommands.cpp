@@ -2,12 +2,15 @@
 
 #include "playlist/PlayListCommands.h"
 
+#include <utility>
+
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/AppContext.h"
@@ -257,6 +260,12 @@ void playsong(AppContext &context, PlayList &list, int PlayMode)
         }
     }
 
+    if (isThisProgram(list.TheWinampPath)) {
+        reportPlayFailure(context, count,
+                          QCoreApplication::translate("PlayList", "The player is TUNARY itself: choose another one "
+                                                                  "in Settings > Configuration."));
+        return;
+    }
     // Each play has a file of its own: a player that reads its file late still gets this play's list.
     const PlayFiles::Made playFile =
         PlayFiles::make(context.platform.folders.playFile(), M3UFile::format(toPlay, ListEncoding::EightBit));
@@ -270,6 +279,33 @@ void playsong(AppContext &context, PlayList &list, int PlayMode)
         QFile::remove(playFile.path); // no player will read it
     }
     reportPlayFailure(context, count, fault);
+}
+
+bool isThisProgram(const QString &player)
+{
+    QString path = player.trimmed();
+    if (path.isEmpty())
+        return false;
+    if (!QFileInfo(path).isAbsolute())
+        path = QStandardPaths::findExecutable(path);
+    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    return !path.isEmpty() && QFileInfo(path).canonicalFilePath() == self;
+}
+
+bool refuseOwnPlayFile(AppContext &context, const QString &path)
+{
+    if (!PlayFiles::isPlayFile(context.platform.folders.playFile(), path))
+        return false;
+    if (!std::exchange(context.playLoopReported, true)) {
+        const QString text =
+            QCoreApplication::translate("PlayList", "TUNARY was handed back one of its own play files:\r%1\r\r"
+                                                    "The player in Settings > Configuration (%2) seems to give its "
+                                                    "lists back to TUNARY, so they are not played again. Please "
+                                                    "choose another player.")
+                .arg(path, context.Settings.WinampPath);
+        context.platform.messageBoxes.show({u"TUNARY"_s, text, MessageIcon::Warning, MessageButtons::Ok});
+    }
+    return true;
 }
 
 void Lst1_MouseDown(AppContext &context, PlayList &list)

@@ -58,6 +58,14 @@ void playsong(AppContext &context, PlayList &list, int PlayMode);
  */
 void reportPlayFailure(AppContext &context, int count, const QString &fault);
 
+/** True when the player path names this very program, which would hand every play back to itself. */
+bool isThisProgram(const QString &player);
+/**
+ * A list handed to the program that is one of its own play files: the player gave it back, and playing it
+ * would start a loop. True when refused; the first refusal of a run says so, naming the player setting.
+ */
+bool refuseOwnPlayFile(AppContext &context, const QString &path);
+
 /** A left press on a list's entries: for the next second, drops onto the list are taken as a click. */
 void Lst1_MouseDown(AppContext &context, PlayList &list);
 /** A second after the press: the list takes drops again. */

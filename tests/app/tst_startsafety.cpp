@@ -10,9 +10,11 @@
 
 #include "app/CommandLine.h"
 #include "app/HandOff.h"
+#include "app/StartUp.h"
 #include "app/frmstater.h"
 #include "platform/LocalSingleInstance.h"
-#include "support/TestDoubles.h"
+#include "platform/PlayFiles.h"
+#include "support/TestApp.h"
 #include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
@@ -93,6 +95,30 @@ private slots:
         for (const QString &name : names)
             QVERIFY(HandOff::append(folders.handOffFile(), name).isEmpty());
         QCOMPARE(HandOff::take(folders.handOffFile()), QStringList{u"/a/one.m3u"_s} + names);
+    }
+
+    // A player that hands its play file back, twice, is named once and plays nothing; nor does TUNARY itself as
+    // the player.
+    void noPlayLoop()
+    {
+        TestApp app;
+        app.host.loadFrame();
+        app.context.Settings.WinampPath = u"/opt/player"_s;
+        const QString own = PlayFiles::make(app.folders.playFile(), "/m/a.mp3\r\n").path;
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(HandOff::append(app.folders.handOffFile(), own).isEmpty());
+            StartUp::TakeHandOff(app.context);
+        }
+        QVERIFY(openLists(app.context).isEmpty() && app.starter.calls.isEmpty());
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY(app.boxes.shown.first().text.contains(u"(/opt/player)"_s));
+
+        app.context.Settings.WinampPath = QCoreApplication::applicationFilePath();
+        writeFile(app.folders.root() + u"/l.m3u"_s, "/m/a.mp3\r\n");
+        QVERIFY(PlayListCommands::LoadPlayList(app.context, app.folders.root() + u"/l.m3u"_s));
+        PlayListCommands::playsong(app.context, *PlayListCommands::playListAt(app.context, 2), 3);
+        QVERIFY(app.starter.calls.isEmpty());
+        QCOMPARE(app.boxes.shown.last().title, u"Error Number: 2"_s);
     }
 };
 
