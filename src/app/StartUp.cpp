@@ -19,7 +19,7 @@
 
 using namespace Qt::StringLiterals;
 
-Q_LOGGING_CATEGORY(lcStartUp, "tunary.startup")
+Q_LOGGING_CATEGORY(lcStartUp, "tunary.startup", QtInfoMsg)
 
 namespace StartUp {
 

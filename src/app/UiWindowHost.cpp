@@ -22,7 +22,7 @@
 #include "playlist/PlayListCommands.h"
 #include "settings/FrameColour.h"
 
-Q_LOGGING_CATEGORY(lcWindows, "tunary.windows")
+Q_LOGGING_CATEGORY(lcWindows, "tunary.windows", QtInfoMsg)
 
 UiWindowHost::UiWindowHost(AppContext &context, QtMessageBoxes *messageBoxes, QObject *parent)
     : QObject(parent)

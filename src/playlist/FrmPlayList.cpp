@@ -25,7 +25,7 @@
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
 
-Q_LOGGING_CATEGORY(lcPlayList, "tunary.playlist")
+Q_LOGGING_CATEGORY(lcPlayList, "tunary.playlist", QtInfoMsg)
 
 FrmPlayList::FrmPlayList(AppContext &context, QWidget *parent)
     : QWidget(parent)
