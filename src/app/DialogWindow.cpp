@@ -4,6 +4,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QShortcut>
 
 QMdiSubWindow *addDialogWindow(QMdiArea *area, QWidget *dialog)
 {
@@ -12,6 +13,8 @@ QMdiSubWindow *addDialogWindow(QMdiArea *area, QWidget *dialog)
                                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWidget(dialog);
+    // Escape does what the close box does, which is Cancel.
+    new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close, Qt::WidgetWithChildrenShortcut);
     // A window that becomes active while the one before it was maximised is maximised too, and that one
     // restored. A dialog is not: the area handles the activation in a slot it connects when the window is added,
     // so that slot runs between these two, with the option that stops the maximising turned on.

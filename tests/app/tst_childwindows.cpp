@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -77,11 +78,13 @@ private slots:
     void dialogOverMaximisedListCancelsByItsCloseBox_data()
     {
         QTest::addColumn<QString>("dialog");
-        for (const QString &dialog : {u"settings"_s, u"save"_s, u"save_kill"_s})
+        for (const QString &dialog :
+             {u"settings"_s, u"save"_s, u"save_kill"_s, u"settings Escape"_s, u"save Escape"_s, u"about Escape"_s})
             QTest::newRow(qPrintable(dialog)) << dialog;
     }
 
-    // The dialog opens as it is over the maximised list, whose name stays in the frame's title.
+    // The dialog opens as it is over the maximised list, whose name stays in the frame's title; its close box
+    // or Escape cancels it.
     void dialogOverMaximisedListCancelsByItsCloseBox()
     {
         QFETCH(QString, dialog);
@@ -89,14 +92,24 @@ private slots:
         frame.context.PlayLists.ListSlotAt(2).Changed = true;
         QMdiSubWindow *listWindow = qobject_cast<FrmPlayList *>(frame.list()->parent())->subWindow();
         listWindow->showMaximized();
-        if (dialog == u"settings"_s)
+        const QString kind = dialog.section(u' ', 0, 0);
+        if (kind == u"settings"_s)
             frame.windows.OpenSettings();
+        else if (kind == u"about"_s)
+            frame.windows.showAbout();
         else
-            PlayListCommands::OpenFileDialog(frame.context, dialog, 2);
+            PlayListCommands::OpenFileDialog(frame.context, kind, 2);
         QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
         QVERIFY(!window->isMaximized() && listWindow->isMaximized());
         QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
-        pressCloseBox(window);
+        if (dialog.endsWith(u"Escape"_s)) {
+            frame.windows.frame()->show();
+            QVERIFY(QTest::qWaitForWindowActive(frame.windows.frame()));
+            window->widget()->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else {
+            pressCloseBox(window);
+        }
         QTRY_VERIFY(!window);
         QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
         QVERIFY(!frame.context.SettingsOpen && !frame.context.FileDialogOpen);
