@@ -16,8 +16,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/AppContext.h"
 #include "app/UiWindowHost.h"
+#include "core/AppContext.h"
 #include "files/FolderSearch.h"
 #include "files/FrmAddfile.h"
 #include "platform/Drives.h"

@@ -13,13 +13,13 @@
 #include <QMenuBar>
 #include <QPointer>
 
-#include "app/AppContext.h"
 #include "app/CommandLine.h"
 #include "app/HandOff.h"
-#include "app/MenuCommands.h"
 #include "app/StartUp.h"
-#include "app/WindowHost.h"
 #include "app/WindowPlacement.h"
+#include "core/AppContext.h"
+#include "core/MenuCommands.h"
+#include "core/WindowHost.h"
 #include "platform/Folders.h"
 #include "platform/PlayFiles.h"
 #include "platform/SafeWrite.h"

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QLoggingCategory>
 
-#include "app/AppContext.h"
 #include "app/CommandLine.h"
 #include "app/HandOff.h"
-#include "app/WindowHost.h"
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
 #include "help/Mod_Error.h"
 #include "platform/Folders.h"
 #include "platform/ProgramStarter.h"

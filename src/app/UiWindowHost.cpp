@@ -8,10 +8,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/AppContext.h"
 #include "app/DialogWindow.h"
 #include "app/MDIForm1.h"
 #include "app/frmSplash.h"
+#include "core/AppContext.h"
 #include "files/FrmAddfile.h"
 #include "files/frmFile.h"
 #include "help/Mod_Error.h"

@@ -9,8 +9,8 @@
 
 #include "app/MDIForm1.h"
 #include "app/Taskbar.h"
-#include "app/WindowHost.h"
 #include "app/frmSplash.h"
+#include "core/WindowHost.h"
 #include "files/frmFile.h"
 #include "help/FrmHelpSub.h"
 #include "help/frmAbout.h"

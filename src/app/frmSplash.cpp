@@ -11,9 +11,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/Logo.h"
 #include "app/StartUp.h"
+#include "core/AppContext.h"
+#include "core/Logo.h"
 #include "platform/MessageBoxes.h"
 
 using namespace Qt::StringLiterals;

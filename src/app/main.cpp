@@ -7,11 +7,11 @@
 #include <QCommandLineParser>
 #include <QDir>
 
-#include "app/AppContext.h"
 #include "app/CommandLine.h"
-#include "app/Logo.h"
 #include "app/UiWindowHost.h"
 #include "app/frmstater.h"
+#include "core/AppContext.h"
+#include "core/Logo.h"
 #include "platform/DesktopSession.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/ProcessProgramStarter.h"

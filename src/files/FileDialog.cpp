@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/AppContext.h"
-#include "app/WindowHost.h"
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
 #include "files/FolderSearch.h"
 #include "help/Mod_Error.h"
 #include "platform/MessageBoxes.h"

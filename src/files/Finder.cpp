@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;

@@ -12,8 +12,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
-#include "app/AppContext.h"
-#include "app/WindowHost.h"
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
 #include "files/Finder.h"
 #include "files/FolderList.h"
 #include "files/FolderSearch.h"

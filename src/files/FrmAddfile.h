@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "app/MenuCommands.h"
+#include "core/MenuCommands.h"
 
 class AppContext;
 class FolderList;

@@ -11,7 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "files/FileDialog.h"
 #include "files/FolderList.h"
 #include "platform/Drives.h"

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 
 using namespace Qt::StringLiterals;
 

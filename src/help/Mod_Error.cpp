@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QStringList>
 
-#include "app/AppContext.h"
-#include "app/WindowHost.h"
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 

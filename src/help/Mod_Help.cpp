@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "platform/MessageBoxes.h"
 
 using namespace Qt::StringLiterals;

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramStarter.h"
 #include "platform/Registry.h"

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/AppContext.h"
-#include "app/Logo.h"
+#include "core/AppContext.h"
+#include "core/Logo.h"
 #include "help/SysInfo.h"
 
 using namespace Qt::StringLiterals;

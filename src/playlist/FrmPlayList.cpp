@@ -13,9 +13,9 @@
 #include <QMenu>
 #include <QScopedValueRollback>
 
-#include "app/AppContext.h"
-#include "app/MenuCommands.h"
-#include "app/WindowHost.h"
+#include "core/AppContext.h"
+#include "core/MenuCommands.h"
+#include "core/WindowHost.h"
 #include "files/FolderSearch.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/EntryMime.h"

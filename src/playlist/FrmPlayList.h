@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/MenuCommands.h"
+#include "core/MenuCommands.h"
 
 class AppContext;
 class FolderSearch;

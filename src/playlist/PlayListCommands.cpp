@@ -13,8 +13,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "app/AppContext.h"
-#include "app/WindowHost.h"
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
 #include "help/Mod_Error.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"

@@ -2,7 +2,7 @@
 
 #include "settings/Options.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "help/Mod_Error.h"
 #include "settings/SettingsFile.h"
 

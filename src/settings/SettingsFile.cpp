@@ -9,9 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/AppContext.h"
 #include "app/StartUp.h"
-#include "app/WindowHost.h"
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
 #include "help/Mod_Error.h"
 #include "platform/EightBitText.h"
 #include "platform/Folders.h"

@@ -21,8 +21,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/WindowHost.h"
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
 #include "files/FolderSearch.h"
 #include "help/Mod_Error.h"
 #include "platform/Drives.h"

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "app/MenuCommands.h"
+#include "core/MenuCommands.h"
 #include "settings/Options.h"
 
 class AppContext;

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "playlist/PlayListCommands.h"
 #include "support/TestDoubles.h"
 #include "support/TestFiles.h"

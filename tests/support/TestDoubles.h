@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/WindowHost.h"
+#include "core/WindowHost.h"
 #include "platform/Drives.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"

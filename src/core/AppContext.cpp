@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 
-#include "app/WindowHost.h"
+#include "core/WindowHost.h"
 #include "playlist/PlayList.h"
 
 namespace {

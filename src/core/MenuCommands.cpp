@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/MenuCommands.h"
+#include "core/MenuCommands.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>

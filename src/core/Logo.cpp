@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/Logo.h"
+#include "core/Logo.h"
 
 #include <QPainter>
 #include <QPainterPath>
