@@ -12,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
+#include <QStyle>
 
 #include "app/CommandLine.h"
 #include "app/HandOff.h"
@@ -39,6 +41,9 @@ MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
     setWindowTitle(u"TUNARY"_s);
     m_area->setObjectName(u"MdiArea"_s);
     m_area->setBackground(Qt::white);
+    // A window larger than a small frame can still be reached in full.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     m_menuUpdate.setSingleShot(true);
     m_menuUpdate.setInterval(0);
@@ -127,6 +132,7 @@ void MDIForm1::updateMenuBar()
 void MDIForm1::MDIForm_Load()
 {
     restoreFrameState();
+    keepOnScreen();
     show();
     PlayListCommands::setUpWindowTable(m_context);
     shell_timer.start();
@@ -168,6 +174,20 @@ void MDIForm1::fitIntoArea(QMdiSubWindow *window)
     const QRect fitted = WindowPlacement::fitInside(area, window->geometry());
     if (fitted != window->geometry())
         window->setGeometry(fitted);
+}
+
+// The frame, with the title bar and borders the window manager puts around it, stays inside the part of the
+// screen that panels leave free, however big it was last time or on another screen.
+void MDIForm1::keepOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen || isMaximized() || isFullScreen())
+        return;
+    const int border = 4;
+    const QMargins decoration(border, border + style()->pixelMetric(QStyle::PM_TitleBarHeight), border, border);
+    const QRect fitted = WindowPlacement::fitInside(screen->availableGeometry().marginsRemoved(decoration), geometry());
+    if (fitted != geometry())
+        setGeometry(fitted);
 }
 
 void MDIForm1::arrange(Arrangement how)

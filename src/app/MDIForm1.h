@@ -32,6 +32,8 @@ public:
     void setBackColour(const QColor &colour);
     QMdiArea *mdiArea() const { return m_area; }
 
+    /** Moves, and if need be shrinks, a window into the visible part of the frame's area. */
+    void fitIntoArea(QMdiSubWindow *window);
     /** A new play-list window in a sub-window of the frame, not shown yet. */
     FrmPlayList *addPlayListWindow();
     /** Cascades the child windows, or tiles them one above another, or side by side. */
@@ -57,7 +59,7 @@ private:
     /** The menu bar shows the menus of the active child window, or the frame's own when it has none. */
     void updateMenuBar();
     /** Brings a list window that is shown for the first time wholly into the frame's visible area. */
-    void fitIntoArea(QMdiSubWindow *window);
+    void keepOnScreen();
     /** Asks every shown list first; only when none refuses do they close. False when one refused. */
     bool closeListWindows();
     void restoreFrameState();

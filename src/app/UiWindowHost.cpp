@@ -185,6 +185,7 @@ void UiWindowHost::OpenFileFinder(int mode)
     connect(finder, &FrmAddfile::arrangeRequested, m_frame,
             [frame = m_frame](int how) { frame->arrange(MDIForm1::Arrangement(how)); });
     window->show();
+    m_frame->fitIntoArea(window);
     finder->resultList()->setFocus();
     if (!fault.isEmpty())
         Mod_Error::ShowError(m_context, 4, fault);

@@ -6,13 +6,17 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "core/AppContext.h"
+#include "core/TabOrder.h"
 #include "core/WindowHost.h"
 #include "files/Finder.h"
 #include "files/FolderList.h"
@@ -25,16 +29,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Twips to pixels, 15 to one.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-constexpr int kLeastWidth = 9090 / 15;
-constexpr int kHeight = 3210 / 15;
 const QString kSearch = u"&Search"_s;
 const QString kStop = u"&Stop"_s;
+constexpr int kWidth = 9090 / 15;
+constexpr int kHeight = 3210 / 15;
 
 } // namespace
 
@@ -47,32 +45,25 @@ FrmAddfile::FrmAddfile(AppContext &context, int mode, QWidget *parent)
     , Drv(new QComboBox(this))
     , Dir1(new FolderList(this))
     , lblwait(new QLabel(u"TUNARY is Searching for files at the moment. Please Wait."_s, this))
-    , Picture2(new QWidget(this))
-    , Label1(new QLabel(u"Looking For:"_s, Picture2))
-    , LblPat(new QLabel(Picture2))
-    , Picholder1(new QWidget(this))
-    , CmdOpen(new QPushButton(u"&Open"_s, Picholder1))
-    , CmdSearch(new QPushButton(kSearch, Picholder1))
-    , cmdClose(new QPushButton(u"&Close"_s, Picholder1))
-    , CmdHelp(new QPushButton(u"&Help"_s, Picholder1))
+    , Label1(new QLabel(u"Looking For:"_s, this))
+    , LblPat(new QLabel(this))
+    , m_found(new QLabel(this))
+    , CmdOpen(new QPushButton(u"&Open"_s, this))
+    , CmdSearch(new QPushButton(kSearch, this))
+    , cmdClose(new QPushButton(u"&Close"_s, this))
+    , CmdHelp(new QPushButton(u"&Help"_s, this))
 {
     setObjectName(u"FrmAddfile"_s);
-    const std::pair<QObject *, QString> names[] = {{LstFiles, u"LstFiles"_s}, {Drv, u"Drv"_s},
-                                                   {Dir1, u"Dir1"_s},         {lblwait, u"lblwait"_s},
-                                                   {Picture2, u"Picture2"_s}, {Label1, u"Label1"_s},
-                                                   {LblPat, u"LblPat"_s},     {Picholder1, u"Picholder1"_s},
-                                                   {CmdOpen, u"CmdOpen"_s},   {CmdSearch, u"CmdSearch"_s},
-                                                   {cmdClose, u"cmdClose"_s}, {CmdHelp, u"CmdHelp"_s}};
+    const std::pair<QObject *, QString> names[] = {
+        {LstFiles, u"LstFiles"_s},   {Drv, u"Drv"_s},           {Dir1, u"Dir1"_s},        {lblwait, u"lblwait"_s},
+        {Label1, u"Label1"_s},       {LblPat, u"LblPat"_s},     {m_found, u"LblFound"_s}, {CmdOpen, u"CmdOpen"_s},
+        {CmdSearch, u"CmdSearch"_s}, {cmdClose, u"cmdClose"_s}, {CmdHelp, u"CmdHelp"_s}};
     for (const auto &[object, name] : names)
         object->setObjectName(name);
 
     const Finder::Setup setUp = Finder::setupFor(context, mode);
     setWindowTitle(setUp.caption);
     LblPat->setText(setUp.pattern);
-    setMinimumSize(kLeastWidth, kHeight);
-    setMaximumHeight(kHeight);
-    resize(kLeastWidth, kHeight);
-
     LstFiles->setModel(m_results);
     LstFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     LstFiles->setUniformItemSizes(true);
@@ -89,30 +80,7 @@ FrmAddfile::FrmAddfile(AppContext &context, int mode, QWidget *parent)
     bold.setBold(true);
     Label1->setFont(bold);
 
-    LstFiles->setGeometry(twips(120, 240, 6420, 2400));
-    Drv->setGeometry(twips(6600, 240, 2415, 315));
-    Dir1->setGeometry(twips(6600, 600, 2415, 2565));
-    lblwait->setGeometry(twips(6600, 720, 2415, 615));
-    lblwait->lower();
-    Picture2->setGeometry(twips(120, 2760, 1935, 375));
-    // The bold label may be wider than its place in the design; the pattern moves along.
-    const int labelWidth = std::max(1215 / 15, Label1->sizeHint().width());
-    Label1->setGeometry(0, 120 / 15, labelWidth, 255 / 15);
-    LblPat->setGeometry(labelWidth + 7, 120 / 15, 495 / 15 + 10, 255 / 15);
-    if (mode == 1) {
-        Picholder1->setGeometry(twips(3240, 2730, 3315, 435));
-        CmdOpen->hide();
-        CmdSearch->setGeometry(twips(0, 0, 1095, 375));
-        cmdClose->setGeometry(twips(1080, 0, 1095, 375));
-        CmdHelp->setGeometry(twips(2160, 0, 1095, 375));
-    } else {
-        Picholder1->setGeometry(twips(2160, 2730, 4395, 435));
-        CmdOpen->setGeometry(twips(0, 0, 1095, 375));
-        CmdSearch->setGeometry(twips(1080, 0, 1095, 375));
-        cmdClose->setGeometry(twips(2160, 0, 1095, 375));
-        CmdHelp->setGeometry(twips(3240, 0, 1095, 375));
-    }
-    setTabOrder(LstFiles, CmdOpen);
+    layOut(mode == 1);
 
     Drv->addItems(context.platform.drives.drives());
     connect(Drv, &QComboBox::activated, this, &FrmAddfile::Drv_Change);
@@ -121,13 +89,70 @@ FrmAddfile::FrmAddfile(AppContext &context, int mode, QWidget *parent)
     connect(CmdOpen, &QPushButton::clicked, this, &FrmAddfile::OpenSelectedLists);
     connect(cmdClose, &QPushButton::clicked, this, &FrmAddfile::closeWindow);
     connect(CmdHelp, &QPushButton::clicked, this, [this] { m_context.host().showFinderHelp(); });
-    connect(m_search, &FolderSearch::found, m_results, &PathListModel::appendPaths);
+    connect(m_search, &FolderSearch::found, this, [this](const PathBatch &paths) {
+        m_results->appendPaths(paths);
+        showFoundCount();
+    });
     connect(m_search, &FolderSearch::finished, this, &FrmAddfile::endSearch);
     buildMenus();
 
     Dir1->setNameBytes(FolderWalk::NameBytes::Any);
     m_startFault = Finder::folderFault(setUp.folder);
     Dir1->setFolder(m_startFault.isEmpty() ? setUp.folder : EightBitText::Path{QDir::currentPath()});
+}
+
+// The results on the left with a line above them saying how many a search found; the drive and the folders
+// on the right, where a note takes the folders' place while a search runs; the pattern and the buttons below.
+void FrmAddfile::layOut(bool forMp3)
+{
+    constexpr int kSideWidth = 161;
+    constexpr int kButtonWidth = 73;
+    for (QWidget *side : {static_cast<QWidget *>(Drv), static_cast<QWidget *>(Dir1), static_cast<QWidget *>(lblwait)})
+        side->setFixedWidth(kSideWidth);
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(0);
+    bottom->addWidget(Label1);
+    bottom->addSpacing(7);
+    bottom->addWidget(LblPat);
+    bottom->addStretch();
+    CmdOpen->setVisible(!forMp3);
+    for (QPushButton *button : {CmdOpen, CmdSearch, cmdClose, CmdHelp}) {
+        button->setFixedWidth(kButtonWidth);
+        if (button->isVisibleTo(this))
+            bottom->addWidget(button);
+    }
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 0, 5, 3);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    // Down the results' side, then the folders' side.
+    chainTabOrder({LstFiles, CmdOpen, CmdSearch, cmdClose, CmdHelp, Drv, Dir1});
+    grid->addWidget(m_found, 0, 0);
+    grid->addWidget(LstFiles, 1, 0, 2, 1);
+    grid->addWidget(Drv, 1, 1);
+    grid->addWidget(Dir1, 2, 1, 2, 1);
+    grid->addWidget(lblwait, 2, 1, Qt::AlignTop);
+    lblwait->lower();
+    grid->addLayout(bottom, 3, 0);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    m_found->setFixedHeight(13);
+    // The window keeps the height it was designed with; it may be made wider, and narrower down to what its
+    // buttons need, so that it fits a small screen.
+    setMaximumHeight(kHeight);
+    resize(kWidth, kHeight);
+}
+
+QSize FrmAddfile::sizeHint() const
+{
+    return QSize(std::max(kWidth, minimumSizeHint().width()), kHeight);
+}
+
+void FrmAddfile::showFoundCount()
+{
+    const int count = m_results->rowCount();
+    const QString files = count == 1 ? u"1 file"_s : u"%L1 files"_s.arg(count);
+    m_found->setText(Searching ? files + u" found so far"_s : files + u" found"_s);
 }
 
 FrmAddfile::~FrmAddfile()
@@ -183,8 +208,10 @@ QStringList FrmAddfile::results() const
 // Outside a search the list shows the matching files of the current folder.
 void FrmAddfile::Dir1_Change()
 {
-    if (!Searching)
-        m_results->setBatch(Finder::folderFiles(Dir1->folderPath(), pattern()));
+    if (Searching)
+        return;
+    m_results->setBatch(Finder::folderFiles(Dir1->folderPath(), pattern()));
+    m_found->clear();
 }
 
 void FrmAddfile::Drv_Change()
@@ -221,6 +248,9 @@ void FrmAddfile::CmdSearch_Click()
     Dir1->hide();
     Searching = true;
     m_results->setBatch({});
+    // The paths are read from their start, however far the list was scrolled sideways before.
+    LstFiles->horizontalScrollBar()->setValue(0);
+    showFoundCount();
     repaint(); // the searching state shows before the walk begins
     m_search->start(start, pattern(), FolderWalk::NameBytes::Any);
 }
@@ -232,6 +262,7 @@ void FrmAddfile::endSearch()
     Searching = false;
     QApplication::restoreOverrideCursor();
     Dir1->show();
+    showFoundCount();
     CmdSearch->setText(kSearch);
     CmdSearch->setEnabled(true);
     emit searchFinished();
@@ -301,22 +332,4 @@ void FrmAddfile::closeEvent(QCloseEvent *event)
 {
     m_search->stop();
     event->accept();
-}
-
-void FrmAddfile::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-// Wider than its least width, the result list widens and the folder side moves right; the height is fixed.
-void FrmAddfile::Form_Resize()
-{
-    const int sideWidth = Dir1->width();
-    const int sideLeft = width() - sideWidth - 5;
-    Dir1->move(sideLeft, Dir1->y());
-    lblwait->move(sideLeft, lblwait->y());
-    Drv->move(sideLeft, Drv->y());
-    Picholder1->move(sideLeft - Picholder1->width() - 3, Picholder1->y());
-    LstFiles->resize(sideLeft - LstFiles->x() - 4, LstFiles->height());
 }

@@ -34,6 +34,9 @@ public:
     /** The frame's area, for the window list and the arrangement commands. */
     void setArea(QMdiArea *area) { m_area = area; }
 
+    /** The designed size, or wider where the buttons need it. */
+    QSize sizeHint() const override;
+
     QString pattern() const;
     QStringList results() const;
     bool isSearching() const { return Searching; }
@@ -52,7 +55,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -60,7 +62,8 @@ private:
     void Dir1_Change();
     void Drv_Change();
     void endSearch();
-    void Form_Resize();
+    void layOut(bool forMp3);
+    void showFoundCount();
     void selectAll();
 
     AppContext &m_context;
@@ -74,10 +77,9 @@ private:
     QComboBox *Drv;
     FolderList *Dir1;
     QLabel *lblwait;
-    QWidget *Picture2;
     QLabel *Label1;
     QLabel *LblPat;
-    QWidget *Picholder1;
+    QLabel *m_found;
     QPushButton *CmdOpen;
     QPushButton *CmdSearch;
     QPushButton *cmdClose;

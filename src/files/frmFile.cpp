@@ -6,27 +6,19 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "core/AppContext.h"
+#include "core/TabOrder.h"
 #include "files/FileDialog.h"
 #include "files/FolderList.h"
 #include "platform/Drives.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Positions in twips (15 to a pixel), as left, top, width, height.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-} // namespace
 
 frmFile::frmFile(AppContext &context, const QString &mode, int slot, QWidget *parent)
     : QWidget(parent)
@@ -57,22 +49,27 @@ frmFile::frmFile(AppContext &context, const QString &mode, int slot, QWidget *pa
         {cmbtype, u"cmbtype"_s}, {cmdCancel, u"cmdCancel"_s}};
     for (const auto &[widget, name] : names)
         widget->setObjectName(name);
-    Label3->setGeometry(twips(240, 120, 1095, 255));
-    Drv1->setGeometry(twips(2880, 120, 3135, 315));
-    Dir1->setGeometry(twips(120, 480, 2655, 2340));
-    List1->setGeometry(twips(2880, 480, 3135, 2340));
-    Label1->setGeometry(twips(120, 2880, 1095, 255));
-    txtname->setGeometry(twips(1440, 2880, 3255, 285));
-    Cmdok->setGeometry(twips(4800, 2880, 1215, 375));
-    Label2->setGeometry(twips(120, 3360, 1095, 255));
-    cmbtype->setGeometry(twips(1440, 3360, 3255, 315));
-    cmdCancel->setGeometry(twips(4800, 3360, 1215, 375));
-    setTabOrder(txtname, Cmdok);
-    setTabOrder(Cmdok, Dir1);
-    setTabOrder(Dir1, List1);
-    setTabOrder(List1, Drv1);
-    setTabOrder(Drv1, cmbtype);
-    setTabOrder(cmbtype, cmdCancel);
+    // Look in and the drive above the files; the folders on the left; the name and the type with their buttons below.
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 5, 3);
+    grid->setHorizontalSpacing(7);
+    grid->setColumnMinimumWidth(0, 81);
+    grid->setColumnMinimumWidth(1, 89);
+    grid->setColumnStretch(2, 1);
+    grid->addWidget(Label3, 0, 0, Qt::AlignRight);
+    grid->addWidget(Drv1, 0, 2, 1, 2);
+    grid->addWidget(Dir1, 1, 0, 1, 2);
+    grid->addWidget(List1, 1, 2, 1, 2);
+    grid->setRowStretch(1, 1);
+    grid->addWidget(Label1, 2, 0);
+    grid->addWidget(txtname, 2, 1, 1, 2);
+    grid->addWidget(Cmdok, 2, 3);
+    grid->addWidget(Label2, 3, 0);
+    grid->addWidget(cmbtype, 3, 1, 1, 2);
+    grid->addWidget(cmdCancel, 3, 3);
+    Cmdok->setFixedWidth(81);
+    cmdCancel->setFixedWidth(81);
+    chainTabOrder({Drv1, Dir1, List1, txtname, Cmdok, cmbtype, cmdCancel});
 
     Drv1->addItems(context.platform.drives.drives());
     cmbtype->setEditable(true);

@@ -3,21 +3,14 @@
 #include "help/FrmHelpSub.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/AppContext.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-} // namespace
 
 FrmHelpSub::FrmHelpSub(AppContext &context, const QList<Mod_Help::Subject> &subjects, QWidget *parent)
     : QWidget(parent)
@@ -30,12 +23,10 @@ FrmHelpSub::FrmHelpSub(AppContext &context, const QList<Mod_Help::Subject> &subj
     setFixedSize(3090 / 15, 3780 / 15);
     LstMessage->setObjectName(u"LstMessage"_s);
     lstHelpNumber->setObjectName(u"lstHelpNumber"_s);
-    LstMessage->setGeometry(twips(120, 120, 2775, 2985));
     // A title longer than the list is wide goes on over more lines rather than out of sight.
     LstMessage->setWordWrap(true);
     LstMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The topic numbers lie beside the titles, out of sight.
-    lstHelpNumber->setGeometry(twips(3000, 120, 1455, 2985));
     lstHelpNumber->hide();
     for (const Mod_Help::Subject &subject : subjects) {
         LstMessage->addItem(subject.title);
@@ -43,10 +34,18 @@ FrmHelpSub::FrmHelpSub(AppContext &context, const QList<Mod_Help::Subject> &subj
     }
     auto *CmdHelp = new QPushButton(u"&Help"_s, this);
     CmdHelp->setObjectName(u"CmdHelp"_s);
-    CmdHelp->setGeometry(twips(120, 3240, 1215, 375));
     auto *cmdClose = new QPushButton(u"&Close"_s, this);
     cmdClose->setObjectName(u"cmdClose"_s);
-    cmdClose->setGeometry(twips(1680, 3240, 1215, 375));
+    auto *buttons = new QHBoxLayout;
+    CmdHelp->setFixedWidth(81);
+    cmdClose->setFixedWidth(81);
+    buttons->addWidget(CmdHelp);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(8, 8, 13, 11);
+    column->addWidget(LstMessage);
+    column->addLayout(buttons);
 
     connect(LstMessage, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const QListWidgetItem *number = lstHelpNumber->item(LstMessage->row(item));

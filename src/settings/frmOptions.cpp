@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "core/AppContext.h"
+#include "core/TabOrder.h"
 #include "core/WindowHost.h"
 #include "files/FolderSearch.h"
 #include "help/Mod_Error.h"
@@ -104,6 +105,12 @@ frmOptions::frmOptions(AppContext &context, QWidget *parent)
     auto *outer = new QHBoxLayout(this);
     outer->addLayout(strip);
     outer->addLayout(right, 1);
+
+    // The page buttons and Help down the left, then the page shown, then Cancel and OK.
+    QList<QWidget *> order{o1, o4, O3, O2, Command1};
+    for (int page = 0; page < picOptions->count(); ++page)
+        order.append(tabStopsOf(picOptions->widget(page)->layout()));
+    chainTabOrder(order << cmdCancel << Cmdok);
 
     connect(Cmdok, &QPushButton::clicked, this, &frmOptions::Cmdok_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
@@ -193,9 +200,6 @@ QWidget *frmOptions::buildPathsPage()
                             page),
                     4, 0, 1, 2);
     grid->setRowStretch(5, 1);
-    setTabOrder(TxtMp3, CmdBrowse);
-    setTabOrder(CmdBrowse, M3UPathtxt);
-    setTabOrder(M3UPathtxt, Command3);
     return page;
 }
 

@@ -117,6 +117,43 @@ private slots:
         QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.context.PlayLists.ListSlotAt(2).Changed);
     }
 
+    void tabFollowsWhatIsSeen_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("stops");
+        const auto row = [](const char *window, const QString &stops) {
+            QTest::newRow(window) << QString::fromLatin1(window) << stops.split(u' ');
+        };
+        row("settings", u"o1 o4 O3 O2 Command1 TxtPath Command2 DrvList CmdSearch cmdCancel Cmdok"_s);
+        row("save", u"Drv1 Dir1 List1 txtname Cmdok cmbtype cmdCancel"_s);
+        row("finder", u"LstFiles CmdOpen CmdSearch cmdClose CmdHelp Drv Dir1"_s);
+        row("help", u"LstMessage CmdHelp cmdClose"_s);
+    }
+
+    // Tab goes down the left of a window before its right, and from the top of each side to its bottom.
+    void tabFollowsWhatIsSeen()
+    {
+        QFETCH(QString, window);
+        Frame frame;
+        frame.context.Settings.M3UPath = frame.folders.root();
+        if (window == u"settings"_s)
+            frame.windows.OpenSettings();
+        else if (window == u"finder"_s)
+            frame.windows.OpenFileFinder(0);
+        else if (window == u"help"_s)
+            frame.windows.showFinderHelp();
+        else
+            PlayListCommands::OpenFileDialog(frame.context, window, 2);
+        QWidget *dialog = frame.windows.frame()->mdiArea()->subWindowList().last()->widget();
+        QStringList stops;
+        for (QWidget *next = dialog->nextInFocusChain(); next != dialog; next = next->nextInFocusChain()) {
+            if (dialog->isAncestorOf(next) && next->isVisibleTo(dialog) && (next->focusPolicy() & Qt::TabFocus) &&
+                !next->focusProxy())
+                stops << next->objectName();
+        }
+        QTEST(stops, "stops");
+    }
+
     void sortIgnoresLetterCaseInTheCLocale()
     {
         QLocale::setDefault(QLocale::c());

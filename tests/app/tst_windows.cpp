@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -532,27 +533,30 @@ private slots:
         check(MDIForm1::cascadeMinimum());
     }
 
+    // The frame opens where it was closed, but never larger than the screen, whatever the state file says.
     void frameRemembersItsPlace()
     {
         TestApp app;
         const QString state = app.folders.frameStateFile();
-        {
+        const auto closeAt = [&app](const QRect &place) {
             UiWindowHost host(app.context);
             host.loadFrame();
-            host.frame()->setGeometry(40, 50, 700, 600);
+            host.frame()->setGeometry(place);
             QVERIFY(host.frame()->close());
-        }
-        QVERIFY(QFile::exists(state));
-        {
+        };
+        const auto reopened = [&app] {
             UiWindowHost host(app.context);
             host.loadFrame();
-            QCOMPARE(host.frame()->size(), QSize(700, 600));
-        }
+            return std::pair(host.frame()->geometry(), host.frame()->frameGeometry());
+        };
+        closeAt(QRect(40, 50, 500, 400));
+        QVERIFY(QFile::exists(state));
+        QCOMPARE(reopened().first.size(), QSize(500, 400));
+        closeAt(QRect(-300, 50, 5000, 4000));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(reopened().second));
         // Garbage in the state file is passed over: the frame opens at its first size.
         writeFile(state, QByteArray(5000, '\xff'));
-        UiWindowHost host(app.context);
-        host.loadFrame();
-        QVERIFY(host.frame()->width() >= 660);
+        QVERIFY(reopened().first.width() >= 660);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QLabel>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTest>
@@ -93,6 +94,7 @@ private slots:
         finder->CmdSearch_Click();
         QVERIFY(done.wait());
         QCOMPARE(finder->results(), QStringList({shown + u"/CD²/b.mp3"_s, shown + u"/Café Latin.mp3"_s}));
+        QCOMPARE(finder->findChild<QLabel *>(u"LblFound"_s)->text(), u"2 files found"_s);
         QListView *results = finder->resultList();
         results->selectAll();
         std::unique_ptr<QMimeData> drag(results->model()->mimeData(results->selectionModel()->selectedIndexes()));
