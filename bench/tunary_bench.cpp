@@ -18,7 +18,7 @@
 
 #include "app/UiWindowHost.h"
 #include "core/AppContext.h"
-#include "files/FolderSearch.h"
+#include "core/FolderSearch.h"
 #include "files/FrmAddfile.h"
 #include "platform/Drives.h"
 #include "platform/Folders.h"

@@ -26,7 +26,8 @@ namespace StartUp {
 void splashUnloading(AppContext &context, const QString &commandLine)
 {
     context.CommandLine = commandLine;
-    LoadSettings(context, u"yes"_s);
+    LoadSettings(context);
+    startUpSteps(context);
     startPlayer(context);
 }
 

@@ -3,7 +3,6 @@
 #include "core/AppContext.h"
 
 #include "core/WindowHost.h"
-#include "playlist/PlayList.h"
 
 namespace {
 
@@ -14,9 +13,8 @@ public:
     void loadFrame() override {}
     void setFrameBackColour(qint32) override {}
     void showPlayerPath(const QString &) override {}
-    // Without windows a list still needs somewhere to live.
-    PlayList *createPlayListWindow() override { return new PlayList(&m_lists); }
-    void discardPlayListWindow(PlayList *list) override { delete list; }
+    PlayList *createPlayListWindow() override { return nullptr; }
+    void discardPlayListWindow(PlayList *) override {}
     void OpenFileDialog(const QString &, int) override {}
     void OpenFileFinder(int) override {}
     void closeFrame() override {}
@@ -26,9 +24,6 @@ public:
     void ShowHelp(int) override {}
     void showAbout() override {}
     void setSettingsBox(const QString &, const QString &) override {}
-
-private:
-    QObject m_lists;
 };
 
 NoWindows noWindows;

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "playlist/WindowTable.h"
-#include "settings/Settings.h"
+#include "core/Settings.h"
+#include "core/WindowTable.h"
 
 class Drives;
 class Folders;

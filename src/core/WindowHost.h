@@ -21,7 +21,10 @@ public:
     /** Shows the player's path on the splash window. */
     virtual void showPlayerPath(const QString &path) = 0;
 
-    /** Makes a new play-list window inside the frame, not shown yet, and returns what it holds. */
+    /**
+     * Makes a new play-list window inside the frame, not shown yet, and returns what it holds; nothing where
+     * there are no windows.
+     */
     virtual PlayList *createPlayListWindow() = 0;
     /** Removes a play-list window at once, without its close request. */
     virtual void discardPlayListWindow(PlayList *list) = 0;

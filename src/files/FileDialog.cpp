@@ -7,8 +7,9 @@
 #include <QFileInfo>
 
 #include "core/AppContext.h"
+#include "core/FolderSearch.h"
+#include "core/Paths.h"
 #include "core/WindowHost.h"
-#include "files/FolderSearch.h"
 #include "help/Mod_Error.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFiles.h"
@@ -85,18 +86,6 @@ QStringList listedFiles(const QString &folder, const QString &type)
     return programs;
 }
 
-bool endsInSeparator(QStringView folder)
-{
-    return folder.endsWith(u'/') || folder.endsWith(u'\\');
-}
-
-QString formPath(const QString &folder, const QString &name)
-{
-    if (endsInSeparator(folder))
-        return folder + name;
-    return folder + QDir::separator() + name;
-}
-
 bool Cmdok_Click(AppContext &context, const Request &request)
 {
     const bool saving = request.caption == kSaveList || request.caption == kSaveAndClose;
@@ -106,7 +95,7 @@ bool Cmdok_Click(AppContext &context, const Request &request)
                                             MessageIcon::Information, MessageButtons::Ok});
         return false;
     }
-    const QString path = formPath(request.folder, request.name);
+    const QString path = Paths::join(request.folder, request.name);
     context.ChosenPath = path;
 
     if (request.caption == kOpenPlayer)

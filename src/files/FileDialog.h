@@ -32,11 +32,6 @@ const Mode *modeFor(const QString &mode);
  */
 QStringList listedFiles(const QString &folder, const QString &type);
 
-/** The folder and the name joined; a root folder ("/", "C:\") does not double its separator. */
-QString formPath(const QString &folder, const QString &name);
-/** True when a name can follow the folder directly: it ends in a separator, as a root does. */
-bool endsInSeparator(QStringView folder);
-
 /** What the dialog holds when OK is pressed. */
 struct Request
 {

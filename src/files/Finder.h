@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "files/FolderSearch.h"
+#include "core/FolderSearch.h"
 #include "platform/EightBitText.h"
 
 class AppContext;

@@ -4,7 +4,7 @@
 
 #include <QListWidget>
 
-#include "files/FolderSearch.h"
+#include "core/FolderSearch.h"
 #include "platform/EightBitText.h"
 
 /**

@@ -16,11 +16,11 @@
 #include <QScrollBar>
 
 #include "core/AppContext.h"
+#include "core/FolderSearch.h"
 #include "core/TabOrder.h"
 #include "core/WindowHost.h"
 #include "files/Finder.h"
 #include "files/FolderList.h"
-#include "files/FolderSearch.h"
 #include "files/PathListModel.h"
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"

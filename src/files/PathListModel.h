@@ -6,7 +6,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "files/FolderSearch.h"
+#include "core/FolderSearch.h"
 
 /** The finder's results: full paths in the order they were found. */
 class PathListModel : public QAbstractListModel

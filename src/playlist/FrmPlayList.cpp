@@ -14,9 +14,9 @@
 #include <QScopedValueRollback>
 
 #include "core/AppContext.h"
+#include "core/FolderSearch.h"
 #include "core/MenuCommands.h"
 #include "core/WindowHost.h"
-#include "files/FolderSearch.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/EntryMime.h"
 #include "playlist/PlayList.h"

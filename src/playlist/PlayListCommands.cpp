@@ -35,14 +35,31 @@ namespace {
 constexpr int kWindowWidth = 3675;
 constexpr int kWindowHeight = 5680;
 
+// Where there are no windows, lists live here.
+QObject *windowlessLists()
+{
+    static QObject lists;
+    return &lists;
+}
+
 PlayList &windowForSlot(AppContext &context, int slot)
 {
     PlayList *list = playListAt(context, slot);
     if (!list) {
         list = context.host().createPlayListWindow();
+        if (!list)
+            list = new PlayList(windowlessLists());
         context.PlayLists.setPlayList(slot, list);
     }
     return *list;
+}
+
+void discardWindow(AppContext &context, PlayList &list)
+{
+    if (list.parent() == windowlessLists())
+        delete &list;
+    else
+        context.host().discardPlayListWindow(&list);
 }
 
 // Sets a window up from scratch for a list in its slot.
@@ -132,7 +149,7 @@ bool LoadPlayList(AppContext &context, const QString &path)
         // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
         context.PlayLists.ListSlotAt(slot).SlotFree = true;
         context.PlayLists.setPlayList(slot, nullptr);
-        context.host().discardPlayListWindow(&list);
+        discardWindow(context, list);
         return false;
     }
     list.encoding = content.encoding;

@@ -93,7 +93,7 @@ int Cmdok_Click(AppContext &context, const OptionsState &state)
         return error;
     }
     SaveSettings(context, valuesFrom(state));
-    LoadSettings(context, u"no"_s);
+    LoadSettings(context);
     return 0;
 }
 

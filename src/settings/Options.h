@@ -7,7 +7,7 @@
 #include <QColor>
 #include <QString>
 
-#include "settings/Settings.h"
+#include "core/Settings.h"
 
 class AppContext;
 

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/StartUp.h"
 #include "core/AppContext.h"
 #include "core/WindowHost.h"
 #include "help/Mod_Error.h"
@@ -158,7 +157,7 @@ std::optional<qint32> parseBackColour(const QString &text)
     return value;
 }
 
-void LoadSettings(AppContext &context, const QString &mode)
+void LoadSettings(AppContext &context)
 {
     Folders &folders = context.platform.folders;
     folders.ensureProgramFolder();
@@ -178,9 +177,6 @@ void LoadSettings(AppContext &context, const QString &mode)
     context.host().loadFrame();
     if (const std::optional<qint32> colour = parseBackColour(context.Settings.BackColour))
         context.host().setFrameBackColour(*colour);
-
-    if (mode == u"yes"_s)
-        StartUp::startUpSteps(context);
 }
 
 void SaveSettings(AppContext &context, const SettingsValues &values)

@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "settings/Settings.h"
+#include "core/Settings.h"
 
 class AppContext;
 
@@ -37,10 +37,9 @@ std::optional<qint32> parseBackColour(const QString &text);
 
 /**
  * Fills the settings from TUNARY.INI, reports missing settings (error 1) and a missing open-and-play list
- * (error 8), loads the main frame and colours it. In mode "yes" (start-up) it goes on with the start-up steps.
- * It never passes a fault on.
+ * (error 8), loads the main frame and colours it. It never passes a fault on.
  */
-void LoadSettings(AppContext &context, const QString &mode);
+void LoadSettings(AppContext &context);
 
 /**
  * Writes TUNARY.INI atomically; texts unchanged from the settings in memory keep the code page they were read in.

@@ -22,9 +22,9 @@
 #include <QVBoxLayout>
 
 #include "core/AppContext.h"
+#include "core/FolderSearch.h"
 #include "core/TabOrder.h"
 #include "core/WindowHost.h"
-#include "files/FolderSearch.h"
 #include "help/Mod_Error.h"
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"

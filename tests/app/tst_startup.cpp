@@ -205,14 +205,15 @@ private slots:
         TestApp app;
         SaveSettings(app.context, exampleValues());
         QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), kExampleFile);
-        LoadSettings(app.context, u"no"_s);
+        LoadSettings(app.context);
         const SettingsRecord &read = app.context.Settings;
         QCOMPARE(read.M3UPath + read.ColourRed + read.AlwaysSort + read.OpenAndPlay, u"C:\\MP3\\Café\\ 0 TrueFalse"_s);
         QCOMPARE(app.host.colours, Colours{16744576});
         QVERIFY(app.boxes.shown.isEmpty());
         // Only at start-up is the player's path shown.
         QVERIFY(app.host.playerPath.isNull());
-        LoadSettings(app.context, u"yes"_s);
+        LoadSettings(app.context);
+        StartUp::startUpSteps(app.context);
         QCOMPARE(app.host.playerPath, u"C:\\Program Files\\Winamp\\winamp.exe"_s);
     }
 
@@ -273,7 +274,8 @@ private slots:
         TestApp app;
         if (!file.isNull())
             app.writeProgramFile(u"TUNARY.INI"_s, file);
-        LoadSettings(app.context, u"yes"_s);
+        LoadSettings(app.context);
+        StartUp::startUpSteps(app.context);
         QCOMPARE(app.host.colours, colours);
         QCOMPARE(app.journal.filter(u"box"_s), errorOne ? QStringList{u"box Error Number: 1"_s} : QStringList());
         if (errorOne) {
@@ -302,7 +304,7 @@ private slots:
         writeFile(blocked);
         app.folders.setProgramFolder(blocked);
         SaveSettings(app.context, exampleValues());
-        LoadSettings(app.context, u"no"_s);
+        LoadSettings(app.context);
         QCOMPARE(app.journal.filter(u"box"_s),
                  QStringList({u"box Error Number: 6"_s, u"box Error Number: 6"_s, u"box Error Number: 1"_s}));
     }
@@ -333,7 +335,7 @@ private slots:
             writeFile(listFile, listContent);
         app.writeProgramFile(u"TUNARY.INI"_s, kExampleFile.first(kExampleFile.lastIndexOf("False")) + openAndPlay +
                                                   "\r\n" + listFile.toUtf8() + "\r\n");
-        LoadSettings(app.context, u"no"_s);
+        LoadSettings(app.context);
         QCOMPARE(app.journal.filter(u"box"_s), errorEight ? QStringList{u"box Error Number: 8"_s} : QStringList());
         QCOMPARE(app.context.SkipNextPlayError, errorEight);
         if (errorEight)

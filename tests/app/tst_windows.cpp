@@ -50,7 +50,7 @@ struct Windows
         for (const QString &name : {u"one"_s, u"two"_s, u"three"_s})
             writeFile(lists + u'/' + name + u".m3u"_s, "/m/" + name.toUtf8() + ".mp3\r\n");
         app.writeProgramFile(u"TUNARY.INI"_s, QByteArray(settings).replace('$', app.folders.root().toUtf8()));
-        LoadSettings(app.context, u"no"_s);
+        LoadSettings(app.context);
     }
 
     frmOptions *settingsDialog()

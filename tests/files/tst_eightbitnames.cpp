@@ -65,7 +65,7 @@ private slots:
         QFETCH(QByteArray, line);
         TestApp app;
         app.writeProgramFile(u"TUNARY.INI"_s, kSettings);
-        LoadSettings(app.context, u"no"_s);
+        LoadSettings(app.context);
         Options::OptionsState state = Options::stateFromSettings(app.context.Settings);
         state.M3UPathtxt = typed;
         QCOMPARE(Options::Cmdok_Click(app.context, state), 0);

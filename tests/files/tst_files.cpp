@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/FolderSearch.h"
 #include "files/FileDialog.h"
-#include "files/FolderSearch.h"
 #include "files/PathListModel.h"
 #include "support/TestApp.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "files/FolderSearch.h"
+#include "core/FolderSearch.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "files/FileDialog.h"
+#include "core/Paths.h"
 
 using namespace Qt::StringLiterals;
 
@@ -117,7 +117,7 @@ PathBatch PathBatch::fromList(const QStringList &paths)
 void PathBatch::append(QStringView folder, QStringView name)
 {
     m_text.append(folder);
-    if (!FileDialog::endsInSeparator(folder))
+    if (!Paths::endsInSeparator(folder))
         m_text.append(QDir::separator());
     m_text.append(name);
     m_ends.append(m_text.size());
@@ -202,7 +202,7 @@ QStringList matchingFiles(const QString &folder, const QString &pattern)
 
 QString join(const QString &folder, const QString &name)
 {
-    return FileDialog::formPath(folder, name);
+    return Paths::join(folder, name);
 }
 
 Path join(const Path &folder, const Path &name)
@@ -210,7 +210,7 @@ Path join(const Path &folder, const Path &name)
     if (!folder.windows1252 && !name.windows1252)
         return {join(folder.text, name.text), false};
     QByteArray bytes = folder.bytes();
-    if (!FileDialog::endsInSeparator(folder.text))
+    if (!Paths::endsInSeparator(folder.text))
         bytes += QDir::separator().toLatin1();
     bytes += name.bytes();
     return Path::fromBytes(bytes);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "playlist/WindowTable.h"
+#include "core/WindowTable.h"
 
 void WindowTable::resetToOneSlot()
 {
