@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
 
     StandardFolders folders;
     folders.ensureProgramFolder();
-    LocalSingleInstance instance(folders.programFolder());
+    LocalSingleInstance instance(folders.programFolder(), folders.runtimeFolder());
     frmstater loader(folders, instance);
     switch (loader.Form_Load(commandLine)) {
     case frmstater::Outcome::ShowSplash:

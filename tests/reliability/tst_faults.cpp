@@ -162,9 +162,10 @@ private slots:
         qint64 deadPid = 0;
         QVERIFY(QProcess::startDetached(u"true"_s, {}, QString(), &deadPid));
         QTRY_VERIFY(::kill(pid_t(deadPid), 0) != 0);
-        writeFile(dir.path() + u"/tunary.lock"_s,
+        LocalSingleInstance instance(dir.path(), dir.path());
+        writeFile(instance.lockPath(),
                   QByteArray::number(deadPid) + "\ntunary\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        QVERIFY(LocalSingleInstance(dir.path()).tryBecomePrimary());
+        QVERIFY(instance.tryBecomePrimary());
     }
 };
 
