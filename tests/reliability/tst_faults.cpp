@@ -12,6 +12,7 @@
 #include "help/Mod_Error.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/ProcessProgramStarter.h"
+#include "platform/TerminationSignals.h"
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
@@ -166,6 +167,22 @@ private slots:
         writeFile(instance.lockPath(),
                   QByteArray::number(deadPid) + "\ntunary\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         QVERIFY(instance.tryBecomePrimary());
+    }
+
+    // Each request to end reaches the event loop once, and kills nothing; a signal ignored at the start (as
+    // nohup leaves SIGHUP) stays ignored.
+    void terminationSignalsReachTheEventLoop()
+    {
+        ::signal(SIGHUP, SIG_IGN);
+        TerminationSignals termination;
+        int requests = 0;
+        termination.setHandler([&requests] { ++requests; });
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            ::raise(signal);
+            QTest::qWait(50);
+        }
+        QCOMPARE(requests, 2);
+        ::signal(SIGHUP, SIG_DFL);
     }
 };
 
