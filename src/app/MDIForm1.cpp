@@ -12,8 +12,12 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
+<<<<<<< HEAD
 #include <QScreen>
 #include <QStyle>
+=======
+#include <QScopedValueRollback>
+>>>>>>> term
 
 #include "app/CommandLine.h"
 #include "app/HandOff.h"
@@ -281,6 +285,7 @@ void MDIForm1::setBackColour(const QColor &colour)
 // Every shown list is asked in turn; the first that refuses keeps the frame, and the rest, open.
 void MDIForm1::closeEvent(QCloseEvent *event)
 {
+    const QScopedValueRollback closing(m_closing, true);
     if (!closeListWindows()) {
         event->ignore();
         return;
@@ -291,11 +296,12 @@ void MDIForm1::closeEvent(QCloseEvent *event)
 }
 
 // Boxes are shown on the way, and anything may arrive while one is open: windows are held by guarded pointers.
+// The frame itself may be hidden behind its notification icon: its lists are asked all the same.
 bool MDIForm1::closeListWindows()
 {
     QList<QPointer<FrmPlayList>> lists;
     for (QMdiSubWindow *window : m_area->subWindowList()) {
-        if (auto *list = qobject_cast<FrmPlayList *>(window->widget()); list && window->isVisible())
+        if (auto *list = qobject_cast<FrmPlayList *>(window->widget()); list && window->isVisibleTo(this))
             lists.append(list);
     }
     QList<QPointer<FrmPlayList>> agreed;

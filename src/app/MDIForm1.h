@@ -40,6 +40,9 @@ public:
     void arrange(Arrangement how);
     QList<QMenu *> frameMenus() const { return m_menus; }
 
+    /** True while the frame asks its lists whether it may close. */
+    bool isClosing() const { return m_closing; }
+
     /** Takes a waiting hand-off now, as the timer would; does nothing while one is being taken. */
     void shell_timer_Timer();
 
@@ -73,4 +76,5 @@ private:
     QTimer shell_timer;
     /** Brings the menu bar up to date once the events of a change of windows have run. */
     QTimer m_menuUpdate;
+    bool m_closing = false;
 };

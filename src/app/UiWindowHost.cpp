@@ -30,6 +30,9 @@ UiWindowHost::UiWindowHost(AppContext &context, QtMessageBoxes *messageBoxes, QO
     , m_messageBoxes(messageBoxes)
 {
     m_context.setHost(this);
+    m_endWaiting.setSingleShot(true);
+    m_endWaiting.setInterval(100);
+    connect(&m_endWaiting, &QTimer::timeout, this, &UiWindowHost::requestEnd);
 }
 
 UiWindowHost::~UiWindowHost()
@@ -74,6 +77,52 @@ void UiWindowHost::activateFrame()
     m_frame->activateWindow();
     // A later start asks for the front right after it has left its list: take it at once.
     m_frame->shell_timer_Timer();
+}
+
+// The code that opened a box may still be working on the windows that closing would remove: a request to end
+// waits until the box is answered, as File > Exit can only be chosen then.
+void UiWindowHost::requestEnd()
+{
+    if (closingAlready())
+        return;
+    if (QApplication::activeModalWidget()) {
+        m_endWaiting.start();
+        return;
+    }
+    if (m_frame)
+        m_frame->close();
+    else
+        emit frameUnloaded();
+}
+
+bool UiWindowHost::endWithSession(const std::function<bool()> &mayAsk)
+{
+    if (!hasChangedLists()) {
+        requestEnd();
+        return true;
+    }
+    // The question cannot be put while another box waits for its answer.
+    if (closingAlready() || QApplication::activeModalWidget() || !mayAsk())
+        return false;
+    const QPointer<MDIForm1> frame = m_frame;
+    return frame && frame->close();
+}
+
+bool UiWindowHost::closingAlready() const
+{
+    return m_frame && (m_frame->isClosing() || (m_context.FrameClosing && m_context.FileDialogOpen));
+}
+
+bool UiWindowHost::hasChangedLists() const
+{
+    if (!m_frame)
+        return false;
+    for (QMdiSubWindow *window : m_frame->mdiArea()->subWindowList()) {
+        const auto *list = qobject_cast<FrmPlayList *>(window->widget());
+        if (list && window->isVisibleTo(m_frame) && m_context.PlayLists.ListSlotAt(list->playList()->slot()).Changed)
+            return true;
+    }
+    return false;
 }
 
 void UiWindowHost::OpenSettings()

@@ -2,10 +2,12 @@
 
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include "app/MDIForm1.h"
 #include "app/Taskbar.h"
@@ -36,6 +38,19 @@ public:
     void showSplash(const QString &commandLine);
     /** Brings the frame to the front, restored if it was minimised; asked for by a second start. */
     void activateFrame();
+    /**
+     * Ends the program as File > Exit does, for a request from outside (a signal): every changed list is asked
+     * about, and Cancel keeps the program running. Before the frame is loaded there is nothing to ask: the
+     * program ends. The request waits while a box or modal dialog is open; one made while the frame is closing
+     * already is dropped.
+     */
+    void requestEnd();
+    /**
+     * The same end as the desktop session ends. mayAsk() says whether the desktop lets the program ask; it is
+     * called only when a list has changed. False when the session must not end: a changed list could not be
+     * asked about, or the user kept it.
+     */
+    bool endWithSession(const std::function<bool()> &mayAsk);
 
     MDIForm1 *frame() const { return m_frame; }
     frmSplash *splash() const { return m_splash; }
@@ -68,12 +83,15 @@ public:
     frmFile *fileDialog() const { return m_fileDialog; }
 
 private:
+    /** A close of the frame is under way: its lists are being asked, or one is being saved on the way out. */
+    bool closingAlready() const;
+    bool hasChangedLists() const;
     void openHelpWindow(const QList<Mod_Help::Subject> &subjects);
     /** Puts a window into the frame, centred, without minimise and maximise buttons. */
     QMdiSubWindow *addDialog(QWidget *dialog);
 
 signals:
-    /** The main frame has closed: the program ends. */
+    /** The main frame has closed, or the program was asked to end before it had one: the program ends. */
     void frameUnloaded();
 
 private:
@@ -87,4 +105,6 @@ private:
     QPointer<FrmHelpSub> m_help;
     QPointer<frmAbout> m_about;
     int m_settingsRequests = 0;
+    /** Repeats a request to end while a box or modal dialog is open. */
+    QTimer m_endWaiting;
 };

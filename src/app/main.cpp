@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QSessionManager>
 
 #include "app/CommandLine.h"
 #include "app/UiWindowHost.h"
@@ -14,12 +15,14 @@
 #include "core/Logo.h"
 #include "platform/DesktopSession.h"
 #include "platform/LocalSingleInstance.h"
+#include "platform/PlayFiles.h"
 #include "platform/ProcessProgramStarter.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/StandardFolders.h"
 #include "platform/StorageDrives.h"
 #include "platform/SystemRegistry.h"
 #include "platform/SystemTrayIcon.h"
+#include "platform/TerminationSignals.h"
 
 using namespace Qt::StringLiterals;
 
@@ -69,6 +72,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // From here a signal to end is taken on the event loop; until the windows can answer it, it just ends.
+    TerminationSignals termination;
+    termination.setHandler([] { QCoreApplication::exit(0); });
     QApplication::setWindowIcon(QIcon(tunaryLogo(64)));
     // The program ends when its frame closes, not when the splash (its first window) does.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -78,7 +84,7 @@ int main(int argc, char *argv[])
 
     StandardFolders folders;
     folders.ensureProgramFolder();
-    LocalSingleInstance instance(folders.programFolder());
+    LocalSingleInstance instance(folders.programFolder(), folders.runtimeFolder());
     frmstater loader(folders, instance);
     switch (loader.Form_Load(commandLine)) {
     case frmstater::Outcome::ShowSplash:
@@ -105,7 +111,19 @@ int main(int argc, char *argv[])
     windows.setNotificationIcon(&trayIcon);
     instance.setActivationHandler([&windows] { windows.activateFrame(); });
     QObject::connect(&windows, &UiWindowHost::frameUnloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // A signal to end, or the end of the desktop session, ends the program as File > Exit does.
+    termination.setHandler([&windows] { windows.requestEnd(); });
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &windows,
+        [&windows](QSessionManager &session) {
+            if (!windows.endWithSession([&session] { return session.allowsInteraction(); }))
+                session.cancel();
+        },
+        Qt::DirectConnection);
 
     windows.showSplash(commandLine);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // However the program ended, the play files of this run go with it.
+    PlayFiles::removeAll(folders.playFile());
+    return status;
 }

@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
 
@@ -25,14 +24,33 @@ constexpr int kSettleMs = 1000;
 constexpr int kDecideMs = 2000;
 constexpr int kLookAgainMs = 50;
 
-QString serverNameFor(const QString &programFolder)
+// One name per program folder, so copies with settings of their own (another XDG_CONFIG_HOME) run side by side.
+QString instanceName(const QString &programFolder)
 {
     const QByteArray hash = QCryptographicHash::hash(programFolder.toUtf8(), QCryptographicHash::Sha1).toHex();
-    const QString name = u"tunary-"_s + QString::fromLatin1(hash.left(16));
+    return u"tunary-"_s + QString::fromLatin1(hash.left(16));
+}
+
+QString serverNameFor(const QString &programFolder, const QString &runtimeFolder)
+{
+    const QString name = instanceName(programFolder);
     // The user's private runtime folder keeps other users away from the socket; socket paths are short.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    const QString inRuntime = runtime + u'/' + name;
-    return (!runtime.isEmpty() && inRuntime.size() < 100) ? inRuntime : name;
+    const QString inRuntime = runtimeFolder + u'/' + name;
+    return (!runtimeFolder.isEmpty() && inRuntime.size() < 100) ? inRuntime : name;
+}
+
+// Beside the socket, in the user's private runtime folder. On Windows the socket is a named pipe, in no folder:
+// the lock stays beside the settings there.
+QString lockPathFor(const QString &programFolder, const QString &runtimeFolder)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(runtimeFolder)
+    return programFolder + u"/tunary.lock"_s;
+#else
+    if (runtimeFolder.isEmpty())
+        return programFolder + u"/tunary.lock"_s;
+    return runtimeFolder + u'/' + instanceName(programFolder) + u".lock"_s;
+#endif
 }
 
 // A process of this user that runs a program of this one's name. Where the system has no /proc, no process
@@ -54,11 +72,11 @@ bool isRunningCopy(qint64 pid)
 
 } // namespace
 
-LocalSingleInstance::LocalSingleInstance(const QString &programFolder, QObject *parent)
+LocalSingleInstance::LocalSingleInstance(const QString &programFolder, const QString &runtimeFolder, QObject *parent)
     : QObject(parent)
-    , m_lockPath(programFolder + u"/tunary.lock"_s)
+    , m_lockPath(lockPathFor(programFolder, runtimeFolder))
     , m_lock(m_lockPath)
-    , m_serverName(serverNameFor(programFolder))
+    , m_serverName(serverNameFor(programFolder, runtimeFolder))
 {
     // The running copy holds the lock for its whole life: it must never look stale because it is old.
     m_lock.setStaleLockTime(0);

@@ -10,8 +10,9 @@
 class QLocalServer;
 
 /**
- * One running copy per program folder: a lock file beside the settings and a local socket on which the
- * running copy hears "come to the front". A copy runs when its socket answers, or when its lock names a live
+ * One running copy per program folder: a lock file and a local socket on which the running copy hears "come to
+ * the front", both in the user's runtime folder (the lock stays beside the settings on Windows, and where there
+ * is no runtime folder). A copy runs when its socket answers, or when its lock names a live
  * process of this user on this machine running this program. Any other lock (left by a crash or a power cut,
  * damaged, written on another machine) is stale and taken over, unless a live process still holds it open:
  * then this copy cannot tell, and says why.
@@ -21,8 +22,11 @@ class LocalSingleInstance : public QObject, public SingleInstance
     Q_OBJECT
 
 public:
-    explicit LocalSingleInstance(const QString &programFolder, QObject *parent = nullptr);
+    /** runtimeFolder: the user's private folder for what lasts one run; empty where the system has none. */
+    LocalSingleInstance(const QString &programFolder, const QString &runtimeFolder, QObject *parent = nullptr);
     ~LocalSingleInstance() override;
+
+    QString lockPath() const { return m_lockPath; }
 
     bool tryBecomePrimary() override;
     QString undecidedReason() const override { return m_undecidedReason; }

@@ -10,10 +10,15 @@
 StandardFolders::StandardFolders()
     : m_programFolder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tunary")
 {
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString runtime = runtimeFolder();
     if (runtime.isEmpty())
         runtime = m_programFolder;
     m_playFile = runtime + u"/$TMPM3U$$.m3u";
+}
+
+QString StandardFolders::runtimeFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
 bool StandardFolders::ensureProgramFolder() const

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 // On Windows the program keeps its files beside the executable; the play files go to the user's own
 // temporary folder.
@@ -11,6 +12,11 @@ StandardFolders::StandardFolders()
     : m_programFolder(QCoreApplication::applicationDirPath())
     , m_playFile(QDir::tempPath() + QStringLiteral("/$TMPM3U$$.m3u"))
 {}
+
+QString StandardFolders::runtimeFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
 
 bool StandardFolders::ensureProgramFolder() const
 {

@@ -49,7 +49,8 @@ private slots:
         QFETCH(Outcome, outcome);
         TempFolders folders;
         folders.ensureProgramFolder();
-        const QString lockPath = folders.programFolder() + u"/tunary.lock"_s;
+        LocalSingleInstance instance(folders.programFolder(), folders.root());
+        const QString lockPath = instance.lockPath();
         QLockFile holder(lockPath);
         QVERIFY(!heldNow || holder.tryLock(0));
         writeFile(lockPath, lock.replace("$me", QByteArray::number(QCoreApplication::applicationPid()))
@@ -60,7 +61,6 @@ private slots:
                 (file.open(QIODevice::Append) &&
                  file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFile::FileModificationTime)));
 
-        LocalSingleInstance instance(folders.programFolder());
         frmstater loader(folders, instance);
         QCOMPARE(loader.Form_Load(u"/music/x.m3u"_s), outcome);
         QCOMPARE(QFile::exists(folders.handOffFile()), outcome == Outcome::End);

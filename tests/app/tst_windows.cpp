@@ -294,6 +294,30 @@ private slots:
         QCOMPARE(unloaded.size(), 1);
     }
 
+    // A request to end from outside asks as File > Exit does, the frame hidden behind its icon too; one made
+    // while the question is open is dropped. A changed list that may not be asked about keeps the session going.
+    void endFromOutsideAsksAsExitDoes()
+    {
+        Windows windows;
+        QSignalSpy unloaded(&windows.host, &UiWindowHost::frameUnloaded);
+        windows.newList(1, true);
+        windows.frame()->hide();
+        QVERIFY(!windows.host.endWithSession([] { return false; }));
+        windows.app.boxes.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+        windows.app.boxes.whileOpen = [&windows](const MessageBoxRequest &) {
+            QDialog box;
+            box.setWindowModality(Qt::ApplicationModal);
+            box.show();
+            windows.host.requestEnd();
+        };
+        windows.host.requestEnd();
+        QTest::qWait(300);
+        QCOMPARE(windows.app.boxes.shown.size(), 1);
+        QVERIFY(windows.host.endWithSession([] { return true; }));
+        QCOMPARE(windows.app.boxes.shown.size(), 2);
+        QCOMPARE(unloaded.size(), 1);
+    }
+
     void fileManagerDropAddsFilesAndFolders()
     {
         QTemporaryDir dir;

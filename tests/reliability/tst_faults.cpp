@@ -12,6 +12,7 @@
 #include "help/Mod_Error.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/ProcessProgramStarter.h"
+#include "platform/TerminationSignals.h"
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
@@ -162,9 +163,26 @@ private slots:
         qint64 deadPid = 0;
         QVERIFY(QProcess::startDetached(u"true"_s, {}, QString(), &deadPid));
         QTRY_VERIFY(::kill(pid_t(deadPid), 0) != 0);
-        writeFile(dir.path() + u"/tunary.lock"_s,
+        LocalSingleInstance instance(dir.path(), dir.path());
+        writeFile(instance.lockPath(),
                   QByteArray::number(deadPid) + "\ntunary\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        QVERIFY(LocalSingleInstance(dir.path()).tryBecomePrimary());
+        QVERIFY(instance.tryBecomePrimary());
+    }
+
+    // Each request to end reaches the event loop once, and kills nothing; a signal ignored at the start (as
+    // nohup leaves SIGHUP) stays ignored.
+    void terminationSignalsReachTheEventLoop()
+    {
+        ::signal(SIGHUP, SIG_IGN);
+        TerminationSignals termination;
+        int requests = 0;
+        termination.setHandler([&requests] { ++requests; });
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            ::raise(signal);
+            QTest::qWait(50);
+        }
+        QCOMPARE(requests, 2);
+        ::signal(SIGHUP, SIG_DFL);
     }
 };
 
