@@ -12,12 +12,9 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
-<<<<<<< HEAD
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
-=======
-#include <QScopedValueRollback>
->>>>>>> term
 
 #include "app/CommandLine.h"
 #include "app/HandOff.h"
