@@ -19,7 +19,7 @@
 #include "app/UiWindowHost.h"
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
-#include "files/FrmAddfile.h"
+#include "files/FinderWindow.h"
 #include "platform/Drives.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
@@ -38,7 +38,7 @@ constexpr int kRuns = 5;
 struct QuietBoxes : MessageBoxes
 {
     MessageAnswer show(const MessageBoxRequest &) override { return MessageAnswer::Ok; }
-    QString BrowseForFolder(const QString &) override { return {}; }
+    QString browseForFolder(const QString &) override { return {}; }
 };
 struct NoStarter : ProgramStarter
 {
@@ -57,7 +57,7 @@ struct NoDrives : Drives
 };
 struct NoRegistry : Registry
 {
-    bool GetKeyValue(const QString &, const QString &, const QString &, QString &) const override { return false; }
+    bool keyValue(const QString &, const QString &, const QString &, QString &) const override { return false; }
 };
 
 double medianMs(const std::function<void()> &prepare, const std::function<void()> &work)
@@ -108,18 +108,18 @@ void runEventLoop(int milliseconds)
 // results, is closed, so its window and results are freed while the walk runs.
 void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree)
 {
-    context.Settings.Mp3Path = tree;
+    context.settings.mp3Folder = tree;
     std::vector<double> times;
     double longestGap = 0;
     qsizetype found = 0;
-    FrmAddfile *previous = nullptr;
+    FinderWindow *previous = nullptr;
     for (int run = 0; run < kRuns; ++run) {
-        windows.OpenFileFinder(1);
-        auto *finder = windows.frame()->findChildren<FrmAddfile *>().constLast();
+        windows.openFinder(1);
+        auto *finder = windows.frame()->findChildren<FinderWindow *>().constLast();
         // The new window's first paint is not part of the search.
         runEventLoop(200);
         QEventLoop loop;
-        QObject::connect(finder, &FrmAddfile::searchFinished, &loop, &QEventLoop::quit);
+        QObject::connect(finder, &FinderWindow::searchFinished, &loop, &QEventLoop::quit);
         QElapsedTimer tick;
         QElapsedTimer timer;
         QTimer ticker;
@@ -131,7 +131,7 @@ void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree
         timer.start();
         tick.start();
         ticker.start();
-        finder->CmdSearch_Click();
+        finder->searchOrStop();
         if (previous)
             previous->parentWidget()->close();
         loop.exec();
@@ -197,9 +197,9 @@ int main(int argc, char *argv[])
 
     PlayList *list = nullptr;
     auto closeAll = [&] {
-        for (int slot = 2; slot <= context.PlayLists.size(); ++slot) {
+        for (int slot = 2; slot <= context.lists.size(); ++slot) {
             if (PlayList *open = PlayListCommands::playListAt(context, slot)) {
-                context.PlayLists.ListSlotAt(slot).Changed = false;
+                context.lists.slotAt(slot).changed = false;
                 open->close();
             }
         }
@@ -208,8 +208,8 @@ int main(int argc, char *argv[])
     };
     auto load = [&] {
         closeAll();
-        PlayListCommands::LoadPlayList(context, listPath);
-        list = PlayListCommands::playListAt(context, context.LoadingSlot);
+        PlayListCommands::openListFile(context, listPath);
+        list = PlayListCommands::playListAt(context, context.loadingSlot);
         settle();
     };
 
@@ -263,7 +263,7 @@ int main(int argc, char *argv[])
                                        load();
                                        list->setCaption(saved);
                                    },
-                                   [&] { PlayListCommands::saveit(context, *list); }));
+                                   [&] { PlayListCommands::saveList(context, *list); }));
     closeAll();
     return 0;
 }

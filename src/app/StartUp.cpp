@@ -10,7 +10,7 @@
 #include "app/HandOff.h"
 #include "core/AppContext.h"
 #include "core/WindowHost.h"
-#include "help/Mod_Error.h"
+#include "help/ErrorMessages.h"
 #include "platform/Folders.h"
 #include "platform/ProgramStarter.h"
 #include "playlist/PlayList.h"
@@ -25,8 +25,8 @@ namespace StartUp {
 
 void splashUnloading(AppContext &context, const QString &commandLine)
 {
-    context.CommandLine = commandLine;
-    LoadSettings(context);
+    context.commandLine = commandLine;
+    loadSettings(context);
     startUpSteps(context);
     startPlayer(context);
 }
@@ -45,48 +45,48 @@ bool readsAsTrue(const QString &text)
 
 void startUpSteps(AppContext &context)
 {
-    context.host().showPlayerPath(context.Settings.WinampPath);
+    context.host().showPlayerPath(context.settings.playerPath);
 
     QString listToOpen;
-    if (context.CommandLine.isEmpty()) {
-        const SettingsRecord &settings = context.Settings;
-        if (readsAsTrue(settings.OpenAndPlay) && !settings.OpenAndPlayFile.isEmpty())
-            listToOpen = QDir(context.platform.folders.programFolder()).filePath(settings.OpenAndPlayFile);
-    } else if (CommandLine::isPlayListName(context.CommandLine)) {
-        listToOpen = context.CommandLine;
+    if (context.commandLine.isEmpty()) {
+        const SettingsRecord &settings = context.settings;
+        if (readsAsTrue(settings.openAndPlay) && !settings.openAndPlayFile.isEmpty())
+            listToOpen = QDir(context.platform.folders.programFolder()).filePath(settings.openAndPlayFile);
+    } else if (CommandLine::isPlayListName(context.commandLine)) {
+        listToOpen = context.commandLine;
     } else {
-        Mod_Error::ShowError(context, 10, QString());
+        ErrorMessages::showError(context, 10, QString());
         return;
     }
     if (listToOpen.isEmpty() || PlayListCommands::refuseOwnPlayFile(context, listToOpen))
         return;
 
     QCoreApplication::processEvents();
-    const bool opened = PlayListCommands::LoadPlayList(context, listToOpen);
-    if (context.NoAutoPlay)
+    const bool opened = PlayListCommands::openListFile(context, listToOpen);
+    if (context.noAutoPlay)
         return;
-    if (PlayList *list = opened ? PlayListCommands::playListAt(context, context.LoadingSlot) : nullptr)
-        PlayListCommands::playsong(context, *list, 3);
+    if (PlayList *list = opened ? PlayListCommands::playListAt(context, context.loadingSlot) : nullptr)
+        PlayListCommands::play(context, *list, 3);
     else
         PlayListCommands::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
 }
 
-void TakeHandOff(AppContext &context)
+void takeHandOff(AppContext &context)
 {
     const QStringList commandLines = HandOff::take(context.platform.folders.handOffFile());
     for (const QString &commandLine : commandLines) {
         QCoreApplication::processEvents();
         if (PlayListCommands::refuseOwnPlayFile(context, commandLine) ||
-            !PlayListCommands::LoadPlayList(context, commandLine))
+            !PlayListCommands::openListFile(context, commandLine))
             continue;
-        if (PlayList *list = PlayListCommands::playListAt(context, context.LoadingSlot))
-            PlayListCommands::playsong(context, *list, 3);
+        if (PlayList *list = PlayListCommands::playListAt(context, context.loadingSlot))
+            PlayListCommands::play(context, *list, 3);
     }
 }
 
 void startPlayer(AppContext &context)
 {
-    const QString player = context.Settings.WinampPath;
+    const QString player = context.settings.playerPath;
     if (player.trimmed().isEmpty() || PlayListCommands::isThisProgram(player))
         return;
     const StartResult started = context.platform.programStarter.start(player, {});

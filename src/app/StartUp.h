@@ -25,6 +25,6 @@ void startPlayer(AppContext &context);
  * Takes the lists handed over by later starts of the program: each is opened in a new window and played
  * whole; one that cannot be opened is dropped without a message. The hand-off file is gone afterwards.
  */
-void TakeHandOff(AppContext &context);
+void takeHandOff(AppContext &context);
 
 } // namespace StartUp

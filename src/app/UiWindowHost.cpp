@@ -9,17 +9,17 @@
 #include <QMdiSubWindow>
 
 #include "app/DialogWindow.h"
-#include "app/MDIForm1.h"
-#include "app/frmSplash.h"
+#include "app/MainWindow.h"
+#include "app/SplashScreen.h"
 #include "core/AppContext.h"
-#include "files/FrmAddfile.h"
-#include "files/frmFile.h"
-#include "help/Mod_Error.h"
-#include "help/Mod_Help.h"
+#include "files/FileDialogWindow.h"
+#include "files/FinderWindow.h"
+#include "help/ErrorMessages.h"
+#include "help/HelpTopics.h"
 #include "platform/QtMessageBoxes.h"
-#include "playlist/FrmPlayList.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
+#include "playlist/PlayListWindow.h"
 #include "settings/FrameColour.h"
 
 Q_LOGGING_CATEGORY(lcWindows, "tunary.windows", QtInfoMsg)
@@ -44,7 +44,7 @@ UiWindowHost::~UiWindowHost()
 
 void UiWindowHost::setNotificationIcon(NotificationIcon *icon)
 {
-    m_taskbar = std::make_unique<Taskbar>(
+    m_taskbar = std::make_unique<TrayMinimizer>(
         *icon,
         [this] {
             if (m_frame)
@@ -62,8 +62,8 @@ void UiWindowHost::setNotificationIcon(NotificationIcon *icon)
 void UiWindowHost::showSplash(const QString &commandLine)
 {
     if (!m_splash)
-        m_splash = new frmSplash(m_context, commandLine);
-    m_splash->Form_Load();
+        m_splash = new SplashScreen(m_context, commandLine);
+    m_splash->start();
 }
 
 void UiWindowHost::activateFrame()
@@ -76,7 +76,7 @@ void UiWindowHost::activateFrame()
     m_frame->raise();
     m_frame->activateWindow();
     // A later start asks for the front right after it has left its list: take it at once.
-    m_frame->shell_timer_Timer();
+    m_frame->takeWaitingHandOff();
 }
 
 // The code that opened a box may still be working on the windows that closing would remove: a request to end
@@ -104,13 +104,13 @@ bool UiWindowHost::endWithSession(const std::function<bool()> &mayAsk)
     // The question cannot be put while another box waits for its answer.
     if (closingAlready() || QApplication::activeModalWidget() || !mayAsk())
         return false;
-    const QPointer<MDIForm1> frame = m_frame;
+    const QPointer<MainWindow> frame = m_frame;
     return frame && frame->close();
 }
 
 bool UiWindowHost::closingAlready() const
 {
-    return m_frame && (m_frame->isClosing() || (m_context.FrameClosing && m_context.FileDialogOpen));
+    return m_frame && (m_frame->isClosing() || (m_context.frameClosing && m_context.fileDialogOpen));
 }
 
 bool UiWindowHost::hasChangedLists() const
@@ -118,26 +118,26 @@ bool UiWindowHost::hasChangedLists() const
     if (!m_frame)
         return false;
     for (QMdiSubWindow *window : m_frame->mdiArea()->subWindowList()) {
-        const auto *list = qobject_cast<FrmPlayList *>(window->widget());
-        if (list && window->isVisibleTo(m_frame) && m_context.PlayLists.ListSlotAt(list->playList()->slot()).Changed)
+        const auto *list = qobject_cast<PlayListWindow *>(window->widget());
+        if (list && window->isVisibleTo(m_frame) && m_context.lists.slotAt(list->playList()->slot()).changed)
             return true;
     }
     return false;
 }
 
-void UiWindowHost::OpenSettings()
+void UiWindowHost::openSettings()
 {
     ++m_settingsRequests;
     qCDebug(lcWindows) << "settings dialog requested";
-    if (m_context.SettingsOpen)
+    if (m_context.settingsOpen)
         return;
     loadFrame();
-    m_settings = new frmOptions(m_context);
-    m_context.SettingsOpen = true;
+    m_settings = new SettingsDialog(m_context);
+    m_context.settingsOpen = true;
     QMdiSubWindow *window = addDialogWindow(m_frame->mdiArea(), m_settings);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_settings, &frmOptions::finished, this, [this, window] {
-        m_context.SettingsOpen = false;
+    connect(m_settings, &SettingsDialog::finished, this, [this, window] {
+        m_context.settingsOpen = false;
         window->close();
     });
     const QSize area = m_frame->mdiArea()->viewport()->size();
@@ -152,15 +152,15 @@ void UiWindowHost::loadFrame()
 {
     if (m_frame)
         return;
-    m_frame = new MDIForm1(m_context);
-    connect(m_frame, &MDIForm1::unloaded, this, &UiWindowHost::frameUnloaded);
-    connect(m_frame, &MDIForm1::minimised, this, [this] {
+    m_frame = new MainWindow(m_context);
+    connect(m_frame, &MainWindow::unloaded, this, &UiWindowHost::frameUnloaded);
+    connect(m_frame, &MainWindow::minimised, this, [this] {
         if (m_taskbar)
-            m_taskbar->MDIForm_Resize();
+            m_taskbar->frameResized();
     });
     if (m_messageBoxes)
         m_messageBoxes->setParentWidget(m_frame);
-    m_frame->MDIForm_Load();
+    m_frame->load();
 }
 
 void UiWindowHost::setFrameBackColour(qint32 colour)
@@ -183,7 +183,7 @@ PlayList *UiWindowHost::createPlayListWindow()
 
 void UiWindowHost::discardPlayListWindow(PlayList *list)
 {
-    auto *window = list ? qobject_cast<FrmPlayList *>(list->parent()) : nullptr;
+    auto *window = list ? qobject_cast<PlayListWindow *>(list->parent()) : nullptr;
     if (!window)
         return;
     if (QWidget *subWindow = window->subWindow())
@@ -192,16 +192,16 @@ void UiWindowHost::discardPlayListWindow(PlayList *list)
         window->deleteLater();
 }
 
-void UiWindowHost::OpenFileDialog(const QString &mode, int slot)
+void UiWindowHost::openFileDialog(const QString &mode, int slot)
 {
     loadFrame();
-    m_fileDialog = new frmFile(m_context, mode, slot);
+    m_fileDialog = new FileDialogWindow(m_context, mode, slot);
     QMdiSubWindow *window = addDialog(m_fileDialog);
-    connect(m_fileDialog, &frmFile::finished, window, &QWidget::close);
+    connect(m_fileDialog, &FileDialogWindow::finished, window, &QWidget::close);
     if (mode == QStringLiteral("save")) {
         // Back to the list that was saved, with its caret where it was.
         QPointer<PlayList> list = PlayListCommands::playListAt(m_context, slot);
-        connect(m_fileDialog, &frmFile::finished, this, [list] {
+        connect(m_fileDialog, &FileDialogWindow::finished, this, [list] {
             if (list)
                 list->show();
         });
@@ -216,14 +216,14 @@ void UiWindowHost::setSettingsBox(const QString &box, const QString &text)
         m_settings->setBox(box, text);
 }
 
-void UiWindowHost::OpenFileFinder(int mode)
+void UiWindowHost::openFinder(int mode)
 {
     loadFrame();
-    auto *finder = new FrmAddfile(m_context, mode);
+    auto *finder = new FinderWindow(m_context, mode);
     const QString fault = finder->startFault();
     if (!fault.isEmpty() && mode == 0) {
         delete finder;
-        Mod_Error::ShowError(m_context, 4, fault);
+        ErrorMessages::showError(m_context, 4, fault);
         return;
     }
     QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
@@ -231,48 +231,48 @@ void UiWindowHost::OpenFileFinder(int mode)
                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     finder->setArea(m_frame->mdiArea());
-    connect(finder, &FrmAddfile::arrangeRequested, m_frame,
-            [frame = m_frame](int how) { frame->arrange(MDIForm1::Arrangement(how)); });
+    connect(finder, &FinderWindow::arrangeRequested, m_frame,
+            [frame = m_frame](int how) { frame->arrange(MainWindow::Arrangement(how)); });
     window->show();
     m_frame->fitIntoArea(window);
     finder->resultList()->setFocus();
     if (!fault.isEmpty())
-        Mod_Error::ShowError(m_context, 4, fault);
+        ErrorMessages::showError(m_context, 4, fault);
 }
 
 void UiWindowHost::showSettingsHelp()
 {
-    openHelpWindow(Mod_Help::settingsSubjects());
+    openHelpWindow(HelpTopics::settingsSubjects());
 }
 
 void UiWindowHost::showFinderHelp()
 {
-    openHelpWindow(Mod_Help::finderSubjects());
+    openHelpWindow(HelpTopics::finderSubjects());
 }
 
 void UiWindowHost::showPlayListHelp()
 {
-    openHelpWindow(Mod_Help::playListSubjects());
+    openHelpWindow(HelpTopics::playListSubjects());
 }
 
 // One help window at a time: while one is open, another request does nothing.
-void UiWindowHost::openHelpWindow(const QList<Mod_Help::Subject> &subjects)
+void UiWindowHost::openHelpWindow(const QList<HelpTopics::Subject> &subjects)
 {
-    if (m_context.HelpOpen)
+    if (m_context.helpOpen)
         return;
     loadFrame();
-    m_context.HelpOpen = true;
-    m_help = new FrmHelpSub(m_context, subjects);
+    m_context.helpOpen = true;
+    m_help = new HelpWindow(m_context, subjects);
     QMdiSubWindow *window = addDialog(m_help);
-    connect(m_help, &FrmHelpSub::finished, this, [this, window] {
-        m_context.HelpOpen = false;
+    connect(m_help, &HelpWindow::finished, this, [this, window] {
+        m_context.helpOpen = false;
         window->close();
     });
 }
 
-void UiWindowHost::ShowHelp(int topic)
+void UiWindowHost::showHelp(int topic)
 {
-    Mod_Help::ShowHelp(m_context, topic);
+    HelpTopics::showHelp(m_context, topic);
 }
 
 void UiWindowHost::showAbout()
@@ -280,9 +280,9 @@ void UiWindowHost::showAbout()
     if (m_about)
         return;
     loadFrame();
-    m_about = new frmAbout(m_context);
+    m_about = new AboutBox(m_context);
     QMdiSubWindow *window = addDialog(m_about);
-    connect(m_about, &frmAbout::finished, window, &QWidget::close);
+    connect(m_about, &AboutBox::finished, window, &QWidget::close);
 }
 
 QMdiSubWindow *UiWindowHost::addDialog(QWidget *dialog)

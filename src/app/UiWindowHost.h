@@ -9,14 +9,14 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "app/MDIForm1.h"
-#include "app/Taskbar.h"
-#include "app/frmSplash.h"
+#include "app/MainWindow.h"
+#include "app/SplashScreen.h"
+#include "app/TrayMinimizer.h"
 #include "core/WindowHost.h"
-#include "files/frmFile.h"
-#include "help/FrmHelpSub.h"
-#include "help/frmAbout.h"
-#include "settings/frmOptions.h"
+#include "files/FileDialogWindow.h"
+#include "help/AboutBox.h"
+#include "help/HelpWindow.h"
+#include "settings/SettingsDialog.h"
 
 class AppContext;
 class NotificationIcon;
@@ -32,7 +32,7 @@ public:
 
     /** Minimising the frame puts it behind this icon, where the desktop has a notification area. */
     void setNotificationIcon(NotificationIcon *icon);
-    const Taskbar *taskbar() const { return m_taskbar.get(); }
+    const TrayMinimizer *taskbar() const { return m_taskbar.get(); }
     ~UiWindowHost() override;
 
     void showSplash(const QString &commandLine);
@@ -52,41 +52,41 @@ public:
      */
     bool endWithSession(const std::function<bool()> &mayAsk);
 
-    MDIForm1 *frame() const { return m_frame; }
-    frmSplash *splash() const { return m_splash; }
+    MainWindow *frame() const { return m_frame; }
+    SplashScreen *splash() const { return m_splash; }
     /** How often the settings dialog was asked for, opened or not. */
     int settingsRequests() const { return m_settingsRequests; }
 
-    void OpenSettings() override;
+    void openSettings() override;
     void loadFrame() override;
     void setFrameBackColour(qint32 colour) override;
     void showPlayerPath(const QString &path) override;
     PlayList *createPlayListWindow() override;
     void discardPlayListWindow(PlayList *list) override;
-    void OpenFileDialog(const QString &mode, int slot) override;
-    void OpenFileFinder(int mode) override;
+    void openFileDialog(const QString &mode, int slot) override;
+    void openFinder(int mode) override;
     void closeFrame() override;
     void showPlayListHelp() override;
     void showFinderHelp() override;
     void showSettingsHelp() override;
 
-    FrmHelpSub *helpWindow() const { return m_help; }
-    frmAbout *aboutBox() const { return m_about; }
+    HelpWindow *helpWindow() const { return m_help; }
+    AboutBox *aboutBox() const { return m_about; }
 
     /** The settings dialog while it is open. */
-    frmOptions *settingsDialog() const { return m_settings; }
-    void ShowHelp(int topic) override;
+    SettingsDialog *settingsDialog() const { return m_settings; }
+    void showHelp(int topic) override;
     void showAbout() override;
     void setSettingsBox(const QString &box, const QString &text) override;
 
     /** The file dialog while it is open. */
-    frmFile *fileDialog() const { return m_fileDialog; }
+    FileDialogWindow *fileDialog() const { return m_fileDialog; }
 
 private:
     /** A close of the frame is under way: its lists are being asked, or one is being saved on the way out. */
     bool closingAlready() const;
     bool hasChangedLists() const;
-    void openHelpWindow(const QList<Mod_Help::Subject> &subjects);
+    void openHelpWindow(const QList<HelpTopics::Subject> &subjects);
     /** Puts a window into the frame, centred, without minimise and maximise buttons. */
     QMdiSubWindow *addDialog(QWidget *dialog);
 
@@ -97,13 +97,13 @@ signals:
 private:
     AppContext &m_context;
     QtMessageBoxes *m_messageBoxes;
-    QPointer<MDIForm1> m_frame;
-    QPointer<frmSplash> m_splash;
-    std::unique_ptr<Taskbar> m_taskbar;
-    QPointer<frmFile> m_fileDialog;
-    QPointer<frmOptions> m_settings;
-    QPointer<FrmHelpSub> m_help;
-    QPointer<frmAbout> m_about;
+    QPointer<MainWindow> m_frame;
+    QPointer<SplashScreen> m_splash;
+    std::unique_ptr<TrayMinimizer> m_taskbar;
+    QPointer<FileDialogWindow> m_fileDialog;
+    QPointer<SettingsDialog> m_settings;
+    QPointer<HelpWindow> m_help;
+    QPointer<AboutBox> m_about;
     int m_settingsRequests = 0;
     /** Repeats a request to end while a box or modal dialog is open. */
     QTimer m_endWaiting;

@@ -9,8 +9,8 @@
 #include <QSessionManager>
 
 #include "app/CommandLine.h"
+#include "app/StartupGate.h"
 #include "app/UiWindowHost.h"
-#include "app/frmstater.h"
 #include "core/AppContext.h"
 #include "core/Logo.h"
 #include "platform/DesktopSession.h"
@@ -85,13 +85,13 @@ int main(int argc, char *argv[])
     StandardFolders folders;
     folders.ensureProgramFolder();
     LocalSingleInstance instance(folders.programFolder(), folders.runtimeFolder());
-    frmstater loader(folders, instance);
-    switch (loader.Form_Load(commandLine)) {
-    case frmstater::Outcome::ShowSplash:
+    StartupGate loader(folders, instance);
+    switch (loader.decide(commandLine)) {
+    case StartupGate::Outcome::ShowSplash:
         break;
-    case frmstater::Outcome::End:
+    case StartupGate::Outcome::End:
         return 0;
-    case frmstater::Outcome::CannotTell: {
+    case StartupGate::Outcome::CannotTell: {
         // Said in a box for the user who started it from a menu, and on the error output with an exit code
         // for a script.
         std::fprintf(stderr, "%s\n", qPrintable(loader.fault()));

@@ -9,19 +9,19 @@ namespace {
 class NoWindows : public WindowHost
 {
 public:
-    void OpenSettings() override {}
+    void openSettings() override {}
     void loadFrame() override {}
     void setFrameBackColour(qint32) override {}
     void showPlayerPath(const QString &) override {}
     PlayList *createPlayListWindow() override { return nullptr; }
     void discardPlayListWindow(PlayList *) override {}
-    void OpenFileDialog(const QString &, int) override {}
-    void OpenFileFinder(int) override {}
+    void openFileDialog(const QString &, int) override {}
+    void openFinder(int) override {}
     void closeFrame() override {}
     void showPlayListHelp() override {}
     void showFinderHelp() override {}
     void showSettingsHelp() override {}
-    void ShowHelp(int) override {}
+    void showHelp(int) override {}
     void showAbout() override {}
     void setSettingsBox(const QString &, const QString &) override {}
 };

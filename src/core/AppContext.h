@@ -39,23 +39,23 @@ public:
     WindowHost &host() const { return *m_host; }
     void setHost(WindowHost *host);
 
-    SettingsRecord Settings;
-    WindowTable PlayLists;
+    SettingsRecord settings;
+    WindowTable lists;
 
     /** The list named when the program was started (quotes removed, made absolute). */
-    QString CommandLine;
+    QString commandLine;
     /** The splash logo was clicked: the start-up list is opened but not played. */
-    bool NoAutoPlay = false;
+    bool noAutoPlay = false;
     /** Error 8 was shown; the next failing play stays silent. */
-    bool SkipNextPlayError = false;
+    bool skipNextPlayError = false;
     /** The player was found handing a play file back; it is said once a run. */
     bool playLoopReported = false;
-    int LoadingSlot = 0;
-    bool FrameClosing = false;
-    bool SettingsOpen = false;
-    bool HelpOpen = false;
-    bool FileDialogOpen = false;
-    QString ChosenPath;
+    int loadingSlot = 0;
+    bool frameClosing = false;
+    bool settingsOpen = false;
+    bool helpOpen = false;
+    bool fileDialogOpen = false;
+    QString chosenPath;
 
 private:
     WindowHost *m_host;

@@ -10,17 +10,17 @@ struct SettingsRecord
 {
     using Field = QString SettingsRecord::*;
 
-    QString WinampPath;
-    QString Mp3Path;
-    QString M3UPath;
-    QString BackColour;
-    QString ColourRed;
-    QString ColourGreen;
-    QString ColourBlue;
-    QString ListFont;
-    QString AlwaysSort;
-    QString OpenAndPlay;
-    QString OpenAndPlayFile;
+    QString playerPath;
+    QString mp3Folder;
+    QString m3uFolder;
+    QString backColour;
+    QString red;
+    QString green;
+    QString blue;
+    QString listFont;
+    QString alwaysSort;
+    QString openAndPlay;
+    QString openAndPlayFile;
 
     /** The fields whose line was not UTF-8 and was read as Windows-1252: their text stands for those bytes. */
     QList<Field> windows1252Fields;
@@ -32,17 +32,17 @@ struct SettingsRecord
 /** The values the settings dialog saves, typed as they are written. */
 struct SettingsValues
 {
-    QString WinampPath;
-    QString Mp3Path;
-    QString M3UPath;
-    QString BackColour;
-    qint16 ColourRed = 0;
-    qint16 ColourGreen = 0;
-    qint16 ColourBlue = 0;
-    QString ListFont;
-    bool AlwaysSort = false;
-    bool OpenAndPlay = false;
-    QString OpenAndPlayFile;
+    QString playerPath;
+    QString mp3Folder;
+    QString m3uFolder;
+    QString backColour;
+    qint16 red = 0;
+    qint16 green = 0;
+    qint16 blue = 0;
+    QString listFont;
+    bool alwaysSort = false;
+    bool openAndPlay = false;
+    QString openAndPlayFile;
 };
 
 /** The dialog's text for "no open-and-play list chosen yet". */

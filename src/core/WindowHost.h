@@ -13,7 +13,7 @@ public:
     virtual ~WindowHost() = default;
 
     /** Opens the settings dialog without waiting; does nothing when it is already open. */
-    virtual void OpenSettings() = 0;
+    virtual void openSettings() = 0;
     /** Loads and shows the main frame the first time; later calls do nothing. */
     virtual void loadFrame() = 0;
     /** Sets the frame's background to a stored colour value (negative values name system colours). */
@@ -29,9 +29,9 @@ public:
     /** Removes a play-list window at once, without its close request. */
     virtual void discardPlayListWindow(PlayList *list) = 0;
     /** Opens the file dialog in a mode ("save", "save_kill", "opt", "opt2") for the list in a slot. */
-    virtual void OpenFileDialog(const QString &mode, int slot) = 0;
+    virtual void openFileDialog(const QString &mode, int slot) = 0;
     /** Opens a file finder: mode 0 finds M3U lists to open, mode 1 MP3 files to add. */
-    virtual void OpenFileFinder(int mode) = 0;
+    virtual void openFinder(int mode) = 0;
     /** Closes the main frame, which ends the program once every list has agreed. */
     virtual void closeFrame() = 0;
     /** The help window with the play-list subjects. */
@@ -41,7 +41,7 @@ public:
     /** The help window with the settings subjects. */
     virtual void showSettingsHelp() = 0;
     /** A numbered help topic. */
-    virtual void ShowHelp(int topic) = 0;
+    virtual void showHelp(int topic) = 0;
     virtual void showAbout() = 0;
     /** Writes a picked path into a box of the open settings dialog ("TxtPath" or "opensong"). */
     virtual void setSettingsBox(const QString &box, const QString &text) = 0;

@@ -7,11 +7,11 @@ void WindowTable::resetToOneSlot()
     m_slots = QList<Row>(1);
 }
 
-int WindowTable::AllocListSlot()
+int WindowTable::allocateSlot()
 {
     for (qsizetype i = 0; i < m_slots.size(); ++i) {
-        if (m_slots[i].state.SlotFree) {
-            m_slots[i].state.SlotFree = false;
+        if (m_slots[i].state.isFree) {
+            m_slots[i].state.isFree = false;
             return int(i) + 1;
         }
     }
@@ -19,19 +19,19 @@ int WindowTable::AllocListSlot()
     return int(m_slots.size());
 }
 
-ListSlot &WindowTable::ListSlotAt(int slot)
+ListSlot &WindowTable::slotAt(int slot)
 {
     Q_ASSERT(slot >= 1 && slot <= size());
     return m_slots[slot - 1].state;
 }
 
-const ListSlot &WindowTable::ListSlotAt(int slot) const
+const ListSlot &WindowTable::slotAt(int slot) const
 {
     Q_ASSERT(slot >= 1 && slot <= size());
     return m_slots[slot - 1].state;
 }
 
-QObject *WindowTable::PlayListAt(int slot) const
+QObject *WindowTable::windowAt(int slot) const
 {
     if (slot < 1 || slot > size())
         return nullptr;

@@ -10,11 +10,11 @@
 /** The per-slot state of one play-list window. */
 struct ListSlot
 {
-    bool SlotFree = false;
+    bool isFree = false;
     /** The list has edits that were not saved. */
-    bool Changed = false;
+    bool changed = false;
     /** "True", "False", or empty in a new record; used while dragging entries. */
-    QString DropReady;
+    QString dropReady;
 };
 
 /**
@@ -31,12 +31,12 @@ public:
     void resetToOneSlot();
 
     /** The lowest free slot, taken; or a new slot at the end when none is free. */
-    int AllocListSlot();
+    int allocateSlot();
 
-    ListSlot &ListSlotAt(int slot);
-    const ListSlot &ListSlotAt(int slot) const;
+    ListSlot &slotAt(int slot);
+    const ListSlot &slotAt(int slot) const;
 
-    QObject *PlayListAt(int slot) const;
+    QObject *windowAt(int slot) const;
     void setPlayList(int slot, QObject *window);
 
 private:

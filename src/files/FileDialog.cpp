@@ -10,7 +10,7 @@
 #include "core/FolderSearch.h"
 #include "core/Paths.h"
 #include "core/WindowHost.h"
-#include "help/Mod_Error.h"
+#include "help/ErrorMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFiles.h"
 #include "playlist/PlayList.h"
@@ -86,7 +86,7 @@ QStringList listedFiles(const QString &folder, const QString &type)
     return programs;
 }
 
-bool Cmdok_Click(AppContext &context, const Request &request)
+bool accept(AppContext &context, const Request &request)
 {
     const bool saving = request.caption == kSaveList || request.caption == kSaveAndClose;
     if (request.name.isEmpty()) {
@@ -96,7 +96,7 @@ bool Cmdok_Click(AppContext &context, const Request &request)
         return false;
     }
     const QString path = Paths::join(request.folder, request.name);
-    context.ChosenPath = path;
+    context.chosenPath = path;
 
     if (request.caption == kOpenPlayer)
         context.host().setSettingsBox(u"TxtPath"_s, path);
@@ -115,16 +115,16 @@ bool Cmdok_Click(AppContext &context, const Request &request)
         PlayList *list = PlayListCommands::playListAt(context, request.slot);
         if (!list) {
             // The list was closed while the dialog was open: nothing is left to save.
-            context.FileDialogOpen = false;
+            context.fileDialogOpen = false;
             return true;
         }
         // The caption names the file only once the file holds the list.
         const QString oldCaption = list->caption();
         list->setCaption(savePath);
-        const QString fault = PlayListCommands::saveit(context, *list);
+        const QString fault = PlayListCommands::saveList(context, *list);
         if (!fault.isEmpty()) {
             list->setCaption(oldCaption);
-            Mod_Error::ShowError(context, 6, fault);
+            ErrorMessages::showError(context, 6, fault);
             return false;
         }
     }
@@ -132,21 +132,21 @@ bool Cmdok_Click(AppContext &context, const Request &request)
     if (request.caption == kSelectDefault)
         context.host().setSettingsBox(u"opensong"_s, path);
 
-    context.FileDialogOpen = false;
+    context.fileDialogOpen = false;
     if (request.caption == kSaveAndClose) {
         if (PlayList *list = PlayListCommands::playListAt(context, request.slot))
             list->close();
-        context.PlayLists.ListSlotAt(request.slot).SlotFree = true;
+        context.lists.slotAt(request.slot).isFree = true;
     }
-    if (context.FrameClosing)
+    if (context.frameClosing)
         context.host().closeFrame();
     return true;
 }
 
-void cmdCancel_Click(AppContext &context)
+void cancel(AppContext &context)
 {
-    context.FileDialogOpen = false;
-    context.FrameClosing = false;
+    context.fileDialogOpen = false;
+    context.frameClosing = false;
 }
 
 } // namespace FileDialog

@@ -7,7 +7,7 @@
 
 class AppContext;
 
-/** The program's own file dialog: the rules behind frmFile, for its four modes. */
+/** The program's own file dialog: the rules behind FileDialogWindow, for its four modes. */
 namespace FileDialog {
 
 /** How the dialog is set up for one mode. */
@@ -42,9 +42,9 @@ struct Request
 };
 
 /** OK: carries out the dialog's job. True when the dialog closes; false keeps it open (the user may retry). */
-bool Cmdok_Click(AppContext &context, const Request &request);
+bool accept(AppContext &context, const Request &request);
 
 /** Cancel or the close box: nothing is saved; a close of the frame waiting on this save stops here. */
-void cmdCancel_Click(AppContext &context);
+void cancel(AppContext &context);
 
 } // namespace FileDialog

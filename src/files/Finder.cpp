@@ -13,15 +13,15 @@ namespace Finder {
 
 Setup setupFor(const AppContext &context, int mode)
 {
-    const SettingsRecord &settings = context.Settings;
+    const SettingsRecord &settings = context.settings;
     if (mode == 1) {
         return {u"Add MP3"_s,
                 QString::fromLatin1(kMp3Pattern),
-                {settings.Mp3Path, settings.isWindows1252(&SettingsRecord::Mp3Path)}};
+                {settings.mp3Folder, settings.isWindows1252(&SettingsRecord::mp3Folder)}};
     }
     return {u"Open M3U"_s,
             QString::fromLatin1(kListPattern),
-            {settings.M3UPath, settings.isWindows1252(&SettingsRecord::M3UPath)}};
+            {settings.m3uFolder, settings.isWindows1252(&SettingsRecord::m3uFolder)}};
 }
 
 QString folderFault(const EightBitText::Path &folder)
@@ -50,10 +50,10 @@ PathBatch folderFiles(const EightBitText::Path &folder, const QString &pattern)
     return paths;
 }
 
-void OpenSelectedLists(AppContext &context, const QStringList &lists)
+void openSelectedLists(AppContext &context, const QStringList &lists)
 {
     for (const QString &list : lists)
-        PlayListCommands::LoadPlayList(context, list);
+        PlayListCommands::openListFile(context, list);
 }
 
 } // namespace Finder

@@ -35,6 +35,6 @@ QString folderFault(const EightBitText::Path &folder);
 PathBatch folderFiles(const EightBitText::Path &folder, const QString &pattern);
 
 /** Opens each list in a window of its own, in order. */
-void OpenSelectedLists(AppContext &context, const QStringList &lists);
+void openSelectedLists(AppContext &context, const QStringList &lists);
 
 } // namespace Finder

@@ -14,17 +14,17 @@ using namespace Qt::StringLiterals;
 
 namespace SysInfo {
 
-void StartSysInfo(AppContext &context)
+void startSystemInformation(AppContext &context)
 {
     const Registry &registry = context.platform.registry;
     ProgramStarter &starter = context.platform.programStarter;
     const QString root = u"HKEY_LOCAL_MACHINE"_s;
     QString path;
-    if (registry.GetKeyValue(root, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s, u"PATH"_s, path) &&
+    if (registry.keyValue(root, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s, u"PATH"_s, path) &&
         starter.start(path, {}).ok())
         return;
     QString folder;
-    if (registry.GetKeyValue(root, u"SOFTWARE\\Microsoft\\Shared Tools Location"_s, u"MSINFO"_s, folder)) {
+    if (registry.keyValue(root, u"SOFTWARE\\Microsoft\\Shared Tools Location"_s, u"MSINFO"_s, folder)) {
         const QString program = folder + u"\\MSINFO32.EXE"_s;
         if (QFileInfo(program).isFile() && starter.start(program, {}).ok())
             return;

@@ -8,6 +8,6 @@ class AppContext;
 namespace SysInfo {
 
 /** Starts the system-information program; where there is none, says so in a box. */
-void StartSysInfo(AppContext &context);
+void startSystemInformation(AppContext &context);
 
 } // namespace SysInfo

@@ -28,12 +28,12 @@ public:
     /** Shows the box, waits until the user closes it, and returns the button pressed. */
     virtual MessageAnswer show(const MessageBoxRequest &request) = 0;
     /** The desktop's folder chooser with a prompt; an empty text when the user cancels. */
-    virtual QString BrowseForFolder(const QString &prompt) = 0;
+    virtual QString browseForFolder(const QString &prompt) = 0;
     /** The folder chooser opened at a folder, the one already chosen, where the chooser can start anywhere. */
     virtual QString browseForFolderAt(const QString &prompt, const QString &startFolder)
     {
         Q_UNUSED(startFolder)
-        return BrowseForFolder(prompt);
+        return browseForFolder(prompt);
     }
 };
 

@@ -66,7 +66,7 @@ MessageAnswer QtMessageBoxes::show(const MessageBoxRequest &request)
     return fromQt(box.exec(), request.buttons);
 }
 
-QString QtMessageBoxes::BrowseForFolder(const QString &prompt)
+QString QtMessageBoxes::browseForFolder(const QString &prompt)
 {
     return browseForFolderAt(prompt, QString());
 }

@@ -12,7 +12,7 @@ class QtMessageBoxes : public MessageBoxes
 {
 public:
     MessageAnswer show(const MessageBoxRequest &request) override;
-    QString BrowseForFolder(const QString &prompt) override;
+    QString browseForFolder(const QString &prompt) override;
     QString browseForFolderAt(const QString &prompt, const QString &startFolder) override;
 
     void setParentWidget(QWidget *parent) { m_parent = parent; }

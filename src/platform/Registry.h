@@ -11,6 +11,6 @@ public:
     virtual ~Registry() = default;
 
     /** Reads one value, such as root "HKEY_LOCAL_MACHINE"; false when the key or value does not exist. */
-    virtual bool GetKeyValue(const QString &root, const QString &keyName, const QString &valueName,
-                             QString &value) const = 0;
+    virtual bool keyValue(const QString &root, const QString &keyName, const QString &valueName,
+                          QString &value) const = 0;
 };

@@ -8,6 +8,5 @@
 class SystemRegistry : public Registry
 {
 public:
-    bool GetKeyValue(const QString &root, const QString &keyName, const QString &valueName,
-                     QString &value) const override;
+    bool keyValue(const QString &root, const QString &keyName, const QString &valueName, QString &value) const override;
 };

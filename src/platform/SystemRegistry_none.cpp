@@ -2,7 +2,7 @@
 
 #include "platform/SystemRegistry.h"
 
-bool SystemRegistry::GetKeyValue(const QString &, const QString &, const QString &, QString &) const
+bool SystemRegistry::keyValue(const QString &, const QString &, const QString &, QString &) const
 {
     return false;
 }

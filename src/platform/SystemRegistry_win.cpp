@@ -4,8 +4,8 @@
 
 #include <QSettings>
 
-bool SystemRegistry::GetKeyValue(const QString &root, const QString &keyName, const QString &valueName,
-                                 QString &value) const
+bool SystemRegistry::keyValue(const QString &root, const QString &keyName, const QString &valueName,
+                              QString &value) const
 {
     QSettings key(root + u'\\' + keyName, QSettings::NativeFormat);
     const QVariant found = key.value(valueName.isEmpty() ? QStringLiteral(".") : valueName);

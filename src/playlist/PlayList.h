@@ -37,7 +37,7 @@ public:
     void setListFont(const QString &font);
 
     /** The player this window plays with, taken from the settings when the window was set up. */
-    QString TheWinampPath;
+    QString playerPath;
     /** The command line of the last play: the player, one blank, the play file. */
     QString PlayCommand;
     /** How the list's file stores its text; a new list is plain 8-bit text. */

@@ -15,7 +15,7 @@
 
 #include "core/AppContext.h"
 #include "core/WindowHost.h"
-#include "help/Mod_Error.h"
+#include "help/ErrorMessages.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PlayFiles.h"
@@ -49,7 +49,7 @@ PlayList &windowForSlot(AppContext &context, int slot)
         list = context.host().createPlayListWindow();
         if (!list)
             list = new PlayList(windowlessLists());
-        context.PlayLists.setPlayList(slot, list);
+        context.lists.setPlayList(slot, list);
     }
     return *list;
 }
@@ -68,8 +68,8 @@ void setUp(AppContext &context, PlayList &list, int slot, const QString &caption
     list.setTag(QString::number(slot));
     list.setSizeTwips(kWindowWidth, kWindowHeight);
     list.setCaption(caption);
-    list.setListFont(context.Settings.ListFont);
-    list.TheWinampPath = context.Settings.WinampPath;
+    list.setListFont(context.settings.listFont);
+    list.playerPath = context.settings.playerPath;
     list.PlayCommand.clear();
     list.encoding = ListEncoding::EightBit;
     list.model().clear();
@@ -114,30 +114,30 @@ void reportTooLarge(AppContext &context, const QString &path)
 
 PlayList *playListAt(const AppContext &context, int slot)
 {
-    return qobject_cast<PlayList *>(context.PlayLists.PlayListAt(slot));
+    return qobject_cast<PlayList *>(context.lists.windowAt(slot));
 }
 
 void setUpWindowTable(AppContext &context)
 {
-    context.PlayLists.resetToOneSlot();
+    context.lists.resetToOneSlot();
     PlayList &hidden = windowForSlot(context, 1);
     hidden.setTag(u"1"_s);
-    context.PlayLists.ListSlotAt(1).Changed = false;
+    context.lists.slotAt(1).changed = false;
 }
 
-int NewPlayList(AppContext &context)
+int newPlayList(AppContext &context)
 {
-    const int slot = context.PlayLists.AllocListSlot();
+    const int slot = context.lists.allocateSlot();
     PlayList &list = windowForSlot(context, slot);
     setUp(context, list, slot, u"Untitled "_s + QString::number(slot - 1));
     list.show();
     return slot;
 }
 
-bool LoadPlayList(AppContext &context, const QString &path)
+bool openListFile(AppContext &context, const QString &path)
 {
-    const int slot = context.PlayLists.AllocListSlot();
-    context.LoadingSlot = slot;
+    const int slot = context.lists.allocateSlot();
+    context.loadingSlot = slot;
     PlayList &list = windowForSlot(context, slot);
     setUp(context, list, slot, path);
 
@@ -147,15 +147,15 @@ bool LoadPlayList(AppContext &context, const QString &path)
         if (tooLarge)
             reportTooLarge(context, path);
         // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
-        context.PlayLists.ListSlotAt(slot).SlotFree = true;
-        context.PlayLists.setPlayList(slot, nullptr);
+        context.lists.slotAt(slot).isFree = true;
+        context.lists.setPlayList(slot, nullptr);
         discardWindow(context, list);
         return false;
     }
     list.encoding = content.encoding;
     list.model().setEntries(std::move(content.entries));
     list.show();
-    if (context.Settings.AlwaysSort == u"True"_s) {
+    if (context.settings.alwaysSort == u"True"_s) {
         // The window may be closed while the waiting events run.
         const QPointer<PlayList> guard(&list);
         QCoreApplication::processEvents();
@@ -165,48 +165,48 @@ bool LoadPlayList(AppContext &context, const QString &path)
     return true;
 }
 
-QString saveit(AppContext &context, PlayList &list)
+QString saveList(AppContext &context, PlayList &list)
 {
     const QString fileName = PlayListEntry::trimBlanks(list.caption());
     const QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
     if (!fault.isEmpty())
         return fault;
-    context.PlayLists.ListSlotAt(list.slot()).Changed = false;
+    context.lists.slotAt(list.slot()).changed = false;
     return {};
 }
 
-void MnuSave_Click(AppContext &context, PlayList &list)
+void save(AppContext &context, PlayList &list)
 {
     if (list.isUntitled()) {
-        OpenFileDialog(context, u"save"_s, list.slot());
+        openFileDialog(context, u"save"_s, list.slot());
         return;
     }
     // A failed save keeps the list marked changed, so nothing is lost on closing.
-    const QString fault = saveit(context, list);
+    const QString fault = saveList(context, list);
     if (!fault.isEmpty())
-        Mod_Error::ShowError(context, 6, fault);
+        ErrorMessages::showError(context, 6, fault);
 }
 
-void MnuSaveAs_Click(AppContext &context, PlayList &list)
+void saveAs(AppContext &context, PlayList &list)
 {
-    OpenFileDialog(context, u"save"_s, list.slot());
+    openFileDialog(context, u"save"_s, list.slot());
 }
 
-void OpenFileDialog(AppContext &context, const QString &mode, int slot)
+void openFileDialog(AppContext &context, const QString &mode, int slot)
 {
-    if (context.FileDialogOpen)
+    if (context.fileDialogOpen)
         return;
-    context.FileDialogOpen = true;
-    context.host().OpenFileDialog(mode, slot);
+    context.fileDialogOpen = true;
+    context.host().openFileDialog(mode, slot);
 }
 
-void SaveAndCloseList(AppContext &context, int slot)
+void saveAndCloseList(AppContext &context, int slot)
 {
     PlayList *list = playListAt(context, slot);
     if (!list)
         return;
     // Dropped with the window, should it be gone before the events waiting now have run.
-    QTimer::singleShot(0, list, [&context, slot] { OpenFileDialog(context, u"save_kill"_s, slot); });
+    QTimer::singleShot(0, list, [&context, slot] { openFileDialog(context, u"save_kill"_s, slot); });
 }
 
 void runEdit(AppContext &context, PlayList &list, Edit edit)
@@ -241,19 +241,19 @@ void runEdit(AppContext &context, PlayList &list, Edit edit)
         break;
     }
     if (changed)
-        context.PlayLists.ListSlotAt(list.slot()).Changed = true;
+        context.lists.slotAt(list.slot()).changed = true;
 }
 
 void reportPlayFailure(AppContext &context, int count, const QString &fault)
 {
-    if (context.SkipNextPlayError) {
-        context.SkipNextPlayError = false;
+    if (context.skipNextPlayError) {
+        context.skipNextPlayError = false;
         return;
     }
-    Mod_Error::ShowError(context, count == 0 ? 5 : 2, fault);
+    ErrorMessages::showError(context, count == 0 ? 5 : 2, fault);
 }
 
-void playsong(AppContext &context, PlayList &list, int PlayMode)
+void play(AppContext &context, PlayList &list, int PlayMode)
 {
     const PlayListModel &model = list.model();
     const int count = model.count();
@@ -277,7 +277,7 @@ void playsong(AppContext &context, PlayList &list, int PlayMode)
         }
     }
 
-    if (isThisProgram(list.TheWinampPath)) {
+    if (isThisProgram(list.playerPath)) {
         reportPlayFailure(context, count,
                           QCoreApplication::translate("PlayList", "The player is TUNARY itself: choose another one "
                                                                   "in Settings > Configuration."));
@@ -289,8 +289,8 @@ void playsong(AppContext &context, PlayList &list, int PlayMode)
     QString fault = playFile.fault;
     if (fault.isEmpty()) {
         const QString argument = QDir::toNativeSeparators(playFile.path);
-        list.PlayCommand = list.TheWinampPath + u' ' + argument;
-        fault = context.platform.programStarter.start(list.TheWinampPath, {argument}).error;
+        list.PlayCommand = list.playerPath + u' ' + argument;
+        fault = context.platform.programStarter.start(list.playerPath, {argument}).error;
         if (fault.isEmpty())
             return;
         QFile::remove(playFile.path); // no player will read it
@@ -319,38 +319,38 @@ bool refuseOwnPlayFile(AppContext &context, const QString &path)
                                                     "The player in Settings > Configuration (%2) seems to give its "
                                                     "lists back to TUNARY, so they are not played again. Please "
                                                     "choose another player.")
-                .arg(path, context.Settings.WinampPath);
+                .arg(path, context.settings.playerPath);
         context.platform.messageBoxes.show({u"TUNARY"_s, text, MessageIcon::Warning, MessageButtons::Ok});
     }
     return true;
 }
 
-void Lst1_MouseDown(AppContext &context, PlayList &list)
+void listPressed(AppContext &context, PlayList &list)
 {
-    context.PlayLists.ListSlotAt(list.slot()).DropReady = u"False"_s;
+    context.lists.slotAt(list.slot()).dropReady = u"False"_s;
 }
 
-void droptime_Timer(AppContext &context, PlayList &list)
+void dropTimeout(AppContext &context, PlayList &list)
 {
-    context.PlayLists.ListSlotAt(list.slot()).DropReady = u"True"_s;
+    context.lists.slotAt(list.slot()).dropReady = u"True"_s;
 }
 
-bool Lst1_DragDrop(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
+bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
 {
-    ListSlot &state = context.PlayLists.ListSlotAt(target.slot());
-    if (state.DropReady == u"False"_s)
+    ListSlot &state = context.lists.slotAt(target.slot());
+    if (state.dropReady == u"False"_s)
         return false;
-    state.Changed = true;
+    state.changed = true;
     target.model().appendEntries(entries);
     return true;
 }
 
-bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing)
+bool queryClose(AppContext &context, PlayList &list, bool frameClosing)
 {
     if (frameClosing)
-        context.FrameClosing = true;
+        context.frameClosing = true;
     const int slot = list.slot();
-    if (!context.PlayLists.ListSlotAt(slot).Changed)
+    if (!context.lists.slotAt(slot).changed)
         return true;
 
     // While the box is open, lists may be opened or closed: the table is looked up again afterwards.
@@ -363,17 +363,17 @@ bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing)
     switch (answer) {
     case MessageAnswer::Yes:
         // The file dialog saves the list and closes it (and the frame, when it was closing) afterwards.
-        SaveAndCloseList(context, slot);
+        saveAndCloseList(context, slot);
         return false;
     case MessageAnswer::No: {
-        ListSlot &state = context.PlayLists.ListSlotAt(slot);
-        state.Changed = false;
-        state.SlotFree = true;
+        ListSlot &state = context.lists.slotAt(slot);
+        state.changed = false;
+        state.isFree = true;
         return true;
     }
     default:
         // A refused close of the frame is over: a later save must not end the program.
-        context.FrameClosing = false;
+        context.frameClosing = false;
         return false;
     }
 }

@@ -22,26 +22,26 @@ PlayList *playListAt(const AppContext &context, int slot);
 void setUpWindowTable(AppContext &context);
 
 /** Opens a new empty list, "Untitled " and its slot number less one; returns its slot. */
-int NewPlayList(AppContext &context);
+int newPlayList(AppContext &context);
 
 /**
  * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so).
  * LoadingSlot holds the new window's slot afterwards. A file that cannot be read (missing, not a regular
  * file) frees the slot again and gives false; nothing is reported but a file too large to read.
  */
-bool LoadPlayList(AppContext &context, const QString &path);
+bool openListFile(AppContext &context, const QString &path);
 
 /** Writes the list to the file its caption names, atomically; clears Changed. Returns the fault, or "". */
-QString saveit(AppContext &context, PlayList &list);
+QString saveList(AppContext &context, PlayList &list);
 
 /** "&Save": an untitled list asks for a name; a named one is written, a fault reported as error 6. */
-void MnuSave_Click(AppContext &context, PlayList &list);
+void save(AppContext &context, PlayList &list);
 /** "Save &As": always asks for a name. */
-void MnuSaveAs_Click(AppContext &context, PlayList &list);
+void saveAs(AppContext &context, PlayList &list);
 /** Opens the file dialog unless it is open already. */
-void OpenFileDialog(AppContext &context, const QString &mode, int slot);
+void openFileDialog(AppContext &context, const QString &mode, int slot);
 /** After the events waiting now: the file dialog in mode "save_kill" for the slot. */
-void SaveAndCloseList(AppContext &context, int slot);
+void saveAndCloseList(AppContext &context, int slot);
 
 /** Runs an editing command; the ones that change the list's content mark it changed. */
 void runEdit(AppContext &context, PlayList &list, Edit edit);
@@ -50,7 +50,7 @@ void runEdit(AppContext &context, PlayList &list, Edit edit);
  * Plays through the player: mode 1 the current entry, 2 the selected ones, 3 all. The entries go into a new
  * play file of this play's own, complete before the player starts with its path as the one argument.
  */
-void playsong(AppContext &context, PlayList &list, int PlayMode);
+void play(AppContext &context, PlayList &list, int PlayMode);
 
 /**
  * A play that failed: silent once after error 8, else error 5 for an empty list or error 2 (the player could
@@ -67,16 +67,16 @@ bool isThisProgram(const QString &player);
 bool refuseOwnPlayFile(AppContext &context, const QString &path);
 
 /** A left press on a list's entries: for the next second, drops onto the list are taken as a click. */
-void Lst1_MouseDown(AppContext &context, PlayList &list);
+void listPressed(AppContext &context, PlayList &list);
 /** A second after the press: the list takes drops again. */
-void droptime_Timer(AppContext &context, PlayList &list);
+void dropTimeout(AppContext &context, PlayList &list);
 /**
  * Entries dropped onto a list: appended, in order, unselected, duplicates kept; the list is marked changed even
  * when nothing comes. Ignored within a second of a press on the list; then false.
  */
-bool Lst1_DragDrop(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries);
+bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries);
 
 /** The close request of a play-list window; true when the window may close. */
-bool Form_QueryUnload(AppContext &context, PlayList &list, bool frameClosing);
+bool queryClose(AppContext &context, PlayList &list, bool frameClosing);
 
 } // namespace PlayListCommands

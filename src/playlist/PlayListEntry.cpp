@@ -13,7 +13,7 @@ QString titleOf(const QString &line)
     return title.mid(folderEnd + 1).toString();
 }
 
-QString MakeEntry(const QString &title, const QString &path)
+QString makeEntry(const QString &title, const QString &path)
 {
     QString text = title;
     if (text.size() < kTitleWidth)

@@ -18,7 +18,7 @@ constexpr int kTitleWidth = 400;
 QString titleOf(const QString &line);
 
 /** The entry text: the title padded with spaces to 400 characters, "|", then the path. */
-QString MakeEntry(const QString &title, const QString &path);
+QString makeEntry(const QString &title, const QString &path);
 
 /** The path back from an entry text, without blanks around it; paths of any length come back whole. */
 QString EntryPath(const QString &entryText);

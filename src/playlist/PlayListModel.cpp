@@ -71,7 +71,7 @@ QString PlayListModel::title(int row) const
 
 QString PlayListModel::entryText(int row) const
 {
-    return PlayListEntry::MakeEntry(title(row), entry(row).line);
+    return PlayListEntry::makeEntry(title(row), entry(row).line);
 }
 
 QString PlayListModel::entryPath(int row) const

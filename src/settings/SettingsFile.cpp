@@ -11,7 +11,7 @@
 
 #include "core/AppContext.h"
 #include "core/WindowHost.h"
-#include "help/Mod_Error.h"
+#include "help/ErrorMessages.h"
 #include "platform/EightBitText.h"
 #include "platform/Folders.h"
 #include "platform/SafeWrite.h"
@@ -24,11 +24,17 @@ constexpr int kSettingsLines = 11;
 
 using Field = SettingsRecord::Field;
 
-constexpr std::array<Field, kSettingsLines> kFieldsInFileOrder = {
-    &SettingsRecord::WinampPath,  &SettingsRecord::Mp3Path,        &SettingsRecord::M3UPath,
-    &SettingsRecord::BackColour,  &SettingsRecord::ColourRed,      &SettingsRecord::ColourGreen,
-    &SettingsRecord::ColourBlue,  &SettingsRecord::ListFont,       &SettingsRecord::AlwaysSort,
-    &SettingsRecord::OpenAndPlay, &SettingsRecord::OpenAndPlayFile};
+constexpr std::array<Field, kSettingsLines> kFieldsInFileOrder = {&SettingsRecord::playerPath,
+                                                                  &SettingsRecord::mp3Folder,
+                                                                  &SettingsRecord::m3uFolder,
+                                                                  &SettingsRecord::backColour,
+                                                                  &SettingsRecord::red,
+                                                                  &SettingsRecord::green,
+                                                                  &SettingsRecord::blue,
+                                                                  &SettingsRecord::listFont,
+                                                                  &SettingsRecord::alwaysSort,
+                                                                  &SettingsRecord::openAndPlay,
+                                                                  &SettingsRecord::openAndPlayFile};
 
 // A number as the file holds it: a blank (or the minus sign) in front and a blank behind.
 QByteArray formatInteger(qint16 value)
@@ -106,17 +112,17 @@ QByteArray formatSettings(const SettingsValues &values, const SettingsRecord &re
             return EightBitText::encodeWindows1252(text);
         return EightBitText::encode(text);
     };
-    const QByteArray lines[] = {encode(values.WinampPath, &SettingsRecord::WinampPath),
-                                encode(values.Mp3Path, &SettingsRecord::Mp3Path),
-                                encode(values.M3UPath, &SettingsRecord::M3UPath),
-                                encode(values.BackColour, &SettingsRecord::BackColour),
-                                formatInteger(values.ColourRed),
-                                formatInteger(values.ColourGreen),
-                                formatInteger(values.ColourBlue),
-                                encode(values.ListFont, &SettingsRecord::ListFont),
-                                formatBoolean(values.AlwaysSort),
-                                formatBoolean(values.OpenAndPlay),
-                                encode(values.OpenAndPlayFile, &SettingsRecord::OpenAndPlayFile)};
+    const QByteArray lines[] = {encode(values.playerPath, &SettingsRecord::playerPath),
+                                encode(values.mp3Folder, &SettingsRecord::mp3Folder),
+                                encode(values.m3uFolder, &SettingsRecord::m3uFolder),
+                                encode(values.backColour, &SettingsRecord::backColour),
+                                formatInteger(values.red),
+                                formatInteger(values.green),
+                                formatInteger(values.blue),
+                                encode(values.listFont, &SettingsRecord::listFont),
+                                formatBoolean(values.alwaysSort),
+                                formatBoolean(values.openAndPlay),
+                                encode(values.openAndPlayFile, &SettingsRecord::openAndPlayFile)};
     QByteArray file;
     for (const QByteArray &line : lines)
         file += line + "\r\n"_ba;
@@ -157,33 +163,33 @@ std::optional<qint32> parseBackColour(const QString &text)
     return value;
 }
 
-void LoadSettings(AppContext &context)
+void loadSettings(AppContext &context)
 {
     Folders &folders = context.platform.folders;
     folders.ensureProgramFolder();
-    const SettingsRead read = readSettingsFile(folders.settingsFile(), context.Settings);
+    const SettingsRead read = readSettingsFile(folders.settingsFile(), context.settings);
 
     // Without a background colour there are no settings at all.
-    if (context.Settings.BackColour.isEmpty())
-        Mod_Error::ShowError(context, 1, read.fault);
+    if (context.settings.backColour.isEmpty())
+        ErrorMessages::showError(context, 1, read.fault);
 
-    const SettingsRecord &settings = context.Settings;
-    if (settings.OpenAndPlay == u"True"_s && settings.OpenAndPlayFile != kNoOpenAndPlayFile) {
-        const QString fault = emptyOrMissingFault(QDir(folders.programFolder()).filePath(settings.OpenAndPlayFile));
+    const SettingsRecord &settings = context.settings;
+    if (settings.openAndPlay == u"True"_s && settings.openAndPlayFile != kNoOpenAndPlayFile) {
+        const QString fault = emptyOrMissingFault(QDir(folders.programFolder()).filePath(settings.openAndPlayFile));
         if (!fault.isEmpty())
-            Mod_Error::ShowError(context, 8, fault);
+            ErrorMessages::showError(context, 8, fault);
     }
 
     context.host().loadFrame();
-    if (const std::optional<qint32> colour = parseBackColour(context.Settings.BackColour))
+    if (const std::optional<qint32> colour = parseBackColour(context.settings.backColour))
         context.host().setFrameBackColour(*colour);
 }
 
-void SaveSettings(AppContext &context, const SettingsValues &values)
+void saveSettings(AppContext &context, const SettingsValues &values)
 {
     Folders &folders = context.platform.folders;
     folders.ensureProgramFolder();
-    const QString fault = writeFileAtomically(folders.settingsFile(), formatSettings(values, context.Settings));
+    const QString fault = writeFileAtomically(folders.settingsFile(), formatSettings(values, context.settings));
     if (!fault.isEmpty())
-        Mod_Error::ShowError(context, 6, fault);
+        ErrorMessages::showError(context, 6, fault);
 }

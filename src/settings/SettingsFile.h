@@ -39,11 +39,11 @@ std::optional<qint32> parseBackColour(const QString &text);
  * Fills the settings from TUNARY.INI, reports missing settings (error 1) and a missing open-and-play list
  * (error 8), loads the main frame and colours it. It never passes a fault on.
  */
-void LoadSettings(AppContext &context);
+void loadSettings(AppContext &context);
 
 /**
  * Writes TUNARY.INI atomically; texts unchanged from the settings in memory keep the code page they were read in.
  * A fault is reported as error 6 and leaves the old file as it was. The record in memory is not touched; the
  * caller reloads it.
  */
-void SaveSettings(AppContext &context, const SettingsValues &values);
+void saveSettings(AppContext &context, const SettingsValues &values);

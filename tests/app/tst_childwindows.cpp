@@ -13,11 +13,11 @@
 #include <QStyleOptionTitleBar>
 #include <QTest>
 
-#include "app/MDIForm1.h"
+#include "app/MainWindow.h"
 #include "app/UiWindowHost.h"
-#include "playlist/FrmPlayList.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
+#include "playlist/PlayListWindow.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
 
@@ -31,7 +31,7 @@ struct Frame : TestApp
     Frame()
     {
         windows.loadFrame();
-        PlayListCommands::NewPlayList(context);
+        PlayListCommands::newPlayList(context);
     }
     PlayList *list() const { return PlayListCommands::playListAt(context, 2); }
 
@@ -64,8 +64,8 @@ private slots:
     {
         for (const QString &command : {u"cmdClose"_s, u"mnuCloseAddFile"_s}) {
             Frame frame;
-            frame.context.Settings.Mp3Path = frame.folders.root();
-            frame.windows.OpenFileFinder(1);
+            frame.context.settings.mp3Folder = frame.folders.root();
+            frame.windows.openFinder(1);
             QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
             if (auto *button = window->widget()->findChild<QPushButton *>(command))
                 button->click();
@@ -89,16 +89,16 @@ private slots:
     {
         QFETCH(QString, dialog);
         Frame frame;
-        frame.context.PlayLists.ListSlotAt(2).Changed = true;
-        QMdiSubWindow *listWindow = qobject_cast<FrmPlayList *>(frame.list()->parent())->subWindow();
+        frame.context.lists.slotAt(2).changed = true;
+        QMdiSubWindow *listWindow = qobject_cast<PlayListWindow *>(frame.list()->parent())->subWindow();
         listWindow->showMaximized();
         const QString kind = dialog.section(u' ', 0, 0);
         if (kind == u"settings"_s)
-            frame.windows.OpenSettings();
+            frame.windows.openSettings();
         else if (kind == u"about"_s)
             frame.windows.showAbout();
         else
-            PlayListCommands::OpenFileDialog(frame.context, kind, 2);
+            PlayListCommands::openFileDialog(frame.context, kind, 2);
         QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
         QVERIFY(!window->isMaximized() && listWindow->isMaximized());
         QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
@@ -112,9 +112,9 @@ private slots:
         }
         QTRY_VERIFY(!window);
         QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
-        QVERIFY(!frame.context.SettingsOpen && !frame.context.FileDialogOpen);
+        QVERIFY(!frame.context.settingsOpen && !frame.context.fileDialogOpen);
         QVERIFY(!QFile::exists(frame.folders.settingsFile()));
-        QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.context.PlayLists.ListSlotAt(2).Changed);
+        QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.context.lists.slotAt(2).changed);
     }
 
     void tabFollowsWhatIsSeen_data()
@@ -135,15 +135,15 @@ private slots:
     {
         QFETCH(QString, window);
         Frame frame;
-        frame.context.Settings.M3UPath = frame.folders.root();
+        frame.context.settings.m3uFolder = frame.folders.root();
         if (window == u"settings"_s)
-            frame.windows.OpenSettings();
+            frame.windows.openSettings();
         else if (window == u"finder"_s)
-            frame.windows.OpenFileFinder(0);
+            frame.windows.openFinder(0);
         else if (window == u"help"_s)
             frame.windows.showFinderHelp();
         else
-            PlayListCommands::OpenFileDialog(frame.context, window, 2);
+            PlayListCommands::openFileDialog(frame.context, window, 2);
         QWidget *dialog = frame.windows.frame()->mdiArea()->subWindowList().last()->widget();
         QStringList stops;
         for (QWidget *next = dialog->nextInFocusChain(); next != dialog; next = next->nextInFocusChain()) {
@@ -170,12 +170,12 @@ private slots:
     void settingsDialog()
     {
         Frame frame;
-        frame.context.Settings.BackColour = u"-2147483633"_s; // the system's button face
-        frame.context.Settings.Mp3Path = u"/music"_s;
-        frame.context.Settings.M3UPath = u"/music/lists"_s;
+        frame.context.settings.backColour = u"-2147483633"_s; // the system's button face
+        frame.context.settings.mp3Folder = u"/music"_s;
+        frame.context.settings.m3uFolder = u"/music/lists"_s;
         frame.windows.setFrameBackColour(-2147483633);
-        frame.windows.OpenSettings();
-        frmOptions *dialog = frame.windows.settingsDialog();
+        frame.windows.openSettings();
+        SettingsDialog *dialog = frame.windows.settingsDialog();
         QCOMPARE(dialog->findChild<QWidget *>(u"BGC"_s)->palette().color(QPalette::Window),
                  frame.windows.frame()->mdiArea()->background().color());
         for (const QString &browse : {u"CmdBrowse"_s, u"Command3"_s})
@@ -220,7 +220,7 @@ private slots:
         writeFile(folder + u"/player"_s, "#!/bin/sh\n");
         writeFile(folder + u"/notes.txt"_s, "x");
         QFile::setPermissions(folder + u"/player"_s, QFile::ReadOwner | QFile::ExeOwner);
-        frmFile dialog(app.context, u"opt"_s, 9999);
+        FileDialogWindow dialog(app.context, u"opt"_s, 9999);
         dialog.setFolder(folder);
         QCOMPARE(dialog.findChild<QComboBox *>(u"cmbtype"_s)->itemText(0), u"Programs"_s);
         const auto *files = dialog.findChild<QListWidget *>(u"List1"_s);

@@ -11,14 +11,14 @@
 #include "app/CommandLine.h"
 #include "app/HandOff.h"
 #include "app/StartUp.h"
-#include "app/frmstater.h"
+#include "app/StartupGate.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/PlayFiles.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
-using Outcome = frmstater::Outcome;
+using Outcome = StartupGate::Outcome;
 
 /** What a later start does with a lock it finds, and how names reach the running copy whole. */
 class TestStartSafety : public QObject
@@ -61,8 +61,8 @@ private slots:
                 (file.open(QIODevice::Append) &&
                  file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFile::FileModificationTime)));
 
-        frmstater loader(folders, instance);
-        QCOMPARE(loader.Form_Load(u"/music/x.m3u"_s), outcome);
+        StartupGate loader(folders, instance);
+        QCOMPARE(loader.decide(u"/music/x.m3u"_s), outcome);
         QCOMPARE(QFile::exists(folders.handOffFile()), outcome == Outcome::End);
         QCOMPARE(loader.fault().contains(lockPath), outcome == Outcome::CannotTell);
     }
@@ -103,20 +103,20 @@ private slots:
     {
         TestApp app;
         app.host.loadFrame();
-        app.context.Settings.WinampPath = u"/opt/player"_s;
+        app.context.settings.playerPath = u"/opt/player"_s;
         const QString own = PlayFiles::make(app.folders.playFile(), "/m/a.mp3\r\n").path;
         for (int i = 0; i < 2; ++i) {
             QVERIFY(HandOff::append(app.folders.handOffFile(), own).isEmpty());
-            StartUp::TakeHandOff(app.context);
+            StartUp::takeHandOff(app.context);
         }
         QVERIFY(openLists(app.context).isEmpty() && app.starter.calls.isEmpty());
         QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY(app.boxes.shown.first().text.contains(u"(/opt/player)"_s));
 
-        app.context.Settings.WinampPath = QCoreApplication::applicationFilePath();
+        app.context.settings.playerPath = QCoreApplication::applicationFilePath();
         writeFile(app.folders.root() + u"/l.m3u"_s, "/m/a.mp3\r\n");
-        QVERIFY(PlayListCommands::LoadPlayList(app.context, app.folders.root() + u"/l.m3u"_s));
-        PlayListCommands::playsong(app.context, *PlayListCommands::playListAt(app.context, 2), 3);
+        QVERIFY(PlayListCommands::openListFile(app.context, app.folders.root() + u"/l.m3u"_s));
+        PlayListCommands::play(app.context, *PlayListCommands::playListAt(app.context, 2), 3);
         QVERIFY(app.starter.calls.isEmpty());
         QCOMPARE(app.boxes.shown.last().title, u"Error Number: 2"_s);
     }

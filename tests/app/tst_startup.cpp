@@ -6,8 +6,8 @@
 
 #include "app/HandOff.h"
 #include "app/StartUp.h"
-#include "app/Taskbar.h"
-#include "app/frmstater.h"
+#include "app/StartupGate.h"
+#include "app/TrayMinimizer.h"
 #include "platform/NotificationIcon.h"
 #include "settings/FrameColour.h"
 #include "settings/SettingsFile.h"
@@ -26,13 +26,13 @@ const QByteArray kExampleFile = "C:\\Program Files\\Winamp\\winamp.exe\r\nC:\\MP
 SettingsValues exampleValues()
 {
     SettingsValues values;
-    values.WinampPath = u"C:\\Program Files\\Winamp\\winamp.exe"_s;
-    values.Mp3Path = u"C:\\MP3\\"_s;
-    values.M3UPath = u"C:\\MP3\\Café\\"_s;
-    values.BackColour = u"16744576"_s;
-    values.ListFont = u"Courier New"_s;
-    values.AlwaysSort = true;
-    values.OpenAndPlayFile = u"C:\\MP3\\Lists\\evening.m3u"_s;
+    values.playerPath = u"C:\\Program Files\\Winamp\\winamp.exe"_s;
+    values.mp3Folder = u"C:\\MP3\\"_s;
+    values.m3uFolder = u"C:\\MP3\\Café\\"_s;
+    values.backColour = u"16744576"_s;
+    values.listFont = u"Courier New"_s;
+    values.alwaysSort = true;
+    values.openAndPlayFile = u"C:\\MP3\\Lists\\evening.m3u"_s;
     return values;
 }
 
@@ -86,11 +86,11 @@ private slots:
         InProcessSingleInstance running(hub);
         InProcessSingleInstance later(hub);
         if (!first)
-            frmstater(folders, running).Form_Load(QString());
+            StartupGate(folders, running).decide(QString());
         if (!pending.isNull())
             writeFile(folders.handOffFile(), pending);
-        const frmstater::Outcome outcome = frmstater(folders, first ? running : later).Form_Load(commandLine);
-        QCOMPARE(outcome, first ? frmstater::Outcome::ShowSplash : frmstater::Outcome::End);
+        const StartupGate::Outcome outcome = StartupGate(folders, first ? running : later).decide(commandLine);
+        QCOMPARE(outcome, first ? StartupGate::Outcome::ShowSplash : StartupGate::Outcome::End);
         QCOMPARE(QFile::exists(folders.handOffFile()), !handOff.isNull());
         QCOMPARE(HandOff::parse(readFile(folders.handOffFile())), HandOff::parse(handOff));
         QCOMPARE(hub.activations, !first && !commandLine.isEmpty() ? 1 : 0);
@@ -117,7 +117,7 @@ private slots:
         QFETCH(QStringList, opened);
         TestApp app;
         app.host.loadFrame();
-        app.context.Settings.WinampPath = u"/opt/player/play"_s;
+        app.context.settings.playerPath = u"/opt/player/play"_s;
         const QString lists = app.folders.root() + u"/lists"_s;
         writeFile(lists + u"/one.m3u"_s, "/m/1.mp3\r\n");
         writeFile(lists + u"/two.m3u"_s, "/m/2.mp3\r\n");
@@ -127,7 +127,7 @@ private slots:
         const bool waiting = handOff.size() > 0;
         QCOMPARE(HandOff::isWaiting(file), waiting);
         if (waiting)
-            StartUp::TakeHandOff(app.context);
+            StartUp::takeHandOff(app.context);
         QCOMPARE(openLists(app.context), opened.replaceInStrings(u"$"_s, lists));
         QCOMPARE(app.starter.calls.size(), opened.size());
         QVERIFY(app.boxes.shown.isEmpty());
@@ -166,12 +166,12 @@ private slots:
         for (const QString &name : {u"evening.m3u"_s, u"morning.m3u"_s, u"song.mp3"_s})
             writeFile(lists + u'/' + name, "/m/" + name.toUtf8() + ".mp3\r\n");
         SettingsValues settings;
-        settings.WinampPath = u"/opt/player/play"_s;
-        settings.BackColour = u"255"_s;
-        settings.OpenAndPlay = !openAndPlay.isEmpty();
-        settings.OpenAndPlayFile = lists + u'/' + openAndPlay;
-        SaveSettings(app.context, settings);
-        app.context.NoAutoPlay = logoClicked;
+        settings.playerPath = u"/opt/player/play"_s;
+        settings.backColour = u"255"_s;
+        settings.openAndPlay = !openAndPlay.isEmpty();
+        settings.openAndPlayFile = lists + u'/' + openAndPlay;
+        saveSettings(app.context, settings);
+        app.context.noAutoPlay = logoClicked;
         StartUp::splashUnloading(app.context, commandLine.replace(u"$"_s, lists));
 
         QCOMPARE(openLists(app.context), opened.isEmpty() ? QStringList() : QStringList{lists + u'/' + opened});
@@ -181,7 +181,7 @@ private slots:
         if (played)
             QCOMPARE(readFile(app.starter.calls.first().arguments.first()), "/m/" + opened.toUtf8() + ".mp3\r\n");
         QCOMPARE(app.journal.filter(u"box"_s), box.isEmpty() ? QStringList() : QStringList{u"box "_s + box});
-        QVERIFY(!app.context.SkipNextPlayError);
+        QVERIFY(!app.context.skipNextPlayError);
         if (!box.isEmpty())
             QVERIFY(app.boxes.shown.first().text.contains(openAndPlay.isEmpty() ? commandLine : openAndPlay));
     }
@@ -189,30 +189,30 @@ private slots:
     void notificationArea()
     {
         RecordingIcon icon;
-        Taskbar taskbar(
+        TrayMinimizer taskbar(
             icon, [&icon] { icon.calls.append(u"hide frame"_s); }, [&icon] { icon.calls.append(u"restore frame"_s); });
-        taskbar.MDIForm_Resize();
+        taskbar.frameResized();
         icon.click();
         icon.click(); // with no icon shown, nothing happens
         // Where the desktop has no notification area, minimising just minimises.
         icon.available = false;
-        taskbar.MDIForm_Resize();
+        taskbar.frameResized();
         QCOMPARE(icon.calls, QStringList({u"show TUNARY"_s, u"hide frame"_s, u"hide"_s, u"restore frame"_s}));
     }
 
     void roundTrip()
     {
         TestApp app;
-        SaveSettings(app.context, exampleValues());
+        saveSettings(app.context, exampleValues());
         QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), kExampleFile);
-        LoadSettings(app.context);
-        const SettingsRecord &read = app.context.Settings;
-        QCOMPARE(read.M3UPath + read.ColourRed + read.AlwaysSort + read.OpenAndPlay, u"C:\\MP3\\Café\\ 0 TrueFalse"_s);
+        loadSettings(app.context);
+        const SettingsRecord &read = app.context.settings;
+        QCOMPARE(read.m3uFolder + read.red + read.alwaysSort + read.openAndPlay, u"C:\\MP3\\Café\\ 0 TrueFalse"_s);
         QCOMPARE(app.host.colours, Colours{16744576});
         QVERIFY(app.boxes.shown.isEmpty());
         // Only at start-up is the player's path shown.
         QVERIFY(app.host.playerPath.isNull());
-        LoadSettings(app.context);
+        loadSettings(app.context);
         StartUp::startUpSteps(app.context);
         QCOMPARE(app.host.playerPath, u"C:\\Program Files\\Winamp\\winamp.exe"_s);
     }
@@ -238,7 +238,7 @@ private slots:
         SettingsRecord example;
         QCOMPARE(readSettingsFile(app.folders.settingsFile(), example).linesRead, 11);
         if (file.startsWith('w'))
-            example.WinampPath = QString(64 * 1024 - 1, u'w');
+            example.playerPath = QString(64 * 1024 - 1, u'w');
         app.writeProgramFile(u"TUNARY.INI"_s, file);
         SettingsRecord record;
         const SettingsRead read = readSettingsFile(app.folders.settingsFile(), record);
@@ -274,7 +274,7 @@ private slots:
         TestApp app;
         if (!file.isNull())
             app.writeProgramFile(u"TUNARY.INI"_s, file);
-        LoadSettings(app.context);
+        loadSettings(app.context);
         StartUp::startUpSteps(app.context);
         QCOMPARE(app.host.colours, colours);
         QCOMPARE(app.journal.filter(u"box"_s), errorOne ? QStringList{u"box Error Number: 1"_s} : QStringList());
@@ -290,10 +290,10 @@ private slots:
         TestApp app;
         app.writeProgramFile(u"TUNARY.INI"_s, kExampleFile);
         SettingsValues values = exampleValues();
-        values.WinampPath = QString(4096, u'x');
+        values.playerPath = QString(4096, u'x');
         {
             FullDisk disk(1024);
-            SaveSettings(app.context, values);
+            saveSettings(app.context, values);
         }
         QCOMPARE(app.journal.filter(u"box"_s), QStringList{u"box Error Number: 6"_s});
         QVERIFY(!app.boxes.shown.first().text.endsWith(u"Error rised: "_s));
@@ -303,8 +303,8 @@ private slots:
         const QString blocked = app.folders.root() + u"/blocked"_s;
         writeFile(blocked);
         app.folders.setProgramFolder(blocked);
-        SaveSettings(app.context, exampleValues());
-        LoadSettings(app.context);
+        saveSettings(app.context, exampleValues());
+        loadSettings(app.context);
         QCOMPARE(app.journal.filter(u"box"_s),
                  QStringList({u"box Error Number: 6"_s, u"box Error Number: 6"_s, u"box Error Number: 1"_s}));
     }
@@ -335,9 +335,9 @@ private slots:
             writeFile(listFile, listContent);
         app.writeProgramFile(u"TUNARY.INI"_s, kExampleFile.first(kExampleFile.lastIndexOf("False")) + openAndPlay +
                                                   "\r\n" + listFile.toUtf8() + "\r\n");
-        LoadSettings(app.context);
+        loadSettings(app.context);
         QCOMPARE(app.journal.filter(u"box"_s), errorEight ? QStringList{u"box Error Number: 8"_s} : QStringList());
-        QCOMPARE(app.context.SkipNextPlayError, errorEight);
+        QCOMPARE(app.context.skipNextPlayError, errorEight);
         if (errorEight)
             QVERIFY(app.boxes.shown.first().text.startsWith(u"No M3U File\r\rThe file :"_s + listFile + u" Can"_s));
         QVERIFY(app.host.frameLoaded);

@@ -20,15 +20,15 @@
 #include <QUrl>
 
 #include "app/HandOff.h"
-#include "app/MDIForm1.h"
+#include "app/MainWindow.h"
+#include "app/SplashScreen.h"
 #include "app/UiWindowHost.h"
 #include "app/WindowPlacement.h"
-#include "app/frmSplash.h"
+#include "files/FinderWindow.h"
 #include "files/FolderList.h"
-#include "files/FrmAddfile.h"
-#include "playlist/FrmPlayList.h"
+#include "playlist/PlayListWindow.h"
+#include "settings/SettingsDialog.h"
 #include "settings/SettingsFile.h"
-#include "settings/frmOptions.h"
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
@@ -50,29 +50,29 @@ struct Windows
         for (const QString &name : {u"one"_s, u"two"_s, u"three"_s})
             writeFile(lists + u'/' + name + u".m3u"_s, "/m/" + name.toUtf8() + ".mp3\r\n");
         app.writeProgramFile(u"TUNARY.INI"_s, QByteArray(settings).replace('$', app.folders.root().toUtf8()));
-        LoadSettings(app.context);
+        loadSettings(app.context);
     }
 
-    frmOptions *settingsDialog()
+    SettingsDialog *settingsDialog()
     {
-        host.OpenSettings();
+        host.openSettings();
         return host.settingsDialog();
     }
-    FrmAddfile *finder(int mode)
+    FinderWindow *finder(int mode)
     {
-        host.OpenFileFinder(mode);
-        const QList<FrmAddfile *> finders = host.frame()->findChildren<FrmAddfile *>();
+        host.openFinder(mode);
+        const QList<FinderWindow *> finders = host.frame()->findChildren<FinderWindow *>();
         return finders.isEmpty() ? nullptr : finders.last();
     }
-    MDIForm1 *frame() const { return host.frame(); }
+    MainWindow *frame() const { return host.frame(); }
     // A new list window holding entries named 0, 1, 2 ...
-    FrmPlayList *newList(int entries, bool changed = false)
+    PlayListWindow *newList(int entries, bool changed = false)
     {
-        PlayList *list = playListAt(app.context, NewPlayList(app.context));
+        PlayList *list = playListAt(app.context, newPlayList(app.context));
         for (int i = 0; i < entries; ++i)
             list->model().appendEntries(entriesOf({u"/m/"_s + QString::number(i) + u".mp3"_s}));
-        app.context.PlayLists.ListSlotAt(list->slot()).Changed = changed;
-        return qobject_cast<FrmPlayList *>(list->parent());
+        app.context.lists.slotAt(list->slot()).changed = changed;
+        return qobject_cast<PlayListWindow *>(list->parent());
     }
     bool showsFrameMenus() const
     {
@@ -85,15 +85,12 @@ struct Windows
     {
         int count = 0;
         for (QMdiSubWindow *window : frame()->mdiArea()->subWindowList())
-            count += window->isVisible() && qobject_cast<FrmPlayList *>(window->widget());
+            count += window->isVisible() && qobject_cast<PlayListWindow *>(window->widget());
         return count;
     }
-    bool changed(FrmPlayList *window) const
-    {
-        return app.context.PlayLists.ListSlotAt(window->playList()->slot()).Changed;
-    }
+    bool changed(PlayListWindow *window) const { return app.context.lists.slotAt(window->playList()->slot()).changed; }
     // As the desktop delivers it: the drag of the source's selection enters the list, then is dropped there.
-    static void drop(FrmPlayList *target, QListView *source)
+    static void drop(PlayListWindow *target, QListView *source)
     {
         std::unique_ptr<QMimeData> data(source->model()->mimeData(source->selectionModel()->selectedIndexes()));
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
@@ -101,7 +98,7 @@ struct Windows
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target->list()->viewport(), &drop);
     }
-    static QString titles(FrmPlayList *window) { return namesOf(window->playList()->model()); }
+    static QString titles(PlayListWindow *window) { return namesOf(window->playList()->model()); }
 
     TestApp app;
     UiWindowHost host;
@@ -143,15 +140,15 @@ private slots:
         app.writeProgramFile(u"TUNARY.INI"_s, "\r\n\r\n\r\n255\r\n"_ba);
         UiWindowHost windows(app.context);
         windows.showSplash(u"/music/a.m3u"_s);
-        frmSplash *splash = windows.splash();
+        SplashScreen *splash = windows.splash();
         QCOMPARE(splash->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 1.2.6"_s);
         if (clicked == u"key")
             QTest::keyClick(splash, Qt::Key_Space);
         else if (!clicked.isEmpty())
             QTest::mouseClick(splash->findChild<QWidget *>(clicked), Qt::LeftButton, {}, QPoint(2, 2));
         if (closes) {
-            QTRY_VERIFY_WITH_TIMEOUT(windows.frame(), frmSplash::kShowMs * 3);
-            QCOMPARE(app.context.CommandLine, u"/music/a.m3u"_s);
+            QTRY_VERIFY_WITH_TIMEOUT(windows.frame(), SplashScreen::kShowMs * 3);
+            QCOMPARE(app.context.commandLine, u"/music/a.m3u"_s);
         }
         QCOMPARE(splash->isVisible(), !closes);
         QCOMPARE(windows.frame() != nullptr, closes);
@@ -174,32 +171,32 @@ private slots:
     {
         Windows windows;
         const QByteArray before = windows.app.readProgramFile(u"TUNARY.INI"_s);
-        frmOptions *dialog = windows.settingsDialog();
+        SettingsDialog *dialog = windows.settingsDialog();
         QCOMPARE(windows.settingsDialog(), dialog); // one at a time
         auto *list = dialog->findChild<QLineEdit *>(u"opensong"_s);
         auto *font = dialog->findChild<QLabel *>(u"test"_s);
         // Open and play without a list, then no font: refused, the file as it was; the font's page is shown.
         list->clear();
-        dialog->Cmdok_Click();
+        dialog->accept();
         QVERIFY(dialog->currentPage() != 2);
         list->setText(u"(Enter M3U here)"_s);
         font->clear();
-        dialog->Cmdok_Click();
+        dialog->accept();
         QCOMPARE(dialog->currentPage(), 2);
         QCOMPARE(windows.app.journal.filter(u"box"_s),
                  QStringList({u"box Error Number: 8"_s, u"box Error Number: 9"_s}));
         QCOMPARE(windows.app.readProgramFile(u"TUNARY.INI"_s), before);
-        QVERIFY(windows.app.context.SettingsOpen);
+        QVERIFY(windows.app.context.settingsOpen);
 
         font->setText(u"Courier New"_s);
-        dialog->Picture2_Click(10);
-        QSignalSpy finished(dialog, &frmOptions::finished);
-        dialog->Cmdok_Click();
+        dialog->chooseSwatch(10);
+        QSignalSpy finished(dialog, &SettingsDialog::finished);
+        dialog->accept();
         QCOMPARE(finished.size(), 1);
         QCOMPARE(windows.app.readProgramFile(u"TUNARY.INI"_s),
                  QByteArray(before).replace("16744576\r\n 128 \r\n 128 \r\n 255", "8421631\r\n 255 \r\n 128 \r\n 128"));
         QCOMPARE(windows.host.frame()->mdiArea()->background().color(), QColor(255, 128, 128));
-        QVERIFY(!windows.app.context.SettingsOpen);
+        QVERIFY(!windows.app.context.settingsOpen);
     }
 
     void playerSearch_data()
@@ -219,12 +216,12 @@ private slots:
         const QString drive = windows.app.folders.root() + u"/drive/"_s;
         for (const QString &path : tree.split(u' '))
             writeFile(drive + path);
-        frmOptions *dialog = windows.settingsDialog();
+        SettingsDialog *dialog = windows.settingsDialog();
         auto *drives = dialog->findChild<QComboBox *>(u"DrvList"_s);
         drives->addItem(drive);
         drives->setCurrentIndex(drives->count() - 1);
-        QSignalSpy done(dialog, &frmOptions::searchFinished);
-        dialog->CmdSearch_Click();
+        QSignalSpy done(dialog, &SettingsDialog::searchFinished);
+        dialog->searchForPlayer();
         QVERIFY(dialog->isSearching());
         QVERIFY(done.wait());
         QCOMPARE(dialog->findChild<QLineEdit *>(u"TxtPath"_s)->text(), found.isEmpty() ? QString() : drive + found);
@@ -246,7 +243,7 @@ private slots:
     {
         QFETCH(Qt::KeyboardModifiers, modifiers);
         Windows windows;
-        FrmPlayList *window = windows.newList(4);
+        PlayListWindow *window = windows.newList(4);
         QListView *list = window->list();
         list->setCurrentIndex(list->model()->index(1, 0));
         QTest::keyClick(list, Qt::Key_Down, modifiers);
@@ -262,7 +259,7 @@ private slots:
     void deleteRemovesTheSelectionAndSelectsAround()
     {
         Windows windows;
-        FrmPlayList *window = windows.newList(5);
+        PlayListWindow *window = windows.newList(5);
         QListView *list = window->list();
         list->selectionModel()->select(QItemSelection(list->model()->index(2, 0), list->model()->index(3, 0)),
                                        QItemSelectionModel::ClearAndSelect);
@@ -287,7 +284,7 @@ private slots:
         QVERIFY(!windows.host.frame()->close());
         QCOMPARE(windows.app.boxes.shown.size(), 2);
         QTRY_COMPARE(windows.host.frame()->mdiArea()->subWindowList().size(), 3);
-        QVERIFY(!windows.app.context.FrameClosing);
+        QVERIFY(!windows.app.context.frameClosing);
         windows.app.boxes.answers = {MessageAnswer::No};
         QVERIFY(windows.host.frame()->close());
         QCOMPARE(windows.app.boxes.shown.size(), 3);
@@ -324,7 +321,7 @@ private slots:
         for (const QString &name : {u"F/A/a.mp3"_s, u"F/B/b.MP3"_s, u"F/m.mp3"_s, u"F/x.txt"_s, u"z.mp3"_s, u"y.txt"_s})
             writeFile(dir.path() + u'/' + name);
         Windows windows;
-        FrmPlayList *window = windows.newList(1);
+        PlayListWindow *window = windows.newList(1);
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(dir.path() + u"/z.mp3"_s), QUrl::fromLocalFile(dir.path() + u"/y.txt"_s),
                       QUrl::fromLocalFile(dir.path() + u"/F"_s)});
@@ -341,8 +338,8 @@ private slots:
     void missingFolderGivesErrorFour()
     {
         Windows windows;
-        windows.app.context.Settings.Mp3Path = windows.music + u"/gone"_s;
-        windows.app.context.Settings.M3UPath.clear();
+        windows.app.context.settings.mp3Folder = windows.music + u"/gone"_s;
+        windows.app.context.settings.m3uFolder.clear();
         QVERIFY(!windows.finder(0));
         QVERIFY(windows.finder(1)); // the MP3 finder opens all the same
         QCOMPARE(windows.app.journal.filter(u"box"_s), QStringList(2, u"box Error Number: 4"_s));
@@ -352,15 +349,15 @@ private slots:
     void finderOpensTheSelectedListsInListOrderAndSearchesTheHighlightedFolder()
     {
         Windows windows;
-        FrmAddfile *finder = windows.finder(0);
+        FinderWindow *finder = windows.finder(0);
         const QStringList lists{windows.lists + u"/one.m3u"_s, windows.lists + u"/three.m3u"_s,
                                 windows.lists + u"/two.m3u"_s};
         QCOMPARE(finder->results(), lists);
         for (int row : {2, 0, 1})
             finder->resultList()->selectionModel()->select(finder->resultList()->model()->index(row, 0),
                                                            QItemSelectionModel::Select);
-        QPointer<FrmAddfile> gone(finder);
-        finder->OpenSelectedLists();
+        QPointer<FinderWindow> gone(finder);
+        finder->openSelectedLists();
         QCOMPARE(openLists(windows.app.context), lists);
         QTRY_VERIFY(!gone);
 
@@ -369,7 +366,7 @@ private slots:
         FolderList *folders = finder->folderList();
         QCOMPARE(folders->item(folders->count() - 2)->text().trimmed(), u"A"_s);
         emit folders->itemClicked(folders->item(folders->count() - 2));
-        finder->CmdSearch_Click(); // the highlighted folder opens first, and is searched
+        finder->searchOrStop(); // the highlighted folder opens first, and is searched
         QCOMPARE(folders->folder(), windows.music + u"/A"_s);
         QCOMPARE(finder->results(), QStringList{windows.music + u"/A/a.mp3"_s});
     }
@@ -377,9 +374,9 @@ private slots:
     void dropsFromTheFinderAndBetweenLists()
     {
         Windows windows;
-        FrmPlayList *first = windows.newList(0);
-        FrmPlayList *second = windows.newList(0);
-        FrmAddfile *finder = windows.finder(1);
+        PlayListWindow *first = windows.newList(0);
+        PlayListWindow *second = windows.newList(0);
+        FinderWindow *finder = windows.finder(1);
         finder->folderList()->setFolder(windows.music + u"/A"_s);
         finder->resultList()->selectAll();
         Windows::drop(first, finder->resultList());
@@ -389,7 +386,7 @@ private slots:
 
         // From one list onto another: a copy; the source keeps its entries and its state.
         first->playList()->model().appendEntries({{u"/m/b.mp3"_s, false}, {u"/m/c.mp3"_s, false}});
-        windows.app.context.PlayLists.ListSlotAt(2).Changed = false;
+        windows.app.context.lists.slotAt(2).changed = false;
         for (int row : {2, 0})
             first->list()->selectionModel()->select(first->list()->model()->index(row, 0), QItemSelectionModel::Select);
         Windows::drop(second, first->list());
@@ -402,7 +399,7 @@ private slots:
     void quickClickAddsNothingHeldPressCopies()
     {
         Windows windows;
-        FrmPlayList *window = windows.newList(2);
+        PlayListWindow *window = windows.newList(2);
         QListView *view = window->list();
         const QPoint onFirst = view->visualRect(view->model()->index(0, 0)).center();
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
@@ -412,7 +409,7 @@ private slots:
         QVERIFY(!windows.changed(window));
 
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
-        QTRY_COMPARE_WITH_TIMEOUT(windows.app.context.PlayLists.ListSlotAt(2).DropReady, u"True"_s, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(windows.app.context.lists.slotAt(2).dropReady, u"True"_s, 3000);
         Windows::drop(window, view);
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, onFirst);
         QCOMPARE(Windows::titles(window), u"0 1 0"_s);
@@ -436,7 +433,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(windows.frame()));
         const QString button = child.section(u' ', 1);
         if (child.startsWith(u"settings"_s))
-            windows.host.OpenSettings();
+            windows.host.openSettings();
         else if (child.startsWith(u"help"_s))
             windows.host.showPlayListHelp();
         else
@@ -462,19 +459,19 @@ private slots:
     {
         TestApp app;
         setUpWindowTable(app.context);
-        const int slot = NewPlayList(app.context);
-        app.context.PlayLists.ListSlotAt(slot).Changed = true;
+        const int slot = newPlayList(app.context);
+        app.context.lists.slotAt(slot).changed = true;
         const QString list = app.folders.root() + u"/two.m3u"_s;
         writeFile(list, "/m/two.mp3\r\n");
         app.boxes.whileOpen = [&app, &list](const MessageBoxRequest &) {
             for (int i = 0; i < 40; ++i)
-                LoadPlayList(app.context, list);
+                openListFile(app.context, list);
         };
         app.boxes.answers = {MessageAnswer::No};
-        QVERIFY(Form_QueryUnload(app.context, *playListAt(app.context, slot), true));
-        QVERIFY(!app.context.PlayLists.ListSlotAt(slot).Changed);
-        QVERIFY(app.context.PlayLists.ListSlotAt(slot).SlotFree);
-        QCOMPARE(app.context.PlayLists.size(), 42);
+        QVERIFY(queryClose(app.context, *playListAt(app.context, slot), true));
+        QVERIFY(!app.context.lists.slotAt(slot).changed);
+        QVERIFY(app.context.lists.slotAt(slot).isFree);
+        QCOMPARE(app.context.lists.size(), 42);
     }
 
     void handOffWaitsForAModalBox()
@@ -493,7 +490,7 @@ private slots:
         });
         box.exec();
         QCOMPARE(listsWhileOpen, 0);
-        windows.frame()->shell_timer_Timer();
+        windows.frame()->takeWaitingHandOff();
         QCOMPARE(windows.shownLists(), 1);
     }
 
@@ -501,9 +498,9 @@ private slots:
     void saveDialogOutlivesItsList()
     {
         Windows windows;
-        windows.app.context.Settings.M3UPath = windows.app.folders.root();
+        windows.app.context.settings.m3uFolder = windows.app.folders.root();
         PlayList *first = windows.newList(0, true)->playList();
-        MnuSaveAs_Click(windows.app.context, *first);
+        saveAs(windows.app.context, *first);
         QVERIFY(windows.host.fileDialog());
         windows.app.boxes.answers = {MessageAnswer::No};
         first->close();
@@ -513,7 +510,7 @@ private slots:
         windows.host.fileDialog()->findChild<QPushButton *>(u"Cmdok"_s)->click();
         QVERIFY(!QFile::exists(windows.app.folders.root() + u"/saved.m3u"_s));
         QCOMPARE(second->caption(), u"Untitled 1"_s);
-        QVERIFY(!windows.app.context.FileDialogOpen);
+        QVERIFY(!windows.app.context.fileDialogOpen);
     }
 
     void cascadeKeepsUsableSizes_data()
@@ -521,7 +518,7 @@ private slots:
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QList<QRect>>("places");
-        const QSize minimum = MDIForm1::cascadeMinimum();
+        const QSize minimum = MainWindow::cascadeMinimum();
         QTest::newRow("shrunk to a title bar") << QRect(0, 0, 660, 520) << QSize(120, 25)
                                                << QList<QRect>{{QPoint(0, 0), minimum}, {QPoint(20, 20), minimum}};
         QTest::newRow("larger than the frame")
@@ -535,7 +532,7 @@ private slots:
         QFETCH(QRect, area);
         QFETCH(QSize, size);
         QFETCH(QList<QRect>, places);
-        QCOMPARE(WindowPlacement::cascade(area, {size, size}, MDIForm1::cascadeMinimum(), 20), places);
+        QCOMPARE(WindowPlacement::cascade(area, {size, size}, MainWindow::cascadeMinimum(), 20), places);
 
         // New lists open inside the frame; its own cascade keeps them there, none a bare title bar.
         Windows windows;
@@ -553,8 +550,8 @@ private slots:
         check({});
         for (QMdiSubWindow *window : windows.frame()->mdiArea()->subWindowList())
             window->resize(size);
-        windows.frame()->arrange(MDIForm1::Cascade);
-        check(MDIForm1::cascadeMinimum());
+        windows.frame()->arrange(MainWindow::Cascade);
+        check(MainWindow::cascadeMinimum());
     }
 
     // The frame opens where it was closed, but never larger than the screen, whatever the state file says.

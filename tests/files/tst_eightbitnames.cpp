@@ -10,12 +10,12 @@
 #include <QTest>
 
 #include "app/UiWindowHost.h"
+#include "files/FinderWindow.h"
 #include "files/FolderList.h"
-#include "files/FrmAddfile.h"
 #include "playlist/EntryMime.h"
 #include "playlist/PlayListCommands.h"
-#include "settings/Options.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsForm.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
 
@@ -65,10 +65,10 @@ private slots:
         QFETCH(QByteArray, line);
         TestApp app;
         app.writeProgramFile(u"TUNARY.INI"_s, kSettings);
-        LoadSettings(app.context);
-        Options::OptionsState state = Options::stateFromSettings(app.context.Settings);
-        state.M3UPathtxt = typed;
-        QCOMPARE(Options::Cmdok_Click(app.context, state), 0);
+        loadSettings(app.context);
+        SettingsForm::State state = SettingsForm::stateFromSettings(app.context.settings);
+        state.m3uFolder = typed;
+        QCOMPARE(SettingsForm::accept(app.context, state), 0);
         QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), QByteArray(kSettings).replace(kLine, line));
     }
 
@@ -81,17 +81,17 @@ private slots:
         for (const char *name : {"/", "/Caf\xe9 Latin.mp3", "/CD\xb2/", "/CD\xb2/b.mp3"})
             names.make(music + name);
         app.writeProgramFile(u"TUNARY.INI"_s, QByteArray(kSettings).replace("/music\r\n", QByteArray(music + "\r\n")));
-        readSettingsFile(app.folders.settingsFile(), app.context.Settings);
+        readSettingsFile(app.folders.settingsFile(), app.context.settings);
         windows.loadFrame();
-        windows.OpenFileFinder(1);
-        auto *finder = windows.frame()->findChild<FrmAddfile *>();
+        windows.openFinder(1);
+        auto *finder = windows.frame()->findChild<FinderWindow *>();
         const QString shown = app.folders.root() + u"/Déjà Vu"_s;
         QCOMPARE(finder->results(), QStringList{shown + u"/Café Latin.mp3"_s});
         FolderList *folders = finder->folderList();
         QCOMPARE(folders->currentItem()->text().trimmed(), u"Déjà Vu"_s);
         QCOMPARE(folders->item(folders->count() - 1)->text().trimmed(), u"CD²"_s);
-        QSignalSpy done(finder, &FrmAddfile::searchFinished);
-        finder->CmdSearch_Click();
+        QSignalSpy done(finder, &FinderWindow::searchFinished);
+        finder->searchOrStop();
         QVERIFY(done.wait());
         QCOMPARE(finder->results(), QStringList({shown + u"/CD²/b.mp3"_s, shown + u"/Café Latin.mp3"_s}));
         QCOMPARE(finder->findChild<QLabel *>(u"LblFound"_s)->text(), u"2 files found"_s);
@@ -99,9 +99,9 @@ private slots:
         results->selectAll();
         std::unique_ptr<QMimeData> drag(results->model()->mimeData(results->selectionModel()->selectedIndexes()));
         QVERIFY(drag->urls().first().toEncoded().endsWith("/D%E9j%E0%20Vu/CD%B2/b.mp3"));
-        PlayList *list = PlayListCommands::playListAt(app.context, PlayListCommands::NewPlayList(app.context));
-        QVERIFY(PlayListCommands::Lst1_DragDrop(app.context, *list, EntryMime::entries(drag.get())));
-        PlayListCommands::playsong(app.context, *list, 3);
+        PlayList *list = PlayListCommands::playListAt(app.context, PlayListCommands::newPlayList(app.context));
+        QVERIFY(PlayListCommands::dropEntries(app.context, *list, EntryMime::entries(drag.get())));
+        PlayListCommands::play(app.context, *list, 3);
         QCOMPARE(readFile(app.starter.calls.last().arguments.first()),
                  music + "/CD\xb2/b.mp3\r\n" + music + "/Caf\xe9 Latin.mp3\r\n");
     }

@@ -49,18 +49,18 @@ struct Saving : TestApp
     Saving()
     {
         host.loadFrame();
-        list = PlayListCommands::playListAt(context, PlayListCommands::NewPlayList(context));
+        list = PlayListCommands::playListAt(context, PlayListCommands::newPlayList(context));
         list->model().appendEntries({{u"/m/a.mp3"_s, false}, {u"/m/b.mp3"_s, false}});
-        context.PlayLists.ListSlotAt(2).Changed = true;
+        context.lists.slotAt(2).changed = true;
         QDir().mkpath(folder);
-        PlayListCommands::OpenFileDialog(context, u"save"_s, 2);
+        PlayListCommands::openFileDialog(context, u"save"_s, 2);
     }
 
     bool ok(const QString &name, const QString &caption = u"Save List"_s)
     {
-        return FileDialog::Cmdok_Click(context, {caption, 2, folder, name});
+        return FileDialog::accept(context, {caption, 2, folder, name});
     }
-    bool changed() const { return context.PlayLists.ListSlotAt(2).Changed; }
+    bool changed() const { return context.lists.slotAt(2).changed; }
 
     PlayList *list = nullptr;
     QString folder = folders.root() + u"/lists"_s;
@@ -198,7 +198,7 @@ private slots:
             QCOMPARE(box.title + u'|' + box.text, u"Overwrite|Are you sure you want to over write this file?"_s);
             QCOMPARE(box.buttons, MessageButtons::YesNoCancel);
         }
-        QCOMPARE(app.context.FileDialogOpen, savedAs.isEmpty());
+        QCOMPARE(app.context.fileDialogOpen, savedAs.isEmpty());
         QCOMPARE(app.changed(), savedAs.isEmpty());
         if (savedAs.isEmpty()) {
             QCOMPARE(app.list->caption(), u"Untitled 1"_s);
@@ -212,27 +212,27 @@ private slots:
     void failedSaveKeepsTheCaptionAndCancelStopsAClosingFrame()
     {
         Saving app;
-        app.context.FrameClosing = true;
+        app.context.frameClosing = true;
         QDir().mkpath(app.folder + u"/taken.m3u/inside"_s);
         QVERIFY(!app.ok(u"taken.m3u"_s));
         QCOMPARE(app.journal.filter(u"box"_s), QStringList{u"box Error Number: 6"_s});
         QCOMPARE(app.list->caption(), u"Untitled 1"_s);
-        QVERIFY(app.context.FileDialogOpen);
-        FileDialog::cmdCancel_Click(app.context);
-        QVERIFY(!app.context.FileDialogOpen);
-        QVERIFY(!app.context.FrameClosing);
+        QVERIFY(app.context.fileDialogOpen);
+        FileDialog::cancel(app.context);
+        QVERIFY(!app.context.fileDialogOpen);
+        QVERIFY(!app.context.frameClosing);
         QVERIFY(app.changed());
     }
 
     void saveAndCloseGoesOnClosingTheFrame()
     {
         Saving app;
-        app.context.FrameClosing = true;
+        app.context.frameClosing = true;
         QSignalSpy closing(app.list, &PlayList::closeRequested);
         QVERIFY(app.ok(u"kept"_s, u"Save and Close List"_s));
         QCOMPARE(readFile(app.folder + u"/kept.m3u"_s), kSaved);
         QCOMPARE(closing.size(), 1);
-        QVERIFY(app.context.PlayLists.ListSlotAt(2).SlotFree);
+        QVERIFY(app.context.lists.slotAt(2).isFree);
         QVERIFY(app.journal.contains(u"closeFrame"_s));
     }
 
@@ -241,7 +241,7 @@ private slots:
         Saving app;
         app.host.discardPlayListWindow(app.list);
         QVERIFY(app.ok(u"gone"_s));
-        QVERIFY(!app.context.FileDialogOpen);
+        QVERIFY(!app.context.fileDialogOpen);
         QVERIFY(!QFile::exists(app.folder + u"/gone.m3u"_s));
     }
 
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(app.ok(u"mix"_s, caption));
         const QString path = app.folder + QDir::separator() + u"mix"_s;
         QCOMPARE(app.journal.last(), u"setSettingsBox "_s + box + u' ' + path);
-        QVERIFY(!app.context.FileDialogOpen);
+        QVERIFY(!app.context.fileDialogOpen);
         QVERIFY(!QFile::exists(path + u".m3u"_s));
         QCOMPARE(app.list->caption(), u"Untitled 1"_s);
     }

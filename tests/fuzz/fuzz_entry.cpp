@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A title of 400 characters or more that holds a bar cannot be told from its path by the text alone.
     if (title.size() >= PlayListEntry::kTitleWidth && title.contains(QLatin1Char('|')))
         return 0;
-    const QString entry = PlayListEntry::MakeEntry(title, path);
+    const QString entry = PlayListEntry::makeEntry(title, path);
     if (PlayListEntry::EntryPath(entry) != PlayListEntry::trimBlanks(path))
         std::abort();
     return 0;

@@ -24,19 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const SettingsRead read = readSettingsFile(path, record);
     if (read.linesRead < 0 || read.linesRead > 11)
         std::abort();
-    parseBackColour(record.BackColour);
+    parseBackColour(record.backColour);
 
     SettingsValues values;
-    values.WinampPath = record.WinampPath;
-    values.Mp3Path = record.Mp3Path;
-    values.ListFont = record.ListFont;
-    values.OpenAndPlayFile = record.OpenAndPlayFile;
+    values.playerPath = record.playerPath;
+    values.mp3Folder = record.mp3Folder;
+    values.listFont = record.listFont;
+    values.openAndPlayFile = record.openAndPlayFile;
     SettingsRecord again;
     if (!write(formatSettings(values)))
         return 0;
     readSettingsFile(path, again);
-    if (again.WinampPath != record.WinampPath || again.Mp3Path != record.Mp3Path || again.ListFont != record.ListFont ||
-        again.OpenAndPlayFile != record.OpenAndPlayFile)
+    if (again.playerPath != record.playerPath || again.mp3Folder != record.mp3Folder ||
+        again.listFont != record.listFont || again.openAndPlayFile != record.openAndPlayFile)
         std::abort();
     return 0;
 }

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QTest>
 
-#include "app/MDIForm1.h"
+#include "app/MainWindow.h"
 #include "app/UiWindowHost.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
@@ -46,7 +46,7 @@ private slots:
         QFETCH(QString, box);
         TestApp app;
         // Opening a pipe must not wait for a writer: none ever comes.
-        QCOMPARE(LoadPlayList(app.context, path), opened);
+        QCOMPARE(openListFile(app.context, path), opened);
         QCOMPARE(app.boxes.shown.size(), box.isEmpty() ? 0 : 1);
         if (!box.isEmpty())
             QVERIFY(app.boxes.shown.first().text.contains(path) && app.boxes.shown.first().text.contains(box));
@@ -57,11 +57,11 @@ private slots:
         TestApp app;
         UiWindowHost windows(app.context);
         windows.loadFrame();
-        PlayList &list = *playListAt(app.context, NewPlayList(app.context));
+        PlayList &list = *playListAt(app.context, newPlayList(app.context));
         for (int play = 0; play < 12; ++play) {
             list.model().clear();
             list.model().appendEntries({{u"/m/%1.mp3"_s.arg(play), false}});
-            playsong(app.context, list, 3);
+            PlayListCommands::play(app.context, list, 3);
         }
         for (int play = 0; play < 12; ++play)
             QCOMPARE(readFile(app.starter.calls.value(play).arguments.value(0)), u"/m/%1.mp3\r\n"_s.arg(play).toUtf8());
@@ -72,7 +72,7 @@ private slots:
             QVERIFY(old.open(QIODevice::ReadWrite) &&
                     old.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
         }
-        playsong(app.context, list, 3);
+        play(app.context, list, 3);
         QCOMPARE(plays().size(), 8);
         QVERIFY(plays().contains(QFileInfo(app.starter.calls.last().arguments.value(0))));
         windows.frame()->close();

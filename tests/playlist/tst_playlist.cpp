@@ -46,11 +46,11 @@ struct Program : TestApp
     Program()
     {
         setUpWindowTable(context);
-        context.Settings.WinampPath = u"/opt/player/play"_s;
+        context.settings.playerPath = u"/opt/player/play"_s;
     }
 
     PlayList &list(int slot) { return *playListAt(context, slot); }
-    bool changed(int slot) const { return context.PlayLists.ListSlotAt(slot).Changed; }
+    bool changed(int slot) const { return context.lists.slotAt(slot).changed; }
     QString listFile(const QByteArray &bytes) const
     {
         writeFile(folders.root() + u"/lists/a.m3u"_s, bytes);
@@ -144,7 +144,7 @@ private slots:
     {
         QFETCH(EditCase, c);
         Program program;
-        PlayListModel &model = program.list(NewPlayList(program.context)).model();
+        PlayListModel &model = program.list(newPlayList(program.context)).model();
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         for (int i = 0; i < c.count; ++i)
             model.appendEntries(entriesOf({u"/m/"_s + QString::number(i) + u".mp3"_s}));
@@ -195,16 +195,16 @@ private slots:
         QFETCH(bool, sort);
         QFETCH(QString, titles);
         Program program;
-        program.context.Settings.AlwaysSort = sort ? u"True"_s : u"False"_s;
-        NewPlayList(program.context);
+        program.context.settings.alwaysSort = sort ? u"True"_s : u"False"_s;
+        newPlayList(program.context);
         const QString path = file.isNull() ? program.folders.root() + u"/a.m3u"_s : program.listFile(file);
-        QCOMPARE(LoadPlayList(program.context, path), !titles.isNull());
-        QCOMPARE(program.context.LoadingSlot, 3);
+        QCOMPARE(openListFile(program.context, path), !titles.isNull());
+        QCOMPARE(program.context.loadingSlot, 3);
         QVERIFY(program.boxes.shown.isEmpty());
         if (titles.isNull()) {
             // Nothing is shown, and the slot goes to the next list.
             QVERIFY(!playListAt(program.context, 3));
-            QCOMPARE(NewPlayList(program.context), 3);
+            QCOMPARE(newPlayList(program.context), 3);
             return;
         }
         QCOMPARE(program.list(3).caption(), path);
@@ -216,18 +216,18 @@ private slots:
     {
         Program program;
         const QString path = program.listFile("/m/x.mp3\n");
-        QVERIFY(LoadPlayList(program.context, path));
-        Lst1_DragDrop(program.context, program.list(2), entriesOf({u"/m/z.mp3"_s}));
-        MnuSave_Click(program.context, program.list(2));
+        QVERIFY(openListFile(program.context, path));
+        dropEntries(program.context, program.list(2), entriesOf({u"/m/z.mp3"_s}));
+        PlayListCommands::save(program.context, program.list(2));
         QCOMPARE(readFile(path), "/m/x.mp3\r\n/m/z.mp3\r\n"_ba);
         QVERIFY(!program.changed(2));
         QVERIFY(program.boxes.shown.isEmpty());
 
         // An untitled list asks for a name; while the dialog is open, another request does nothing.
-        MnuSave_Click(program.context, program.list(NewPlayList(program.context)));
-        MnuSaveAs_Click(program.context, program.list(2));
-        program.context.FileDialogOpen = false;
-        MnuSaveAs_Click(program.context, program.list(2));
+        PlayListCommands::save(program.context, program.list(newPlayList(program.context)));
+        saveAs(program.context, program.list(2));
+        program.context.fileDialogOpen = false;
+        saveAs(program.context, program.list(2));
         QCOMPARE(program.journal.filter(u"OpenFileDialog"_s),
                  QStringList({u"OpenFileDialog save 3"_s, u"OpenFileDialog save 2"_s}));
     }
@@ -251,24 +251,24 @@ private slots:
         QFETCH(bool, frameClosing);
         QFETCH(bool, frameClosingAfter);
         Program program;
-        NewPlayList(program.context);
-        program.context.PlayLists.ListSlotAt(2).Changed = true;
+        newPlayList(program.context);
+        program.context.lists.slotAt(2).changed = true;
         program.boxes.answers = {answer};
         const bool no = answer == MessageAnswer::No;
-        QCOMPARE(Form_QueryUnload(program.context, program.list(2), frameClosing), no);
+        QCOMPARE(queryClose(program.context, program.list(2), frameClosing), no);
         const MessageBoxRequest &box = program.boxes.shown.first();
         QCOMPARE(box.title + u'|' + box.text, u"Save First?|Save Changes to Untitled 1?"_s);
         QCOMPARE(box.buttons, MessageButtons::YesNoCancel);
         QCOMPARE(program.changed(2), !no);
-        QCOMPARE(program.context.PlayLists.ListSlotAt(2).SlotFree, no);
-        QCOMPARE(program.context.FrameClosing, frameClosingAfter);
+        QCOMPARE(program.context.lists.slotAt(2).isFree, no);
+        QCOMPARE(program.context.frameClosing, frameClosingAfter);
         // Yes: the dialog that saves and closes comes once the events waiting now have run.
         QVERIFY(program.journal.filter(u"OpenFileDialog"_s).isEmpty());
         QCoreApplication::processEvents();
         QCOMPARE(program.journal.filter(u"OpenFileDialog"_s),
                  answer == MessageAnswer::Yes ? QStringList{u"OpenFileDialog save_kill 2"_s} : QStringList());
         // After No, the next list takes the slot, and starts afresh; other closes keep the slot taken.
-        QCOMPARE(NewPlayList(program.context), no ? 2 : 3);
+        QCOMPARE(newPlayList(program.context), no ? 2 : 3);
         QCOMPARE(program.changed(2), !no);
     }
 
@@ -292,15 +292,15 @@ private slots:
         Program program;
         const QByteArray list = "/m/a.mp3\r\n  /m/b.mp3  \r\nrel\\c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3"_ba;
         const QString path = program.listFile(c.file.isNull() ? list : c.file);
-        QVERIFY(LoadPlayList(program.context, path));
+        QVERIFY(openListFile(program.context, path));
         PlayListModel &model = program.list(2).model();
         model.setSelected(2, true);
         model.setSelected(0, true);
         model.setCurrentIndex(c.caret);
         program.starter.failWith = c.fault;
-        program.context.SkipNextPlayError = c.afterErrorEight;
+        program.context.skipNextPlayError = c.afterErrorEight;
 
-        playsong(program.context, program.list(2), c.mode);
+        PlayListCommands::play(program.context, program.list(2), c.mode);
         QCOMPARE(program.starter.calls.size(), c.played.isNull() ? 0 : 1);
         if (!c.played.isNull()) {
             // The play file is the player's one argument; a player that cannot start leaves none behind.
@@ -314,7 +314,7 @@ private slots:
             QCOMPARE(program.boxes.shown.first().title, c.box);
             QVERIFY(program.boxes.shown.first().text.endsWith(u"Error rised: "_s + c.fault));
         }
-        QVERIFY(!program.context.SkipNextPlayError);
+        QVERIFY(!program.context.skipNextPlayError);
         if (c.file.isNull())
             QCOMPARE(model.entryPath(2), u"rel\\c.mp3"_s); // the list keeps its entries as they were
     }
@@ -337,11 +337,11 @@ private slots:
         QFETCH(QStringList, dropped);
         QFETCH(QString, after);
         Program program;
-        PlayList &list = program.list(NewPlayList(program.context));
+        PlayList &list = program.list(newPlayList(program.context));
         list.model().appendEntries(entriesOf({u"/m/a.mp3"_s}));
-        program.context.PlayLists.ListSlotAt(2).DropReady = dropReady;
+        program.context.lists.slotAt(2).dropReady = dropReady;
         const bool taken = dropReady != u"False"_s;
-        QCOMPARE(Lst1_DragDrop(program.context, list, entriesOf(dropped)), taken);
+        QCOMPARE(dropEntries(program.context, list, entriesOf(dropped)), taken);
         QCOMPARE(namesOf(list.model()), after);
         QCOMPARE(program.changed(2), taken);
         QVERIFY(list.model().selectedRows().isEmpty());

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/HandOff.h"
-#include "help/Mod_Error.h"
+#include "help/ErrorMessages.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/ProcessProgramStarter.h"
 #include "platform/TerminationSignals.h"
@@ -47,9 +47,9 @@ private slots:
         QFETCH(QString, start);
         QFETCH(bool, opensSettings);
         TestApp app;
-        app.context.Settings.OpenAndPlayFile = u"/music/evening.m3u"_s;
-        app.context.CommandLine = u"/home/me/list.M3U"_s;
-        Mod_Error::ShowError(app.context, number, u"why"_s);
+        app.context.settings.openAndPlayFile = u"/music/evening.m3u"_s;
+        app.context.commandLine = u"/home/me/list.M3U"_s;
+        ErrorMessages::showError(app.context, number, u"why"_s);
         // The settings dialog opens first, behind the box.
         const QString box = u"box Error Number: "_s + QString::number(number);
         QCOMPARE(app.journal, opensSettings ? QStringList({u"OpenSettings"_s, box}) : QStringList{box});
@@ -61,7 +61,7 @@ private slots:
             QCOMPARE(text, u"\r\rError rised: why"_s);
         QCOMPARE(app.boxes.shown.first().icon, MessageIcon::Critical);
         QCOMPARE(app.boxes.shown.first().buttons, MessageButtons::Ok);
-        QCOMPARE(app.context.SkipNextPlayError, number == 8);
+        QCOMPARE(app.context.skipNextPlayError, number == 8);
     }
 
     void boxTextShowsEmptyLines() { QCOMPARE(messageDisplayText(u"a\r\rb\r\nc"_s), u"a\n\nb\nc"_s); }
@@ -72,17 +72,17 @@ private slots:
         app.host.loadFrame();
         const QString path = app.folders.root() + u"/list.m3u"_s;
         writeFile(path, "/m/old.mp3\r\n");
-        QVERIFY(LoadPlayList(app.context, path));
+        QVERIFY(openListFile(app.context, path));
         PlayList &list = *playListAt(app.context, 2);
         for (int i = 0; i < 200; ++i)
-            Lst1_DragDrop(app.context, list, {{u"/m/new-"_s + QString::number(i) + u".mp3"_s, false}});
+            dropEntries(app.context, list, {{u"/m/new-"_s + QString::number(i) + u".mp3"_s, false}});
         {
             FullDisk disk(1024);
-            MnuSave_Click(app.context, list);
+            save(app.context, list);
         }
         QCOMPARE(app.journal.filter(u"box"_s), QStringList{u"box Error Number: 6"_s});
         QCOMPARE(readFile(path), "/m/old.mp3\r\n"_ba);
-        QVERIFY(app.context.PlayLists.ListSlotAt(2).Changed);
+        QVERIFY(app.context.lists.slotAt(2).changed);
         QCOMPARE(QDir(app.folders.root()).entryList(QDir::Files), QStringList{u"list.m3u"_s});
     }
 
@@ -113,10 +113,10 @@ private slots:
             "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.part\"\nmv \"$0.part\" \"$0.txt\"\n");
         QFile::setPermissions(root + u"/my player/player.sh"_s, QFile::ReadOwner | QFile::ExeOwner);
         writeFile(root + u"/plain.txt"_s, "x");
-        context.Settings.WinampPath = player.replace(u"$"_s, root);
-        PlayList &list = *playListAt(context, NewPlayList(context));
+        context.settings.playerPath = player.replace(u"$"_s, root);
+        PlayList &list = *playListAt(context, newPlayList(context));
         list.model().appendEntries(entriesOf({u"/m/a.mp3"_s}));
-        playsong(context, list, 3);
+        play(context, list, 3);
         if (player.endsWith(u".sh"_s)) {
             QTRY_VERIFY(QFile::exists(player + u".txt"_s));
             const QByteArray argument = readFile(player + u".txt"_s).chopped(1);

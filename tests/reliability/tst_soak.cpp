@@ -34,7 +34,7 @@ private slots:
         QHash<QString, QByteArray> saved; // file -> what its list held when it was saved
         auto reopened = [&app](const QString &file) {
             PlayList *list =
-                LoadPlayList(app.context, file) ? playListAt(app.context, app.context.LoadingSlot) : nullptr;
+                openListFile(app.context, file) ? playListAt(app.context, app.context.loadingSlot) : nullptr;
             return list ? M3UFile::format(list->model(), ListEncoding::EightBit) : QByteArray();
         };
         long startKb = 0;
@@ -42,9 +42,8 @@ private slots:
             if (round == 100)
                 startKb = residentKb(); // after the first lists and files exist
             QList<PlayList *> open;
-            for (int slot = 2; slot <= app.context.PlayLists.size(); ++slot) {
-                if (PlayList *list = playListAt(app.context, slot);
-                    list && !app.context.PlayLists.ListSlotAt(slot).SlotFree)
+            for (int slot = 2; slot <= app.context.lists.size(); ++slot) {
+                if (PlayList *list = playListAt(app.context, slot); list && !app.context.lists.slotAt(slot).isFree)
                     open.append(list);
             }
             PlayList *list = open.isEmpty() ? nullptr : open[pick(open.size())];
@@ -54,15 +53,15 @@ private slots:
                 const QString file =
                     saved.isEmpty() || random.bounded(2) ? QString() : saved.keys()[pick(saved.size())];
                 if (file.isEmpty())
-                    NewPlayList(app.context);
+                    newPlayList(app.context);
                 else
                     QCOMPARE(reopened(file), saved[file]);
                 break;
             }
             case 1: // entries dropped onto a list
                 for (int i = pick(30); i >= 0; --i)
-                    Lst1_DragDrop(app.context, *list,
-                                  entriesOf({u"/music/"_s + QString::number(pick(500)) + u" song.mp3"_s}));
+                    dropEntries(app.context, *list,
+                                entriesOf({u"/music/"_s + QString::number(pick(500)) + u" song.mp3"_s}));
                 break;
             case 2:
             case 3: // an edit, with a caret and a selection somewhere
@@ -73,16 +72,16 @@ private slots:
                 break;
             case 4: // saved under a name of its own
                 list->setCaption(app.folders.root() + u"/list-"_s + QString::number(pick(12)) + u".m3u"_s);
-                QVERIFY(saveit(app.context, *list).isEmpty());
+                QVERIFY(saveList(app.context, *list).isEmpty());
                 saved[list->caption()] = M3UFile::format(list->model(), ListEncoding::EightBit);
                 break;
             case 5:
-                playsong(app.context, *list, 3);
+                play(app.context, *list, 3);
                 break;
             default: // closed, answering No when asked
                 app.boxes.answers = {MessageAnswer::No};
-                QVERIFY(Form_QueryUnload(app.context, *list, false));
-                app.context.PlayLists.ListSlotAt(list->slot()).SlotFree = true;
+                QVERIFY(queryClose(app.context, *list, false));
+                app.context.lists.slotAt(list->slot()).isFree = true;
                 app.host.discardPlayListWindow(list);
             }
         }

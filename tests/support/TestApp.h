@@ -39,7 +39,7 @@ struct TestApp
 inline QStringList openLists(const AppContext &context)
 {
     QStringList captions;
-    for (int slot = 2; slot <= context.PlayLists.size(); ++slot) {
+    for (int slot = 2; slot <= context.lists.size(); ++slot) {
         if (PlayList *list = PlayListCommands::playListAt(context, slot))
             captions.append(list->caption());
     }

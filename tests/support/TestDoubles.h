@@ -36,7 +36,7 @@ public:
             whileOpen(request);
         return answers.isEmpty() ? MessageAnswer::Ok : answers.takeFirst();
     }
-    QString BrowseForFolder(const QString &) override { return {}; }
+    QString browseForFolder(const QString &) override { return {}; }
     QString browseForFolderAt(const QString &, const QString &start) override
     {
         folderStarts.append(start);
@@ -99,7 +99,7 @@ public:
 class NoRegistry : public Registry
 {
 public:
-    bool GetKeyValue(const QString &, const QString &, const QString &, QString &) const override { return false; }
+    bool keyValue(const QString &, const QString &, const QString &, QString &) const override { return false; }
 };
 
 /** The copies of the program on one desktop, inside one test: the first to ask becomes the running one. */
@@ -133,7 +133,7 @@ public:
         : m_journal(journal)
     {}
 
-    void OpenSettings() override { m_journal.append(QStringLiteral("OpenSettings")); }
+    void openSettings() override { m_journal.append(QStringLiteral("OpenSettings")); }
     void loadFrame() override
     {
         m_journal.append(QStringLiteral("loadFrame"));
@@ -144,16 +144,16 @@ public:
     void showPlayerPath(const QString &path) override { playerPath = path; }
     PlayList *createPlayListWindow() override { return new PlayList(&m_windows); }
     void discardPlayListWindow(PlayList *list) override { delete list; }
-    void OpenFileDialog(const QString &mode, int slot) override
+    void openFileDialog(const QString &mode, int slot) override
     {
         m_journal.append(QStringLiteral("OpenFileDialog %1 %2").arg(mode).arg(slot));
     }
-    void OpenFileFinder(int mode) override { m_journal.append(QStringLiteral("OpenFileFinder %1").arg(mode)); }
+    void openFinder(int mode) override { m_journal.append(QStringLiteral("OpenFileFinder %1").arg(mode)); }
     void closeFrame() override { m_journal.append(QStringLiteral("closeFrame")); }
     void showPlayListHelp() override {}
     void showFinderHelp() override {}
     void showSettingsHelp() override {}
-    void ShowHelp(int topic) override { m_journal.append(QStringLiteral("ShowHelp %1").arg(topic)); }
+    void showHelp(int topic) override { m_journal.append(QStringLiteral("ShowHelp %1").arg(topic)); }
     void showAbout() override {}
     void setSettingsBox(const QString &box, const QString &text) override
     {

@@ -19,18 +19,18 @@ class QMenu;
  * A play-list window: its list Lst1 with the keys and mouse actions of a list, and its menu bar, which the
  * frame shows while the window is active. Every command goes to the play-list rules.
  */
-class FrmPlayList : public QWidget, public HasMenus
+class PlayListWindow : public QWidget, public HasMenus
 {
     Q_OBJECT
 
 public:
-    explicit FrmPlayList(AppContext &context, QWidget *parent = nullptr);
+    explicit PlayListWindow(AppContext &context, QWidget *parent = nullptr);
 
     PlayList *playList() const { return m_list; }
-    QListView *list() const { return Lst1; }
+    QListView *list() const { return m_view; }
     /** The menus of the menu bar, in order. */
     QList<QMenu *> menus() const override { return m_menus; }
-    QMenu *playListMenu() const { return MnuList; }
+    QMenu *playListMenu() const { return m_listMenu; }
 
     /** The sub-window of the frame that holds this window. */
     void setSubWindow(QMdiSubWindow *window) { m_subWindow = window; }
@@ -51,21 +51,21 @@ private:
     void buildMenus();
     void fillWindowMenu();
     void takeSelectionFromModel();
-    bool Lst1_KeyDown(QKeyEvent *event);
-    bool Lst1_DragEvent(QEvent *event);
-    void Form_Resize();
+    bool onListKey(QKeyEvent *event);
+    bool onListDrag(QEvent *event);
+    void layOutList();
 
     AppContext &m_context;
     PlayList *m_list;
-    QListView *Lst1;
-    QMenu *MnuList = nullptr;
-    QMenu *mnuWindow = nullptr;
+    QListView *m_view;
+    QMenu *m_listMenu = nullptr;
+    QMenu *m_windowMenu = nullptr;
     QList<QMenu *> m_menus;
     QPointer<QMdiSubWindow> m_subWindow;
     bool m_closingWithFrame = false;
     bool m_syncingSelection = false;
     /** Runs for a second after a left press on the list; until then drops onto the list are clicks. */
-    QTimer droptime;
+    QTimer m_dropTimer;
     /** Collects the MP3 files of folders dropped from other programs. */
     FolderSearch *m_dropSearch = nullptr;
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "files/FrmAddfile.h"
+#include "files/FinderWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,87 +36,96 @@ constexpr int kHeight = 3210 / 15;
 
 } // namespace
 
-FrmAddfile::FrmAddfile(AppContext &context, int mode, QWidget *parent)
+FinderWindow::FinderWindow(AppContext &context, int mode, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
     , m_results(new PathListModel(this))
     , m_search(new FolderSearch(this))
-    , LstFiles(new QListView(this))
-    , Drv(new QComboBox(this))
-    , Dir1(new FolderList(this))
-    , lblwait(new QLabel(u"TUNARY is Searching for files at the moment. Please Wait."_s, this))
-    , Label1(new QLabel(u"Looking For:"_s, this))
-    , LblPat(new QLabel(this))
+    , m_resultView(new QListView(this))
+    , m_drives(new QComboBox(this))
+    , m_folders(new FolderList(this))
+    , m_searchingNote(new QLabel(u"TUNARY is Searching for files at the moment. Please Wait."_s, this))
+    , m_lookingForLabel(new QLabel(u"Looking For:"_s, this))
+    , m_pattern(new QLabel(this))
     , m_found(new QLabel(this))
-    , CmdOpen(new QPushButton(u"&Open"_s, this))
-    , CmdSearch(new QPushButton(kSearch, this))
-    , cmdClose(new QPushButton(u"&Close"_s, this))
-    , CmdHelp(new QPushButton(u"&Help"_s, this))
+    , m_open(new QPushButton(u"&Open"_s, this))
+    , m_searchButton(new QPushButton(kSearch, this))
+    , m_close(new QPushButton(u"&Close"_s, this))
+    , m_help(new QPushButton(u"&Help"_s, this))
 {
     setObjectName(u"FrmAddfile"_s);
-    const std::pair<QObject *, QString> names[] = {
-        {LstFiles, u"LstFiles"_s},   {Drv, u"Drv"_s},           {Dir1, u"Dir1"_s},        {lblwait, u"lblwait"_s},
-        {Label1, u"Label1"_s},       {LblPat, u"LblPat"_s},     {m_found, u"LblFound"_s}, {CmdOpen, u"CmdOpen"_s},
-        {CmdSearch, u"CmdSearch"_s}, {cmdClose, u"cmdClose"_s}, {CmdHelp, u"CmdHelp"_s}};
+    const std::pair<QObject *, QString> names[] = {{m_resultView, u"LstFiles"_s},
+                                                   {m_drives, u"Drv"_s},
+                                                   {m_folders, u"Dir1"_s},
+                                                   {m_searchingNote, u"lblwait"_s},
+                                                   {m_lookingForLabel, u"Label1"_s},
+                                                   {m_pattern, u"LblPat"_s},
+                                                   {m_found, u"LblFound"_s},
+                                                   {m_open, u"CmdOpen"_s},
+                                                   {m_searchButton, u"CmdSearch"_s},
+                                                   {m_close, u"cmdClose"_s},
+                                                   {m_help, u"CmdHelp"_s}};
     for (const auto &[object, name] : names)
         object->setObjectName(name);
 
     const Finder::Setup setUp = Finder::setupFor(context, mode);
     setWindowTitle(setUp.caption);
-    LblPat->setText(setUp.pattern);
-    LstFiles->setModel(m_results);
-    LstFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    LstFiles->setUniformItemSizes(true);
-    LstFiles->setLayoutMode(QListView::Batched);
-    LstFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LstFiles->setDragEnabled(setUp.pattern == QString::fromLatin1(Finder::kMp3Pattern));
-    LstFiles->setDragDropMode(LstFiles->dragEnabled() ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
-    LstFiles->setDefaultDropAction(Qt::CopyAction);
-    LstFiles->setContextMenuPolicy(Qt::NoContextMenu);
-    LstFiles->installEventFilter(this);
-    LstFiles->viewport()->installEventFilter(this);
-    lblwait->setWordWrap(true);
-    QFont bold = Label1->font();
+    m_pattern->setText(setUp.pattern);
+    m_resultView->setModel(m_results);
+    m_resultView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_resultView->setUniformItemSizes(true);
+    m_resultView->setLayoutMode(QListView::Batched);
+    m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultView->setDragEnabled(setUp.pattern == QString::fromLatin1(Finder::kMp3Pattern));
+    m_resultView->setDragDropMode(m_resultView->dragEnabled() ? QAbstractItemView::DragOnly
+                                                              : QAbstractItemView::NoDragDrop);
+    m_resultView->setDefaultDropAction(Qt::CopyAction);
+    m_resultView->setContextMenuPolicy(Qt::NoContextMenu);
+    m_resultView->installEventFilter(this);
+    m_resultView->viewport()->installEventFilter(this);
+    m_searchingNote->setWordWrap(true);
+    QFont bold = m_lookingForLabel->font();
     bold.setBold(true);
-    Label1->setFont(bold);
+    m_lookingForLabel->setFont(bold);
 
     layOut(mode == 1);
 
-    Drv->addItems(context.platform.drives.drives());
-    connect(Drv, &QComboBox::activated, this, &FrmAddfile::Drv_Change);
-    connect(Dir1, &FolderList::folderChanged, this, &FrmAddfile::Dir1_Change);
-    connect(CmdSearch, &QPushButton::clicked, this, &FrmAddfile::CmdSearch_Click);
-    connect(CmdOpen, &QPushButton::clicked, this, &FrmAddfile::OpenSelectedLists);
-    connect(cmdClose, &QPushButton::clicked, this, &FrmAddfile::closeWindow);
-    connect(CmdHelp, &QPushButton::clicked, this, [this] { m_context.host().showFinderHelp(); });
+    m_drives->addItems(context.platform.drives.drives());
+    connect(m_drives, &QComboBox::activated, this, &FinderWindow::onDriveChosen);
+    connect(m_folders, &FolderList::folderChanged, this, &FinderWindow::onFolderChanged);
+    connect(m_searchButton, &QPushButton::clicked, this, &FinderWindow::searchOrStop);
+    connect(m_open, &QPushButton::clicked, this, &FinderWindow::openSelectedLists);
+    connect(m_close, &QPushButton::clicked, this, &FinderWindow::closeWindow);
+    connect(m_help, &QPushButton::clicked, this, [this] { m_context.host().showFinderHelp(); });
     connect(m_search, &FolderSearch::found, this, [this](const PathBatch &paths) {
         m_results->appendPaths(paths);
         showFoundCount();
     });
-    connect(m_search, &FolderSearch::finished, this, &FrmAddfile::endSearch);
+    connect(m_search, &FolderSearch::finished, this, &FinderWindow::endSearch);
     buildMenus();
 
-    Dir1->setNameBytes(FolderWalk::NameBytes::Any);
+    m_folders->setNameBytes(FolderWalk::NameBytes::Any);
     m_startFault = Finder::folderFault(setUp.folder);
-    Dir1->setFolder(m_startFault.isEmpty() ? setUp.folder : EightBitText::Path{QDir::currentPath()});
+    m_folders->setFolder(m_startFault.isEmpty() ? setUp.folder : EightBitText::Path{QDir::currentPath()});
 }
 
 // The results on the left with a line above them saying how many a search found; the drive and the folders
 // on the right, where a note takes the folders' place while a search runs; the pattern and the buttons below.
-void FrmAddfile::layOut(bool forMp3)
+void FinderWindow::layOut(bool forMp3)
 {
     constexpr int kSideWidth = 161;
     constexpr int kButtonWidth = 73;
-    for (QWidget *side : {static_cast<QWidget *>(Drv), static_cast<QWidget *>(Dir1), static_cast<QWidget *>(lblwait)})
+    for (QWidget *side :
+         {static_cast<QWidget *>(m_drives), static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_searchingNote)})
         side->setFixedWidth(kSideWidth);
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(0);
-    bottom->addWidget(Label1);
+    bottom->addWidget(m_lookingForLabel);
     bottom->addSpacing(7);
-    bottom->addWidget(LblPat);
+    bottom->addWidget(m_pattern);
     bottom->addStretch();
-    CmdOpen->setVisible(!forMp3);
-    for (QPushButton *button : {CmdOpen, CmdSearch, cmdClose, CmdHelp}) {
+    m_open->setVisible(!forMp3);
+    for (QPushButton *button : {m_open, m_searchButton, m_close, m_help}) {
         button->setFixedWidth(kButtonWidth);
         if (button->isVisibleTo(this))
             bottom->addWidget(button);
@@ -126,13 +135,13 @@ void FrmAddfile::layOut(bool forMp3)
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
     // Down the results' side, then the folders' side.
-    chainTabOrder({LstFiles, CmdOpen, CmdSearch, cmdClose, CmdHelp, Drv, Dir1});
+    chainTabOrder({m_resultView, m_open, m_searchButton, m_close, m_help, m_drives, m_folders});
     grid->addWidget(m_found, 0, 0);
-    grid->addWidget(LstFiles, 1, 0, 2, 1);
-    grid->addWidget(Drv, 1, 1);
-    grid->addWidget(Dir1, 2, 1, 2, 1);
-    grid->addWidget(lblwait, 2, 1, Qt::AlignTop);
-    lblwait->lower();
+    grid->addWidget(m_resultView, 1, 0, 2, 1);
+    grid->addWidget(m_drives, 1, 1);
+    grid->addWidget(m_folders, 2, 1, 2, 1);
+    grid->addWidget(m_searchingNote, 2, 1, Qt::AlignTop);
+    m_searchingNote->lower();
     grid->addLayout(bottom, 3, 0);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
@@ -143,25 +152,25 @@ void FrmAddfile::layOut(bool forMp3)
     resize(kWidth, kHeight);
 }
 
-QSize FrmAddfile::sizeHint() const
+QSize FinderWindow::sizeHint() const
 {
     return QSize(std::max(kWidth, minimumSizeHint().width()), kHeight);
 }
 
-void FrmAddfile::showFoundCount()
+void FinderWindow::showFoundCount()
 {
     const int count = m_results->rowCount();
     const QString files = count == 1 ? u"1 file"_s : u"%L1 files"_s.arg(count);
-    m_found->setText(Searching ? files + u" found so far"_s : files + u" found"_s);
+    m_found->setText(m_searching ? files + u" found so far"_s : files + u" found"_s);
 }
 
-FrmAddfile::~FrmAddfile()
+FinderWindow::~FinderWindow()
 {
-    if (Searching)
+    if (m_searching)
         QApplication::restoreOverrideCursor();
 }
 
-void FrmAddfile::buildMenus()
+void FinderWindow::buildMenus()
 {
     AppContext &context = m_context;
     QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, u"&File"_s);
@@ -174,12 +183,12 @@ void FrmAddfile::buildMenus()
     });
     emit mnuFile->aboutToShow();
 
-    mnuEdit = addNamedMenu(this, u"mnuEdit"_s, u"&Edit"_s);
-    addCommand(mnuEdit, u"mnuselectall"_s, u"&Select All"_s, {}, [this] { selectAll(); });
+    m_editMenu = addNamedMenu(this, u"mnuEdit"_s, u"&Edit"_s);
+    addCommand(m_editMenu, u"mnuselectall"_s, u"&Select All"_s, {}, [this] { selectAll(); });
 
     QMenu *mnuSettings = addNamedMenu(this, u"mnuSettings"_s, u"&Settings"_s);
     addCommand(mnuSettings, u"mnuConfiguration"_s, u"&Configuration"_s, {},
-               [&context] { context.host().OpenSettings(); });
+               [&context] { context.host().openSettings(); });
 
     QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
     addCommand(mnuWindow, u"mnucas"_s, u"&Cascade"_s, {}, [this] { emit arrangeRequested(0); });
@@ -192,106 +201,106 @@ void FrmAddfile::buildMenus()
     addSeparator(mnuHelp, u"mnusep2"_s);
     addCommand(mnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
 
-    m_menus = {mnuFile, mnuEdit, mnuSettings, mnuWindow, mnuHelp};
+    m_menus = {mnuFile, m_editMenu, mnuSettings, mnuWindow, mnuHelp};
 }
 
-QString FrmAddfile::pattern() const
+QString FinderWindow::pattern() const
 {
-    return LblPat->text();
+    return m_pattern->text();
 }
 
-QStringList FrmAddfile::results() const
+QStringList FinderWindow::results() const
 {
     return m_results->paths();
 }
 
 // Outside a search the list shows the matching files of the current folder.
-void FrmAddfile::Dir1_Change()
+void FinderWindow::onFolderChanged()
 {
-    if (Searching)
+    if (m_searching)
         return;
-    m_results->setBatch(Finder::folderFiles(Dir1->folderPath(), pattern()));
+    m_results->setBatch(Finder::folderFiles(m_folders->folderPath(), pattern()));
     m_found->clear();
 }
 
-void FrmAddfile::Drv_Change()
+void FinderWindow::onDriveChosen()
 {
-    if (Searching)
+    if (m_searching)
         m_search->stop();
-    const QString drive = Drv->currentText();
+    const QString drive = m_drives->currentText();
     const QString fault = Finder::folderFault(EightBitText::Path{drive});
     if (!fault.isEmpty()) {
         m_context.platform.messageBoxes.show({windowTitle(), fault, MessageIcon::Warning, MessageButtons::Ok});
         return;
     }
-    Dir1->setFolder(drive);
+    m_folders->setFolder(drive);
 }
 
 // The first press on a highlighted folder only opens it; a press with the current folder searches its tree.
-void FrmAddfile::CmdSearch_Click()
+void FinderWindow::searchOrStop()
 {
-    if (CmdSearch->text() == kStop) {
+    if (m_searchButton->text() == kStop) {
         m_search->stop();
-        CmdSearch->setText(kSearch);
-        CmdSearch->setEnabled(false); // until the stopped search has handed in its last results
+        m_searchButton->setText(kSearch);
+        m_searchButton->setEnabled(false); // until the stopped search has handed in its last results
         return;
     }
-    if (Searching)
+    if (m_searching)
         return;
-    const EightBitText::Path start = Dir1->highlightedFolder();
-    if (start != Dir1->folderPath()) {
-        Dir1->setFolder(start);
+    const EightBitText::Path start = m_folders->highlightedFolder();
+    if (start != m_folders->folderPath()) {
+        m_folders->setFolder(start);
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    CmdSearch->setText(kStop);
-    Dir1->hide();
-    Searching = true;
+    m_searchButton->setText(kStop);
+    m_folders->hide();
+    m_searching = true;
     m_results->setBatch({});
     // The paths are read from their start, however far the list was scrolled sideways before.
-    LstFiles->horizontalScrollBar()->setValue(0);
+    m_resultView->horizontalScrollBar()->setValue(0);
     showFoundCount();
     repaint(); // the searching state shows before the walk begins
     m_search->start(start, pattern(), FolderWalk::NameBytes::Any);
 }
 
-void FrmAddfile::endSearch()
+void FinderWindow::endSearch()
 {
-    if (!Searching)
+    if (!m_searching)
         return;
-    Searching = false;
+    m_searching = false;
     QApplication::restoreOverrideCursor();
-    Dir1->show();
+    m_folders->show();
     showFoundCount();
-    CmdSearch->setText(kSearch);
-    CmdSearch->setEnabled(true);
+    m_searchButton->setText(kSearch);
+    m_searchButton->setEnabled(true);
     emit searchFinished();
 }
 
-void FrmAddfile::selectAll()
+void FinderWindow::selectAll()
 {
-    LstFiles->selectAll();
+    m_resultView->selectAll();
 }
 
-void FrmAddfile::OpenSelectedLists()
+void FinderWindow::openSelectedLists()
 {
     if (pattern() != QString::fromLatin1(Finder::kListPattern))
         return;
     // In list order, whatever order they were selected in.
     QList<int> rows;
-    for (const QModelIndex &index : LstFiles->selectionModel()->selectedRows())
+    for (const QModelIndex &index : m_resultView->selectionModel()->selectedRows())
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     QStringList lists;
     for (const int row : rows)
         lists.append(m_results->path(row));
-    LstFiles->clearSelection();
-    Finder::OpenSelectedLists(m_context, lists);
+    m_resultView->clearSelection();
+    Finder::openSelectedLists(m_context, lists);
     closeWindow();
 }
 
 // The finder lives in a sub-window of the frame: closing the finder alone would leave that behind, empty.
-void FrmAddfile::closeWindow()
+void FinderWindow::closeWindow()
 {
     if (auto *window = qobject_cast<QMdiSubWindow *>(parentWidget()))
         window->close();
@@ -299,36 +308,36 @@ void FrmAddfile::closeWindow()
         close();
 }
 
-bool FrmAddfile::eventFilter(QObject *watched, QEvent *event)
+bool FinderWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const bool lists = pattern() == QString::fromLatin1(Finder::kListPattern);
-    if (watched == LstFiles && event->type() == QEvent::KeyPress) {
+    if (watched == m_resultView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lists) {
-            OpenSelectedLists();
+            openSelectedLists();
             return true;
         }
     }
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
-    if (watched == LstFiles->viewport() && (press || doubleClick)) {
+    if (watched == m_resultView->viewport() && (press || doubleClick)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (press && mouse->button() == Qt::RightButton) {
-            mnuEdit->popup(mouse->globalPosition().toPoint());
+            m_editMenu->popup(mouse->globalPosition().toPoint());
             return true;
         }
         if (doubleClick && mouse->button() == Qt::LeftButton) {
             if (lists)
-                OpenSelectedLists();
+                openSelectedLists();
             else
-                m_context.host().ShowHelp(12);
+                m_context.host().showHelp(12);
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void FrmAddfile::closeEvent(QCloseEvent *event)
+void FinderWindow::closeEvent(QCloseEvent *event)
 {
     m_search->stop();
     event->accept();

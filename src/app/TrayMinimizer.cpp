@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/Taskbar.h"
+#include "app/TrayMinimizer.h"
 
 #include "platform/NotificationIcon.h"
 
 using namespace Qt::StringLiterals;
 
-Taskbar::Taskbar(NotificationIcon &icon, std::function<void()> hideFrame, std::function<void()> restoreFrame)
+TrayMinimizer::TrayMinimizer(NotificationIcon &icon, std::function<void()> hideFrame,
+                             std::function<void()> restoreFrame)
     : m_icon(icon)
     , m_hideFrame(std::move(hideFrame))
     , m_restoreFrame(std::move(restoreFrame))
@@ -14,7 +15,7 @@ Taskbar::Taskbar(NotificationIcon &icon, std::function<void()> hideFrame, std::f
     m_icon.setLeftClickHandler([this] { TrayWindowProc(); });
 }
 
-void Taskbar::MDIForm_Resize()
+void TrayMinimizer::frameResized()
 {
     // With nowhere to put the icon, the frame stays minimised where the desktop keeps it.
     if (m_inTray || !m_icon.isAvailable())
@@ -24,7 +25,7 @@ void Taskbar::MDIForm_Resize()
     m_hideFrame();
 }
 
-void Taskbar::TrayWindowProc()
+void TrayMinimizer::TrayWindowProc()
 {
     if (!m_inTray)
         return;

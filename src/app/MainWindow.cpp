@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/MDIForm1.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,13 +27,13 @@
 #include "platform/PlayFiles.h"
 #include "platform/SafeWrite.h"
 #include "playlist/EntryMime.h"
-#include "playlist/FrmPlayList.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
+#include "playlist/PlayListWindow.h"
 
 using namespace Qt::StringLiterals;
 
-MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
+MainWindow::MainWindow(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
     , m_context(context)
     , m_area(new QMdiArea(this))
@@ -48,7 +48,7 @@ MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
     setCentralWidget(m_area);
     m_menuUpdate.setSingleShot(true);
     m_menuUpdate.setInterval(0);
-    connect(&m_menuUpdate, &QTimer::timeout, this, &MDIForm1::updateMenuBar);
+    connect(&m_menuUpdate, &QTimer::timeout, this, &MainWindow::updateMenuBar);
     buildMenus();
     // Windows come, go, are hidden and activated in many ways (closing, deletion, restoring the frame): the
     // bar is looked at again after each.
@@ -59,36 +59,36 @@ MDIForm1::MDIForm1(AppContext &context, QWidget *parent)
     // Lists dropped from other programs onto the frame's background open in windows of their own.
     m_area->viewport()->setAcceptDrops(true);
     m_area->viewport()->installEventFilter(this);
-    shell_timer.setInterval(1000);
-    connect(&shell_timer, &QTimer::timeout, this, &MDIForm1::shell_timer_Timer);
+    m_handOffTimer.setInterval(1000);
+    connect(&m_handOffTimer, &QTimer::timeout, this, &MainWindow::takeWaitingHandOff);
     resize(660, 520 + menuBar()->sizeHint().height());
 }
 
-MDIForm1::~MDIForm1()
+MainWindow::~MainWindow()
 {
     // The area deactivates its windows as it goes; the menus are gone by then.
     disconnect(m_area, nullptr, this, nullptr);
     m_area->viewport()->removeEventFilter(this);
 }
 
-QSize MDIForm1::cascadeMinimum()
+QSize MainWindow::cascadeMinimum()
 {
     return QSize(3675 / 15, 5680 / 15);
 }
 
-void MDIForm1::buildMenus()
+void MainWindow::buildMenus()
 {
     AppContext &context = m_context;
     QMenu *CmdFile = addNamedMenu(this, u"CmdFile"_s, u"&File"_s);
     addCommand(CmdFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
-               [&context] { PlayListCommands::NewPlayList(context); });
+               [&context] { PlayListCommands::newPlayList(context); });
     addCommand(CmdFile, u"MnuLoad"_s, u"&Open Play List"_s, QKeySequence(u"Ctrl+O"_s),
-               [&context] { context.host().OpenFileFinder(0); });
+               [&context] { context.host().openFinder(0); });
     addSeparator(CmdFile, u"sepx"_s);
     addCommand(CmdFile, u"MnuExit"_s, u"&Exit"_s, {}, [this] { close(); });
 
     QMenu *mnuSetting = addNamedMenu(this, u"mnuSetting"_s, u"&Settings"_s);
-    addCommand(mnuSetting, u"MnuConfig"_s, u"&Configuration"_s, {}, [&context] { context.host().OpenSettings(); });
+    addCommand(mnuSetting, u"MnuConfig"_s, u"&Configuration"_s, {}, [&context] { context.host().openSettings(); });
 
     QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
     addCommand(mnuWindow, u"mnucas"_s, u"&Cascade"_s, {}, [this] { arrange(Cascade); });
@@ -97,7 +97,7 @@ void MDIForm1::buildMenus()
 
     QMenu *MnuHelp = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
     addCommand(MnuHelp, u"MnuHelpme"_s, u"Help  &What do I do Next "_s, QKeySequence(Qt::Key_F1),
-               [&context] { context.host().ShowHelp(10); });
+               [&context] { context.host().showHelp(10); });
     addSeparator(MnuHelp, u"sep99"_s);
     addCommand(MnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
 
@@ -105,7 +105,7 @@ void MDIForm1::buildMenus()
     updateMenuBar();
 }
 
-void MDIForm1::updateMenuBar()
+void MainWindow::updateMenuBar()
 {
     // A hidden window (the list in slot 1, a window on its way out) is never the one the user works in; when
     // the window in front closed, the next one down the stack takes its place.
@@ -130,36 +130,36 @@ void MDIForm1::updateMenuBar()
         menuBar()->addMenu(menu);
 }
 
-void MDIForm1::MDIForm_Load()
+void MainWindow::load()
 {
     restoreFrameState();
     keepOnScreen();
     show();
     PlayListCommands::setUpWindowTable(m_context);
-    shell_timer.start();
+    m_handOffTimer.start();
 }
 
 // The timer is off while a hand-off is taken, so no hand-off is taken twice at once.
 // While a modal box or dialog is open the hand-off waits for the next tick after it: the code that showed the
 // box may still be working on the windows a new list would join.
-void MDIForm1::shell_timer_Timer()
+void MainWindow::takeWaitingHandOff()
 {
-    if (!shell_timer.isActive() || QApplication::activeModalWidget() ||
+    if (!m_handOffTimer.isActive() || QApplication::activeModalWidget() ||
         !HandOff::isWaiting(m_context.platform.folders.handOffFile()))
         return;
-    shell_timer.stop();
-    StartUp::TakeHandOff(m_context);
-    shell_timer.start();
+    m_handOffTimer.stop();
+    StartUp::takeHandOff(m_context);
+    m_handOffTimer.start();
 }
 
-FrmPlayList *MDIForm1::addPlayListWindow()
+PlayListWindow *MainWindow::addPlayListWindow()
 {
-    auto *list = new FrmPlayList(m_context);
+    auto *list = new PlayListWindow(m_context);
     QMdiSubWindow *window = m_area->addSubWindow(list);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->hide();
     list->setSubWindow(window);
-    connect(list, &FrmPlayList::arrangeRequested, this, [this](int how) { arrange(Arrangement(how)); });
+    connect(list, &PlayListWindow::arrangeRequested, this, [this](int how) { arrange(Arrangement(how)); });
     connect(list->playList(), &PlayList::showRequested, this, [this, window = QPointer<QMdiSubWindow>(window)] {
         if (window)
             fitIntoArea(window);
@@ -167,7 +167,7 @@ FrmPlayList *MDIForm1::addPlayListWindow()
     return list;
 }
 
-void MDIForm1::fitIntoArea(QMdiSubWindow *window)
+void MainWindow::fitIntoArea(QMdiSubWindow *window)
 {
     if (window->isMaximized() || window->isMinimized())
         return;
@@ -179,7 +179,7 @@ void MDIForm1::fitIntoArea(QMdiSubWindow *window)
 
 // The frame, with the title bar and borders the window manager puts around it, stays inside the part of the
 // screen that panels leave free, however big it was last time or on another screen.
-void MDIForm1::keepOnScreen()
+void MainWindow::keepOnScreen()
 {
     const QScreen *screen = this->screen();
     if (!screen || isMaximized() || isFullScreen())
@@ -191,7 +191,7 @@ void MDIForm1::keepOnScreen()
         setGeometry(fitted);
 }
 
-void MDIForm1::arrange(Arrangement how)
+void MainWindow::arrange(Arrangement how)
 {
     QList<QMdiSubWindow *> windows;
     for (QMdiSubWindow *window : m_area->subWindowList()) {
@@ -232,7 +232,7 @@ void MDIForm1::arrange(Arrangement how)
     }
 }
 
-bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_area->viewport())
         return QMainWindow::eventFilter(watched, event);
@@ -257,7 +257,7 @@ bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
         const QStringList lists = listsIn(drop->mimeData());
         drop->acceptProposedAction();
         for (const QString &list : lists)
-            PlayListCommands::LoadPlayList(m_context, list);
+            PlayListCommands::openListFile(m_context, list);
         return true;
     }
     if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
@@ -265,7 +265,7 @@ bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MDIForm1::changeEvent(QEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange)
@@ -274,13 +274,13 @@ void MDIForm1::changeEvent(QEvent *event)
         emit minimised();
 }
 
-void MDIForm1::setBackColour(const QColor &colour)
+void MainWindow::setBackColour(const QColor &colour)
 {
     m_area->setBackground(colour);
 }
 
 // Every shown list is asked in turn; the first that refuses keeps the frame, and the rest, open.
-void MDIForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     const QScopedValueRollback closing(m_closing, true);
     if (!closeListWindows()) {
@@ -289,39 +289,39 @@ void MDIForm1::closeEvent(QCloseEvent *event)
     }
     event->accept();
     saveFrameState();
-    MDIForm_Unload();
+    unload();
 }
 
 // Boxes are shown on the way, and anything may arrive while one is open: windows are held by guarded pointers.
 // The frame itself may be hidden behind its notification icon: its lists are asked all the same.
-bool MDIForm1::closeListWindows()
+bool MainWindow::closeListWindows()
 {
-    QList<QPointer<FrmPlayList>> lists;
+    QList<QPointer<PlayListWindow>> lists;
     for (QMdiSubWindow *window : m_area->subWindowList()) {
-        if (auto *list = qobject_cast<FrmPlayList *>(window->widget()); list && window->isVisibleTo(this))
+        if (auto *list = qobject_cast<PlayListWindow *>(window->widget()); list && window->isVisibleTo(this))
             lists.append(list);
     }
-    QList<QPointer<FrmPlayList>> agreed;
-    for (const QPointer<FrmPlayList> &list : std::as_const(lists)) {
+    QList<QPointer<PlayListWindow>> agreed;
+    for (const QPointer<PlayListWindow> &list : std::as_const(lists)) {
         if (!list)
             continue;
         const int slot = list->playList()->slot();
-        if (!PlayListCommands::Form_QueryUnload(m_context, *list->playList(), true))
+        if (!PlayListCommands::queryClose(m_context, *list->playList(), true))
             return false;
         // A list whose changes were given up is closed at once, as its slot is free now.
-        if (m_context.PlayLists.ListSlotAt(slot).SlotFree)
+        if (m_context.lists.slotAt(slot).isFree)
             list->closeWithFrame();
         else
             agreed.append(list);
     }
-    for (const QPointer<FrmPlayList> &list : std::as_const(agreed)) {
+    for (const QPointer<PlayListWindow> &list : std::as_const(agreed)) {
         if (list && !list->closeWithFrame())
             return false;
     }
     return true;
 }
 
-void MDIForm1::restoreFrameState()
+void MainWindow::restoreFrameState()
 {
     const QString path = m_context.platform.folders.frameStateFile();
     const QFileInfo info(path);
@@ -333,7 +333,7 @@ void MDIForm1::restoreFrameState()
         restoreGeometry(QByteArray::fromBase64(file.readAll().trimmed()));
 }
 
-void MDIForm1::saveFrameState() const
+void MainWindow::saveFrameState() const
 {
     // Remembering the frame's place is a convenience: a failure here is not worth a message at the end.
     const QString path = m_context.platform.folders.frameStateFile();
@@ -341,7 +341,7 @@ void MDIForm1::saveFrameState() const
     writeFileAtomically(path, saveGeometry().toBase64() + '\n');
 }
 
-void MDIForm1::MDIForm_Unload()
+void MainWindow::unload()
 {
     PlayFiles::removeAll(m_context.platform.folders.playFile());
     emit unloaded();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "help/Mod_Error.h"
+#include "help/ErrorMessages.h"
 
 #include <QDir>
 #include <QStringList>
@@ -67,7 +67,7 @@ const ErrorText *findError(int number)
 
 } // namespace
 
-namespace Mod_Error {
+namespace ErrorMessages {
 
 QString errorTitle(int number)
 {
@@ -84,9 +84,9 @@ QString errorMessage(const AppContext &context, int number, const QString &text)
         if (number == 1)
             message.replace(kFolderMark, QDir::toNativeSeparators(context.platform.folders.programFolder()));
         else if (number == 8)
-            message.replace(kOpenAndPlayMark, context.Settings.OpenAndPlayFile);
+            message.replace(kOpenAndPlayMark, context.settings.openAndPlayFile);
         else if (number == 10)
-            message.replace(kCommandLineMark, context.CommandLine);
+            message.replace(kCommandLineMark, context.commandLine);
     }
     return message + kPartBreak + u"Error rised: "_s + text;
 }
@@ -97,15 +97,15 @@ bool opensSettings(int number)
     return error && error->opensSettings;
 }
 
-void ShowError(AppContext &context, int number, const QString &text)
+void showError(AppContext &context, int number, const QString &text)
 {
     const QString title = errorTitle(number);
     const QString message = errorMessage(context, number, text);
     if (opensSettings(number))
-        context.host().OpenSettings();
+        context.host().openSettings();
     if (number == 8)
-        context.SkipNextPlayError = true;
+        context.skipNextPlayError = true;
     context.platform.messageBoxes.show({title, message, MessageIcon::Critical, MessageButtons::Ok});
 }
 
-} // namespace Mod_Error
+} // namespace ErrorMessages

@@ -12,49 +12,49 @@
 class AppContext;
 
 /** The rules behind the settings dialog: what it shows for the settings, what OK saves, the swatches. */
-namespace Options {
+namespace SettingsForm {
 
 /** What the dialog's controls hold. */
-struct OptionsState
+struct State
 {
-    QString TxtPath;
-    QString TxtMp3;
-    QString M3UPathtxt;
+    QString playerPath;
+    QString mp3Folder;
+    QString m3uFolder;
     /** The preview's colour as a stored colour value; this is what OK saves. */
     qint32 preview = 0xFFFFFF;
-    int V1 = 0;
-    int V2 = 0;
-    int V3 = 0;
+    int red = 0;
+    int green = 0;
+    int blue = 0;
     /** The sample label's text: the font saved. */
-    QString test;
-    bool cc2 = false;
-    bool cc3 = false;
-    QString opensong;
+    QString font;
+    bool alwaysSort = false;
+    bool openAndPlay = false;
+    QString openAndPlayFile;
 };
 
 constexpr int kSwatchCount = 15;
 
 /** The red, green and blue numbers of a swatch; nothing for an index outside 0 to 14. */
-std::optional<QColor> findrightcolor(int index);
+std::optional<QColor> swatchColour(int index);
 
 /** A colour as a stored colour value: red + 256 × green + 65536 × blue. */
 qint32 colourValue(const QColor &colour);
 
 /** The controls as the dialog opens on the settings. */
-OptionsState stateFromSettings(const SettingsRecord &settings);
+State stateFromSettings(const SettingsRecord &settings);
 
 /** 0 when OK may save; else the error number that refuses it (8: open-and-play list empty, 9: no font). */
-int refusal(const OptionsState &state);
+int refusal(const State &state);
 
-SettingsValues valuesFrom(const OptionsState &state);
+SettingsValues valuesFrom(const State &state);
 
 /**
  * OK: refused with error 8 or 9 (the dialog stays open), else the settings are saved and read back, which
  * recolours the frame. Returns the refusing error number, or 0 when the dialog may close.
  */
-int Cmdok_Click(AppContext &context, const OptionsState &state);
+int accept(AppContext &context, const State &state);
 
 /** The player search: the last "winamp.exe" (any letter case) the walk of a drive meets, or "". */
 constexpr auto kPlayerName = "winamp.exe";
 
-} // namespace Options
+} // namespace SettingsForm

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/frmstater.h"
+#include "app/StartupGate.h"
 
 #include "app/HandOff.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
 
-frmstater::frmstater(Folders &folders, SingleInstance &instance)
+StartupGate::StartupGate(Folders &folders, SingleInstance &instance)
     : m_folders(folders)
     , m_instance(instance)
 {}
 
-frmstater::Outcome frmstater::Form_Load(const QString &commandLine)
+StartupGate::Outcome StartupGate::decide(const QString &commandLine)
 {
     m_folders.ensureProgramFolder();
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "help/FrmHelpSub.h"
+#include "help/HelpWindow.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -12,25 +12,25 @@
 
 using namespace Qt::StringLiterals;
 
-FrmHelpSub::FrmHelpSub(AppContext &context, const QList<Mod_Help::Subject> &subjects, QWidget *parent)
+HelpWindow::HelpWindow(AppContext &context, const QList<HelpTopics::Subject> &subjects, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
-    , LstMessage(new QListWidget(this))
-    , lstHelpNumber(new QListWidget(this))
+    , m_titles(new QListWidget(this))
+    , m_topics(new QListWidget(this))
 {
     setObjectName(u"FrmHelpSub"_s);
     setWindowTitle(u"Help Menu"_s);
     setFixedSize(3090 / 15, 3780 / 15);
-    LstMessage->setObjectName(u"LstMessage"_s);
-    lstHelpNumber->setObjectName(u"lstHelpNumber"_s);
+    m_titles->setObjectName(u"LstMessage"_s);
+    m_topics->setObjectName(u"lstHelpNumber"_s);
     // A title longer than the list is wide goes on over more lines rather than out of sight.
-    LstMessage->setWordWrap(true);
-    LstMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_titles->setWordWrap(true);
+    m_titles->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The topic numbers lie beside the titles, out of sight.
-    lstHelpNumber->hide();
-    for (const Mod_Help::Subject &subject : subjects) {
-        LstMessage->addItem(subject.title);
-        lstHelpNumber->addItem(QString::number(subject.topic));
+    m_topics->hide();
+    for (const HelpTopics::Subject &subject : subjects) {
+        m_titles->addItem(subject.title);
+        m_topics->addItem(QString::number(subject.topic));
     }
     auto *CmdHelp = new QPushButton(u"&Help"_s, this);
     CmdHelp->setObjectName(u"CmdHelp"_s);
@@ -44,15 +44,15 @@ FrmHelpSub::FrmHelpSub(AppContext &context, const QList<Mod_Help::Subject> &subj
     buttons->addWidget(cmdClose);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(8, 8, 13, 11);
-    column->addWidget(LstMessage);
+    column->addWidget(m_titles);
     column->addLayout(buttons);
 
-    connect(LstMessage, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        const QListWidgetItem *number = lstHelpNumber->item(LstMessage->row(item));
+    connect(m_titles, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const QListWidgetItem *number = m_topics->item(m_titles->row(item));
         if (number)
-            Mod_Help::ShowHelp(m_context, number->text().toInt());
+            HelpTopics::showHelp(m_context, number->text().toInt());
     });
-    connect(CmdHelp, &QPushButton::clicked, this, [this] { Mod_Help::ShowHelp(m_context, 14); });
+    connect(CmdHelp, &QPushButton::clicked, this, [this] { HelpTopics::showHelp(m_context, 14); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { emit finished(); });
 
     QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, u"&File"_s);
@@ -60,7 +60,7 @@ FrmHelpSub::FrmHelpSub(AppContext &context, const QList<Mod_Help::Subject> &subj
     m_menus = {mnuFile};
 }
 
-void FrmHelpSub::closeEvent(QCloseEvent *event)
+void HelpWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     emit finished();

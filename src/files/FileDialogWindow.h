@@ -18,12 +18,12 @@ class QPushButton;
  * The program's own file dialog, shown inside the frame: saving a list under a name, saving and closing it,
  * and picking the player or the start-up list for the settings. Its caption tells the mode.
  */
-class frmFile : public QWidget
+class FileDialogWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    frmFile(AppContext &context, const QString &mode, int slot, QWidget *parent = nullptr);
+    FileDialogWindow(AppContext &context, const QString &mode, int slot, QWidget *parent = nullptr);
 
     /** The folder the lists show. */
     QString folder() const;
@@ -38,12 +38,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Drv1_Change();
-    void Dir1_Change();
-    void cmbtype_Click(int index);
-    void List1_Click(QListWidgetItem *item);
-    void Cmdok_Click();
-    void cmdCancel_Click();
+    void onDriveChosen();
+    void onFolderChanged();
+    void onTypeChosen(int index);
+    void onFileClicked(QListWidgetItem *item);
+    void accept();
+    void reject();
     void refill();
 
     AppContext &m_context;
@@ -54,14 +54,14 @@ private:
     QString m_pattern;
     bool m_done = false;
 
-    QLabel *Label3;
-    QComboBox *Drv1;
-    FolderList *Dir1;
-    QListWidget *List1;
-    QLabel *Label1;
-    QLineEdit *txtname;
-    QPushButton *Cmdok;
-    QLabel *Label2;
-    QComboBox *cmbtype;
-    QPushButton *cmdCancel;
+    QLabel *m_lookInLabel;
+    QComboBox *m_drives;
+    FolderList *m_folders;
+    QListWidget *m_files;
+    QLabel *m_nameLabel;
+    QLineEdit *m_name;
+    QPushButton *m_ok;
+    QLabel *m_typeLabel;
+    QComboBox *m_types;
+    QPushButton *m_cancel;
 };

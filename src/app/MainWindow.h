@@ -6,7 +6,7 @@
 #include <QTimer>
 
 class AppContext;
-class FrmPlayList;
+class PlayListWindow;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -15,7 +15,7 @@ class QMenu;
  * The main frame: holds every play-list window and the program's other child windows. Its menu bar shows
  * the active play-list window's menus, or the frame's own when none is active.
  */
-class MDIForm1 : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -24,18 +24,18 @@ public:
     /** The smallest size a cascade leaves a window: a new list's size. */
     static QSize cascadeMinimum();
 
-    explicit MDIForm1(AppContext &context, QWidget *parent = nullptr);
-    ~MDIForm1() override;
+    explicit MainWindow(AppContext &context, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     /** Shows the frame and sets up the window table with its hidden window in slot 1. */
-    void MDIForm_Load();
+    void load();
     void setBackColour(const QColor &colour);
     QMdiArea *mdiArea() const { return m_area; }
 
     /** Moves, and if need be shrinks, a window into the visible part of the frame's area. */
     void fitIntoArea(QMdiSubWindow *window);
     /** A new play-list window in a sub-window of the frame, not shown yet. */
-    FrmPlayList *addPlayListWindow();
+    PlayListWindow *addPlayListWindow();
     /** Cascades the child windows, or tiles them one above another, or side by side. */
     void arrange(Arrangement how);
     QList<QMenu *> frameMenus() const { return m_menus; }
@@ -44,7 +44,7 @@ public:
     bool isClosing() const { return m_closing; }
 
     /** Takes a waiting hand-off now, as the timer would; does nothing while one is being taken. */
-    void shell_timer_Timer();
+    void takeWaitingHandOff();
 
 signals:
     /** The frame has closed for good; the program ends. */
@@ -67,13 +67,13 @@ private:
     bool closeListWindows();
     void restoreFrameState();
     void saveFrameState() const;
-    void MDIForm_Unload();
+    void unload();
 
     AppContext &m_context;
     QMdiArea *m_area;
     QList<QMenu *> m_menus;
     /** Polls for lists handed over by later starts, once a second for the whole run. */
-    QTimer shell_timer;
+    QTimer m_handOffTimer;
     /** Brings the menu bar up to date once the events of a change of windows have run. */
     QTimer m_menuUpdate;
     bool m_closing = false;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "help/Mod_Help.h"
+#include "help/HelpTopics.h"
 
 #include <QCoreApplication>
 
@@ -9,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace Mod_Help {
+namespace HelpTopics {
 
 namespace {
 
@@ -101,7 +101,7 @@ QString helpMessage(int topic)
     return {};
 }
 
-void ShowHelp(AppContext &context, int topic)
+void showHelp(AppContext &context, int topic)
 {
     QString message = helpMessage(topic);
     if (message.isEmpty())
@@ -133,4 +133,4 @@ QList<Subject> finderSubjects()
             {u"I cant select all the files at once."_s, 19}};
 }
 
-} // namespace Mod_Help
+} // namespace HelpTopics

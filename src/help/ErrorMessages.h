@@ -7,7 +7,7 @@
 class AppContext;
 
 /** The program's numbered error messages. */
-namespace Mod_Error {
+namespace ErrorMessages {
 
 /** "Error Number: " and the number. */
 QString errorTitle(int number);
@@ -25,6 +25,6 @@ bool opensSettings(int number);
  * Shows error number with the caller's text (as a rule the system's description of the fault) in a modal
  * box with the stop sign, after opening the settings dialog where the user can mend it.
  */
-void ShowError(AppContext &context, int number, const QString &text);
+void showError(AppContext &context, int number, const QString &text);
 
-} // namespace Mod_Error
+} // namespace ErrorMessages

@@ -8,7 +8,7 @@
 class AppContext;
 
 /** The program's numbered help topics, and the subjects each window offers in the help window. */
-namespace Mod_Help {
+namespace HelpTopics {
 
 /** One subject of the help window: its title and the topic it shows. */
 struct Subject
@@ -25,10 +25,10 @@ QString helpTitle(int topic);
 QString helpMessage(int topic);
 
 /** Shows a topic in an information box; a topic without help says so. */
-void ShowHelp(AppContext &context, int topic);
+void showHelp(AppContext &context, int topic);
 
 QList<Subject> playListSubjects();
 QList<Subject> settingsSubjects();
 QList<Subject> finderSubjects();
 
-} // namespace Mod_Help
+} // namespace HelpTopics

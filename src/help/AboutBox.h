@@ -7,12 +7,12 @@
 class AppContext;
 
 /** The about box: the program's title, version and makers, and the way to the system's own information. */
-class frmAbout : public QWidget
+class AboutBox : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmAbout(AppContext &context, QWidget *parent = nullptr);
+    explicit AboutBox(AppContext &context, QWidget *parent = nullptr);
 
 signals:
     void finished();

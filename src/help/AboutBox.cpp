@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "help/frmAbout.h"
+#include "help/AboutBox.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -14,7 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-frmAbout::frmAbout(AppContext &context, QWidget *parent)
+AboutBox::AboutBox(AppContext &context, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(u"frmAbout"_s);
@@ -53,7 +53,7 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
     auto *cmdSysInfo = new QPushButton(u"&System Info..."_s, this);
     cmdSysInfo->setObjectName(u"cmdSysInfo"_s);
     connect(Command1, &QPushButton::clicked, this, [this] { emit finished(); });
-    connect(cmdSysInfo, &QPushButton::clicked, this, [&context] { SysInfo::StartSysInfo(context); });
+    connect(cmdSysInfo, &QPushButton::clicked, this, [&context] { SysInfo::startSystemInformation(context); });
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(picIcon, 0, 0, 3, 1, Qt::AlignTop);
@@ -68,7 +68,7 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
     setFixedSize(sizeHint().expandedTo(QSize(380, 240)));
 }
 
-void frmAbout::closeEvent(QCloseEvent *event)
+void AboutBox::closeEvent(QCloseEvent *event)
 {
     event->accept();
     emit finished();

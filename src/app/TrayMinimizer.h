@@ -10,13 +10,13 @@ class NotificationIcon;
  * Minimising to the notification area: the minimised frame is hidden behind one icon with the tip "TUNARY",
  * and a left click on the icon brings it back. Without a notification area, minimising just minimises.
  */
-class Taskbar
+class TrayMinimizer
 {
 public:
-    Taskbar(NotificationIcon &icon, std::function<void()> hideFrame, std::function<void()> restoreFrame);
+    TrayMinimizer(NotificationIcon &icon, std::function<void()> hideFrame, std::function<void()> restoreFrame);
 
     /** The frame has been minimised. */
-    void MDIForm_Resize();
+    void frameResized();
     bool inTray() const { return m_inTray; }
 
 private:

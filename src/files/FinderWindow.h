@@ -20,13 +20,13 @@ class QPushButton;
  * The file finder: lists the M3U lists or MP3 files of a folder, or of a whole folder tree after "&Search".
  * Lists are opened from it; MP3 files are dragged from it onto play lists.
  */
-class FrmAddfile : public QWidget, public HasMenus
+class FinderWindow : public QWidget, public HasMenus
 {
     Q_OBJECT
 
 public:
-    FrmAddfile(AppContext &context, int mode, QWidget *parent = nullptr);
-    ~FrmAddfile() override;
+    FinderWindow(AppContext &context, int mode, QWidget *parent = nullptr);
+    ~FinderWindow() override;
 
     /** Empty when the start folder could be used; otherwise why not. */
     QString startFault() const { return m_startFault; }
@@ -39,12 +39,12 @@ public:
 
     QString pattern() const;
     QStringList results() const;
-    bool isSearching() const { return Searching; }
-    FolderList *folderList() const { return Dir1; }
-    QListView *resultList() const { return LstFiles; }
+    bool isSearching() const { return m_searching; }
+    FolderList *folderList() const { return m_folders; }
+    QListView *resultList() const { return m_resultView; }
 
-    void CmdSearch_Click();
-    void OpenSelectedLists();
+    void searchOrStop();
+    void openSelectedLists();
     /** "&Close", "&Close Add File": ends a running search and closes the finder's window. */
     void closeWindow();
 
@@ -59,8 +59,8 @@ protected:
 
 private:
     void buildMenus();
-    void Dir1_Change();
-    void Drv_Change();
+    void onFolderChanged();
+    void onDriveChosen();
     void endSearch();
     void layOut(bool forMp3);
     void showFoundCount();
@@ -69,21 +69,21 @@ private:
     AppContext &m_context;
     QString m_startFault;
     QMdiArea *m_area = nullptr;
-    bool Searching = false;
+    bool m_searching = false;
 
     PathListModel *m_results;
     FolderSearch *m_search;
-    QListView *LstFiles;
-    QComboBox *Drv;
-    FolderList *Dir1;
-    QLabel *lblwait;
-    QLabel *Label1;
-    QLabel *LblPat;
+    QListView *m_resultView;
+    QComboBox *m_drives;
+    FolderList *m_folders;
+    QLabel *m_searchingNote;
+    QLabel *m_lookingForLabel;
+    QLabel *m_pattern;
     QLabel *m_found;
-    QPushButton *CmdOpen;
-    QPushButton *CmdSearch;
-    QPushButton *cmdClose;
-    QPushButton *CmdHelp;
-    QMenu *mnuEdit = nullptr;
+    QPushButton *m_open;
+    QPushButton *m_searchButton;
+    QPushButton *m_close;
+    QPushButton *m_help;
+    QMenu *m_editMenu = nullptr;
     QList<QMenu *> m_menus;
 };

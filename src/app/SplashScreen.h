@@ -13,17 +13,17 @@ class QLabel;
  * The splash window, shown for two seconds at start. Whatever closes it (its timer, a click, a key) goes on
  * with the start: the settings load, the frame, and the player.
  */
-class frmSplash : public QWidget
+class SplashScreen : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr int kShowMs = 2000;
 
-    frmSplash(AppContext &context, const QString &commandLine, QWidget *parent = nullptr);
+    SplashScreen(AppContext &context, const QString &commandLine, QWidget *parent = nullptr);
 
     /** Shows the window centred on the screen and starts its timer. */
-    void Form_Load();
+    void start();
     void showPlayerPath(const QString &path);
 
 signals:
@@ -36,23 +36,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Form_Unload();
-    void Time_unload_Timer();
-    void imgLogo_Click();
-    void lblVersion_Click();
+    void unload();
+    void onTimeout();
+    void onLogoClicked();
+    void onVersionClicked();
 
     AppContext &m_context;
     const QString m_commandLine;
     bool m_unloading = false;
-    QTimer Time_unload;
-    QFrame *Frame1;
-    QLabel *imgLogo;
-    QLabel *lblProductName;
-    QLabel *lblVersion;
-    QLabel *lblPlatform;
-    QLabel *lblWarning;
-    QLabel *lblLicenseTo;
-    QLabel *lblCompanyProduct;
-    QLabel *lblCopyright;
-    QLabel *WApath_str;
+    QTimer m_timer;
+    QFrame *m_panel;
+    QLabel *m_logo;
+    QLabel *m_productName;
+    QLabel *m_version;
+    QLabel *m_platform;
+    QLabel *m_warning;
+    QLabel *m_licenceTo;
+    QLabel *m_companyProduct;
+    QLabel *m_copyright;
+    QLabel *m_playerPath;
 };

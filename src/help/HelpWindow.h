@@ -5,18 +5,18 @@
 #include <QWidget>
 
 #include "core/MenuCommands.h"
-#include "help/Mod_Help.h"
+#include "help/HelpTopics.h"
 
 class AppContext;
 class QListWidget;
 
 /** The help window: the subjects of the window that opened it; a click on one shows its topic. */
-class FrmHelpSub : public QWidget, public HasMenus
+class HelpWindow : public QWidget, public HasMenus
 {
     Q_OBJECT
 
 public:
-    FrmHelpSub(AppContext &context, const QList<Mod_Help::Subject> &subjects, QWidget *parent = nullptr);
+    HelpWindow(AppContext &context, const QList<HelpTopics::Subject> &subjects, QWidget *parent = nullptr);
 
     QList<QMenu *> menus() const override { return m_menus; }
 
@@ -28,7 +28,7 @@ protected:
 
 private:
     AppContext &m_context;
-    QListWidget *LstMessage;
-    QListWidget *lstHelpNumber;
+    QListWidget *m_titles;
+    QListWidget *m_topics;
     QList<QMenu *> m_menus;
 };

@@ -11,18 +11,18 @@ class SingleInstance;
  * The loader: the first thing the program runs. It decides whether this copy goes on to the splash, or hands
  * its list to the copy already running and ends.
  */
-class frmstater
+class StartupGate
 {
 public:
     enum class Outcome { ShowSplash, End, CannotTell };
 
-    frmstater(Folders &folders, SingleInstance &instance);
+    StartupGate(Folders &folders, SingleInstance &instance);
 
     /**
      * Runs the loader for the list named on the command line (empty when none). Faults are passed over, but
      * a copy that cannot tell whether another runs says so rather than handing its list to no one.
      */
-    Outcome Form_Load(const QString &commandLine);
+    Outcome decide(const QString &commandLine);
     /** After CannotTell: why, in a text for the user. */
     QString fault() const { return m_fault; }
 

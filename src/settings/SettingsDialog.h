@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QWidget>
+
+#include "core/MenuCommands.h"
+#include "settings/SettingsForm.h"
+
+class AppContext;
+class FolderSearch;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QStackedWidget;
+
+/** The settings dialog: four pages for every setting, and the search for the player. */
+class SettingsDialog : public QWidget, public HasMenus
+{
+    Q_OBJECT
+
+public:
+    SettingsDialog(AppContext &context, QWidget *parent = nullptr);
+    ~SettingsDialog() override;
+
+    QList<QMenu *> menus() const override { return m_menus; }
+
+    /** What the controls hold now. */
+    SettingsForm::State state() const;
+    /** Writes a path picked in the file dialog into "TxtPath" or "opensong". */
+    void setBox(const QString &box, const QString &text);
+
+    void accept();
+    void reject();
+    void showPage(int page);
+    int currentPage() const;
+    void chooseSwatch(int index);
+    void searchForPlayer();
+    bool isSearching() const;
+
+signals:
+    /** The dialog is done and its window may go. */
+    void finished();
+    void searchFinished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildPlayerPage();
+    QWidget *buildPathsPage();
+    QWidget *buildColourPage();
+    QWidget *buildMiscPage();
+    void buildMenus();
+    void fill(const SettingsForm::State &state);
+    void setPreview(qint32 colour);
+    void sliderChanged();
+    void onOpenAndPlayClicked(bool checked);
+    void endSearch(bool stopped);
+
+    AppContext &m_context;
+    bool m_done = false;
+    qint32 m_preview = 0xFFFFFF;
+    QList<QMenu *> m_menus;
+    FolderSearch *m_search;
+    QString m_found;
+
+    QStackedWidget *m_pages;
+    QRadioButton *m_playerPageButton;
+    QRadioButton *m_pathsPageButton;
+    QRadioButton *m_colourPageButton;
+    QRadioButton *m_miscPageButton;
+    QLineEdit *m_playerPath = nullptr;
+    QComboBox *m_drives = nullptr;
+    QPushButton *m_searchButton = nullptr;
+    QPushButton *m_stopButton = nullptr;
+    QLineEdit *m_mp3Folder = nullptr;
+    QLineEdit *m_m3uFolder = nullptr;
+    QFrame *m_colourPreview = nullptr;
+    QSlider *m_red = nullptr;
+    QSlider *m_green = nullptr;
+    QSlider *m_blue = nullptr;
+    QLabel *m_redValue = nullptr;
+    QLabel *m_greenValue = nullptr;
+    QLabel *m_blueValue = nullptr;
+    QComboBox *m_fonts = nullptr;
+    QLabel *m_fontSample = nullptr;
+    QCheckBox *m_alwaysSort = nullptr;
+    QCheckBox *m_openAndPlay = nullptr;
+    QLineEdit *m_openAndPlayFile = nullptr;
+    QPushButton *m_openAndPlayBrowse = nullptr;
+    QPushButton *m_ok;
+    QPushButton *m_cancel;
+};
