@@ -114,7 +114,7 @@ void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree
     qsizetype found = 0;
     FinderWindow *previous = nullptr;
     for (int run = 0; run < kRuns; ++run) {
-        windows.openFinder(1);
+        windows.openFinder(FinderMode::Mp3Files);
         auto *finder = windows.frame()->findChildren<FinderWindow *>().constLast();
         // The new window's first paint is not part of the search.
         runEventLoop(200);

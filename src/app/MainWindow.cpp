@@ -83,7 +83,7 @@ void MainWindow::buildMenus()
     addCommand(CmdFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
                [&context] { PlayListCommands::newPlayList(context); });
     addCommand(CmdFile, u"MnuLoad"_s, u"&Open Play List"_s, QKeySequence(u"Ctrl+O"_s),
-               [&context] { context.host().openFinder(0); });
+               [&context] { context.host().openFinder(FinderMode::Lists); });
     addSeparator(CmdFile, u"sepx"_s);
     addCommand(CmdFile, u"MnuExit"_s, u"&Exit"_s, {}, [this] { close(); });
 
@@ -91,9 +91,8 @@ void MainWindow::buildMenus()
     addCommand(mnuSetting, u"MnuConfig"_s, u"&Configuration"_s, {}, [&context] { context.host().openSettings(); });
 
     QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
-    addCommand(mnuWindow, u"mnucas"_s, u"&Cascade"_s, {}, [this] { arrange(Cascade); });
-    addCommand(mnuWindow, u"mnuhor"_s, u"Tile &Horizontally"_s, {}, [this] { arrange(TileHorizontally); });
-    addCommand(mnuWindow, u"mnuver"_s, u"Tile &Vertically"_s, {}, [this] { arrange(TileVertically); });
+    addArrangementCommands(
+        mnuWindow, [this](Arrangement how) { arrange(how); }, u"mnuhor"_s);
 
     QMenu *MnuHelp = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
     addCommand(MnuHelp, u"MnuHelpme"_s, u"Help  &What do I do Next "_s, QKeySequence(Qt::Key_F1),
@@ -159,7 +158,7 @@ PlayListWindow *MainWindow::addPlayListWindow()
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->hide();
     list->setSubWindow(window);
-    connect(list, &PlayListWindow::arrangeRequested, this, [this](int how) { arrange(Arrangement(how)); });
+    connect(list, &PlayListWindow::arrangeRequested, this, &MainWindow::arrange);
     connect(list->playList(), &PlayList::showRequested, this, [this, window = QPointer<QMdiSubWindow>(window)] {
         if (window)
             fitIntoArea(window);
@@ -201,7 +200,7 @@ void MainWindow::arrange(Arrangement how)
     if (windows.isEmpty())
         return;
     const QRect area = m_area->viewport()->rect();
-    if (how == Cascade) {
+    if (how == Arrangement::Cascade) {
         // The active window goes last, on top of the others.
         if (QMdiSubWindow *active = m_area->currentSubWindow(); windows.removeOne(active))
             windows.append(active);
@@ -220,7 +219,7 @@ void MainWindow::arrange(Arrangement how)
     const int count = int(windows.size());
     for (int i = 0; i < count; ++i) {
         QRect cell;
-        if (how == TileHorizontally) {
+        if (how == Arrangement::TileHorizontally) {
             const int top = area.height() * i / count;
             cell = QRect(0, top, area.width(), area.height() * (i + 1) / count - top);
         } else {

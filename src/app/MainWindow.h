@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "core/Modes.h"
+
 class AppContext;
 class PlayListWindow;
 class QMdiArea;
@@ -20,7 +22,6 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    enum Arrangement { Cascade, TileHorizontally, TileVertically };
     /** The smallest size a cascade leaves a window: a new list's size. */
     static QSize cascadeMinimum();
 

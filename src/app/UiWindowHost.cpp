@@ -192,13 +192,13 @@ void UiWindowHost::discardPlayListWindow(PlayList *list)
         window->deleteLater();
 }
 
-void UiWindowHost::openFileDialog(const QString &mode, int slot)
+void UiWindowHost::openFileDialog(FileDialogPurpose purpose, int slot)
 {
     loadFrame();
-    m_fileDialog = new FileDialogWindow(m_context, mode, slot);
+    m_fileDialog = new FileDialogWindow(m_context, purpose, slot);
     QMdiSubWindow *window = addDialog(m_fileDialog);
     connect(m_fileDialog, &FileDialogWindow::finished, window, &QWidget::close);
-    if (mode == QStringLiteral("save")) {
+    if (purpose == FileDialogPurpose::SaveList) {
         // Back to the list that was saved, with its caret where it was.
         QPointer<PlayList> list = PlayListCommands::playListAt(m_context, slot);
         connect(m_fileDialog, &FileDialogWindow::finished, this, [list] {
@@ -216,12 +216,12 @@ void UiWindowHost::setSettingsBox(const QString &box, const QString &text)
         m_settings->setBox(box, text);
 }
 
-void UiWindowHost::openFinder(int mode)
+void UiWindowHost::openFinder(FinderMode mode)
 {
     loadFrame();
     auto *finder = new FinderWindow(m_context, mode);
     const QString fault = finder->startFault();
-    if (!fault.isEmpty() && mode == 0) {
+    if (!fault.isEmpty() && mode == FinderMode::Lists) {
         delete finder;
         ErrorMessages::showError(m_context, 4, fault);
         return;
@@ -231,8 +231,7 @@ void UiWindowHost::openFinder(int mode)
                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     finder->setArea(m_frame->mdiArea());
-    connect(finder, &FinderWindow::arrangeRequested, m_frame,
-            [frame = m_frame](int how) { frame->arrange(MainWindow::Arrangement(how)); });
+    connect(finder, &FinderWindow::arrangeRequested, m_frame, &MainWindow::arrange);
     window->show();
     m_frame->fitIntoArea(window);
     finder->resultList()->setFocus();

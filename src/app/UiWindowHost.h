@@ -63,8 +63,8 @@ public:
     void showPlayerPath(const QString &path) override;
     PlayList *createPlayListWindow() override;
     void discardPlayListWindow(PlayList *list) override;
-    void openFileDialog(const QString &mode, int slot) override;
-    void openFinder(int mode) override;
+    void openFileDialog(FileDialogPurpose purpose, int slot) override;
+    void openFinder(FinderMode mode) override;
     void closeFrame() override;
     void showPlayListHelp() override;
     void showFinderHelp() override;

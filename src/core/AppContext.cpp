@@ -15,8 +15,8 @@ public:
     void showPlayerPath(const QString &) override {}
     PlayList *createPlayListWindow() override { return nullptr; }
     void discardPlayListWindow(PlayList *) override {}
-    void openFileDialog(const QString &, int) override {}
-    void openFinder(int) override {}
+    void openFileDialog(FileDialogPurpose, int) override {}
+    void openFinder(FinderMode) override {}
     void closeFrame() override {}
     void showPlayListHelp() override {}
     void showFinderHelp() override {}

@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+using namespace Qt::StringLiterals;
+
 void addWindowList(QMenu *menu, QMdiArea *area)
 {
     if (!area)
@@ -24,4 +26,12 @@ void addWindowList(QMenu *menu, QMdiArea *area)
                 area->setActiveSubWindow(target);
         });
     }
+}
+
+void addArrangementCommands(QMenu *menu, std::function<void(Arrangement)> arrange, const QString &tileHorizontallyName)
+{
+    addCommand(menu, u"mnucas"_s, u"&Cascade"_s, {}, [arrange] { arrange(Arrangement::Cascade); });
+    addCommand(menu, tileHorizontallyName, u"Tile &Horizontally"_s, {},
+               [arrange] { arrange(Arrangement::TileHorizontally); });
+    addCommand(menu, u"mnuver"_s, u"Tile &Vertically"_s, {}, [arrange] { arrange(Arrangement::TileVertically); });
 }

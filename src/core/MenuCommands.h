@@ -9,6 +9,8 @@
 #include <QMdiArea>
 #include <QMenu>
 
+#include "core/Modes.h"
+
 /** Adds a named command to a menu; the name is the action's object name, so tests can find it. */
 inline QAction *addCommand(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut,
                            std::function<void()> command)
@@ -39,6 +41,13 @@ public:
     virtual ~HasMenus() = default;
     virtual QList<QMenu *> menus() const = 0;
 };
+
+/**
+ * The Window menu's three arrangement commands. The frame's own menu names its horizontal tiling "mnuhor", the
+ * child windows' menus "mnuh".
+ */
+void addArrangementCommands(QMenu *menu, std::function<void(Arrangement)> arrange,
+                            const QString &tileHorizontallyName = QStringLiteral("mnuh"));
 
 /** Lists the frame's shown child windows at the end of a menu, the active one checked; a click activates one. */
 void addWindowList(QMenu *menu, QMdiArea *area);

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "core/Modes.h"
+
 class PlayList;
 
 /** What the program's rules ask of its windows; the widgets implement it, tests record it. */
@@ -28,10 +30,10 @@ public:
     virtual PlayList *createPlayListWindow() = 0;
     /** Removes a play-list window at once, without its close request. */
     virtual void discardPlayListWindow(PlayList *list) = 0;
-    /** Opens the file dialog in a mode ("save", "save_kill", "opt", "opt2") for the list in a slot. */
-    virtual void openFileDialog(const QString &mode, int slot) = 0;
-    /** Opens a file finder: mode 0 finds M3U lists to open, mode 1 MP3 files to add. */
-    virtual void openFinder(int mode) = 0;
+    /** Opens the file dialog for a purpose; saving is for the list in a slot. */
+    virtual void openFileDialog(FileDialogPurpose purpose, int slot) = 0;
+    /** Opens a file finder on M3U lists to open or on MP3 files to add. */
+    virtual void openFinder(FinderMode mode) = 0;
     /** Closes the main frame, which ends the program once every list has agreed. */
     virtual void closeFrame() = 0;
     /** The help window with the play-list subjects. */

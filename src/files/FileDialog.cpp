@@ -2,6 +2,8 @@
 
 #include "files/FileDialog.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +33,7 @@ const QString kPrograms = u"Programs"_s;
 // Where programs are not called "*.exe", "Winamp.exe" matches nothing: the pick starts on every program.
 Mode playerPick()
 {
-    Mode pick{u"opt"_s,
+    Mode pick{FileDialogPurpose::ChoosePlayer,
               kOpenPlayer,
               u"Winamp.exe"_s,
               u"Winamp.exe ; WINAMP.EXE "_s,
@@ -46,9 +48,14 @@ Mode playerPick()
 }
 
 const Mode kModes[] = {
-    {u"save"_s, kSaveList, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}, true},
-    {u"save_kill"_s, kSaveAndClose, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}, true},
-    {u"opt2"_s, kSelectDefault, u"*.M3U"_s, u"*.M3U"_s, {u"*.M3U"_s, u"*.*"_s}, true},
+    {FileDialogPurpose::SaveList, kSaveList, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}, true},
+    {FileDialogPurpose::SaveAndCloseList,
+     kSaveAndClose,
+     u"*.M3U"_s,
+     u"*.m3u ; *.M3U"_s,
+     {u"*.m3u ; *.M3U"_s, u"*.*"_s},
+     true},
+    {FileDialogPurpose::ChooseStartUpList, kSelectDefault, u"*.M3U"_s, u"*.M3U"_s, {u"*.M3U"_s, u"*.*"_s}, true},
     playerPick(),
 };
 
@@ -67,13 +74,10 @@ bool overwriteAgreed(AppContext &context)
 
 } // namespace
 
-const Mode *modeFor(const QString &mode)
+const Mode &modeFor(FileDialogPurpose purpose)
 {
-    for (const Mode &entry : kModes) {
-        if (entry.mode == mode)
-            return &entry;
-    }
-    return nullptr;
+    return *std::find_if(std::begin(kModes), std::end(kModes),
+                         [purpose](const Mode &mode) { return mode.purpose == purpose; });
 }
 
 QStringList listedFiles(const QString &folder, const QString &type)
@@ -88,9 +92,10 @@ QStringList listedFiles(const QString &folder, const QString &type)
 
 bool accept(AppContext &context, const Request &request)
 {
-    const bool saving = request.caption == kSaveList || request.caption == kSaveAndClose;
+    const bool saving =
+        request.purpose == FileDialogPurpose::SaveList || request.purpose == FileDialogPurpose::SaveAndCloseList;
     if (request.name.isEmpty()) {
-        context.platform.messageBoxes.show({request.caption,
+        context.platform.messageBoxes.show({modeFor(request.purpose).caption,
                                             QCoreApplication::translate("FileDialog", "Please type a file name first."),
                                             MessageIcon::Information, MessageButtons::Ok});
         return false;
@@ -98,7 +103,7 @@ bool accept(AppContext &context, const Request &request)
     const QString path = Paths::join(request.folder, request.name);
     context.chosenPath = path;
 
-    if (request.caption == kOpenPlayer)
+    if (request.purpose == FileDialogPurpose::ChoosePlayer)
         context.host().setSettingsBox(u"TxtPath"_s, path);
 
     if (saving) {
@@ -129,11 +134,11 @@ bool accept(AppContext &context, const Request &request)
         }
     }
 
-    if (request.caption == kSelectDefault)
+    if (request.purpose == FileDialogPurpose::ChooseStartUpList)
         context.host().setSettingsBox(u"opensong"_s, path);
 
     context.fileDialogOpen = false;
-    if (request.caption == kSaveAndClose) {
+    if (request.purpose == FileDialogPurpose::SaveAndCloseList) {
         if (PlayList *list = PlayListCommands::playListAt(context, request.slot))
             list->close();
         context.lists.slotAt(request.slot).isFree = true;

@@ -5,15 +5,17 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Modes.h"
+
 class AppContext;
 
-/** The program's own file dialog: the rules behind FileDialogWindow, for its four modes. */
+/** The program's own file dialog: the rules behind FileDialogWindow, for its four purposes. */
 namespace FileDialog {
 
-/** How the dialog is set up for one mode. */
+/** How the dialog is set up for one purpose. */
 struct Mode
 {
-    QString mode;
+    FileDialogPurpose purpose;
     QString caption;
     /** Shown in the type box; not one of its items. */
     QString comboText;
@@ -23,8 +25,7 @@ struct Mode
     bool startsInM3UPath;
 };
 
-/** The set-up for "save", "save_kill", "opt" or "opt2"; nothing for any other mode. */
-const Mode *modeFor(const QString &mode);
+const Mode &modeFor(FileDialogPurpose purpose);
 
 /**
  * The files of a folder that a file type lists, in name order: those matching its patterns, or every program
@@ -35,7 +36,7 @@ QStringList listedFiles(const QString &folder, const QString &type);
 /** What the dialog holds when OK is pressed. */
 struct Request
 {
-    QString caption;
+    FileDialogPurpose purpose;
     int slot = 0;
     QString folder;
     QString name;

@@ -20,9 +20,10 @@
 
 using namespace Qt::StringLiterals;
 
-FileDialogWindow::FileDialogWindow(AppContext &context, const QString &mode, int slot, QWidget *parent)
+FileDialogWindow::FileDialogWindow(AppContext &context, FileDialogPurpose purpose, int slot, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
+    , m_purpose(purpose)
     , m_slot(slot)
     , m_list(context.lists.windowAt(slot))
     , m_forList(m_list)
@@ -38,9 +39,8 @@ FileDialogWindow::FileDialogWindow(AppContext &context, const QString &mode, int
     , m_cancel(new QPushButton(u"&Cancel"_s, this))
 {
     setObjectName(u"frmFile"_s);
-    const FileDialog::Mode *setUp = FileDialog::modeFor(mode);
-    Q_ASSERT(setUp);
-    setWindowTitle(setUp->caption);
+    const FileDialog::Mode &setUp = FileDialog::modeFor(purpose);
+    setWindowTitle(setUp.caption);
     setFixedSize(6090 / 15, 3795 / 15);
 
     const std::pair<QWidget *, QString> names[] = {
@@ -73,9 +73,9 @@ FileDialogWindow::FileDialogWindow(AppContext &context, const QString &mode, int
 
     m_drives->addItems(context.platform.drives.drives());
     m_types->setEditable(true);
-    m_types->addItems(setUp->items);
-    m_types->setEditText(setUp->comboText);
-    m_pattern = setUp->pattern;
+    m_types->addItems(setUp.items);
+    m_types->setEditText(setUp.comboText);
+    m_pattern = setUp.pattern;
 
     connect(m_drives, &QComboBox::activated, this, &FileDialogWindow::onDriveChosen);
     connect(m_folders, &FolderList::folderChanged, this, &FileDialogWindow::onFolderChanged);
@@ -85,7 +85,7 @@ FileDialogWindow::FileDialogWindow(AppContext &context, const QString &mode, int
     connect(m_ok, &QPushButton::clicked, this, &FileDialogWindow::accept);
     connect(m_cancel, &QPushButton::clicked, this, &FileDialogWindow::reject);
 
-    const QString start = setUp->startsInM3UPath ? context.settings.m3uFolder : QString();
+    const QString start = setUp.startsInM3UPath ? context.settings.m3uFolder : QString();
     setFolder(start.isEmpty() || !QDir(start).exists() ? QDir::currentPath() : start);
     m_name->setFocus();
 }
@@ -142,7 +142,7 @@ void FileDialogWindow::accept()
 {
     // Slot 0 holds no list: a list closed while the dialog was open is not saved, nor one that took its slot.
     const int slot = m_forList && m_context.lists.windowAt(m_slot) != m_list ? 0 : m_slot;
-    if (!FileDialog::accept(m_context, {windowTitle(), slot, m_folders->folder(), m_name->text()}))
+    if (!FileDialog::accept(m_context, {m_purpose, slot, m_folders->folder(), m_name->text()}))
         return;
     m_done = true;
     emit finished();

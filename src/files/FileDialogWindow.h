@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "core/Modes.h"
+
 class AppContext;
 class FolderList;
 class QComboBox;
@@ -16,14 +18,14 @@ class QPushButton;
 
 /**
  * The program's own file dialog, shown inside the frame: saving a list under a name, saving and closing it,
- * and picking the player or the start-up list for the settings. Its caption tells the mode.
+ * and picking the player or the start-up list for the settings.
  */
 class FileDialogWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    FileDialogWindow(AppContext &context, const QString &mode, int slot, QWidget *parent = nullptr);
+    FileDialogWindow(AppContext &context, FileDialogPurpose purpose, int slot, QWidget *parent = nullptr);
 
     /** The folder the lists show. */
     QString folder() const;
@@ -47,6 +49,7 @@ private:
     void refill();
 
     AppContext &m_context;
+    const FileDialogPurpose m_purpose;
     const int m_slot;
     /** The list the dialog saves; once it is closed, its slot may hold another list. */
     QPointer<QObject> m_list;

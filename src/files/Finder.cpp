@@ -11,10 +11,10 @@ using namespace Qt::StringLiterals;
 
 namespace Finder {
 
-Setup setupFor(const AppContext &context, int mode)
+Setup setupFor(const AppContext &context, FinderMode mode)
 {
     const SettingsRecord &settings = context.settings;
-    if (mode == 1) {
+    if (mode == FinderMode::Mp3Files) {
         return {u"Add MP3"_s,
                 QString::fromLatin1(kMp3Pattern),
                 {settings.mp3Folder, settings.isWindows1252(&SettingsRecord::mp3Folder)}};

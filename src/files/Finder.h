@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/FolderSearch.h"
+#include "core/Modes.h"
 #include "platform/EightBitText.h"
 
 class AppContext;
@@ -16,14 +17,14 @@ namespace Finder {
 struct Setup
 {
     QString caption;
-    /** The pattern searched; its text is the finder's mode. */
+    /** The pattern searched, shown after "Looking For:". */
     QString pattern;
     /** The folder setting, in the code page it was read in. */
     EightBitText::Path folder;
 };
 
-/** Mode 0 finds M3U lists in the M3U folder, mode 1 MP3 files in the MP3 folder. */
-Setup setupFor(const AppContext &context, int mode);
+/** Lists are found in the M3U folder, MP3 files in the MP3 folder. */
+Setup setupFor(const AppContext &context, FinderMode mode);
 
 constexpr auto kListPattern = "*.M3U";
 constexpr auto kMp3Pattern = "*.MP3";

@@ -36,9 +36,10 @@ constexpr int kHeight = 3210 / 15;
 
 } // namespace
 
-FinderWindow::FinderWindow(AppContext &context, int mode, QWidget *parent)
+FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
+    , m_mode(mode)
     , m_results(new PathListModel(this))
     , m_search(new FolderSearch(this))
     , m_resultView(new QListView(this))
@@ -76,7 +77,7 @@ FinderWindow::FinderWindow(AppContext &context, int mode, QWidget *parent)
     m_resultView->setUniformItemSizes(true);
     m_resultView->setLayoutMode(QListView::Batched);
     m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_resultView->setDragEnabled(setUp.pattern == QString::fromLatin1(Finder::kMp3Pattern));
+    m_resultView->setDragEnabled(mode == FinderMode::Mp3Files);
     m_resultView->setDragDropMode(m_resultView->dragEnabled() ? QAbstractItemView::DragOnly
                                                               : QAbstractItemView::NoDragDrop);
     m_resultView->setDefaultDropAction(Qt::CopyAction);
@@ -88,7 +89,7 @@ FinderWindow::FinderWindow(AppContext &context, int mode, QWidget *parent)
     bold.setBold(true);
     m_lookingForLabel->setFont(bold);
 
-    layOut(mode == 1);
+    layOut();
 
     m_drives->addItems(context.platform.drives.drives());
     connect(m_drives, &QComboBox::activated, this, &FinderWindow::onDriveChosen);
@@ -111,7 +112,7 @@ FinderWindow::FinderWindow(AppContext &context, int mode, QWidget *parent)
 
 // The results on the left with a line above them saying how many a search found; the drive and the folders
 // on the right, where a note takes the folders' place while a search runs; the pattern and the buttons below.
-void FinderWindow::layOut(bool forMp3)
+void FinderWindow::layOut()
 {
     constexpr int kSideWidth = 161;
     constexpr int kButtonWidth = 73;
@@ -124,7 +125,7 @@ void FinderWindow::layOut(bool forMp3)
     bottom->addSpacing(7);
     bottom->addWidget(m_pattern);
     bottom->addStretch();
-    m_open->setVisible(!forMp3);
+    m_open->setVisible(m_mode == FinderMode::Lists);
     for (QPushButton *button : {m_open, m_searchButton, m_close, m_help}) {
         button->setFixedWidth(kButtonWidth);
         if (button->isVisibleTo(this))
@@ -191,9 +192,7 @@ void FinderWindow::buildMenus()
                [&context] { context.host().openSettings(); });
 
     QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
-    addCommand(mnuWindow, u"mnucas"_s, u"&Cascade"_s, {}, [this] { emit arrangeRequested(0); });
-    addCommand(mnuWindow, u"mnuh"_s, u"Tile &Horizontally"_s, {}, [this] { emit arrangeRequested(1); });
-    addCommand(mnuWindow, u"mnuver"_s, u"Tile &Vertically"_s, {}, [this] { emit arrangeRequested(2); });
+    addArrangementCommands(mnuWindow, [this](Arrangement how) { emit arrangeRequested(how); });
 
     QMenu *mnuHelp = addNamedMenu(this, u"mnuHelp"_s, u"&Help"_s);
     addCommand(mnuHelp, u"mnuAddFileHelp"_s, u"Help for &Add File"_s, {},
@@ -284,7 +283,7 @@ void FinderWindow::selectAll()
 
 void FinderWindow::openSelectedLists()
 {
-    if (pattern() != QString::fromLatin1(Finder::kListPattern))
+    if (m_mode != FinderMode::Lists)
         return;
     // In list order, whatever order they were selected in.
     QList<int> rows;
@@ -310,7 +309,7 @@ void FinderWindow::closeWindow()
 
 bool FinderWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool lists = pattern() == QString::fromLatin1(Finder::kListPattern);
+    const bool lists = m_mode == FinderMode::Lists;
     if (watched == m_resultView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lists) {

@@ -25,7 +25,7 @@ class FinderWindow : public QWidget, public HasMenus
     Q_OBJECT
 
 public:
-    FinderWindow(AppContext &context, int mode, QWidget *parent = nullptr);
+    FinderWindow(AppContext &context, FinderMode mode, QWidget *parent = nullptr);
     ~FinderWindow() override;
 
     /** Empty when the start folder could be used; otherwise why not. */
@@ -50,7 +50,7 @@ public:
 
 signals:
     /** A command for the frame: arrange the child windows in one of three ways. */
-    void arrangeRequested(int how);
+    void arrangeRequested(Arrangement how);
     void searchFinished();
 
 protected:
@@ -62,11 +62,12 @@ private:
     void onFolderChanged();
     void onDriveChosen();
     void endSearch();
-    void layOut(bool forMp3);
+    void layOut();
     void showFoundCount();
     void selectAll();
 
     AppContext &m_context;
+    const FinderMode m_mode;
     QString m_startFault;
     QMdiArea *m_area = nullptr;
     bool m_searching = false;

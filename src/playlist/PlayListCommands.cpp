@@ -178,7 +178,7 @@ QString saveList(AppContext &context, PlayList &list)
 void save(AppContext &context, PlayList &list)
 {
     if (list.isUntitled()) {
-        openFileDialog(context, u"save"_s, list.slot());
+        openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
         return;
     }
     // A failed save keeps the list marked changed, so nothing is lost on closing.
@@ -189,15 +189,15 @@ void save(AppContext &context, PlayList &list)
 
 void saveAs(AppContext &context, PlayList &list)
 {
-    openFileDialog(context, u"save"_s, list.slot());
+    openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
 }
 
-void openFileDialog(AppContext &context, const QString &mode, int slot)
+void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot)
 {
     if (context.fileDialogOpen)
         return;
     context.fileDialogOpen = true;
-    context.host().openFileDialog(mode, slot);
+    context.host().openFileDialog(purpose, slot);
 }
 
 void saveAndCloseList(AppContext &context, int slot)
@@ -206,7 +206,8 @@ void saveAndCloseList(AppContext &context, int slot)
     if (!list)
         return;
     // Dropped with the window, should it be gone before the events waiting now have run.
-    QTimer::singleShot(0, list, [&context, slot] { openFileDialog(context, u"save_kill"_s, slot); });
+    QTimer::singleShot(0, list,
+                       [&context, slot] { openFileDialog(context, FileDialogPurpose::SaveAndCloseList, slot); });
 }
 
 void runEdit(AppContext &context, PlayList &list, Edit edit)

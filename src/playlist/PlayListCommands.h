@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "core/Modes.h"
 #include "playlist/PlayListModel.h"
 
 class AppContext;
@@ -39,7 +40,7 @@ void save(AppContext &context, PlayList &list);
 /** "Save &As": always asks for a name. */
 void saveAs(AppContext &context, PlayList &list);
 /** Opens the file dialog unless it is open already. */
-void openFileDialog(AppContext &context, const QString &mode, int slot);
+void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot = 0);
 /** After the events waiting now: the file dialog in mode "save_kill" for the slot. */
 void saveAndCloseList(AppContext &context, int slot);
 

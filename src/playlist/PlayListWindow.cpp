@@ -125,7 +125,8 @@ void PlayListWindow::buildMenus()
     QMenu *MnuFile = addNamedMenu(this, u"MnuFile"_s, u"&File"_s);
     addCommand(MnuFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
                [&context] { PlayListCommands::newPlayList(context); });
-    addCommand(MnuFile, u"MnuLoad"_s, u"&Open Play List"_s, {}, [&context] { context.host().openFinder(0); });
+    addCommand(MnuFile, u"MnuLoad"_s, u"&Open Play List"_s, {},
+               [&context] { context.host().openFinder(FinderMode::Lists); });
     addCommand(MnuFile, u"MnuSave"_s, u"&Save"_s, QKeySequence(u"Ctrl+S"_s),
                [&context, &list] { PlayListCommands::save(context, list); });
     addCommand(MnuFile, u"MnuSaveAs"_s, u"Save &As"_s, {},
@@ -137,7 +138,7 @@ void PlayListWindow::buildMenus()
     QMenu *MnuAdd = m_listMenu->addMenu(u"&Add"_s);
     MnuAdd->setObjectName(u"MnuAdd"_s);
     addCommand(MnuAdd, u"MnuAddfile"_s, u"Add &Mp3"_s, QKeySequence(u"Ctrl+A"_s),
-               [&context] { context.host().openFinder(1); });
+               [&context] { context.host().openFinder(FinderMode::Mp3Files); });
     addSeparator(m_listMenu, u"mnsep2"_s);
     QMenu *mnuRemove = m_listMenu->addMenu(u"&Remove "_s);
     mnuRemove->setObjectName(u"mnuRemove"_s);
@@ -175,9 +176,7 @@ void PlayListWindow::buildMenus()
 void PlayListWindow::fillWindowMenu()
 {
     m_windowMenu->clear();
-    addCommand(m_windowMenu, u"mnucas"_s, u"&Cascade"_s, {}, [this] { emit arrangeRequested(0); });
-    addCommand(m_windowMenu, u"mnuh"_s, u"Tile &Horizontally"_s, {}, [this] { emit arrangeRequested(1); });
-    addCommand(m_windowMenu, u"mnuver"_s, u"Tile &Vertically"_s, {}, [this] { emit arrangeRequested(2); });
+    addArrangementCommands(m_windowMenu, [this](Arrangement how) { emit arrangeRequested(how); });
     addWindowList(m_windowMenu, m_subWindow ? m_subWindow->mdiArea() : nullptr);
 }
 

@@ -40,7 +40,7 @@ public:
 
 signals:
     /** A command for the frame: arrange the child windows in one of three ways. */
-    void arrangeRequested(int how);
+    void arrangeRequested(Arrangement how);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

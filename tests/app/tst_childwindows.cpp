@@ -65,7 +65,7 @@ private slots:
         for (const QString &command : {u"cmdClose"_s, u"mnuCloseAddFile"_s}) {
             Frame frame;
             frame.context.settings.mp3Folder = frame.folders.root();
-            frame.windows.openFinder(1);
+            frame.windows.openFinder(FinderMode::Mp3Files);
             QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
             if (auto *button = window->widget()->findChild<QPushButton *>(command))
                 button->click();
@@ -98,7 +98,9 @@ private slots:
         else if (kind == u"about"_s)
             frame.windows.showAbout();
         else
-            PlayListCommands::openFileDialog(frame.context, kind, 2);
+            PlayListCommands::openFileDialog(
+                frame.context, kind == u"save"_s ? FileDialogPurpose::SaveList : FileDialogPurpose::SaveAndCloseList,
+                2);
         QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
         QVERIFY(!window->isMaximized() && listWindow->isMaximized());
         QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
@@ -139,11 +141,11 @@ private slots:
         if (window == u"settings"_s)
             frame.windows.openSettings();
         else if (window == u"finder"_s)
-            frame.windows.openFinder(0);
+            frame.windows.openFinder(FinderMode::Lists);
         else if (window == u"help"_s)
             frame.windows.showFinderHelp();
         else
-            PlayListCommands::openFileDialog(frame.context, window, 2);
+            PlayListCommands::openFileDialog(frame.context, FileDialogPurpose::SaveList, 2);
         QWidget *dialog = frame.windows.frame()->mdiArea()->subWindowList().last()->widget();
         QStringList stops;
         for (QWidget *next = dialog->nextInFocusChain(); next != dialog; next = next->nextInFocusChain()) {
@@ -220,7 +222,7 @@ private slots:
         writeFile(folder + u"/player"_s, "#!/bin/sh\n");
         writeFile(folder + u"/notes.txt"_s, "x");
         QFile::setPermissions(folder + u"/player"_s, QFile::ReadOwner | QFile::ExeOwner);
-        FileDialogWindow dialog(app.context, u"opt"_s, 9999);
+        FileDialogWindow dialog(app.context, FileDialogPurpose::ChoosePlayer, 0);
         dialog.setFolder(folder);
         QCOMPARE(dialog.findChild<QComboBox *>(u"cmbtype"_s)->itemText(0), u"Programs"_s);
         const auto *files = dialog.findChild<QListWidget *>(u"List1"_s);

@@ -58,7 +58,7 @@ struct Windows
         host.openSettings();
         return host.settingsDialog();
     }
-    FinderWindow *finder(int mode)
+    FinderWindow *finder(FinderMode mode)
     {
         host.openFinder(mode);
         const QList<FinderWindow *> finders = host.frame()->findChildren<FinderWindow *>();
@@ -340,8 +340,8 @@ private slots:
         Windows windows;
         windows.app.context.settings.mp3Folder = windows.music + u"/gone"_s;
         windows.app.context.settings.m3uFolder.clear();
-        QVERIFY(!windows.finder(0));
-        QVERIFY(windows.finder(1)); // the MP3 finder opens all the same
+        QVERIFY(!windows.finder(FinderMode::Lists));
+        QVERIFY(windows.finder(FinderMode::Mp3Files)); // the MP3 finder opens all the same
         QCOMPARE(windows.app.journal.filter(u"box"_s), QStringList(2, u"box Error Number: 4"_s));
         QCOMPARE(windows.host.settingsRequests(), 2);
     }
@@ -349,7 +349,7 @@ private slots:
     void finderOpensTheSelectedListsInListOrderAndSearchesTheHighlightedFolder()
     {
         Windows windows;
-        FinderWindow *finder = windows.finder(0);
+        FinderWindow *finder = windows.finder(FinderMode::Lists);
         const QStringList lists{windows.lists + u"/one.m3u"_s, windows.lists + u"/three.m3u"_s,
                                 windows.lists + u"/two.m3u"_s};
         QCOMPARE(finder->results(), lists);
@@ -361,7 +361,7 @@ private slots:
         QCOMPARE(openLists(windows.app.context), lists);
         QTRY_VERIFY(!gone);
 
-        finder = windows.finder(1);
+        finder = windows.finder(FinderMode::Mp3Files);
         QCOMPARE(finder->results(), QStringList{windows.music + u"/m.mp3"_s});
         FolderList *folders = finder->folderList();
         QCOMPARE(folders->item(folders->count() - 2)->text().trimmed(), u"A"_s);
@@ -376,7 +376,7 @@ private slots:
         Windows windows;
         PlayListWindow *first = windows.newList(0);
         PlayListWindow *second = windows.newList(0);
-        FinderWindow *finder = windows.finder(1);
+        FinderWindow *finder = windows.finder(FinderMode::Mp3Files);
         finder->folderList()->setFolder(windows.music + u"/A"_s);
         finder->resultList()->selectAll();
         Windows::drop(first, finder->resultList());
@@ -550,7 +550,7 @@ private slots:
         check({});
         for (QMdiSubWindow *window : windows.frame()->mdiArea()->subWindowList())
             window->resize(size);
-        windows.frame()->arrange(MainWindow::Cascade);
+        windows.frame()->arrange(Arrangement::Cascade);
         check(MainWindow::cascadeMinimum());
     }
 

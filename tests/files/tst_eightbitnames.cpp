@@ -83,7 +83,7 @@ private slots:
         app.writeProgramFile(u"TUNARY.INI"_s, QByteArray(kSettings).replace("/music\r\n", QByteArray(music + "\r\n")));
         readSettingsFile(app.folders.settingsFile(), app.context.settings);
         windows.loadFrame();
-        windows.openFinder(1);
+        windows.openFinder(FinderMode::Mp3Files);
         auto *finder = windows.frame()->findChild<FinderWindow *>();
         const QString shown = app.folders.root() + u"/Déjà Vu"_s;
         QCOMPARE(finder->results(), QStringList{shown + u"/Café Latin.mp3"_s});

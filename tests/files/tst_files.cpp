@@ -53,12 +53,12 @@ struct Saving : TestApp
         list->model().appendEntries({{u"/m/a.mp3"_s, false}, {u"/m/b.mp3"_s, false}});
         context.lists.slotAt(2).changed = true;
         QDir().mkpath(folder);
-        PlayListCommands::openFileDialog(context, u"save"_s, 2);
+        PlayListCommands::openFileDialog(context, FileDialogPurpose::SaveList, 2);
     }
 
-    bool ok(const QString &name, const QString &caption = u"Save List"_s)
+    bool ok(const QString &name, FileDialogPurpose purpose = FileDialogPurpose::SaveList)
     {
-        return FileDialog::accept(context, {caption, 2, folder, name});
+        return FileDialog::accept(context, {purpose, 2, folder, name});
     }
     bool changed() const { return context.lists.slotAt(2).changed; }
 
@@ -229,7 +229,7 @@ private slots:
         Saving app;
         app.context.frameClosing = true;
         QSignalSpy closing(app.list, &PlayList::closeRequested);
-        QVERIFY(app.ok(u"kept"_s, u"Save and Close List"_s));
+        QVERIFY(app.ok(u"kept"_s, FileDialogPurpose::SaveAndCloseList));
         QCOMPARE(readFile(app.folder + u"/kept.m3u"_s), kSaved);
         QCOMPARE(closing.size(), 1);
         QVERIFY(app.context.lists.slotAt(2).isFree);
@@ -247,18 +247,18 @@ private slots:
 
     void settingsPicks_data()
     {
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<FileDialogPurpose>("purpose");
         QTest::addColumn<QString>("box");
-        QTest::newRow("player") << u"Open MP3 Player"_s << u"TxtPath"_s;
-        QTest::newRow("start-up list") << u"Select default M3U"_s << u"opensong"_s;
+        QTest::newRow("player") << FileDialogPurpose::ChoosePlayer << u"TxtPath"_s;
+        QTest::newRow("start-up list") << FileDialogPurpose::ChooseStartUpList << u"opensong"_s;
     }
 
     void settingsPicks()
     {
-        QFETCH(QString, caption);
+        QFETCH(FileDialogPurpose, purpose);
         QFETCH(QString, box);
         Saving app;
-        QVERIFY(app.ok(u"mix"_s, caption));
+        QVERIFY(app.ok(u"mix"_s, purpose));
         const QString path = app.folder + QDir::separator() + u"mix"_s;
         QCOMPARE(app.journal.last(), u"setSettingsBox "_s + box + u' ' + path);
         QVERIFY(!app.context.fileDialogOpen);

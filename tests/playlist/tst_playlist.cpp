@@ -229,7 +229,7 @@ private slots:
         program.context.fileDialogOpen = false;
         saveAs(program.context, program.list(2));
         QCOMPARE(program.journal.filter(u"OpenFileDialog"_s),
-                 QStringList({u"OpenFileDialog save 3"_s, u"OpenFileDialog save 2"_s}));
+                 QStringList({u"OpenFileDialog 0 3"_s, u"OpenFileDialog 0 2"_s}));
     }
 
     void closeQuestion_data()
@@ -266,7 +266,7 @@ private slots:
         QVERIFY(program.journal.filter(u"OpenFileDialog"_s).isEmpty());
         QCoreApplication::processEvents();
         QCOMPARE(program.journal.filter(u"OpenFileDialog"_s),
-                 answer == MessageAnswer::Yes ? QStringList{u"OpenFileDialog save_kill 2"_s} : QStringList());
+                 answer == MessageAnswer::Yes ? QStringList{u"OpenFileDialog 1 2"_s} : QStringList());
         // After No, the next list takes the slot, and starts afresh; other closes keep the slot taken.
         QCOMPARE(newPlayList(program.context), no ? 2 : 3);
         QCOMPARE(program.changed(2), !no);

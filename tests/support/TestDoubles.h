@@ -144,11 +144,11 @@ public:
     void showPlayerPath(const QString &path) override { playerPath = path; }
     PlayList *createPlayListWindow() override { return new PlayList(&m_windows); }
     void discardPlayListWindow(PlayList *list) override { delete list; }
-    void openFileDialog(const QString &mode, int slot) override
+    void openFileDialog(FileDialogPurpose purpose, int slot) override
     {
-        m_journal.append(QStringLiteral("OpenFileDialog %1 %2").arg(mode).arg(slot));
+        m_journal.append(QStringLiteral("OpenFileDialog %1 %2").arg(int(purpose)).arg(slot));
     }
-    void openFinder(int mode) override { m_journal.append(QStringLiteral("OpenFileFinder %1").arg(mode)); }
+    void openFinder(FinderMode mode) override { m_journal.append(QStringLiteral("OpenFileFinder %1").arg(int(mode))); }
     void closeFrame() override { m_journal.append(QStringLiteral("closeFrame")); }
     void showPlayListHelp() override {}
     void showFinderHelp() override {}
