@@ -39,7 +39,6 @@ public:
     PlayListWindow *addPlayListWindow();
     /** Cascades the child windows, or tiles them one above another, or side by side. */
     void arrange(Arrangement how);
-    QList<QMenu *> frameMenus() const { return m_menus; }
 
     /** True while the frame asks its lists whether it may close. */
     bool isClosing() const { return m_closing; }

@@ -55,7 +55,7 @@ void startUpSteps(AppContext &context)
     } else if (CommandLine::isPlayListName(context.commandLine)) {
         listToOpen = context.commandLine;
     } else {
-        ErrorMessages::showError(context, 10, QString());
+        ErrorMessages::showError(context, ErrorNumber::NotAListFile, QString());
         return;
     }
     if (listToOpen.isEmpty() || PlayListCommands::refuseOwnPlayFile(context, listToOpen))

@@ -134,17 +134,11 @@ void UiWindowHost::openSettings()
     loadFrame();
     m_settings = new SettingsDialog(m_context);
     m_context.settingsOpen = true;
-    QMdiSubWindow *window = addDialogWindow(m_frame->mdiArea(), m_settings);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow *window = addDialog(m_settings);
     connect(m_settings, &SettingsDialog::finished, this, [this, window] {
         m_context.settingsOpen = false;
         window->close();
     });
-    const QSize area = m_frame->mdiArea()->viewport()->size();
-    window->adjustSize();
-    window->move(std::max(0, (area.width() - window->width()) / 2),
-                 std::max(0, (area.height() - window->height()) / 2));
-    window->show();
     m_settings->findChild<QWidget *>(QStringLiteral("TxtPath"))->setFocus();
 }
 
@@ -223,7 +217,7 @@ void UiWindowHost::openFinder(FinderMode mode)
     const QString fault = finder->startFault();
     if (!fault.isEmpty() && mode == FinderMode::Lists) {
         delete finder;
-        ErrorMessages::showError(m_context, 4, fault);
+        ErrorMessages::showError(m_context, ErrorNumber::FolderMissing, fault);
         return;
     }
     QMdiSubWindow *window = m_frame->mdiArea()->addSubWindow(
@@ -236,7 +230,7 @@ void UiWindowHost::openFinder(FinderMode mode)
     m_frame->fitIntoArea(window);
     finder->resultList()->setFocus();
     if (!fault.isEmpty())
-        ErrorMessages::showError(m_context, 4, fault);
+        ErrorMessages::showError(m_context, ErrorNumber::FolderMissing, fault);
 }
 
 void UiWindowHost::showSettingsHelp()

@@ -55,7 +55,6 @@ public:
     bool settingsOpen = false;
     bool helpOpen = false;
     bool fileDialogOpen = false;
-    QString chosenPath;
 
 private:
     WindowHost *m_host;

@@ -101,7 +101,6 @@ bool accept(AppContext &context, const Request &request)
         return false;
     }
     const QString path = Paths::join(request.folder, request.name);
-    context.chosenPath = path;
 
     if (request.purpose == FileDialogPurpose::ChoosePlayer)
         context.host().setSettingsBox(u"TxtPath"_s, path);
@@ -129,7 +128,7 @@ bool accept(AppContext &context, const Request &request)
         const QString fault = PlayListCommands::saveList(context, *list);
         if (!fault.isEmpty()) {
             list->setCaption(oldCaption);
-            ErrorMessages::showError(context, 6, fault);
+            ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
             return false;
         }
     }

@@ -184,7 +184,7 @@ void save(AppContext &context, PlayList &list)
     // A failed save keeps the list marked changed, so nothing is lost on closing.
     const QString fault = saveList(context, list);
     if (!fault.isEmpty())
-        ErrorMessages::showError(context, 6, fault);
+        ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
 }
 
 void saveAs(AppContext &context, PlayList &list)
@@ -251,7 +251,7 @@ void reportPlayFailure(AppContext &context, int count, const QString &fault)
         context.skipNextPlayError = false;
         return;
     }
-    ErrorMessages::showError(context, count == 0 ? 5 : 2, fault);
+    ErrorMessages::showError(context, count == 0 ? ErrorNumber::NoMp3InList : ErrorNumber::PlayerMissing, fault);
 }
 
 void play(AppContext &context, PlayList &list, int PlayMode)

@@ -419,8 +419,8 @@ int SettingsDialog::currentPage() const
 
 void SettingsDialog::accept()
 {
-    const int refused = SettingsForm::accept(m_context, state());
-    if (refused == 9)
+    const std::optional<ErrorNumber> refused = SettingsForm::accept(m_context, state());
+    if (refused == ErrorNumber::NoFont)
         showPage(MiscPage);
     if (refused)
         return;
@@ -493,5 +493,5 @@ void SettingsDialog::endSearch(bool)
     m_playerPath->setText(m_found);
     emit searchFinished();
     if (m_found.isEmpty() && !m_done)
-        ErrorMessages::showError(m_context, 3, QString());
+        ErrorMessages::showError(m_context, ErrorNumber::PlayerNotOnDrive, QString());
 }

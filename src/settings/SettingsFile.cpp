@@ -171,13 +171,13 @@ void loadSettings(AppContext &context)
 
     // Without a background colour there are no settings at all.
     if (context.settings.backColour.isEmpty())
-        ErrorMessages::showError(context, 1, read.fault);
+        ErrorMessages::showError(context, ErrorNumber::NoSettingsFile, read.fault);
 
     const SettingsRecord &settings = context.settings;
     if (settings.openAndPlay == u"True"_s && settings.openAndPlayFile != kNoOpenAndPlayFile) {
         const QString fault = emptyOrMissingFault(QDir(folders.programFolder()).filePath(settings.openAndPlayFile));
         if (!fault.isEmpty())
-            ErrorMessages::showError(context, 8, fault);
+            ErrorMessages::showError(context, ErrorNumber::OpenAndPlayListMissing, fault);
     }
 
     context.host().loadFrame();
@@ -191,5 +191,5 @@ void saveSettings(AppContext &context, const SettingsValues &values)
     folders.ensureProgramFolder();
     const QString fault = writeFileAtomically(folders.settingsFile(), formatSettings(values, context.settings));
     if (!fault.isEmpty())
-        ErrorMessages::showError(context, 6, fault);
+        ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
 }

@@ -60,13 +60,13 @@ State stateFromSettings(const SettingsRecord &settings)
     return state;
 }
 
-int refusal(const State &state)
+std::optional<ErrorNumber> refusal(const State &state)
 {
     if (state.openAndPlay && state.openAndPlayFile.isEmpty())
-        return 8;
+        return ErrorNumber::OpenAndPlayListMissing;
     if (state.font.isEmpty())
-        return 9;
-    return 0;
+        return ErrorNumber::NoFont;
+    return std::nullopt;
 }
 
 SettingsValues valuesFrom(const State &state)
@@ -86,15 +86,16 @@ SettingsValues valuesFrom(const State &state)
     return values;
 }
 
-int accept(AppContext &context, const State &state)
+std::optional<ErrorNumber> accept(AppContext &context, const State &state)
 {
-    if (const int error = refusal(state)) {
-        ErrorMessages::showError(context, error, QString());
-        return error;
+    const std::optional<ErrorNumber> refused = refusal(state);
+    if (refused) {
+        ErrorMessages::showError(context, *refused, QString());
+        return refused;
     }
     saveSettings(context, valuesFrom(state));
     loadSettings(context);
-    return 0;
+    return std::nullopt;
 }
 
 } // namespace SettingsForm

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/Settings.h"
+#include "help/ErrorMessages.h"
 
 class AppContext;
 
@@ -43,16 +44,16 @@ qint32 colourValue(const QColor &colour);
 /** The controls as the dialog opens on the settings. */
 State stateFromSettings(const SettingsRecord &settings);
 
-/** 0 when OK may save; else the error number that refuses it (8: open-and-play list empty, 9: no font). */
-int refusal(const State &state);
+/** Nothing when OK may save; else the error that refuses it (the open-and-play list empty, no font). */
+std::optional<ErrorNumber> refusal(const State &state);
 
 SettingsValues valuesFrom(const State &state);
 
 /**
- * OK: refused with error 8 or 9 (the dialog stays open), else the settings are saved and read back, which
- * recolours the frame. Returns the refusing error number, or 0 when the dialog may close.
+ * OK: refused with an error (the dialog stays open), else the settings are saved and read back, which
+ * recolours the frame. Returns the refusing error, or nothing when the dialog may close.
  */
-int accept(AppContext &context, const State &state);
+std::optional<ErrorNumber> accept(AppContext &context, const State &state);
 
 /** The player search: the last "winamp.exe" (any letter case) the walk of a drive meets, or "". */
 constexpr auto kPlayerName = "winamp.exe";

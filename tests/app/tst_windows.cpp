@@ -76,10 +76,10 @@ struct Windows
     }
     bool showsFrameMenus() const
     {
-        QList<QAction *> own;
-        for (QMenu *menu : frame()->frameMenus())
-            own.append(menu->menuAction());
-        return frame()->menuBar()->actions() == own;
+        QStringList shown;
+        for (const QAction *menu : frame()->menuBar()->actions())
+            shown.append(menu->menu()->objectName());
+        return shown == QStringList({u"CmdFile"_s, u"mnuSetting"_s, u"mnuWindow"_s, u"MnuHelp"_s});
     }
     int shownLists() const
     {

@@ -23,45 +23,36 @@ class TestFaults : public QObject
     Q_OBJECT
 
 private slots:
-    void errors_data()
-    {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("start"); // how the text begins; "$" is the program folder
-        QTest::addColumn<bool>("opensSettings");
-        QTest::newRow("1") << 1 << u"Can't find Settings file $\r\rThe INI (settings) file is missing"_s << true;
-        QTest::newRow("2") << 2 << u"Can't find Winamp!\r\rPlease enter the path for Winamp"_s << true;
-        QTest::newRow("3") << 3 << u"Can't find Winamp!\r\rWinamp was not found on this drive"_s << false;
-        QTest::newRow("4") << 4 << u"Can't find Directory\r\rPlease fill in settings box."_s << true;
-        QTest::newRow("5") << 5 << u"There are no MP3 in the list."_s << false;
-        QTest::newRow("6") << 6 << u"The disk is write protected."_s << false;
-        QTest::newRow("7") << 7 << u"Can't find Path\r\rPlease Enter a valid path"_s << true;
-        QTest::newRow("8") << 8 << u"No M3U File\r\rThe file :/music/evening.m3u Can not be found."_s << false;
-        QTest::newRow("9") << 9 << u"No Font\r\rPlease select a Font for TUNARY to use."_s << false;
-        QTest::newRow("10") << 10 << u"Bad file format\r\r/home/me/list.M3U is not a .M3U file"_s << false;
-        QTest::newRow("0") << 0 << QString() << false;
-    }
-
+    // Every numbered error: its number in the title, a text of its own before the caller's reason, the stop
+    // sign and OK; the errors mended in the settings open the dialog first, behind the box. The three texts that
+    // quote a value quote it.
     void errors()
     {
-        QFETCH(int, number);
-        QFETCH(QString, start);
-        QFETCH(bool, opensSettings);
-        TestApp app;
-        app.context.settings.openAndPlayFile = u"/music/evening.m3u"_s;
-        app.context.commandLine = u"/home/me/list.M3U"_s;
-        ErrorMessages::showError(app.context, number, u"why"_s);
-        // The settings dialog opens first, behind the box.
-        const QString box = u"box Error Number: "_s + QString::number(number);
-        QCOMPARE(app.journal, opensSettings ? QStringList({u"OpenSettings"_s, box}) : QStringList{box});
-        const QString text = app.boxes.shown.first().text;
-        QVERIFY2(text.startsWith(start.replace(u"$"_s, QDir::toNativeSeparators(app.folders.programFolder()))),
-                 qPrintable(text));
-        QVERIFY(text.endsWith(u"\r\rError rised: why"_s));
-        if (start.isEmpty())
-            QCOMPARE(text, u"\r\rError rised: why"_s);
-        QCOMPARE(app.boxes.shown.first().icon, MessageIcon::Critical);
-        QCOMPARE(app.boxes.shown.first().buttons, MessageButtons::Ok);
-        QCOMPARE(app.context.skipNextPlayError, number == 8);
+        const QSet<ErrorNumber> mendedInSettings{ErrorNumber::NoSettingsFile, ErrorNumber::PlayerMissing,
+                                                 ErrorNumber::FolderMissing, ErrorNumber::PathMissing};
+        const QMap<ErrorNumber, QString> quoting{{ErrorNumber::NoSettingsFile, u"<folder>"_s},
+                                                 {ErrorNumber::OpenAndPlayListMissing, u"/music/evening.m3u"_s},
+                                                 {ErrorNumber::NotAListFile, u"/home/me/list.M3U"_s}};
+        QSet<QString> texts;
+        for (int number = 1; number <= 10; ++number) {
+            const auto error = ErrorNumber(number);
+            TestApp app;
+            app.context.settings.openAndPlayFile = u"/music/evening.m3u"_s;
+            app.context.commandLine = u"/home/me/list.M3U"_s;
+            ErrorMessages::showError(app.context, error, u"why"_s);
+            const QString box = u"box Error Number: "_s + QString::number(number);
+            QCOMPARE(app.journal,
+                     mendedInSettings.contains(error) ? QStringList({u"OpenSettings"_s, box}) : QStringList{box});
+            const MessageBoxRequest &shown = app.boxes.shown.first();
+            QVERIFY(shown.icon == MessageIcon::Critical && shown.buttons == MessageButtons::Ok);
+            QVERIFY2(shown.text.endsWith(u"\r\rError rised: why"_s), qPrintable(shown.text));
+            texts.insert(shown.text);
+            const QString quoted =
+                quoting.value(error).replace(u"<folder>"_s, QDir::toNativeSeparators(app.folders.programFolder()));
+            QVERIFY2(shown.text.contains(quoted) && !shown.text.contains(u'<'), qPrintable(shown.text));
+            QCOMPARE(app.context.skipNextPlayError, error == ErrorNumber::OpenAndPlayListMissing);
+        }
+        QCOMPARE(texts.size(), 10);
     }
 
     void boxTextShowsEmptyLines() { QCOMPARE(messageDisplayText(u"a\r\rb\r\nc"_s), u"a\n\nb\nc"_s); }
