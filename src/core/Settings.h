@@ -29,13 +29,14 @@ struct SettingsRecord
     bool operator==(const SettingsRecord &) const = default;
 };
 
-/** The values the settings dialog saves, typed as they are written. */
+/** The settings typed as the settings dialog shows and saves them. */
 struct SettingsValues
 {
     QString playerPath;
     QString mp3Folder;
     QString m3uFolder;
-    QString backColour;
+    /** A stored colour value: red + 256 × green + 65536 × blue, or a negative system colour. */
+    qint32 backColour = 0xFFFFFF;
     qint16 red = 0;
     qint16 green = 0;
     qint16 blue = 0;

@@ -121,7 +121,7 @@ SettingsDialog::SettingsDialog(AppContext &context, QWidget *parent)
     connect(m_search, &FolderSearch::finished, this, &SettingsDialog::endSearch);
     buildMenus();
 
-    fill(SettingsForm::stateFromSettings(context.settings));
+    fill(SettingsForm::valuesFromSettings(context.settings));
     showPage(PlayerPage);
 }
 
@@ -324,7 +324,7 @@ void SettingsDialog::buildMenus()
     m_menus = {mnuFile, mnuHelp};
 }
 
-void SettingsDialog::fill(const SettingsForm::State &state)
+void SettingsDialog::fill(const SettingsValues &state)
 {
     m_alwaysSort->setChecked(state.alwaysSort);
     m_openAndPlay->setChecked(state.openAndPlay);
@@ -333,27 +333,27 @@ void SettingsDialog::fill(const SettingsForm::State &state)
     m_openAndPlayFile->setText(state.openAndPlayFile);
     m_playerPath->setText(state.playerPath);
     m_mp3Folder->setText(state.mp3Folder);
-    setPreview(state.preview);
+    setPreview(state.backColour);
     const QSignalBlocker red(m_red), green(m_green), blue(m_blue);
     m_red->setValue(state.red);
     m_green->setValue(state.green);
     m_blue->setValue(state.blue);
     m_m3uFolder->setText(state.m3uFolder);
-    m_fontSample->setText(state.font);
-    m_fontSample->setFont(QFont(state.font));
+    m_fontSample->setText(state.listFont);
+    m_fontSample->setFont(QFont(state.listFont));
 }
 
-SettingsForm::State SettingsDialog::state() const
+SettingsValues SettingsDialog::state() const
 {
-    SettingsForm::State state;
+    SettingsValues state;
     state.playerPath = m_playerPath->text();
     state.mp3Folder = m_mp3Folder->text();
     state.m3uFolder = m_m3uFolder->text();
-    state.preview = m_preview;
-    state.red = m_red->value();
-    state.green = m_green->value();
-    state.blue = m_blue->value();
-    state.font = m_fontSample->text();
+    state.backColour = m_preview;
+    state.red = qint16(m_red->value());
+    state.green = qint16(m_green->value());
+    state.blue = qint16(m_blue->value());
+    state.listFont = m_fontSample->text();
     state.alwaysSort = m_alwaysSort->isChecked();
     state.openAndPlay = m_openAndPlay->isChecked();
     state.openAndPlayFile = m_openAndPlayFile->text();

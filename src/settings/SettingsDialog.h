@@ -31,7 +31,7 @@ public:
     QList<QMenu *> menus() const override { return m_menus; }
 
     /** What the controls hold now. */
-    SettingsForm::State state() const;
+    SettingsValues state() const;
     /** Writes a path picked in the file dialog into "TxtPath" or "opensong". */
     void setBox(const QString &box, const QString &text);
 
@@ -58,7 +58,7 @@ private:
     QWidget *buildColourPage();
     QWidget *buildMiscPage();
     void buildMenus();
-    void fill(const SettingsForm::State &state);
+    void fill(const SettingsValues &state);
     void setPreview(qint32 colour);
     void sliderChanged();
     void onOpenAndPlayClicked(bool checked);

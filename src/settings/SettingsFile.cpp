@@ -115,7 +115,7 @@ QByteArray formatSettings(const SettingsValues &values, const SettingsRecord &re
     const QByteArray lines[] = {encode(values.playerPath, &SettingsRecord::playerPath),
                                 encode(values.mp3Folder, &SettingsRecord::mp3Folder),
                                 encode(values.m3uFolder, &SettingsRecord::m3uFolder),
-                                encode(values.backColour, &SettingsRecord::backColour),
+                                QByteArray::number(values.backColour),
                                 formatInteger(values.red),
                                 formatInteger(values.green),
                                 formatInteger(values.blue),

@@ -39,61 +39,44 @@ qint32 colourValue(const QColor &colour)
     return colour.red() + 256 * colour.green() + 65536 * colour.blue();
 }
 
-State stateFromSettings(const SettingsRecord &settings)
+SettingsValues valuesFromSettings(const SettingsRecord &settings)
 {
-    State state;
-    state.alwaysSort = settings.alwaysSort == u"True"_s;
-    state.openAndPlay = settings.openAndPlay == u"True"_s;
-    state.openAndPlayFile = settings.openAndPlayFile;
-    state.playerPath = settings.playerPath;
-    state.mp3Folder = settings.mp3Folder;
+    SettingsValues values;
+    values.alwaysSort = settings.alwaysSort == u"True"_s;
+    values.openAndPlay = settings.openAndPlay == u"True"_s;
+    values.openAndPlayFile = settings.openAndPlayFile;
+    values.playerPath = settings.playerPath;
+    values.mp3Folder = settings.mp3Folder;
     if (!settings.backColour.isEmpty()) {
         // A colour that is not a number leaves the preview white.
         if (const std::optional<qint32> colour = parseBackColour(settings.backColour))
-            state.preview = *colour;
-        state.red = sliderValue(settings.red);
-        state.green = sliderValue(settings.green);
-        state.blue = sliderValue(settings.blue);
+            values.backColour = *colour;
+        values.red = sliderValue(settings.red);
+        values.green = sliderValue(settings.green);
+        values.blue = sliderValue(settings.blue);
     }
-    state.m3uFolder = settings.m3uFolder;
-    state.font = settings.listFont;
-    return state;
+    values.m3uFolder = settings.m3uFolder;
+    values.listFont = settings.listFont;
+    return values;
 }
 
-std::optional<ErrorNumber> refusal(const State &state)
+std::optional<ErrorNumber> refusal(const SettingsValues &values)
 {
-    if (state.openAndPlay && state.openAndPlayFile.isEmpty())
+    if (values.openAndPlay && values.openAndPlayFile.isEmpty())
         return ErrorNumber::OpenAndPlayListMissing;
-    if (state.font.isEmpty())
+    if (values.listFont.isEmpty())
         return ErrorNumber::NoFont;
     return std::nullopt;
 }
 
-SettingsValues valuesFrom(const State &state)
+std::optional<ErrorNumber> accept(AppContext &context, const SettingsValues &values)
 {
-    SettingsValues values;
-    values.playerPath = state.playerPath;
-    values.mp3Folder = state.mp3Folder;
-    values.m3uFolder = state.m3uFolder;
-    values.backColour = QString::number(state.preview);
-    values.red = qint16(state.red);
-    values.green = qint16(state.green);
-    values.blue = qint16(state.blue);
-    values.listFont = state.font;
-    values.alwaysSort = state.alwaysSort;
-    values.openAndPlay = state.openAndPlay;
-    values.openAndPlayFile = state.openAndPlayFile;
-    return values;
-}
-
-std::optional<ErrorNumber> accept(AppContext &context, const State &state)
-{
-    const std::optional<ErrorNumber> refused = refusal(state);
+    const std::optional<ErrorNumber> refused = refusal(values);
     if (refused) {
         ErrorMessages::showError(context, *refused, QString());
         return refused;
     }
-    saveSettings(context, valuesFrom(state));
+    saveSettings(context, values);
     loadSettings(context);
     return std::nullopt;
 }

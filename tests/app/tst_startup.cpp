@@ -29,7 +29,7 @@ SettingsValues exampleValues()
     values.playerPath = u"C:\\Program Files\\Winamp\\winamp.exe"_s;
     values.mp3Folder = u"C:\\MP3\\"_s;
     values.m3uFolder = u"C:\\MP3\\Café\\"_s;
-    values.backColour = u"16744576"_s;
+    values.backColour = 16744576;
     values.listFont = u"Courier New"_s;
     values.alwaysSort = true;
     values.openAndPlayFile = u"C:\\MP3\\Lists\\evening.m3u"_s;
@@ -167,7 +167,7 @@ private slots:
             writeFile(lists + u'/' + name, "/m/" + name.toUtf8() + ".mp3\r\n");
         SettingsValues settings;
         settings.playerPath = u"/opt/player/play"_s;
-        settings.backColour = u"255"_s;
+        settings.backColour = 255;
         settings.openAndPlay = !openAndPlay.isEmpty();
         settings.openAndPlayFile = lists + u'/' + openAndPlay;
         saveSettings(app.context, settings);

@@ -66,7 +66,7 @@ private slots:
         TestApp app;
         app.writeProgramFile(u"TUNARY.INI"_s, kSettings);
         loadSettings(app.context);
-        SettingsForm::State state = SettingsForm::stateFromSettings(app.context.settings);
+        SettingsValues state = SettingsForm::valuesFromSettings(app.context.settings);
         state.m3uFolder = typed;
         QVERIFY(!SettingsForm::accept(app.context, state));
         QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), QByteArray(kSettings).replace(kLine, line));
