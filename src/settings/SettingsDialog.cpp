@@ -489,7 +489,9 @@ void SettingsDialog::endSearch(bool)
     QApplication::restoreOverrideCursor();
     m_stopButton->hide();
     m_searchButton->show();
-    // The last player the walk met, as on a complete walk; nothing found is error 3.
+    // The last player the walk met, as on a complete walk; else a player of this system; else error 3.
+    if (m_found.isEmpty())
+        m_found = SettingsForm::playerOnPath();
     m_playerPath->setText(m_found);
     emit searchFinished();
     if (m_found.isEmpty() && !m_done)

@@ -2,6 +2,8 @@
 
 #include "settings/SettingsForm.h"
 
+#include <QStandardPaths>
+
 #include "core/AppContext.h"
 #include "help/ErrorMessages.h"
 #include "settings/SettingsFile.h"
@@ -39,6 +41,18 @@ qint32 colourValue(const QColor &colour)
     return colour.red() + 256 * colour.green() + 65536 * colour.blue();
 }
 
+QString playerOnPath()
+{
+    static const char *const players[] = {"audacious", "vlc",      "mpv",        "smplayer",
+                                          "qmmp",      "deadbeef", "strawberry", "clementine"};
+    for (const char *player : players) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(player));
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
 SettingsValues valuesFromSettings(const SettingsRecord &settings)
 {
     SettingsValues values;
@@ -47,6 +61,9 @@ SettingsValues valuesFromSettings(const SettingsRecord &settings)
     values.openAndPlayFile = settings.openAndPlayFile;
     values.playerPath = settings.playerPath;
     values.mp3Folder = settings.mp3Folder;
+    // Without any settings (the first start), a player found on this system is offered.
+    if (settings.backColour.isEmpty() && settings.playerPath.isEmpty())
+        values.playerPath = playerOnPath();
     if (!settings.backColour.isEmpty()) {
         // A colour that is not a number leaves the preview white.
         if (const std::optional<qint32> colour = parseBackColour(settings.backColour))

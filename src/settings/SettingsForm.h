@@ -38,4 +38,10 @@ std::optional<ErrorNumber> accept(AppContext &context, const SettingsValues &val
 /** The player search: the last "winamp.exe" (any letter case) the walk of a drive meets, or "". */
 constexpr auto kPlayerName = "winamp.exe";
 
+/**
+ * The first on PATH of the players that play an M3U file given as their argument, as a full path; empty when
+ * none is there. It stands in where no "winamp.exe" is found.
+ */
+QString playerOnPath();
+
 } // namespace SettingsForm

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -29,6 +30,7 @@
 #include "playlist/PlayListWindow.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsForm.h"
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
@@ -203,9 +205,13 @@ private slots:
     {
         QTest::addColumn<QString>("tree");
         QTest::addColumn<QString>("found"); // empty: error 3
-        QTest::newRow("in a subfolder, name as on disk") << u"Prog/Winamp/WINAMP.EXE"_s << u"Prog/Winamp/WINAMP.EXE"_s;
-        QTest::newRow("the last one the walk meets") << u"A/winamp.exe B/x/winamp.exe A/b.exe"_s << u"A/winamp.exe"_s;
-        QTest::newRow("none") << u"A/b.exe"_s << QString();
+        // drive/ is searched; bin/ is PATH, looked at when the drive holds no player.
+        QTest::newRow("in a subfolder, name as on disk")
+            << u"drive/Prog/Winamp/WINAMP.EXE bin/vlc"_s << u"drive/Prog/Winamp/WINAMP.EXE"_s;
+        QTest::newRow("the last one the walk meets")
+            << u"drive/A/winamp.exe drive/B/x/winamp.exe drive/A/b.exe"_s << u"drive/A/winamp.exe"_s;
+        QTest::newRow("a player of this system") << u"drive/A/b.exe bin/mpv bin/vlc bin/notes"_s << u"bin/vlc"_s;
+        QTest::newRow("none") << u"drive/A/b.exe bin/notes"_s << QString();
     }
 
     void playerSearch()
@@ -213,9 +219,16 @@ private slots:
         QFETCH(QString, tree);
         QFETCH(QString, found);
         Windows windows;
-        const QString drive = windows.app.folders.root() + u"/drive/"_s;
-        for (const QString &path : tree.split(u' '))
-            writeFile(drive + path);
+        const QString root = windows.app.folders.root() + u'/';
+        const QString drive = root + u"drive/"_s;
+        for (const QString &path : tree.split(u' ')) {
+            writeFile(root + path);
+            if (path != u"bin/notes"_s)
+                QFile::setPermissions(root + path, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([path] { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(root + u"bin"_s));
         SettingsDialog *dialog = windows.settingsDialog();
         auto *drives = dialog->findChild<QComboBox *>(u"DrvList"_s);
         drives->addItem(drive);
@@ -224,7 +237,10 @@ private slots:
         dialog->searchForPlayer();
         QVERIFY(dialog->isSearching());
         QVERIFY(done.wait());
-        QCOMPARE(dialog->findChild<QLineEdit *>(u"TxtPath"_s)->text(), found.isEmpty() ? QString() : drive + found);
+        QCOMPARE(dialog->findChild<QLineEdit *>(u"TxtPath"_s)->text(), found.isEmpty() ? QString() : root + found);
+        // A first start, without any settings, offers the player of this system.
+        QCOMPARE(SettingsForm::valuesFromSettings({}).playerPath,
+                 tree.contains(u"bin/vlc"_s) ? root + u"bin/vlc"_s : QString());
         QCOMPARE(windows.app.journal.filter(u"box"_s),
                  found.isEmpty() ? QStringList{u"box Error Number: 3"_s} : QStringList());
         QVERIFY(dialog->findChild<QPushButton *>(u"CmdSearch"_s)->isVisibleTo(dialog));

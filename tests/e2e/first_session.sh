@@ -15,6 +15,7 @@ QT_LOGGING_RULES='tunary.playlist=true;tunary.windows=true' run
 answer "Error Number: 1"
 frame=$(wait_window "TUNARY" 10) || fail "no frame after error 1"
 activate "$frame"
+xdotool key ctrl+a  # over a player this system may offer
 xdotool type --delay 10 "$player"
 xdotool key Return
 xdotool type --delay 10 "$music"

@@ -12,6 +12,7 @@ frame=$(wait_window "TUNARY" 10) || fail "no frame"
 activate "$frame"
 click() { xdotool mousemove --window "$frame" "$1" "$2" click 1; }
 
+xdotool key ctrl+a  # over a player this system may offer
 xdotool type --delay 10 "/opt/my player/winamp"
 xdotool key Return
 xdotool type --delay 10 /music
