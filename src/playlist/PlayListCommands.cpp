@@ -270,11 +270,12 @@ void play(AppContext &context, PlayList &list, int PlayMode)
     };
     if (PlayMode == 1) {
         add(model.currentIndex());
-    } else if (PlayMode == 2 || PlayMode == 3) {
-        for (int row = 0; row < count; ++row) {
-            if (PlayMode == 3 || model.isSelected(row))
-                add(row);
-        }
+    } else if (PlayMode == 2) {
+        for (const int row : model.selectedRows())
+            add(row);
+    } else if (PlayMode == 3) {
+        for (int row = 0; row < count; ++row)
+            add(row);
     }
 
     if (isThisProgram(list.playerPath)) {

@@ -5,13 +5,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
 #include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QScopedValueRollback>
 
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
@@ -36,6 +36,10 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     setObjectName(u"FrmPlayList"_s);
     m_view->setObjectName(u"Lst1"_s);
     m_view->setModel(&m_list->model());
+    // The view works on the list's own selection and caret, which the list's commands read and change.
+    QItemSelectionModel *ownSelection = m_view->selectionModel();
+    m_view->setSelectionModel(m_list->model().selectionModel());
+    delete ownSelection;
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setUniformItemSizes(true);
     m_view->setLayoutMode(QListView::Batched);
@@ -59,23 +63,6 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
         for (qsizetype index = 0; index < paths.size(); ++index)
             entries.append({paths.at(index).toString(), false});
         m_list->model().appendEntries(entries);
-    });
-
-    PlayListModel &model = m_list->model();
-    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this, &model](const QItemSelection &selected, const QItemSelection &deselected) {
-                if (!m_syncingSelection)
-                    model.applyViewSelection(selected, deselected);
-            });
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, &model](const QModelIndex &current) {
-                if (!m_syncingSelection)
-                    model.applyViewCurrent(current.row());
-            });
-    connect(&model, &PlayListModel::selectionReplaced, this, &PlayListWindow::takeSelectionFromModel);
-    connect(&model, &PlayListModel::currentIndexMoved, this, [this, &model](int row) {
-        const QScopedValueRollback<bool> syncing(m_syncingSelection, true);
-        m_view->selectionModel()->setCurrentIndex(model.index(row), QItemSelectionModel::NoUpdate);
     });
 
     connect(m_list, &PlayList::captionChanged, this, [this](const QString &caption) {
@@ -179,24 +166,6 @@ void PlayListWindow::fillWindowMenu()
     addCommand(m_windowMenu, u"mnuh"_s, u"Tile &Horizontally"_s, {}, [this] { emit arrangeRequested(1); });
     addCommand(m_windowMenu, u"mnuver"_s, u"Tile &Vertically"_s, {}, [this] { emit arrangeRequested(2); });
     addWindowList(m_windowMenu, m_subWindow ? m_subWindow->mdiArea() : nullptr);
-}
-
-void PlayListWindow::takeSelectionFromModel()
-{
-    const PlayListModel &model = m_list->model();
-    QItemSelection selection;
-    int runStart = -1;
-    for (int row = 0; row <= model.count(); ++row) {
-        const bool selected = row < model.count() && model.isSelected(row);
-        if (selected && runStart < 0) {
-            runStart = row;
-        } else if (!selected && runStart >= 0) {
-            selection.select(model.index(runStart), model.index(row - 1));
-            runStart = -1;
-        }
-    }
-    const QScopedValueRollback<bool> syncing(m_syncingSelection, true);
-    m_view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 bool PlayListWindow::closeWithFrame()

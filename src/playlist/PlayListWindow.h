@@ -50,7 +50,6 @@ protected:
 private:
     void buildMenus();
     void fillWindowMenu();
-    void takeSelectionFromModel();
     bool onListKey(QKeyEvent *event);
     bool onListDrag(QEvent *event);
     void layOutList();
@@ -63,7 +62,6 @@ private:
     QList<QMenu *> m_menus;
     QPointer<QMdiSubWindow> m_subWindow;
     bool m_closingWithFrame = false;
-    bool m_syncingSelection = false;
     /** Runs for a second after a left press on the list; until then drops onto the list are clicks. */
     QTimer m_dropTimer;
     /** Collects the MP3 files of folders dropped from other programs. */

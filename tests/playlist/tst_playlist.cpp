@@ -127,7 +127,8 @@ private slots:
             odds.append(QString::number(i + 1));
         }
         QTest::newRow("every other of 80") << EditCase{remove, evens, 79, odds.join(u' '), {39}, 39, true, 80};
-        QTest::newRow("remove one") << EditCase{Edit::RemoveOne, {0}, 1, u"0 2 3 4"_s, {0}, 1};
+        QTest::newRow("remove one, the selection moves up with its entries")
+            << EditCase{Edit::RemoveOne, {0, 3}, 1, u"0 2 3 4"_s, {0, 2}, 1};
         QTest::newRow("remove the last one") << EditCase{Edit::RemoveOne, {0}, 4, u"0 1 2 3"_s, {0}, 3};
         QTest::newRow("remove one, no caret") << EditCase{Edit::RemoveOne, {0}, -1, all, {0}, -1, false};
         QTest::newRow("move down, the selection stays") << EditCase{Edit::MoveDown, {1}, 1, u"0 2 1 3 4"_s, {1}, 1};
@@ -149,8 +150,8 @@ private slots:
         for (int i = 0; i < c.count; ++i)
             model.appendEntries(entriesOf({u"/m/"_s + QString::number(i) + u".mp3"_s}));
         for (int row : c.selected)
-            model.setSelected(row, true);
-        model.setCurrentIndex(c.caret);
+            model.selectionModel()->select(model.index(row), QItemSelectionModel::Select);
+        model.selectionModel()->setCurrentIndex(model.index(c.caret), QItemSelectionModel::NoUpdate);
         runEdit(program.context, program.list(2), c.edit);
         QCOMPARE(namesOf(model), c.left);
         QCOMPARE(model.selectedRows(), c.selectedAfter);
@@ -294,9 +295,9 @@ private slots:
         const QString path = program.listFile(c.file.isNull() ? list : c.file);
         QVERIFY(openListFile(program.context, path));
         PlayListModel &model = program.list(2).model();
-        model.setSelected(2, true);
-        model.setSelected(0, true);
-        model.setCurrentIndex(c.caret);
+        model.selectionModel()->select(model.index(2), QItemSelectionModel::Select);
+        model.selectionModel()->select(model.index(0), QItemSelectionModel::Select);
+        model.selectionModel()->setCurrentIndex(model.index(c.caret), QItemSelectionModel::NoUpdate);
         program.starter.failWith = c.fault;
         program.context.skipNextPlayError = c.afterErrorEight;
 
