@@ -30,7 +30,6 @@ public:
     QListView *list() const { return m_view; }
     /** The menus of the menu bar, in order. */
     QList<QMenu *> menus() const override { return m_menus; }
-    QMenu *playListMenu() const { return m_listMenu; }
 
     /** The sub-window of the frame that holds this window. */
     void setSubWindow(QMdiSubWindow *window) { m_subWindow = window; }
