@@ -253,7 +253,7 @@ void reportPlayFailure(AppContext &context, int count, const QString &fault)
     ErrorMessages::showError(context, count == 0 ? 5 : 2, fault);
 }
 
-void play(AppContext &context, PlayList &list, int PlayMode)
+void play(AppContext &context, PlayList &list, PlayMode mode)
 {
     const PlayListModel &model = list.model();
     const int count = model.count();
@@ -261,21 +261,25 @@ void play(AppContext &context, PlayList &list, int PlayMode)
         reportPlayFailure(context, count, QString());
         return;
     }
-    if (PlayMode == 1 && model.currentIndex() < 0)
+    if (mode == PlayMode::Current && model.currentIndex() < 0)
         return;
 
     QList<PlayListModel::Entry> toPlay;
     auto add = [&](int row) {
         toPlay.append({playablePath(list, model.entryPath(row)), model.entry(row).windows1252});
     };
-    if (PlayMode == 1) {
+    switch (mode) {
+    case PlayMode::Current:
         add(model.currentIndex());
-    } else if (PlayMode == 2) {
+        break;
+    case PlayMode::Selected:
         for (const int row : model.selectedRows())
             add(row);
-    } else if (PlayMode == 3) {
+        break;
+    case PlayMode::All:
         for (int row = 0; row < count; ++row)
             add(row);
+        break;
     }
 
     if (isThisProgram(list.playerPath)) {

@@ -24,6 +24,7 @@
 
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
+using PlayListCommands::PlayMode;
 
 Q_LOGGING_CATEGORY(lcPlayList, "tunary.playlist", QtInfoMsg)
 
@@ -105,7 +106,7 @@ void PlayListWindow::buildMenus()
     auto edit = [&context, &list](Edit command) {
         return [&context, &list, command] { runEdit(context, list, command); };
     };
-    auto play = [&context, &list](int mode) {
+    auto play = [&context, &list](PlayMode mode) {
         return [&context, &list, mode] { PlayListCommands::play(context, list, mode); };
     };
 
@@ -132,9 +133,10 @@ void PlayListWindow::buildMenus()
     addCommand(mnuRemove, u"mnuRemoveSelected"_s, u"Remove selected Mp3s"_s, {}, edit(Edit::RemoveSelected));
     QMenu *mnuplay = m_listMenu->addMenu(u"&Play"_s);
     mnuplay->setObjectName(u"mnuplay"_s);
-    addCommand(mnuplay, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(1));
-    addCommand(mnuplay, u"MnuPlaySelect"_s, u"Play S&elected Mp3s"_s, QKeySequence(u"Ctrl+E"_s), play(2));
-    addCommand(mnuplay, u"MnuPlayWhole"_s, u"Play whole &List"_s, QKeySequence(u"Ctrl+P"_s), play(3));
+    addCommand(mnuplay, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(PlayMode::Current));
+    addCommand(mnuplay, u"MnuPlaySelect"_s, u"Play S&elected Mp3s"_s, QKeySequence(u"Ctrl+E"_s),
+               play(PlayMode::Selected));
+    addCommand(mnuplay, u"MnuPlayWhole"_s, u"Play whole &List"_s, QKeySequence(u"Ctrl+P"_s), play(PlayMode::All));
     addCommand(m_listMenu, u"mnusort"_s, u"S&ort List "_s, QKeySequence(u"Ctrl+O"_s), edit(Edit::Sort));
     addSeparator(m_listMenu, u"MnuSep1"_s);
     addCommand(m_listMenu, u"mnusel"_s, u"Select A&ll"_s, QKeySequence(u"Ctrl+L"_s), edit(Edit::SelectAll));
@@ -223,7 +225,7 @@ bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)
         }
         if (event->type() == QEvent::MouseButtonDblClick &&
             static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            PlayListCommands::play(m_context, *m_list, 1);
+            PlayListCommands::play(m_context, *m_list, PlayMode::Current);
             return true;
         }
     }
@@ -284,7 +286,7 @@ bool PlayListWindow::onListKey(QKeyEvent *event)
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        PlayListCommands::play(m_context, *m_list, 1);
+        PlayListCommands::play(m_context, *m_list, PlayMode::Current);
         return true;
     case Qt::Key_F1:
         if (shift == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {

@@ -31,7 +31,7 @@ struct EditCase
 // Playing a list file (null: the one below): the play file after (null: the earlier one untouched), the box.
 struct PlayCase
 {
-    int mode = 1;
+    PlayMode mode = PlayMode::Current;
     QByteArray played{};
     QByteArray file{};
     int caret = 1;
@@ -276,15 +276,16 @@ private slots:
     void play_data()
     {
         QTest::addColumn<PlayCase>("c");
+        using enum PlayMode;
         const QByteArray one = "/m/a.mp3\r\n"_ba;
-        QTest::newRow("current entry") << PlayCase{1, "/m/b.mp3\r\n"_ba};
-        QTest::newRow("selected entries in list order") << PlayCase{2, "/m/a.mp3\r\n$/rel/c.mp3\r\n"_ba};
+        QTest::newRow("current entry") << PlayCase{Current, "/m/b.mp3\r\n"_ba};
+        QTest::newRow("selected entries in list order") << PlayCase{Selected, "/m/a.mp3\r\n$/rel/c.mp3\r\n"_ba};
         QTest::newRow("whole list, relative entries from the list's folder")
-            << PlayCase{3, "/m/a.mp3\r\n/m/b.mp3\r\n$/rel/c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\n"_ba};
-        QTest::newRow("empty list") << PlayCase{1, {}, ""_ba, -1, {}, false, u"Error Number: 5"_s};
-        QTest::newRow("empty list after error 8: silent once") << PlayCase{1, {}, ""_ba, -1, {}, true};
-        QTest::newRow("player missing") << PlayCase{1, one, one, 0, u"gone"_s, false, u"Error Number: 2"_s};
-        QTest::newRow("no current entry does nothing") << PlayCase{1, {}, one, -1};
+            << PlayCase{All, "/m/a.mp3\r\n/m/b.mp3\r\n$/rel/c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\n"_ba};
+        QTest::newRow("empty list") << PlayCase{Current, {}, ""_ba, -1, {}, false, u"Error Number: 5"_s};
+        QTest::newRow("empty list after error 8: silent once") << PlayCase{Current, {}, ""_ba, -1, {}, true};
+        QTest::newRow("player missing") << PlayCase{Current, one, one, 0, u"gone"_s, false, u"Error Number: 2"_s};
+        QTest::newRow("no current entry does nothing") << PlayCase{Current, {}, one, -1};
     }
 
     void play()

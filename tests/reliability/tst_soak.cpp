@@ -79,7 +79,7 @@ private slots:
                 saved[list->caption()] = M3UFile::format(list->model(), ListEncoding::EightBit);
                 break;
             case 5:
-                play(app.context, *list, 3);
+                play(app.context, *list, PlayMode::All);
                 break;
             default: // closed, answering No when asked
                 app.boxes.answers = {MessageAnswer::No};
