@@ -332,18 +332,18 @@ bool refuseOwnPlayFile(AppContext &context, const QString &path)
 
 void listPressed(AppContext &context, PlayList &list)
 {
-    context.lists.slotAt(list.slot()).dropReady = u"False"_s;
+    context.lists.slotAt(list.slot()).dropReady = false;
 }
 
 void dropTimeout(AppContext &context, PlayList &list)
 {
-    context.lists.slotAt(list.slot()).dropReady = u"True"_s;
+    context.lists.slotAt(list.slot()).dropReady = true;
 }
 
 bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
 {
     ListSlot &state = context.lists.slotAt(target.slot());
-    if (state.dropReady == u"False"_s)
+    if (!state.dropReady)
         return false;
     state.changed = true;
     target.model().appendEntries(entries);
