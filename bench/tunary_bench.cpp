@@ -263,7 +263,7 @@ int main(int argc, char *argv[])
     std::printf("save %.1f\n", medianMs(
                                    [&] {
                                        load();
-                                       list->setCaption(saved);
+                                       list->setPath(saved);
                                    },
                                    [&] { PlayListCommands::saveList(context, *list); }));
     closeAll();

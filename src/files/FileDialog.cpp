@@ -119,11 +119,11 @@ bool accept(AppContext &context, const Request &request)
             return true;
         }
         // The caption names the file only once the file holds the list.
-        const QString oldCaption = list->caption();
-        list->setCaption(savePath);
+        const QString oldPath = list->path();
+        list->setPath(savePath);
         const QString fault = PlayListCommands::saveList(context, *list);
         if (!fault.isEmpty()) {
-            list->setCaption(oldCaption);
+            list->setPath(oldPath);
             ErrorMessages::showError(context, 6, fault);
             return false;
         }

@@ -62,12 +62,12 @@ void discardWindow(AppContext &context, PlayList &list)
         context.host().discardPlayListWindow(&list);
 }
 
-// Sets a window up from scratch for a list in its slot.
-void setUp(AppContext &context, PlayList &list, int slot, const QString &caption)
+// Sets a window up from scratch for a list in its slot, with its file (none for a new list).
+void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
 {
-    list.setTag(QString::number(slot));
+    list.setSlot(slot);
     list.setSizeTwips(kWindowWidth, kWindowHeight);
-    list.setCaption(caption);
+    list.setPath(path);
     list.setListFont(context.settings.listFont);
     list.playerPath = context.settings.playerPath;
     list.PlayCommand.clear();
@@ -98,7 +98,7 @@ QString playablePath(const PlayList &list, const QString &path)
         return path;
     QString relative = path;
     relative.replace(u'\\', u'/');
-    const QString folder = QFileInfo(PlayListEntry::trimBlanks(list.caption())).absolutePath();
+    const QString folder = QFileInfo(PlayListEntry::trimBlanks(list.path())).absolutePath();
     return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
 }
 
@@ -121,7 +121,7 @@ void setUpWindowTable(AppContext &context)
 {
     context.lists.resetToOneSlot();
     PlayList &hidden = windowForSlot(context, 1);
-    hidden.setTag(u"1"_s);
+    hidden.setSlot(1);
     context.lists.slotAt(1).changed = false;
 }
 
@@ -129,7 +129,7 @@ int newPlayList(AppContext &context)
 {
     const int slot = context.lists.allocateSlot();
     PlayList &list = windowForSlot(context, slot);
-    setUp(context, list, slot, u"Untitled "_s + QString::number(slot - 1));
+    setUp(context, list, slot, QString());
     list.show();
     return slot;
 }
@@ -167,7 +167,7 @@ bool openListFile(AppContext &context, const QString &path)
 
 QString saveList(AppContext &context, PlayList &list)
 {
-    const QString fileName = PlayListEntry::trimBlanks(list.caption());
+    const QString fileName = PlayListEntry::trimBlanks(list.path());
     const QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
     if (!fault.isEmpty())
         return fault;

@@ -34,7 +34,7 @@ int newPlayList(AppContext &context);
  */
 bool openListFile(AppContext &context, const QString &path);
 
-/** Writes the list to the file its caption names, atomically; clears Changed. Returns the fault, or "". */
+/** Writes the list to its file, atomically; clears Changed. Returns the fault, or "". */
 QString saveList(AppContext &context, PlayList &list);
 
 /** "&Save": an untitled list asks for a name; a named one is written, a fault reported as error 6. */

@@ -74,9 +74,9 @@ private slots:
                 break;
             }
             case 4: // saved under a name of its own
-                list->setCaption(app.folders.root() + u"/list-"_s + QString::number(pick(12)) + u".m3u"_s);
+                list->setPath(app.folders.root() + u"/list-"_s + QString::number(pick(12)) + u".m3u"_s);
                 QVERIFY(saveList(app.context, *list).isEmpty());
-                saved[list->caption()] = M3UFile::format(list->model(), ListEncoding::EightBit);
+                saved[list->path()] = M3UFile::format(list->model(), ListEncoding::EightBit);
                 break;
             case 5:
                 play(app.context, *list, PlayMode::All);
