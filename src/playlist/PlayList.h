@@ -42,8 +42,6 @@ public:
 
     /** The player this window plays with, taken from the settings when the window was set up. */
     QString playerPath;
-    /** The command line of the last play: the player, one blank, the play file. */
-    QString PlayCommand;
     /** How the list's file stores its text; a new list is plain 8-bit text. */
     ListEncoding encoding = ListEncoding::EightBit;
 

@@ -70,7 +70,6 @@ void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
     list.setPath(path);
     list.setListFont(context.settings.listFont);
     list.playerPath = context.settings.playerPath;
-    list.PlayCommand.clear();
     list.encoding = ListEncoding::EightBit;
     list.model().clear();
 }
@@ -294,7 +293,6 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
     QString fault = playFile.fault;
     if (fault.isEmpty()) {
         const QString argument = QDir::toNativeSeparators(playFile.path);
-        list.PlayCommand = list.playerPath + u' ' + argument;
         fault = context.platform.programStarter.start(list.playerPath, {argument}).error;
         if (fault.isEmpty())
             return;
