@@ -110,33 +110,33 @@ void PlayListWindow::buildMenus()
         return [&context, &list, mode] { PlayListCommands::play(context, list, mode); };
     };
 
-    QMenu *MnuFile = addNamedMenu(this, u"MnuFile"_s, u"&File"_s);
-    addCommand(MnuFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
+    QMenu *fileMenu = addNamedMenu(this, u"MnuFile"_s, u"&File"_s);
+    addCommand(fileMenu, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
                [&context] { PlayListCommands::newPlayList(context); });
-    addCommand(MnuFile, u"MnuLoad"_s, u"&Open Play List"_s, {}, [&context] { context.host().openFinder(0); });
-    addCommand(MnuFile, u"MnuSave"_s, u"&Save"_s, QKeySequence(u"Ctrl+S"_s),
+    addCommand(fileMenu, u"MnuLoad"_s, u"&Open Play List"_s, {}, [&context] { context.host().openFinder(0); });
+    addCommand(fileMenu, u"MnuSave"_s, u"&Save"_s, QKeySequence(u"Ctrl+S"_s),
                [&context, &list] { PlayListCommands::save(context, list); });
-    addCommand(MnuFile, u"MnuSaveAs"_s, u"Save &As"_s, {},
+    addCommand(fileMenu, u"MnuSaveAs"_s, u"Save &As"_s, {},
                [&context, &list] { PlayListCommands::saveAs(context, list); });
-    addSeparator(MnuFile, u"mnusep3"_s);
-    addCommand(MnuFile, u"MnuExit"_s, u"&Exit"_s, {}, [&context] { context.host().closeFrame(); });
+    addSeparator(fileMenu, u"mnusep3"_s);
+    addCommand(fileMenu, u"MnuExit"_s, u"&Exit"_s, {}, [&context] { context.host().closeFrame(); });
 
     m_listMenu = addNamedMenu(this, u"MnuList"_s, u"&Play List"_s);
-    QMenu *MnuAdd = m_listMenu->addMenu(u"&Add"_s);
-    MnuAdd->setObjectName(u"MnuAdd"_s);
-    addCommand(MnuAdd, u"MnuAddfile"_s, u"Add &Mp3"_s, QKeySequence(u"Ctrl+A"_s),
+    QMenu *addMenu = m_listMenu->addMenu(u"&Add"_s);
+    addMenu->setObjectName(u"MnuAdd"_s);
+    addCommand(addMenu, u"MnuAddfile"_s, u"Add &Mp3"_s, QKeySequence(u"Ctrl+A"_s),
                [&context] { context.host().openFinder(1); });
     addSeparator(m_listMenu, u"mnsep2"_s);
-    QMenu *mnuRemove = m_listMenu->addMenu(u"&Remove "_s);
-    mnuRemove->setObjectName(u"mnuRemove"_s);
-    addCommand(mnuRemove, u"mnuRemoveone"_s, u"Remove Mp3"_s, {}, edit(Edit::RemoveOne));
-    addCommand(mnuRemove, u"mnuRemoveSelected"_s, u"Remove selected Mp3s"_s, {}, edit(Edit::RemoveSelected));
-    QMenu *mnuplay = m_listMenu->addMenu(u"&Play"_s);
-    mnuplay->setObjectName(u"mnuplay"_s);
-    addCommand(mnuplay, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(PlayMode::Current));
-    addCommand(mnuplay, u"MnuPlaySelect"_s, u"Play S&elected Mp3s"_s, QKeySequence(u"Ctrl+E"_s),
+    QMenu *removeMenu = m_listMenu->addMenu(u"&Remove "_s);
+    removeMenu->setObjectName(u"mnuRemove"_s);
+    addCommand(removeMenu, u"mnuRemoveone"_s, u"Remove Mp3"_s, {}, edit(Edit::RemoveOne));
+    addCommand(removeMenu, u"mnuRemoveSelected"_s, u"Remove selected Mp3s"_s, {}, edit(Edit::RemoveSelected));
+    QMenu *playMenu = m_listMenu->addMenu(u"&Play"_s);
+    playMenu->setObjectName(u"mnuplay"_s);
+    addCommand(playMenu, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(PlayMode::Current));
+    addCommand(playMenu, u"MnuPlaySelect"_s, u"Play S&elected Mp3s"_s, QKeySequence(u"Ctrl+E"_s),
                play(PlayMode::Selected));
-    addCommand(mnuplay, u"MnuPlayWhole"_s, u"Play whole &List"_s, QKeySequence(u"Ctrl+P"_s), play(PlayMode::All));
+    addCommand(playMenu, u"MnuPlayWhole"_s, u"Play whole &List"_s, QKeySequence(u"Ctrl+P"_s), play(PlayMode::All));
     addCommand(m_listMenu, u"mnusort"_s, u"S&ort List "_s, QKeySequence(u"Ctrl+O"_s), edit(Edit::Sort));
     addSeparator(m_listMenu, u"MnuSep1"_s);
     addCommand(m_listMenu, u"mnusel"_s, u"Select A&ll"_s, QKeySequence(u"Ctrl+L"_s), edit(Edit::SelectAll));
@@ -144,20 +144,20 @@ void PlayListWindow::buildMenus()
     addCommand(m_listMenu, u"MnuClear"_s, u"Clea&r list"_s, QKeySequence(u"Ctrl+R"_s), edit(Edit::Clear));
     addCommand(m_listMenu, u"MnuClose"_s, u"&Close List"_s, QKeySequence(u"Ctrl+Z"_s), [&list] { list.close(); });
 
-    QMenu *mnuSettings = addNamedMenu(this, u"mnuSettings"_s, u"&Settings"_s);
-    addCommand(mnuSettings, u"mnuSet"_s, u"&Configuration"_s, {}, [&context] { context.host().openSettings(); });
+    QMenu *settingsMenu = addNamedMenu(this, u"mnuSettings"_s, u"&Settings"_s);
+    addCommand(settingsMenu, u"mnuSet"_s, u"&Configuration"_s, {}, [&context] { context.host().openSettings(); });
 
     m_windowMenu = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &PlayListWindow::fillWindowMenu);
     fillWindowMenu();
 
-    QMenu *MnuHelp = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
-    addCommand(MnuHelp, u"mnuplayhelp"_s, u"Help for &Playlists"_s, {},
+    QMenu *helpMenu = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
+    addCommand(helpMenu, u"mnuplayhelp"_s, u"Help for &Playlists"_s, {},
                [&context] { context.host().showPlayListHelp(); });
-    addSeparator(MnuHelp, u"mnusep2"_s);
-    addCommand(MnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
+    addSeparator(helpMenu, u"mnusep2"_s);
+    addCommand(helpMenu, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
 
-    m_menus = {MnuFile, m_listMenu, mnuSettings, m_windowMenu, MnuHelp};
+    m_menus = {fileMenu, m_listMenu, settingsMenu, m_windowMenu, helpMenu};
 }
 
 // The arrangement commands, then one entry per open list window, the active one checked.
