@@ -146,8 +146,8 @@ void PlayListModel::removeMarked(const std::vector<char> &marked)
         m_entries.resize(kept);
     };
 
-    // A reset empties the selection, which only removing the selected entries does this way, and that sets
-    // a new selection afterwards.
+    // A reset also empties the selection. Only removeSelected comes this way (removeOne removes a single run),
+    // and it selects afresh afterwards.
     if (runs.size() > kMaxRemovalRuns) {
         beginResetModel();
         compact();
