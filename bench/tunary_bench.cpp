@@ -236,19 +236,21 @@ int main(int argc, char *argv[])
                     PlayListCommands::runEdit(context, *list, Edit::Sort);
                     settle();
                 }));
-    std::printf("remove_every_other %.1f\n", medianMs(
-                                                 [&] {
-                                                     load();
-                                                     QList<int> rows;
-                                                     for (int row = 0; row < list->model().count(); row += 2)
-                                                         rows.append(row);
-                                                     list->model().setSelectedRows(rows);
-                                                     settle();
-                                                 },
-                                                 [&] {
-                                                     PlayListCommands::runEdit(context, *list, Edit::RemoveSelected);
-                                                     settle();
-                                                 }));
+    std::printf("remove_every_other %.1f\n",
+                medianMs(
+                    [&] {
+                        load();
+                        PlayListModel &model = list->model();
+                        QItemSelection everyOther;
+                        for (int row = 0; row < model.count(); row += 2)
+                            everyOther.select(model.index(row), model.index(row));
+                        model.selectionModel()->select(everyOther, QItemSelectionModel::ClearAndSelect);
+                        settle();
+                    },
+                    [&] {
+                        PlayListCommands::runEdit(context, *list, Edit::RemoveSelected);
+                        settle();
+                    }));
     std::printf("select_all %.1f\n", medianMs(load, [&] {
                     PlayListCommands::runEdit(context, *list, Edit::SelectAll);
                     settle();
@@ -261,7 +263,7 @@ int main(int argc, char *argv[])
     std::printf("save %.1f\n", medianMs(
                                    [&] {
                                        load();
-                                       list->setCaption(saved);
+                                       list->setPath(saved);
                                    },
                                    [&] { PlayListCommands::saveList(context, *list); }));
     closeAll();

@@ -66,7 +66,7 @@ void startUpSteps(AppContext &context)
     if (context.noAutoPlay)
         return;
     if (PlayList *list = opened ? PlayListCommands::playListAt(context, context.loadingSlot) : nullptr)
-        PlayListCommands::play(context, *list, 3);
+        PlayListCommands::play(context, *list, PlayListCommands::PlayMode::All);
     else
         PlayListCommands::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
 }
@@ -80,7 +80,7 @@ void takeHandOff(AppContext &context)
             !PlayListCommands::openListFile(context, commandLine))
             continue;
         if (PlayList *list = PlayListCommands::playListAt(context, context.loadingSlot))
-            PlayListCommands::play(context, *list, 3);
+            PlayListCommands::play(context, *list, PlayListCommands::PlayMode::All);
     }
 }
 

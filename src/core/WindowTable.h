@@ -13,8 +13,8 @@ struct ListSlot
     bool isFree = false;
     /** The list has edits that were not saved. */
     bool changed = false;
-    /** "True", "False", or empty in a new record; used while dragging entries. */
-    QString dropReady;
+    /** Drops onto the list are taken; not for a second after a press on it, when a drop is a click. */
+    bool dropReady = true;
 };
 
 /**

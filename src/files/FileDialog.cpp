@@ -123,11 +123,11 @@ bool accept(AppContext &context, const Request &request)
             return true;
         }
         // The caption names the file only once the file holds the list.
-        const QString oldCaption = list->caption();
-        list->setCaption(savePath);
+        const QString oldPath = list->path();
+        list->setPath(savePath);
         const QString fault = PlayListCommands::saveList(context, *list);
         if (!fault.isEmpty()) {
-            list->setCaption(oldCaption);
+            list->setPath(oldPath);
             ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
             return false;
         }

@@ -9,15 +9,15 @@ PlayList::PlayList(QObject *parent)
     , m_model(this)
 {}
 
-void PlayList::setCaption(const QString &caption)
+void PlayList::setPath(const QString &path)
 {
-    m_caption = caption;
-    emit captionChanged(caption);
+    m_path = path;
+    emit captionChanged(caption());
 }
 
-bool PlayList::isUntitled() const
+QString PlayList::caption() const
 {
-    return m_caption.left(8) == u"Untitled"_s;
+    return isUntitled() ? u"Untitled "_s + QString::number(m_slot - 1) : m_path;
 }
 
 void PlayList::setListFont(const QString &font)

@@ -10,36 +10,38 @@
 #include "playlist/PlayListModel.h"
 
 /**
- * What a play-list window holds: its entries, its caption (the list's file, or "Untitled " and a number),
- * its slot number as text, the player it plays with, and the font of its list. The window shows it; the
- * rules change it.
+ * What a play-list window holds: its entries, its file, its slot in the window table, the player it plays
+ * with, and the font of its list. The window shows it; the rules change it.
  */
 class PlayList : public QObject
 {
     Q_OBJECT
 
 public:
+    /** The slot of a list not placed in the window table yet; slots run from 1. */
+    static constexpr int kNoSlot = 0;
+
     explicit PlayList(QObject *parent = nullptr);
 
     PlayListModel &model() { return m_model; }
     const PlayListModel &model() const { return m_model; }
 
-    QString caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    /** True while the list has never been saved under a name. */
-    bool isUntitled() const;
+    /** The list's file; empty while the list has never been saved under a name. */
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+    bool isUntitled() const { return m_path.isEmpty(); }
+    /** The window's caption: the list's file, or "Untitled " and the slot number less one. */
+    QString caption() const;
 
-    QString tag() const { return m_tag; }
-    void setTag(const QString &tag) { m_tag = tag; }
-    int slot() const { return m_tag.toInt(); }
+    int slot() const { return m_slot; }
+    /** Places the list in a slot before its file is set: an untitled list's caption comes from its slot. */
+    void setSlot(int slot) { m_slot = slot; }
 
     QString listFont() const { return m_listFont; }
     void setListFont(const QString &font);
 
     /** The player this window plays with, taken from the settings when the window was set up. */
     QString playerPath;
-    /** The command line of the last play: the player, one blank, the play file. */
-    QString PlayCommand;
     /** How the list's file stores its text; a new list is plain 8-bit text. */
     ListEncoding encoding = ListEncoding::EightBit;
 
@@ -61,8 +63,8 @@ signals:
 
 private:
     PlayListModel m_model;
-    QString m_caption;
-    QString m_tag;
+    QString m_path;
+    int m_slot = kNoSlot;
     QString m_listFont;
     QSize m_size;
 };

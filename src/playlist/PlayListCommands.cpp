@@ -62,15 +62,14 @@ void discardWindow(AppContext &context, PlayList &list)
         context.host().discardPlayListWindow(&list);
 }
 
-// Sets a window up from scratch for a list in its slot.
-void setUp(AppContext &context, PlayList &list, int slot, const QString &caption)
+// Sets a window up from scratch for a list in its slot, with its file (none for a new list).
+void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
 {
-    list.setTag(QString::number(slot));
+    list.setSlot(slot);
     list.setSizeTwips(kWindowWidth, kWindowHeight);
-    list.setCaption(caption);
+    list.setPath(path);
     list.setListFont(context.settings.listFont);
     list.playerPath = context.settings.playerPath;
-    list.PlayCommand.clear();
     list.encoding = ListEncoding::EightBit;
     list.model().clear();
 }
@@ -98,7 +97,7 @@ QString playablePath(const PlayList &list, const QString &path)
         return path;
     QString relative = path;
     relative.replace(u'\\', u'/');
-    const QString folder = QFileInfo(PlayListEntry::trimBlanks(list.caption())).absolutePath();
+    const QString folder = QFileInfo(PlayListEntry::trimBlanks(list.path())).absolutePath();
     return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
 }
 
@@ -121,7 +120,7 @@ void setUpWindowTable(AppContext &context)
 {
     context.lists.resetToOneSlot();
     PlayList &hidden = windowForSlot(context, 1);
-    hidden.setTag(u"1"_s);
+    hidden.setSlot(1);
     context.lists.slotAt(1).changed = false;
 }
 
@@ -129,7 +128,7 @@ int newPlayList(AppContext &context)
 {
     const int slot = context.lists.allocateSlot();
     PlayList &list = windowForSlot(context, slot);
-    setUp(context, list, slot, u"Untitled "_s + QString::number(slot - 1));
+    setUp(context, list, slot, QString());
     list.show();
     return slot;
 }
@@ -167,7 +166,7 @@ bool openListFile(AppContext &context, const QString &path)
 
 QString saveList(AppContext &context, PlayList &list)
 {
-    const QString fileName = PlayListEntry::trimBlanks(list.caption());
+    const QString fileName = PlayListEntry::trimBlanks(list.path());
     const QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
     if (!fault.isEmpty())
         return fault;
@@ -254,7 +253,7 @@ void reportPlayFailure(AppContext &context, int count, const QString &fault)
     ErrorMessages::showError(context, count == 0 ? ErrorNumber::NoMp3InList : ErrorNumber::PlayerMissing, fault);
 }
 
-void play(AppContext &context, PlayList &list, int PlayMode)
+void play(AppContext &context, PlayList &list, PlayMode mode)
 {
     const PlayListModel &model = list.model();
     const int count = model.count();
@@ -262,20 +261,25 @@ void play(AppContext &context, PlayList &list, int PlayMode)
         reportPlayFailure(context, count, QString());
         return;
     }
-    if (PlayMode == 1 && model.currentIndex() < 0)
+    if (mode == PlayMode::Current && model.currentIndex() < 0)
         return;
 
     QList<PlayListModel::Entry> toPlay;
     auto add = [&](int row) {
         toPlay.append({playablePath(list, model.entryPath(row)), model.entry(row).windows1252});
     };
-    if (PlayMode == 1) {
+    switch (mode) {
+    case PlayMode::Current:
         add(model.currentIndex());
-    } else if (PlayMode == 2 || PlayMode == 3) {
-        for (int row = 0; row < count; ++row) {
-            if (PlayMode == 3 || model.isSelected(row))
-                add(row);
-        }
+        break;
+    case PlayMode::Selected:
+        for (const int row : model.selectedRows())
+            add(row);
+        break;
+    case PlayMode::All:
+        for (int row = 0; row < count; ++row)
+            add(row);
+        break;
     }
 
     if (isThisProgram(list.playerPath)) {
@@ -290,7 +294,6 @@ void play(AppContext &context, PlayList &list, int PlayMode)
     QString fault = playFile.fault;
     if (fault.isEmpty()) {
         const QString argument = QDir::toNativeSeparators(playFile.path);
-        list.PlayCommand = list.playerPath + u' ' + argument;
         fault = context.platform.programStarter.start(list.playerPath, {argument}).error;
         if (fault.isEmpty())
             return;
@@ -328,18 +331,18 @@ bool refuseOwnPlayFile(AppContext &context, const QString &path)
 
 void listPressed(AppContext &context, PlayList &list)
 {
-    context.lists.slotAt(list.slot()).dropReady = u"False"_s;
+    context.lists.slotAt(list.slot()).dropReady = false;
 }
 
 void dropTimeout(AppContext &context, PlayList &list)
 {
-    context.lists.slotAt(list.slot()).dropReady = u"True"_s;
+    context.lists.slotAt(list.slot()).dropReady = true;
 }
 
 bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
 {
     ListSlot &state = context.lists.slotAt(target.slot());
-    if (state.dropReady == u"False"_s)
+    if (!state.dropReady)
         return false;
     state.changed = true;
     target.model().appendEntries(entries);

@@ -16,6 +16,9 @@ namespace PlayListCommands {
 /** The editing commands of a play-list window's menus and keys. */
 enum class Edit { RemoveOne, RemoveSelected, DeleteKey, MoveUp, MoveDown, SelectAll, Clear, Sort };
 
+/** What a play plays: the entry at the caret, the selected entries, or the whole list. */
+enum class PlayMode { Current, Selected, All };
+
 /** The list in a slot, or nothing when the slot has no window. */
 PlayList *playListAt(const AppContext &context, int slot);
 
@@ -32,7 +35,7 @@ int newPlayList(AppContext &context);
  */
 bool openListFile(AppContext &context, const QString &path);
 
-/** Writes the list to the file its caption names, atomically; clears Changed. Returns the fault, or "". */
+/** Writes the list to its file, atomically; clears Changed. Returns the fault, or "". */
 QString saveList(AppContext &context, PlayList &list);
 
 /** "&Save": an untitled list asks for a name; a named one is written, a fault reported as error 6. */
@@ -48,10 +51,11 @@ void saveAndCloseList(AppContext &context, int slot);
 void runEdit(AppContext &context, PlayList &list, Edit edit);
 
 /**
- * Plays through the player: mode 1 the current entry, 2 the selected ones, 3 all. The entries go into a new
- * play file of this play's own, complete before the player starts with its path as the one argument.
+ * Plays the entries the mode names through the player, in list order; nothing when there is no caret to play
+ * from. The entries go into a new play file of this play's own, complete before the player starts with its
+ * path as the one argument.
  */
-void play(AppContext &context, PlayList &list, int PlayMode);
+void play(AppContext &context, PlayList &list, PlayMode mode);
 
 /**
  * A play that failed: silent once after error 8, else error 5 for an empty list or error 2 (the player could

@@ -23,19 +23,6 @@ QString makeEntry(const QString &title, const QString &path)
     return text;
 }
 
-QString EntryPath(const QString &entryText)
-{
-    // The separator stands right after the padded title, or right after a title of 400 characters or more.
-    qsizetype bar = -1;
-    if (entryText.size() > kTitleWidth && entryText[kTitleWidth] == u'|')
-        bar = kTitleWidth;
-    else
-        bar = entryText.indexOf(u'|', kTitleWidth);
-    if (bar < 0)
-        bar = entryText.indexOf(u'|');
-    return trimBlanks(entryText.mid(bar + 1));
-}
-
 QString trimBlanks(const QString &text)
 {
     qsizetype start = 0;

@@ -20,9 +20,6 @@ QString titleOf(const QString &line);
 /** The entry text: the title padded with spaces to 400 characters, "|", then the path. */
 QString makeEntry(const QString &title, const QString &path);
 
-/** The path back from an entry text, without blanks around it; paths of any length come back whole. */
-QString EntryPath(const QString &entryText);
-
 /** The text with leading and trailing blanks (spaces) removed; other white space stays. */
 QString trimBlanks(const QString &text);
 

@@ -6,7 +6,6 @@
 #include <numeric>
 
 #include <QCollator>
-#include <QScopedValueRollback>
 
 #include "playlist/EntryMime.h"
 #include "playlist/PlayListEntry.h"
@@ -20,6 +19,7 @@ constexpr size_t kMaxRemovalRuns = 32;
 
 PlayListModel::PlayListModel(QObject *parent)
     : QAbstractListModel(parent)
+    , m_selection(this)
 {}
 
 int PlayListModel::rowCount(const QModelIndex &parent) const
@@ -79,42 +79,25 @@ QString PlayListModel::entryPath(int row) const
     return PlayListEntry::trimBlanks(entry(row).line);
 }
 
-void PlayListModel::setCurrentIndex(int row)
+std::vector<char> PlayListModel::selectedMarks() const
 {
-    moveCaret(row >= 0 && row < count() ? row : -1);
-}
-
-void PlayListModel::moveCaret(int row)
-{
-    if (row == m_current)
-        return;
-    m_current = row;
-    emit currentIndexMoved(row);
-}
-
-void PlayListModel::setSelected(int row, bool selected)
-{
-    if (row < 0 || row >= count())
-        return;
-    m_selected[size_t(row)] = selected;
-    emit selectionReplaced();
-}
-
-void PlayListModel::setSelectedRows(const QList<int> &rows)
-{
-    std::fill(m_selected.begin(), m_selected.end(), 0);
-    for (const int row : rows) {
-        if (row >= 0 && row < count())
-            m_selected[size_t(row)] = 1;
+    // From the ranges, not row by row: asking the selection model about each row costs a pass over its ranges.
+    std::vector<char> marks(m_entries.size(), 0);
+    for (const QItemSelectionRange &range : m_selection.selection()) {
+        const int top = std::max(range.top(), 0);
+        const int bottom = std::min(range.bottom(), count() - 1);
+        if (top <= bottom)
+            std::fill(marks.begin() + top, marks.begin() + bottom + 1, 1);
     }
-    emit selectionReplaced();
+    return marks;
 }
 
 QList<int> PlayListModel::selectedRows() const
 {
+    const std::vector<char> marks = selectedMarks();
     QList<int> rows;
-    for (size_t i = 0; i < m_selected.size(); ++i) {
-        if (m_selected[i])
+    for (size_t i = 0; i < marks.size(); ++i) {
+        if (marks[i])
             rows.append(int(i));
     }
     return rows;
@@ -124,11 +107,8 @@ void PlayListModel::setEntries(QList<Entry> entries)
 {
     beginResetModel();
     m_entries.assign(std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
-    m_selected.assign(m_entries.size(), 0);
-    m_current = -1;
+    // The selection model forgets the selection and the caret with the reset.
     endResetModel();
-    emit selectionReplaced();
-    emit currentIndexMoved(-1);
 }
 
 void PlayListModel::appendEntries(const QList<Entry> &entries)
@@ -137,7 +117,6 @@ void PlayListModel::appendEntries(const QList<Entry> &entries)
         return;
     beginInsertRows(QModelIndex(), count(), count() + int(entries.size()) - 1);
     m_entries.insert(m_entries.end(), entries.begin(), entries.end());
-    m_selected.resize(m_entries.size(), 0);
     endInsertRows();
 }
 
@@ -160,16 +139,15 @@ void PlayListModel::removeMarked(const std::vector<char> &marked)
         for (size_t i = 0; i < m_entries.size(); ++i) {
             if (marked[i])
                 continue;
-            if (kept != i) {
+            if (kept != i)
                 m_entries[kept] = std::move(m_entries[i]);
-                m_selected[kept] = m_selected[i];
-            }
             ++kept;
         }
         m_entries.resize(kept);
-        m_selected.resize(kept);
     };
 
+    // A reset also empties the selection. Only removeSelected comes this way (removeOne removes a single run),
+    // and it selects afresh afterwards.
     if (runs.size() > kMaxRemovalRuns) {
         beginResetModel();
         compact();
@@ -179,25 +157,20 @@ void PlayListModel::removeMarked(const std::vector<char> &marked)
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         beginRemoveRows(QModelIndex(), run->first, run->second);
         m_entries.erase(m_entries.begin() + run->first, m_entries.begin() + run->second + 1);
-        m_selected.erase(m_selected.begin() + run->first, m_selected.begin() + run->second + 1);
         endRemoveRows();
     }
 }
 
 void PlayListModel::removeOne()
 {
-    if (m_current < 0 || m_current >= count())
+    const int caret = currentIndex();
+    if (caret < 0 || caret >= count())
         return;
-    const QScopedValueRollback<bool> running(m_commandRunning, true);
-    const int caret = m_current;
     std::vector<char> marked(m_entries.size(), 0);
     marked[size_t(caret)] = 1;
     removeMarked(marked);
-    // The entry that moved up into the caret's place takes the caret; the view is told even when the number
-    // stays, since it lost its caret with the removed row.
-    m_current = count() == 0 ? -1 : std::min(caret, count() - 1);
-    emit currentIndexMoved(m_current);
-    emit selectionReplaced();
+    // The entry that moved up into the caret's place takes the caret (the selection model moved it up).
+    m_selection.setCurrentIndex(index(std::min(caret, count() - 1)), QItemSelectionModel::NoUpdate);
 }
 
 // Removes every selected entry. The caret position `cur` drops by one for every entry removed, wherever it
@@ -205,13 +178,13 @@ void PlayListModel::removeOne()
 // caret. With nothing selected, nothing is removed and the caret entry and the one below it are selected.
 void PlayListModel::removeSelected()
 {
-    const QScopedValueRollback<bool> running(m_commandRunning, true);
-    const int caret = m_current;
-    int cur = m_current;
+    const int caret = currentIndex();
+    const std::vector<char> marked = selectedMarks();
+    int cur = caret;
     int survivorsBeforeCaret = 0;
     bool caretRemoved = false;
     for (int row = 0; row < count(); ++row) {
-        if (m_selected[size_t(row)]) {
+        if (marked[size_t(row)]) {
             --cur;
             if (row == caret)
                 caretRemoved = true;
@@ -219,31 +192,26 @@ void PlayListModel::removeSelected()
             ++survivorsBeforeCaret;
         }
     }
-    const std::vector<char> marked = m_selected;
     removeMarked(marked);
-    std::fill(m_selected.begin(), m_selected.end(), 0);
 
     const int remaining = count();
     int newCaret = -1;
     if (caret >= 0 && remaining > 0)
         newCaret = caretRemoved ? std::min(survivorsBeforeCaret, remaining - 1) : survivorsBeforeCaret;
 
-    auto select = [this, remaining](int row) {
+    std::vector<int> rows;
+    if (remaining > 0 && cur >= 0)
+        rows = {cur, cur + 1};
+    rows.push_back(newCaret);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QItemSelection selection;
+    for (const int row : rows) {
         if (row >= 0 && row < remaining)
-            m_selected[size_t(row)] = 1;
-    };
-    if (remaining > 0 && cur >= 0) {
-        if (cur + 1 < remaining)
-            select(cur + 1);
-        select(cur);
+            selection.select(index(row), index(row));
     }
-    if (remaining > 0)
-        select(newCaret);
-
-    // The view is always told: it may have lost its caret with the removed rows.
-    m_current = newCaret;
-    emit currentIndexMoved(m_current);
-    emit selectionReplaced();
+    m_selection.setCurrentIndex(index(newCaret), QItemSelectionModel::NoUpdate);
+    m_selection.select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void PlayListModel::exchange(int a, int b)
@@ -256,24 +224,26 @@ void PlayListModel::exchange(int a, int b)
 
 bool PlayListModel::moveUp()
 {
-    if (m_current <= 0 || m_current >= count())
+    const int caret = currentIndex();
+    if (caret <= 0 || caret >= count())
         return false;
-    exchange(m_current, m_current - 1);
+    exchange(caret, caret - 1);
     return true;
 }
 
 bool PlayListModel::moveDown()
 {
-    if (m_current < 0 || m_current >= count() - 1)
+    const int caret = currentIndex();
+    if (caret < 0 || caret >= count() - 1)
         return false;
-    exchange(m_current, m_current + 1);
+    exchange(caret, caret + 1);
     return true;
 }
 
 void PlayListModel::selectAll()
 {
-    std::fill(m_selected.begin(), m_selected.end(), 1);
-    emit selectionReplaced();
+    if (count() > 0)
+        m_selection.select(QItemSelection(index(0), index(count() - 1)), QItemSelectionModel::ClearAndSelect);
 }
 
 void PlayListModel::clear()
@@ -283,7 +253,6 @@ void PlayListModel::clear()
 
 void PlayListModel::sortEntries(const QCollator &collator)
 {
-    const QScopedValueRollback<bool> running(m_commandRunning, true);
     // Every entry text starts with its title padded with spaces, so comparing titles (a shorter one first
     // when it begins the longer) and then the paths orders entries as their whole texts would.
     std::vector<QCollatorSortKey> keys;
@@ -305,32 +274,5 @@ void PlayListModel::sortEntries(const QCollator &collator)
         sorted.push_back(std::move(m_entries[size_t(row)]));
     beginResetModel();
     m_entries = std::move(sorted);
-    std::fill(m_selected.begin(), m_selected.end(), 0);
-    m_current = -1;
     endResetModel();
-    emit selectionReplaced();
-    emit currentIndexMoved(-1);
-}
-
-void PlayListModel::applyViewSelection(const QItemSelection &selected, const QItemSelection &deselected)
-{
-    if (m_commandRunning)
-        return;
-    auto apply = [this](const QItemSelection &ranges, char value) {
-        for (const QItemSelectionRange &range : ranges) {
-            const int top = std::max(range.top(), 0);
-            const int bottom = std::min(range.bottom(), count() - 1);
-            for (int row = top; row <= bottom; ++row)
-                m_selected[size_t(row)] = value;
-        }
-    };
-    apply(deselected, 0);
-    apply(selected, 1);
-}
-
-void PlayListModel::applyViewCurrent(int row)
-{
-    if (m_commandRunning)
-        return;
-    m_current = (row >= 0 && row < count()) ? row : -1;
 }

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include <QAbstractListModel>
-#include <QItemSelection>
+#include <QItemSelectionModel>
 
 class QCollator;
 
 /**
- * The entries of one play list, with the list box's own state: a selected flag per entry and a current
- * index (the caret, -1 when none). Each entry keeps the line it came from; its title and entry text are
- * made from that line when asked for, so a big list costs little more than its paths.
+ * The entries of one play list, with the list box's selection and caret in a selection model of its own,
+ * which the list's view shares. Each entry keeps the line it came from; its title and entry text are made
+ * from that line when asked for, so a big list costs little more than its paths.
  */
 class PlayListModel : public QAbstractListModel
 {
@@ -47,18 +47,18 @@ public:
     /** The path as it is saved and played: the line without blanks around it. */
     QString entryPath(int row) const;
 
-    int currentIndex() const { return m_current; }
-    void setCurrentIndex(int row);
-    bool isSelected(int row) const { return m_selected[size_t(row)] != 0; }
-    void setSelected(int row, bool selected);
-    /** Selects exactly these rows, in one change. */
-    void setSelectedRows(const QList<int> &rows);
+    /** The selection and the caret; a view of this model is given this one to work on. */
+    QItemSelectionModel *selectionModel() { return &m_selection; }
+    /** The caret's row, -1 when there is none. */
+    int currentIndex() const { return m_selection.currentIndex().row(); }
+    /** The selected rows in list order. */
     QList<int> selectedRows() const;
 
+    /** Replaces every entry; nothing is selected then, and there is no caret. */
     void setEntries(QList<Entry> entries);
     void appendEntries(const QList<Entry> &entries);
 
-    /** Selects the current entry and removes it; nothing when there is no current entry. */
+    /** Removes the entry at the caret, which stays in its place (on the last entry, at the end). */
     void removeOne();
     /** Removes every selected entry, then selects around where the caret was (see the .cpp). */
     void removeSelected();
@@ -67,28 +67,18 @@ public:
     bool moveDown();
     void selectAll();
     void clear();
-    /** Orders the entries as a sorted list box does: whole entry texts, letter case ignored. */
+    /**
+     * Orders the entries as a sorted list box does: whole entry texts, letter case ignored. Nothing stays
+     * selected, and there is no caret.
+     */
     void sortEntries(const QCollator &collator);
 
-    /** The view's own selection handling changed these entries. */
-    void applyViewSelection(const QItemSelection &selected, const QItemSelection &deselected);
-    /** The view moved its caret. */
-    void applyViewCurrent(int row);
-
-signals:
-    /** The selection was changed here; a view must take every entry's flag again. */
-    void selectionReplaced();
-    /** The caret was moved here. */
-    void currentIndexMoved(int row);
-
 private:
+    /** One flag per entry: set where the entry is selected. */
+    std::vector<char> selectedMarks() const;
     void removeMarked(const std::vector<char> &marked);
     void exchange(int a, int b);
-    void moveCaret(int row);
 
     std::vector<Entry> m_entries;
-    std::vector<char> m_selected;
-    int m_current = -1;
-    // While a command changes the list, the view's echo of the change is not taken back.
-    bool m_commandRunning = false;
+    QItemSelectionModel m_selection;
 };

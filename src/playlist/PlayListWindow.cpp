@@ -5,13 +5,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
 #include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QScopedValueRollback>
 
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
@@ -24,6 +24,7 @@
 
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
+using PlayListCommands::PlayMode;
 
 Q_LOGGING_CATEGORY(lcPlayList, "tunary.playlist", QtInfoMsg)
 
@@ -36,6 +37,10 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     setObjectName(u"FrmPlayList"_s);
     m_view->setObjectName(u"Lst1"_s);
     m_view->setModel(&m_list->model());
+    // The view works on the list's own selection and caret, which the list's commands read and change.
+    QItemSelectionModel *ownSelection = m_view->selectionModel();
+    m_view->setSelectionModel(m_list->model().selectionModel());
+    delete ownSelection;
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setUniformItemSizes(true);
     m_view->setLayoutMode(QListView::Batched);
@@ -59,23 +64,6 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
         for (qsizetype index = 0; index < paths.size(); ++index)
             entries.append({paths.at(index).toString(), false});
         m_list->model().appendEntries(entries);
-    });
-
-    PlayListModel &model = m_list->model();
-    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this, &model](const QItemSelection &selected, const QItemSelection &deselected) {
-                if (!m_syncingSelection)
-                    model.applyViewSelection(selected, deselected);
-            });
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, &model](const QModelIndex &current) {
-                if (!m_syncingSelection)
-                    model.applyViewCurrent(current.row());
-            });
-    connect(&model, &PlayListModel::selectionReplaced, this, &PlayListWindow::takeSelectionFromModel);
-    connect(&model, &PlayListModel::currentIndexMoved, this, [this, &model](int row) {
-        const QScopedValueRollback<bool> syncing(m_syncingSelection, true);
-        m_view->selectionModel()->setCurrentIndex(model.index(row), QItemSelectionModel::NoUpdate);
     });
 
     connect(m_list, &PlayList::captionChanged, this, [this](const QString &caption) {
@@ -118,37 +106,38 @@ void PlayListWindow::buildMenus()
     auto edit = [&context, &list](Edit command) {
         return [&context, &list, command] { runEdit(context, list, command); };
     };
-    auto play = [&context, &list](int mode) {
+    auto play = [&context, &list](PlayMode mode) {
         return [&context, &list, mode] { PlayListCommands::play(context, list, mode); };
     };
 
-    QMenu *MnuFile = addNamedMenu(this, u"MnuFile"_s, u"&File"_s);
-    addCommand(MnuFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
+    QMenu *fileMenu = addNamedMenu(this, u"MnuFile"_s, u"&File"_s);
+    addCommand(fileMenu, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
                [&context] { PlayListCommands::newPlayList(context); });
-    addCommand(MnuFile, u"MnuLoad"_s, u"&Open Play List"_s, {},
+    addCommand(fileMenu, u"MnuLoad"_s, u"&Open Play List"_s, {},
                [&context] { context.host().openFinder(FinderMode::Lists); });
-    addCommand(MnuFile, u"MnuSave"_s, u"&Save"_s, QKeySequence(u"Ctrl+S"_s),
+    addCommand(fileMenu, u"MnuSave"_s, u"&Save"_s, QKeySequence(u"Ctrl+S"_s),
                [&context, &list] { PlayListCommands::save(context, list); });
-    addCommand(MnuFile, u"MnuSaveAs"_s, u"Save &As"_s, {},
+    addCommand(fileMenu, u"MnuSaveAs"_s, u"Save &As"_s, {},
                [&context, &list] { PlayListCommands::saveAs(context, list); });
-    addSeparator(MnuFile, u"mnusep3"_s);
-    addCommand(MnuFile, u"MnuExit"_s, u"&Exit"_s, {}, [&context] { context.host().closeFrame(); });
+    addSeparator(fileMenu, u"mnusep3"_s);
+    addCommand(fileMenu, u"MnuExit"_s, u"&Exit"_s, {}, [&context] { context.host().closeFrame(); });
 
     m_listMenu = addNamedMenu(this, u"MnuList"_s, u"&Play List"_s);
-    QMenu *MnuAdd = m_listMenu->addMenu(u"&Add"_s);
-    MnuAdd->setObjectName(u"MnuAdd"_s);
-    addCommand(MnuAdd, u"MnuAddfile"_s, u"Add &Mp3"_s, QKeySequence(u"Ctrl+A"_s),
+    QMenu *addMenu = m_listMenu->addMenu(u"&Add"_s);
+    addMenu->setObjectName(u"MnuAdd"_s);
+    addCommand(addMenu, u"MnuAddfile"_s, u"Add &Mp3"_s, QKeySequence(u"Ctrl+A"_s),
                [&context] { context.host().openFinder(FinderMode::Mp3Files); });
     addSeparator(m_listMenu, u"mnsep2"_s);
-    QMenu *mnuRemove = m_listMenu->addMenu(u"&Remove "_s);
-    mnuRemove->setObjectName(u"mnuRemove"_s);
-    addCommand(mnuRemove, u"mnuRemoveone"_s, u"Remove Mp3"_s, {}, edit(Edit::RemoveOne));
-    addCommand(mnuRemove, u"mnuRemoveSelected"_s, u"Remove selected Mp3s"_s, {}, edit(Edit::RemoveSelected));
-    QMenu *mnuplay = m_listMenu->addMenu(u"&Play"_s);
-    mnuplay->setObjectName(u"mnuplay"_s);
-    addCommand(mnuplay, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(1));
-    addCommand(mnuplay, u"MnuPlaySelect"_s, u"Play S&elected Mp3s"_s, QKeySequence(u"Ctrl+E"_s), play(2));
-    addCommand(mnuplay, u"MnuPlayWhole"_s, u"Play whole &List"_s, QKeySequence(u"Ctrl+P"_s), play(3));
+    QMenu *removeMenu = m_listMenu->addMenu(u"&Remove "_s);
+    removeMenu->setObjectName(u"mnuRemove"_s);
+    addCommand(removeMenu, u"mnuRemoveone"_s, u"Remove Mp3"_s, {}, edit(Edit::RemoveOne));
+    addCommand(removeMenu, u"mnuRemoveSelected"_s, u"Remove selected Mp3s"_s, {}, edit(Edit::RemoveSelected));
+    QMenu *playMenu = m_listMenu->addMenu(u"&Play"_s);
+    playMenu->setObjectName(u"mnuplay"_s);
+    addCommand(playMenu, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(PlayMode::Current));
+    addCommand(playMenu, u"MnuPlaySelect"_s, u"Play S&elected Mp3s"_s, QKeySequence(u"Ctrl+E"_s),
+               play(PlayMode::Selected));
+    addCommand(playMenu, u"MnuPlayWhole"_s, u"Play whole &List"_s, QKeySequence(u"Ctrl+P"_s), play(PlayMode::All));
     addCommand(m_listMenu, u"mnusort"_s, u"S&ort List "_s, QKeySequence(u"Ctrl+O"_s), edit(Edit::Sort));
     addSeparator(m_listMenu, u"MnuSep1"_s);
     addCommand(m_listMenu, u"mnusel"_s, u"Select A&ll"_s, QKeySequence(u"Ctrl+L"_s), edit(Edit::SelectAll));
@@ -156,20 +145,20 @@ void PlayListWindow::buildMenus()
     addCommand(m_listMenu, u"MnuClear"_s, u"Clea&r list"_s, QKeySequence(u"Ctrl+R"_s), edit(Edit::Clear));
     addCommand(m_listMenu, u"MnuClose"_s, u"&Close List"_s, QKeySequence(u"Ctrl+Z"_s), [&list] { list.close(); });
 
-    QMenu *mnuSettings = addNamedMenu(this, u"mnuSettings"_s, u"&Settings"_s);
-    addCommand(mnuSettings, u"mnuSet"_s, u"&Configuration"_s, {}, [&context] { context.host().openSettings(); });
+    QMenu *settingsMenu = addNamedMenu(this, u"mnuSettings"_s, u"&Settings"_s);
+    addCommand(settingsMenu, u"mnuSet"_s, u"&Configuration"_s, {}, [&context] { context.host().openSettings(); });
 
     m_windowMenu = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &PlayListWindow::fillWindowMenu);
     fillWindowMenu();
 
-    QMenu *MnuHelp = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
-    addCommand(MnuHelp, u"mnuplayhelp"_s, u"Help for &Playlists"_s, {},
+    QMenu *helpMenu = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
+    addCommand(helpMenu, u"mnuplayhelp"_s, u"Help for &Playlists"_s, {},
                [&context] { context.host().showPlayListHelp(); });
-    addSeparator(MnuHelp, u"mnusep2"_s);
-    addCommand(MnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
+    addSeparator(helpMenu, u"mnusep2"_s);
+    addCommand(helpMenu, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
 
-    m_menus = {MnuFile, m_listMenu, mnuSettings, m_windowMenu, MnuHelp};
+    m_menus = {fileMenu, m_listMenu, settingsMenu, m_windowMenu, helpMenu};
 }
 
 // The arrangement commands, then one entry per open list window, the active one checked.
@@ -178,24 +167,6 @@ void PlayListWindow::fillWindowMenu()
     m_windowMenu->clear();
     addArrangementCommands(m_windowMenu, [this](Arrangement how) { emit arrangeRequested(how); });
     addWindowList(m_windowMenu, m_subWindow ? m_subWindow->mdiArea() : nullptr);
-}
-
-void PlayListWindow::takeSelectionFromModel()
-{
-    const PlayListModel &model = m_list->model();
-    QItemSelection selection;
-    int runStart = -1;
-    for (int row = 0; row <= model.count(); ++row) {
-        const bool selected = row < model.count() && model.isSelected(row);
-        if (selected && runStart < 0) {
-            runStart = row;
-        } else if (!selected && runStart >= 0) {
-            selection.select(model.index(runStart), model.index(row - 1));
-            runStart = -1;
-        }
-    }
-    const QScopedValueRollback<bool> syncing(m_syncingSelection, true);
-    m_view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 bool PlayListWindow::closeWithFrame()
@@ -253,7 +224,7 @@ bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)
         }
         if (event->type() == QEvent::MouseButtonDblClick &&
             static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            PlayListCommands::play(m_context, *m_list, 1);
+            PlayListCommands::play(m_context, *m_list, PlayMode::Current);
             return true;
         }
     }
@@ -314,7 +285,7 @@ bool PlayListWindow::onListKey(QKeyEvent *event)
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        PlayListCommands::play(m_context, *m_list, 1);
+        PlayListCommands::play(m_context, *m_list, PlayMode::Current);
         return true;
     case Qt::Key_F1:
         if (shift == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {

@@ -30,7 +30,6 @@ public:
     QListView *list() const { return m_view; }
     /** The menus of the menu bar, in order. */
     QList<QMenu *> menus() const override { return m_menus; }
-    QMenu *playListMenu() const { return m_listMenu; }
 
     /** The sub-window of the frame that holds this window. */
     void setSubWindow(QMdiSubWindow *window) { m_subWindow = window; }
@@ -50,7 +49,6 @@ protected:
 private:
     void buildMenus();
     void fillWindowMenu();
-    void takeSelectionFromModel();
     bool onListKey(QKeyEvent *event);
     bool onListDrag(QEvent *event);
     void layOutList();
@@ -63,7 +61,6 @@ private:
     QList<QMenu *> m_menus;
     QPointer<QMdiSubWindow> m_subWindow;
     bool m_closingWithFrame = false;
-    bool m_syncingSelection = false;
     /** Runs for a second after a left press on the list; until then drops onto the list are clicks. */
     QTimer m_dropTimer;
     /** Collects the MP3 files of folders dropped from other programs. */

@@ -267,7 +267,6 @@ private slots:
         const bool moved = modifiers == Qt::ControlModifier;
         QCOMPARE(windows.titles(window), moved ? u"0 2 3 1"_s : u"0 1 2 3"_s);
         QCOMPARE(windows.changed(window), moved);
-        QCOMPARE(window->playList()->model().currentIndex(), list->currentIndex().row());
         if (moved)
             QCOMPARE(list->currentIndex().row(), 3);
     }
@@ -279,7 +278,6 @@ private slots:
         QListView *list = window->list();
         list->selectionModel()->select(QItemSelection(list->model()->index(2, 0), list->model()->index(3, 0)),
                                        QItemSelectionModel::ClearAndSelect);
-        QCOMPARE(window->playList()->model().selectedRows(), QList<int>({2, 3}));
         list->selectionModel()->setCurrentIndex(list->model()->index(4, 0), QItemSelectionModel::NoUpdate);
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(windows.titles(window), u"0 1 4"_s);
@@ -425,7 +423,7 @@ private slots:
         QVERIFY(!windows.changed(window));
 
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
-        QTRY_COMPARE_WITH_TIMEOUT(windows.app.context.lists.slotAt(2).dropReady, u"True"_s, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(windows.app.context.lists.slotAt(2).dropReady, 3000);
         Windows::drop(window, view);
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, onFirst);
         QCOMPARE(Windows::titles(window), u"0 1 0"_s);

@@ -101,7 +101,7 @@ private slots:
         QVERIFY(drag->urls().first().toEncoded().endsWith("/D%E9j%E0%20Vu/CD%B2/b.mp3"));
         PlayList *list = PlayListCommands::playListAt(app.context, PlayListCommands::newPlayList(app.context));
         QVERIFY(PlayListCommands::dropEntries(app.context, *list, EntryMime::entries(drag.get())));
-        PlayListCommands::play(app.context, *list, 3);
+        PlayListCommands::play(app.context, *list, PlayListCommands::PlayMode::All);
         QCOMPARE(readFile(app.starter.calls.last().arguments.first()),
                  music + "/CD\xb2/b.mp3\r\n" + music + "/Caf\xe9 Latin.mp3\r\n");
     }

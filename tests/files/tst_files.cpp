@@ -3,6 +3,7 @@
 // Finding files: the folder walk, its patterns and results, and saving a list through the file dialog.
 #include <unistd.h>
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -155,12 +156,15 @@ private slots:
     void resultsSpanSeveralBatches()
     {
         PathListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         for (const QStringList &batch : {QStringList{u"/1"_s, u"/2"_s}, QStringList{}, QStringList{u"/3"_s, u"/4"_s}})
             model.appendPaths(PathBatch::fromList(batch));
         QCOMPARE(model.paths(), QStringList({u"/1"_s, u"/2"_s, u"/3"_s, u"/4"_s}));
         QCOMPARE(model.data(model.index(2)).toString(), QDir::toNativeSeparators(u"/3"_s));
         QCOMPARE(model.path(4), QString());
         QCOMPARE(PathBatch().last(), QString());
+        model.setBatch({}); // a new search
+        QCOMPARE(model.rowCount(), 0);
     }
 
     void saving_data()

@@ -1,23 +1,27 @@
 // SPDX-License-Identifier: MIT
 
-// The entry rules: a path comes back from its entry text byte for byte (blanks around it aside), whatever
-// its length and whatever title goes with it.
+// The entry rules on any line a list brings: the path saved and played is the line without the blanks around
+// it, the title is the end of the line's file name, and the entry text shows the title, then the whole line.
 #include <cstdint>
 #include <cstdlib>
 
-#include "playlist/PlayListEntry.h"
+#include "playlist/PlayListModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    // The path: the input; the title: as a line from a list makes it.
-    const QString path = text;
-    const QString title = PlayListEntry::titleOf(path);
-    // A title of 400 characters or more that holds a bar cannot be told from its path by the text alone.
-    if (title.size() >= PlayListEntry::kTitleWidth && title.contains(QLatin1Char('|')))
-        return 0;
-    const QString entry = PlayListEntry::makeEntry(title, path);
-    if (PlayListEntry::EntryPath(entry) != PlayListEntry::trimBlanks(path))
+    const QString line = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    PlayListModel model;
+    model.setEntries({{line, false}});
+    const QString path = model.entryPath(0);
+    if (path.startsWith(u' ') || path.endsWith(u' ') || !line.contains(path))
+        std::abort();
+    // A line too short for an extension is its own title.
+    const QString title = model.title(0);
+    const QStringView name = line.size() < 4 ? QStringView(line) : QStringView(line).chopped(4);
+    if (!name.endsWith(title) || (line.size() >= 4 && (title.contains(u'/') || title.contains(u'\\'))))
+        std::abort();
+    const QString text = model.entryText(0);
+    if (!text.startsWith(title) || !text.endsWith(QString(u'|' + line)))
         std::abort();
     return 0;
 }

@@ -61,7 +61,7 @@ private slots:
         for (int play = 0; play < 12; ++play) {
             list.model().clear();
             list.model().appendEntries({{u"/m/%1.mp3"_s.arg(play), false}});
-            PlayListCommands::play(app.context, list, 3);
+            PlayListCommands::play(app.context, list, PlayMode::All);
         }
         for (int play = 0; play < 12; ++play)
             QCOMPARE(readFile(app.starter.calls.value(play).arguments.value(0)), u"/m/%1.mp3\r\n"_s.arg(play).toUtf8());
@@ -72,7 +72,7 @@ private slots:
             QVERIFY(old.open(QIODevice::ReadWrite) &&
                     old.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
         }
-        play(app.context, list, 3);
+        play(app.context, list, PlayMode::All);
         QCOMPARE(plays().size(), 8);
         QVERIFY(plays().contains(QFileInfo(app.starter.calls.last().arguments.value(0))));
         windows.frame()->close();

@@ -31,7 +31,7 @@ struct EditCase
 // Playing a list file (null: the one below): the play file after (null: the earlier one untouched), the box.
 struct PlayCase
 {
-    int mode = 1;
+    PlayMode mode = PlayMode::Current;
     QByteArray played{};
     QByteArray file{};
     int caret = 1;
@@ -127,7 +127,8 @@ private slots:
             odds.append(QString::number(i + 1));
         }
         QTest::newRow("every other of 80") << EditCase{remove, evens, 79, odds.join(u' '), {39}, 39, true, 80};
-        QTest::newRow("remove one") << EditCase{Edit::RemoveOne, {0}, 1, u"0 2 3 4"_s, {0}, 1};
+        QTest::newRow("remove one, the selection moves up with its entries")
+            << EditCase{Edit::RemoveOne, {0, 3}, 1, u"0 2 3 4"_s, {0, 2}, 1};
         QTest::newRow("remove the last one") << EditCase{Edit::RemoveOne, {0}, 4, u"0 1 2 3"_s, {0}, 3};
         QTest::newRow("remove one, no caret") << EditCase{Edit::RemoveOne, {0}, -1, all, {0}, -1, false};
         QTest::newRow("move down, the selection stays") << EditCase{Edit::MoveDown, {1}, 1, u"0 2 1 3 4"_s, {1}, 1};
@@ -149,8 +150,8 @@ private slots:
         for (int i = 0; i < c.count; ++i)
             model.appendEntries(entriesOf({u"/m/"_s + QString::number(i) + u".mp3"_s}));
         for (int row : c.selected)
-            model.setSelected(row, true);
-        model.setCurrentIndex(c.caret);
+            model.selectionModel()->select(model.index(row), QItemSelectionModel::Select);
+        model.selectionModel()->setCurrentIndex(model.index(c.caret), QItemSelectionModel::NoUpdate);
         runEdit(program.context, program.list(2), c.edit);
         QCOMPARE(namesOf(model), c.left);
         QCOMPARE(model.selectedRows(), c.selectedAfter);
@@ -275,15 +276,16 @@ private slots:
     void play_data()
     {
         QTest::addColumn<PlayCase>("c");
+        using enum PlayMode;
         const QByteArray one = "/m/a.mp3\r\n"_ba;
-        QTest::newRow("current entry") << PlayCase{1, "/m/b.mp3\r\n"_ba};
-        QTest::newRow("selected entries in list order") << PlayCase{2, "/m/a.mp3\r\n$/rel/c.mp3\r\n"_ba};
+        QTest::newRow("current entry") << PlayCase{Current, "/m/b.mp3\r\n"_ba};
+        QTest::newRow("selected entries in list order") << PlayCase{Selected, "/m/a.mp3\r\n$/rel/c.mp3\r\n"_ba};
         QTest::newRow("whole list, relative entries from the list's folder")
-            << PlayCase{3, "/m/a.mp3\r\n/m/b.mp3\r\n$/rel/c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\n"_ba};
-        QTest::newRow("empty list") << PlayCase{1, {}, ""_ba, -1, {}, false, u"Error Number: 5"_s};
-        QTest::newRow("empty list after error 8: silent once") << PlayCase{1, {}, ""_ba, -1, {}, true};
-        QTest::newRow("player missing") << PlayCase{1, one, one, 0, u"gone"_s, false, u"Error Number: 2"_s};
-        QTest::newRow("no current entry does nothing") << PlayCase{1, {}, one, -1};
+            << PlayCase{All, "/m/a.mp3\r\n/m/b.mp3\r\n$/rel/c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\n"_ba};
+        QTest::newRow("empty list") << PlayCase{Current, {}, ""_ba, -1, {}, false, u"Error Number: 5"_s};
+        QTest::newRow("empty list after error 8: silent once") << PlayCase{Current, {}, ""_ba, -1, {}, true};
+        QTest::newRow("player missing") << PlayCase{Current, one, one, 0, u"gone"_s, false, u"Error Number: 2"_s};
+        QTest::newRow("no current entry does nothing") << PlayCase{Current, {}, one, -1};
     }
 
     void play()
@@ -294,9 +296,9 @@ private slots:
         const QString path = program.listFile(c.file.isNull() ? list : c.file);
         QVERIFY(openListFile(program.context, path));
         PlayListModel &model = program.list(2).model();
-        model.setSelected(2, true);
-        model.setSelected(0, true);
-        model.setCurrentIndex(c.caret);
+        model.selectionModel()->select(model.index(2), QItemSelectionModel::Select);
+        model.selectionModel()->select(model.index(0), QItemSelectionModel::Select);
+        model.selectionModel()->setCurrentIndex(model.index(c.caret), QItemSelectionModel::NoUpdate);
         program.starter.failWith = c.fault;
         program.context.skipNextPlayError = c.afterErrorEight;
 
@@ -321,26 +323,26 @@ private slots:
 
     void drops_data()
     {
-        QTest::addColumn<QString>("dropReady"); // what a press on the list left
+        QTest::addColumn<bool>("pressed"); // the list was pressed on less than a second ago
         QTest::addColumn<QStringList>("dropped");
         QTest::addColumn<QString>("after");
         QTest::newRow("never pressed: appended in order, duplicates kept")
-            << QString() << QStringList{u"/m/a.mp3"_s, u"/m/x.mp3"_s} << u"a a x"_s;
-        QTest::newRow("within a second of a press: a click") << u"False"_s << QStringList{u"/m/x.mp3"_s} << u"a"_s;
-        QTest::newRow("a second after the press") << u"True"_s << QStringList{u"/m/x.mp3"_s} << u"a x"_s;
-        QTest::newRow("nothing dropped still marks changed") << u"True"_s << QStringList{} << u"a"_s;
+            << false << QStringList{u"/m/a.mp3"_s, u"/m/x.mp3"_s} << u"a a x"_s;
+        QTest::newRow("within a second of a press: a click") << true << QStringList{u"/m/x.mp3"_s} << u"a"_s;
+        QTest::newRow("nothing dropped still marks changed") << false << QStringList{} << u"a"_s;
     }
 
     void drops()
     {
-        QFETCH(QString, dropReady);
+        QFETCH(bool, pressed);
         QFETCH(QStringList, dropped);
         QFETCH(QString, after);
         Program program;
         PlayList &list = program.list(newPlayList(program.context));
         list.model().appendEntries(entriesOf({u"/m/a.mp3"_s}));
-        program.context.lists.slotAt(2).dropReady = dropReady;
-        const bool taken = dropReady != u"False"_s;
+        if (pressed)
+            listPressed(program.context, list);
+        const bool taken = !pressed;
         QCOMPARE(dropEntries(program.context, list, entriesOf(dropped)), taken);
         QCOMPARE(namesOf(list.model()), after);
         QCOMPARE(program.changed(2), taken);

@@ -107,7 +107,7 @@ private slots:
         context.settings.playerPath = player.replace(u"$"_s, root);
         PlayList &list = *playListAt(context, newPlayList(context));
         list.model().appendEntries(entriesOf({u"/m/a.mp3"_s}));
-        play(context, list, 3);
+        play(context, list, PlayMode::All);
         if (player.endsWith(u".sh"_s)) {
             QTRY_VERIFY(QFile::exists(player + u".txt"_s));
             const QByteArray argument = readFile(player + u".txt"_s).chopped(1);

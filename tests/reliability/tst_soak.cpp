@@ -64,19 +64,22 @@ private slots:
                                 entriesOf({u"/music/"_s + QString::number(pick(500)) + u" song.mp3"_s}));
                 break;
             case 2:
-            case 3: // an edit, with a caret and a selection somewhere
-                list->model().setCurrentIndex(count ? pick(count) : -1);
+            case 3: { // an edit, with a caret and a selection somewhere
+                PlayListModel &model = list->model();
+                model.selectionModel()->setCurrentIndex(model.index(count ? pick(count) : -1),
+                                                        QItemSelectionModel::NoUpdate);
                 for (int i = 0; count && i < 3; ++i)
-                    list->model().setSelected(pick(count), true);
+                    model.selectionModel()->select(model.index(pick(count)), QItemSelectionModel::Select);
                 runEdit(app.context, *list, Edit(pick(8)));
                 break;
+            }
             case 4: // saved under a name of its own
-                list->setCaption(app.folders.root() + u"/list-"_s + QString::number(pick(12)) + u".m3u"_s);
+                list->setPath(app.folders.root() + u"/list-"_s + QString::number(pick(12)) + u".m3u"_s);
                 QVERIFY(saveList(app.context, *list).isEmpty());
-                saved[list->caption()] = M3UFile::format(list->model(), ListEncoding::EightBit);
+                saved[list->path()] = M3UFile::format(list->model(), ListEncoding::EightBit);
                 break;
             case 5:
-                play(app.context, *list, 3);
+                play(app.context, *list, PlayMode::All);
                 break;
             default: // closed, answering No when asked
                 app.boxes.answers = {MessageAnswer::No};
