@@ -23,7 +23,7 @@ QString makeEntry(const QString &title, const QString &path)
     return text;
 }
 
-QString EntryPath(const QString &entryText)
+QString entryPath(const QString &entryText)
 {
     // The separator stands right after the padded title, or right after a title of 400 characters or more.
     qsizetype bar = -1;

@@ -21,7 +21,7 @@ QString titleOf(const QString &line);
 QString makeEntry(const QString &title, const QString &path);
 
 /** The path back from an entry text, without blanks around it; paths of any length come back whole. */
-QString EntryPath(const QString &entryText);
+QString entryPath(const QString &entryText);
 
 /** The text with leading and trailing blanks (spaces) removed; other white space stays. */
 QString trimBlanks(const QString &text);

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (title.size() >= PlayListEntry::kTitleWidth && title.contains(QLatin1Char('|')))
         return 0;
     const QString entry = PlayListEntry::makeEntry(title, path);
-    if (PlayListEntry::EntryPath(entry) != PlayListEntry::trimBlanks(path))
+    if (PlayListEntry::entryPath(entry) != PlayListEntry::trimBlanks(path))
         std::abort();
     return 0;
 }
