@@ -106,7 +106,7 @@ QString playablePath(const PlayList &list, const QString &path)
 void reportTooLarge(AppContext &context, const QString &path)
 {
     const QString text = u"%1 is larger than %2 MB and can not be opened"_s.arg(
-        QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024 * 1024)));
+        QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024LL * 1024)));
     context.platform.messageBoxes.show({u"List Too Large"_s, text, MessageIcon::Warning, MessageButtons::Ok});
 }
 
