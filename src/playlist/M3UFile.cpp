@@ -129,7 +129,7 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge)
     if (tooLarge)
         *tooLarge = false;
     QFile file;
-    if (const QString fault = openRegularFile(path, file); !fault.isEmpty())
+    if (QString fault = openRegularFile(path, file); !fault.isEmpty())
         return fault;
 
     // Read in pieces up to one byte past the limit: the file may grow while it is read.

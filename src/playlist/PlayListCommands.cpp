@@ -168,7 +168,7 @@ bool openListFile(AppContext &context, const QString &path)
 QString saveList(AppContext &context, PlayList &list)
 {
     const QString fileName = PlayListEntry::trimBlanks(list.caption());
-    const QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
+    QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
     if (!fault.isEmpty())
         return fault;
     context.lists.slotAt(list.slot()).changed = false;
