@@ -96,7 +96,7 @@ void PlayListModel::setSelected(int row, bool selected)
 {
     if (row < 0 || row >= count())
         return;
-    m_selected[size_t(row)] = selected;
+    m_selected[size_t(row)] = char(selected);
     emit selectionReplaced();
 }
 
