@@ -1,13 +1,27 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds TUNARY with warnings as errors and runs every test through CTest, offscreen; then builds it again
-# with clang under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/) and runs the whole suite and
-# the fuzzers there. Any sanitizer report fails the run. Extra arguments go to the first ctest run, e.g.
-# ./test.sh -L e2e. TUNARY_NO_SANITIZERS=1 skips the second build; FUZZ_SECONDS sets each fuzzer's time.
+# Builds TUNARY with warnings as errors, checks the sources' format, runs clang-tidy over them where it is
+# installed, and runs every test through CTest, offscreen; then builds it again with clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/) and runs the whole suite and the fuzzers there.
+# Any sanitizer report fails the run. Extra arguments go to the first ctest run, e.g. ./test.sh -L e2e.
+# TUNARY_NO_SANITIZERS=1 skips the second build; FUZZ_SECONDS sets each fuzzer's time.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 "$root/scripts/setup.sh" -DTUNARY_WERROR=ON -DBUILD_TESTING=ON
+
+# The sources keep the repository's format, and clang-tidy finds nothing in them. clang-tidy is not installed
+# for this (it brings much of clang with it): without it, the check is skipped.
+if command -v clang-format >/dev/null && git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
+    (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
+else
+    echo "Format check skipped: it needs clang-format and a git checkout."
+fi
+if command -v clang-tidy >/dev/null || command -v clang-tidy-14 >/dev/null; then
+    cmake --build "$root/build" --target tidy
+else
+    echo "clang-tidy is not installed: its checks are skipped."
+fi
 
 export QT_QPA_PLATFORM=offscreen
 (cd "$root/build" && ctest --output-on-failure --parallel "$(nproc)" -LE soak "$@")

@@ -7,7 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth openbox xdotool x11-utils imagemagick)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth openbox xdotool x11-utils imagemagick
+          clang-format)
 
 missing=()
 for package in "${packages[@]}"; do

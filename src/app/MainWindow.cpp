@@ -325,7 +325,7 @@ void MainWindow::restoreFrameState()
     const QString path = m_context.platform.folders.frameStateFile();
     const QFileInfo info(path);
     // Only a small regular file is read: never a pipe or a device standing in its place.
-    if (!info.isFile() || info.size() > 64 * 1024)
+    if (!info.isFile() || info.size() > 64LL * 1024)
         return;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))

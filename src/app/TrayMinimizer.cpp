@@ -12,7 +12,7 @@ TrayMinimizer::TrayMinimizer(NotificationIcon &icon, std::function<void()> hideF
     , m_hideFrame(std::move(hideFrame))
     , m_restoreFrame(std::move(restoreFrame))
 {
-    m_icon.setLeftClickHandler([this] { TrayWindowProc(); });
+    m_icon.setLeftClickHandler([this] { iconClicked(); });
 }
 
 void TrayMinimizer::frameResized()
@@ -25,7 +25,7 @@ void TrayMinimizer::frameResized()
     m_hideFrame();
 }
 
-void TrayMinimizer::TrayWindowProc()
+void TrayMinimizer::iconClicked()
 {
     if (!m_inTray)
         return;

@@ -20,7 +20,7 @@ public:
     bool inTray() const { return m_inTray; }
 
 private:
-    void TrayWindowProc();
+    void iconClicked();
 
     NotificationIcon &m_icon;
     std::function<void()> m_hideFrame;

@@ -61,7 +61,7 @@ void FolderList::setFolder(const Path &folder)
     }
     auto addFolder = [this](const Path &path, int depth) {
         const QString name = QDir(path.text).isRoot() ? QDir::toNativeSeparators(path.text) : lastName(path);
-        auto *item = new QListWidgetItem(QString(depth * 2, u' ') + name, this);
+        auto *item = new QListWidgetItem(QString(qsizetype(depth) * 2, u' ') + name, this);
         item->setData(Qt::UserRole, path.text);
         item->setData(kWindows1252Role, path.windows1252);
         item->setToolTip(QDir::toNativeSeparators(path.text));

@@ -19,7 +19,7 @@ QString openRegularFile(const QString &path, QFile &file)
     struct stat status = {};
     const bool known = ::fstat(fd, &status) == 0;
     if (!known || !S_ISREG(status.st_mode)) {
-        const QString fault =
+        QString fault =
             known ? QCoreApplication::translate("RegularFile", "Not a regular file") : qt_error_string(errno);
         ::close(fd);
         return fault;

@@ -17,7 +17,7 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
     while (written < bytes.size()) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0) {
-            const QString fault = file.errorString();
+            QString fault = file.errorString();
             file.cancelWriting();
             return fault;
         }

@@ -129,11 +129,11 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge)
     if (tooLarge)
         *tooLarge = false;
     QFile file;
-    if (const QString fault = openRegularFile(path, file); !fault.isEmpty())
+    if (QString fault = openRegularFile(path, file); !fault.isEmpty())
         return fault;
 
     // Read in pieces up to one byte past the limit: the file may grow while it is read.
-    constexpr qint64 kPiece = 1024 * 1024;
+    constexpr qint64 kPiece = 1024LL * 1024;
     const qint64 size = file.size();
     QByteArray bytes;
     if (size <= kMaxFileSize) {
@@ -151,7 +151,7 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge)
         if (tooLarge)
             *tooLarge = true;
         return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
-            .arg(kMaxFileSize / (1024 * 1024));
+            .arg(kMaxFileSize / (1024LL * 1024));
     }
     content = parse(bytes);
     return {};
@@ -174,7 +174,7 @@ QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encod
 QByteArray format(const PlayListModel &model, ListEncoding encoding)
 {
     QByteArray bytes = mark(encoding);
-    bytes.reserve(bytes.size() + model.count() * 64);
+    bytes.reserve(bytes.size() + qsizetype(model.count()) * 64);
     const QByteArray end = lineEnd(encoding);
     for (int row = 0; row < model.count(); ++row) {
         // An entry of blanks alone names nothing; an empty line would not be read back.

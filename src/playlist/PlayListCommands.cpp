@@ -105,7 +105,7 @@ QString playablePath(const PlayList &list, const QString &path)
 void reportTooLarge(AppContext &context, const QString &path)
 {
     const QString text = u"%1 is larger than %2 MB and can not be opened"_s.arg(
-        QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024 * 1024)));
+        QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024LL * 1024)));
     context.platform.messageBoxes.show({u"List Too Large"_s, text, MessageIcon::Warning, MessageButtons::Ok});
 }
 
@@ -167,7 +167,7 @@ bool openListFile(AppContext &context, const QString &path)
 QString saveList(AppContext &context, PlayList &list)
 {
     const QString fileName = PlayListEntry::trimBlanks(list.path());
-    const QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
+    QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
     if (!fault.isEmpty())
         return fault;
     context.lists.slotAt(list.slot()).changed = false;

@@ -55,7 +55,7 @@ QList<QByteArray> readFirstLines(QFile &file, int wanted, QString &fault)
     QByteArray pending;
     bool skipLf = false;
     while (lines.size() < wanted) {
-        const QByteArray chunk = file.read(64 * 1024);
+        const QByteArray chunk = file.read(64LL * 1024);
         if (chunk.isEmpty()) {
             if (file.error() != QFileDevice::NoError)
                 fault = file.errorString();

@@ -92,7 +92,7 @@ private slots:
             QCOMPARE(reopened(file.key()), file.value());
         const long growth = residentKb() - startKb;
         qInfo("memory grew by %ld kB over 900 rounds", growth);
-        QVERIFY(growth < 40 * 1024);
+        QVERIFY(growth < 40L * 1024);
     }
 };
 
