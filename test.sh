@@ -17,8 +17,12 @@ if command -v clang-format >/dev/null && git -C "$root" rev-parse --git-dir >/de
 else
     echo "Format check skipped: it needs clang-format and a git checkout."
 fi
-if command -v clang-tidy >/dev/null || command -v clang-tidy-14 >/dev/null; then
-    cmake --build "$root/build" --target tidy
+if tidy=$(command -v clang-tidy || command -v clang-tidy-14); then
+    # Checked while compiling, in a folder of its own, so that a later run looks again only at what changed
+    # (`cmake --build build --target tidy` checks everything at once).
+    cmake -S "$root" -B "$root/build-tidy" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=OFF \
+        -DCMAKE_CXX_CLANG_TIDY="$tidy;--warnings-as-errors=*" >/dev/null
+    cmake --build "$root/build-tidy" --target tunary
 else
     echo "clang-tidy is not installed: its checks are skipped."
 fi

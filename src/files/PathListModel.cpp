@@ -77,11 +77,6 @@ void PathListModel::appendPaths(const PathBatch &paths)
     endInsertRows();
 }
 
-void PathListModel::setPaths(const QStringList &paths)
-{
-    setBatch(PathBatch::fromList(paths));
-}
-
 void PathListModel::setBatch(const PathBatch &paths)
 {
     beginResetModel();

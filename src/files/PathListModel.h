@@ -29,7 +29,6 @@ public:
     EightBitText::Path pathAt(int row) const;
     QStringList paths() const;
     void appendPaths(const PathBatch &paths);
-    void setPaths(const QStringList &paths);
     void setBatch(const PathBatch &paths);
 
 private:
