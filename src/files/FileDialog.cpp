@@ -34,11 +34,11 @@ const QString kPrograms = u"Programs"_s;
 Mode playerPick()
 {
     Mode pick{FileDialogPurpose::ChoosePlayer,
+              false,
               kOpenPlayer,
               u"Winamp.exe"_s,
               u"Winamp.exe ; WINAMP.EXE "_s,
-              {u"Winamp.exe ; WINAMP.EXE "_s, u"*.exe ; *.EXE"_s, u"*.*"_s},
-              false};
+              {u"Winamp.exe ; WINAMP.EXE "_s, u"*.exe ; *.EXE"_s, u"*.*"_s}};
     if (!ProgramFiles::knownByName()) {
         pick.comboText = kPrograms;
         pick.pattern = kPrograms;
@@ -48,14 +48,14 @@ Mode playerPick()
 }
 
 const Mode kModes[] = {
-    {FileDialogPurpose::SaveList, kSaveList, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}, true},
+    {FileDialogPurpose::SaveList, true, kSaveList, u"*.M3U"_s, u"*.m3u ; *.M3U"_s, {u"*.m3u ; *.M3U"_s, u"*.*"_s}},
     {FileDialogPurpose::SaveAndCloseList,
+     true,
      kSaveAndClose,
      u"*.M3U"_s,
      u"*.m3u ; *.M3U"_s,
-     {u"*.m3u ; *.M3U"_s, u"*.*"_s},
-     true},
-    {FileDialogPurpose::ChooseStartUpList, kSelectDefault, u"*.M3U"_s, u"*.M3U"_s, {u"*.M3U"_s, u"*.*"_s}, true},
+     {u"*.m3u ; *.M3U"_s, u"*.*"_s}},
+    {FileDialogPurpose::ChooseStartUpList, true, kSelectDefault, u"*.M3U"_s, u"*.M3U"_s, {u"*.M3U"_s, u"*.*"_s}},
     playerPick(),
 };
 

@@ -16,13 +16,13 @@ namespace FileDialog {
 struct Mode
 {
     FileDialogPurpose purpose;
+    /** Starts in the settings' M3U folder; otherwise in the program's working folder. */
+    bool startsInM3UPath;
     QString caption;
     /** Shown in the type box; not one of its items. */
     QString comboText;
     QString pattern;
     QStringList items;
-    /** Starts in the settings' M3U folder; otherwise in the program's working folder. */
-    bool startsInM3UPath;
 };
 
 const Mode &modeFor(FileDialogPurpose purpose);

@@ -20,11 +20,11 @@ constexpr int kSwatches[kSwatchCount][3] = {
     {255, 128, 128}, {255, 0, 0},     {224, 224, 224}, {0, 0, 255},   {0, 0, 128},
 };
 
-int sliderValue(const QString &text)
+qint16 sliderValue(const QString &text)
 {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    return ok ? std::clamp(value, 0, 255) : 0;
+    return qint16(ok ? std::clamp(value, 0, 255) : 0);
 }
 
 } // namespace
@@ -46,7 +46,7 @@ QString playerOnPath()
     static const char *const players[] = {"audacious", "vlc",      "mpv",        "smplayer",
                                           "qmmp",      "deadbeef", "strawberry", "clementine"};
     for (const char *player : players) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(player));
+        QString path = QStandardPaths::findExecutable(QString::fromLatin1(player));
         if (!path.isEmpty())
             return path;
     }
