@@ -28,7 +28,8 @@ void addWindowList(QMenu *menu, QMdiArea *area)
     }
 }
 
-void addArrangementCommands(QMenu *menu, std::function<void(Arrangement)> arrange, const QString &tileHorizontallyName)
+void addArrangementCommands(QMenu *menu, const std::function<void(Arrangement)> &arrange,
+                            const QString &tileHorizontallyName)
 {
     addCommand(menu, u"mnucas"_s, u"&Cascade"_s, {}, [arrange] { arrange(Arrangement::Cascade); });
     addCommand(menu, tileHorizontallyName, u"Tile &Horizontally"_s, {},

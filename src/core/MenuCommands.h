@@ -46,7 +46,7 @@ public:
  * The Window menu's three arrangement commands. The frame's own menu names its horizontal tiling "mnuhor", the
  * child windows' menus "mnuh".
  */
-void addArrangementCommands(QMenu *menu, std::function<void(Arrangement)> arrange,
+void addArrangementCommands(QMenu *menu, const std::function<void(Arrangement)> &arrange,
                             const QString &tileHorizontallyName = QStringLiteral("mnuh"));
 
 /** Lists the frame's shown child windows at the end of a menu, the active one checked; a click activates one. */
