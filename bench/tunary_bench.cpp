@@ -259,6 +259,16 @@ int main(int argc, char *argv[])
                     PlayListCommands::runEdit(context, *list, Edit::Clear);
                     settle();
                 }));
+    std::printf("undo_clear %.1f\n", medianMs(
+                                         [&] {
+                                             load();
+                                             PlayListCommands::runEdit(context, *list, Edit::Clear);
+                                             settle();
+                                         },
+                                         [&] {
+                                             PlayListCommands::undo(context, *list);
+                                             settle();
+                                         }));
     const QString saved = folders.dir.path() + u"/saved.m3u"_s;
     std::printf("save %.1f\n", medianMs(
                                    [&] {

@@ -7,7 +7,10 @@ using namespace Qt::StringLiterals;
 PlayList::PlayList(QObject *parent)
     : QObject(parent)
     , m_model(this)
-{}
+{
+    // Each step keeps only what it changed; a hundred of them are enough to take back a slip.
+    m_undo.setUndoLimit(100);
+}
 
 void PlayList::setPath(const QString &path)
 {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QUndoStack>
 
 #include "playlist/M3UFile.h"
 #include "playlist/PlayListModel.h"
@@ -25,6 +26,8 @@ public:
 
     PlayListModel &model() { return m_model; }
     const PlayListModel &model() const { return m_model; }
+    /** The list's changes to undo and redo; clean where the list was last opened or saved. */
+    QUndoStack &undoStack() { return m_undo; }
 
     /** The list's file; empty while the list has never been saved under a name. */
     QString path() const { return m_path; }
@@ -63,6 +66,7 @@ signals:
 
 private:
     PlayListModel m_model;
+    QUndoStack m_undo;
     QString m_path;
     int m_slot = kNoSlot;
     QString m_listFont;

@@ -2,6 +2,7 @@
 
 #include "playlist/PlayListCommands.h"
 
+#include <numeric>
 #include <utility>
 
 #include <QCollator>
@@ -21,6 +22,7 @@
 #include "platform/PlayFiles.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SafeWrite.h"
+#include "playlist/ListEdits.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/RelativePath.h"
@@ -72,7 +74,16 @@ void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
     list.playerPath = context.settings.playerPath;
     list.encoding = ListEncoding::EightBit;
     list.model().clear();
+    list.undoStack().clear();
 }
+
+// An edit already done goes onto the list's undo stack.
+void pushDone(PlayList &list, QUndoCommand *command)
+{
+    list.undoStack().push(command);
+}
+
+using ListEdits::EntriesCommand;
 
 // The user's collation, letter case ignored. The C (POSIX) locale has no collation of its own: Qt's sort keys
 // there are the bare code points, capitals before small letters, so it gets the root order, which English uses
@@ -85,9 +96,9 @@ QCollator listCollator()
     return collator;
 }
 
-void sortList(PlayList &list)
+std::vector<int> sortList(PlayList &list)
 {
-    list.model().sortEntries(listCollator());
+    return list.model().sortEntries(listCollator());
 }
 
 // A relative entry is played from the list file's folder, since the play file lives elsewhere.
@@ -160,6 +171,9 @@ bool openListFile(AppContext &context, const QString &path)
         QCoreApplication::processEvents();
         if (guard)
             sortList(*guard);
+        // The list as opened, sorted, is where undoing stops.
+        if (guard)
+            guard->undoStack().clear();
     }
     return true;
 }
@@ -171,6 +185,7 @@ QString saveList(AppContext &context, PlayList &list)
     if (!fault.isEmpty())
         return fault;
     context.lists.slotAt(list.slot()).changed = false;
+    list.undoStack().setClean();
     return {};
 }
 
@@ -214,29 +229,40 @@ void runEdit(AppContext &context, PlayList &list, Edit edit)
     PlayListModel &model = list.model();
     bool changed = true;
     switch (edit) {
-    case Edit::RemoveOne:
+    case Edit::RemoveOne: {
         changed = model.currentIndex() >= 0;
-        model.removeOne();
+        PlayListModel::Removal removed = model.removeOne();
+        if (!removed.rows.empty())
+            pushDone(list, new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removed)));
         break;
+    }
     case Edit::RemoveSelected:
-    case Edit::DeleteKey:
-        model.removeSelected();
+    case Edit::DeleteKey: {
+        PlayListModel::Removal removed = model.removeSelected();
+        if (!removed.rows.empty())
+            pushDone(list, new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removed)));
         break;
+    }
     case Edit::MoveUp:
-        model.moveUp();
+    case Edit::MoveDown: {
+        const int caret = model.currentIndex();
+        const bool up = edit == Edit::MoveUp;
+        if (up ? model.moveUp() : model.moveDown())
+            pushDone(list, new ListEdits::MoveCommand(model, caret, up ? caret - 1 : caret + 1));
         break;
-    case Edit::MoveDown:
-        model.moveDown();
+    }
+    case Edit::Clear: {
+        PlayListModel::Removal removed = model.clear();
+        if (!removed.rows.empty())
+            pushDone(list, new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removed)));
         break;
-    case Edit::Clear:
-        model.clear();
-        break;
+    }
     case Edit::SelectAll:
         model.selectAll();
         changed = false;
         break;
     case Edit::Sort:
-        sortList(list);
+        pushDone(list, new ListEdits::SortCommand(model, sortList(list)));
         changed = false;
         break;
     }
@@ -339,13 +365,37 @@ void dropTimeout(AppContext &context, PlayList &list)
     context.lists.slotAt(list.slot()).dropReady = true;
 }
 
+void appendUndoably(PlayList &list, const QList<PlayListModel::Entry> &entries, int dropBatch)
+{
+    PlayListModel &model = list.model();
+    if (entries.isEmpty())
+        return;
+    PlayListModel::Removal added;
+    added.rows.resize(size_t(entries.size()));
+    std::iota(added.rows.begin(), added.rows.end(), model.count());
+    model.appendEntries(entries);
+    pushDone(list, new EntriesCommand(model, EntriesCommand::Kind::Added, std::move(added), dropBatch));
+}
+
+void undo(AppContext &context, PlayList &list)
+{
+    list.undoStack().undo();
+    context.lists.slotAt(list.slot()).changed = !list.undoStack().isClean();
+}
+
+void redo(AppContext &context, PlayList &list)
+{
+    list.undoStack().redo();
+    context.lists.slotAt(list.slot()).changed = !list.undoStack().isClean();
+}
+
 bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
 {
     ListSlot &state = context.lists.slotAt(target.slot());
     if (!state.dropReady)
         return false;
     state.changed = true;
-    target.model().appendEntries(entries);
+    appendUndoably(target, entries);
     return true;
 }
 

@@ -79,6 +79,12 @@ void dropTimeout(AppContext &context, PlayList &list);
  * Entries dropped onto a list: appended, in order, unselected, duplicates kept; the list is marked changed even
  * when nothing comes. Ignored within a second of a press on the list; then false.
  */
+/** Appends entries as one step that can be undone; the batches of one folder drop (same number) make one step. */
+void appendUndoably(PlayList &list, const QList<PlayListModel::Entry> &entries, int dropBatch = 0);
+/** Takes back (does again) the list's last change; back where it was opened or saved, it counts as unchanged. */
+void undo(AppContext &context, PlayList &list);
+void redo(AppContext &context, PlayList &list);
+
 bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries);
 
 /** The close request of a play-list window; true when the window may close. */

@@ -120,25 +120,30 @@ void PlayListModel::appendEntries(const QList<Entry> &entries)
     endInsertRows();
 }
 
-void PlayListModel::removeMarked(const std::vector<char> &marked)
+PlayListModel::Removal PlayListModel::removeMarked(const std::vector<char> &marked)
 {
+    Removal removal;
     std::vector<std::pair<int, int>> runs;
     for (int row = 0; row < count(); ++row) {
         if (!marked[size_t(row)])
             continue;
+        removal.rows.push_back(row);
         if (!runs.empty() && runs.back().second == row - 1)
             runs.back().second = row;
         else
             runs.emplace_back(row, row);
     }
     if (runs.empty())
-        return;
+        return removal;
+    removal.entries.reserve(removal.rows.size());
 
-    auto compact = [this, &marked] {
+    auto compact = [this, &marked, &removal] {
         size_t kept = 0;
         for (size_t i = 0; i < m_entries.size(); ++i) {
-            if (marked[i])
+            if (marked[i]) {
+                removal.entries.push_back(std::move(m_entries[i]));
                 continue;
+            }
             if (kept != i)
                 m_entries[kept] = std::move(m_entries[i]);
             ++kept;
@@ -146,37 +151,116 @@ void PlayListModel::removeMarked(const std::vector<char> &marked)
         m_entries.resize(kept);
     };
 
-    // A reset also empties the selection. Only removeSelected comes this way (removeOne removes a single run),
-    // and it selects afresh afterwards.
+    // A reset also empties the selection. Only removeSelected and undoing come this way (removeOne removes a
+    // single run), and they select afresh afterwards.
     if (runs.size() > kMaxRemovalRuns) {
         beginResetModel();
         compact();
         endResetModel();
-        return;
+        return removal;
+    }
+    for (const auto &[first, last] : runs) {
+        for (int row = first; row <= last; ++row)
+            removal.entries.push_back(m_entries[size_t(row)]);
     }
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         beginRemoveRows(QModelIndex(), run->first, run->second);
         m_entries.erase(m_entries.begin() + run->first, m_entries.begin() + run->second + 1);
         endRemoveRows();
     }
+    return removal;
 }
 
-void PlayListModel::removeOne()
+PlayListModel::Removal PlayListModel::takeRows(const std::vector<int> &rows)
+{
+    std::vector<char> marked(m_entries.size(), 0);
+    for (const int row : rows) {
+        if (row >= 0 && row < count())
+            marked[size_t(row)] = 1;
+    }
+    Removal removal = removeMarked(marked);
+    m_selection.setCurrentIndex(index(rows.empty() ? -1 : std::min(rows.front(), count() - 1)),
+                                QItemSelectionModel::ClearAndSelect);
+    return removal;
+}
+
+void PlayListModel::putBack(Removal removal)
+{
+    const size_t total = m_entries.size() + removal.entries.size();
+    std::vector<std::pair<int, int>> runs;
+    for (const int row : removal.rows) {
+        if (!runs.empty() && runs.back().second == row - 1)
+            runs.back().second = row;
+        else
+            runs.emplace_back(row, row);
+    }
+    if (runs.size() > kMaxRemovalRuns) {
+        std::vector<Entry> merged;
+        merged.reserve(total);
+        size_t taken = 0, kept = 0;
+        for (size_t row = 0; row < total; ++row) {
+            if (taken < removal.rows.size() && size_t(removal.rows[taken]) == row)
+                merged.push_back(std::move(removal.entries[taken++]));
+            else
+                merged.push_back(std::move(m_entries[kept++]));
+        }
+        beginResetModel();
+        m_entries = std::move(merged);
+        endResetModel();
+    } else {
+        size_t taken = 0;
+        for (const auto &[first, last] : runs) {
+            beginInsertRows(QModelIndex(), first, last);
+            m_entries.insert(m_entries.begin() + first, std::make_move_iterator(removal.entries.begin() + taken),
+                             std::make_move_iterator(removal.entries.begin() + taken + (last - first + 1)));
+            taken += size_t(last - first + 1);
+            endInsertRows();
+        }
+    }
+    QItemSelection selection;
+    for (const auto &[first, last] : runs)
+        selection.select(index(first), index(last));
+    m_selection.setCurrentIndex(index(runs.empty() ? -1 : runs.front().first), QItemSelectionModel::NoUpdate);
+    m_selection.select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void PlayListModel::reorder(const std::vector<int> &order, bool forward)
+{
+    std::vector<Entry> ordered(m_entries.size());
+    for (size_t row = 0; row < order.size(); ++row) {
+        if (forward)
+            ordered[row] = std::move(m_entries[size_t(order[row])]);
+        else
+            ordered[size_t(order[row])] = std::move(m_entries[row]);
+    }
+    beginResetModel();
+    m_entries = std::move(ordered);
+    endResetModel();
+}
+
+void PlayListModel::exchangeAndMoveCaret(int from, int to)
+{
+    exchange(from, to);
+    m_selection.setCurrentIndex(index(to), QItemSelectionModel::NoUpdate);
+}
+
+PlayListModel::Removal PlayListModel::removeOne()
 {
     const int caret = currentIndex();
     if (caret < 0 || caret >= count())
-        return;
+        return {};
     std::vector<char> marked(m_entries.size(), 0);
     marked[size_t(caret)] = 1;
-    removeMarked(marked);
+    Removal removal = removeMarked(marked);
     // The entry that moved up into the caret's place takes the caret (the selection model moved it up).
     m_selection.setCurrentIndex(index(std::min(caret, count() - 1)), QItemSelectionModel::NoUpdate);
+    return removal;
 }
 
 // Removes every selected entry. The caret position `cur` drops by one for every entry removed, wherever it
 // stood; then the entries at cur + 1 and cur are selected where they exist, and so is the entry holding the
 // caret. With nothing selected, nothing is removed and the caret entry and the one below it are selected.
-void PlayListModel::removeSelected()
+PlayListModel::Removal PlayListModel::removeSelected()
 {
     const int caret = currentIndex();
     const std::vector<char> marked = selectedMarks();
@@ -192,7 +276,7 @@ void PlayListModel::removeSelected()
             ++survivorsBeforeCaret;
         }
     }
-    removeMarked(marked);
+    Removal removal = removeMarked(marked);
 
     const int remaining = count();
     int newCaret = -1;
@@ -212,6 +296,7 @@ void PlayListModel::removeSelected()
     }
     m_selection.setCurrentIndex(index(newCaret), QItemSelectionModel::NoUpdate);
     m_selection.select(selection, QItemSelectionModel::ClearAndSelect);
+    return removal;
 }
 
 void PlayListModel::exchange(int a, int b)
@@ -246,12 +331,19 @@ void PlayListModel::selectAll()
         m_selection.select(QItemSelection(index(0), index(count() - 1)), QItemSelectionModel::ClearAndSelect);
 }
 
-void PlayListModel::clear()
+PlayListModel::Removal PlayListModel::clear()
 {
-    setEntries({});
+    Removal removal;
+    removal.rows.resize(m_entries.size());
+    std::iota(removal.rows.begin(), removal.rows.end(), 0);
+    beginResetModel();
+    removal.entries = std::move(m_entries);
+    m_entries.clear();
+    endResetModel();
+    return removal;
 }
 
-void PlayListModel::sortEntries(const QCollator &collator)
+std::vector<int> PlayListModel::sortEntries(const QCollator &collator)
 {
     // Every entry text starts with its title padded with spaces, so comparing titles (a shorter one first
     // when it begins the longer) and then the paths orders entries as their whole texts would.
@@ -275,4 +367,5 @@ void PlayListModel::sortEntries(const QCollator &collator)
     beginResetModel();
     m_entries = std::move(sorted);
     endResetModel();
+    return order;
 }

@@ -30,6 +30,13 @@ public:
         bool operator==(const Entry &) const = default;
     };
 
+    /** Entries taken out of the list, with the rows they held, in list order; what an undo puts back. */
+    struct Removal
+    {
+        std::vector<int> rows;
+        std::vector<Entry> entries;
+    };
+
     explicit PlayListModel(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -59,24 +66,33 @@ public:
     void appendEntries(const QList<Entry> &entries);
 
     /** Removes the entry at the caret, which stays in its place (on the last entry, at the end). */
-    void removeOne();
+    Removal removeOne();
     /** Removes every selected entry, then selects around where the caret was (see the .cpp). */
-    void removeSelected();
+    Removal removeSelected();
     /** Exchanges the current entry with the one above (below); false when there is none to exchange with. */
     bool moveUp();
     bool moveDown();
     void selectAll();
-    void clear();
+    Removal clear();
     /**
      * Orders the entries as a sorted list box does: whole entry texts, letter case ignored. Nothing stays
-     * selected, and there is no caret.
+     * selected, and there is no caret. Returns the order: the entry now in row i was in row order[i].
      */
-    void sortEntries(const QCollator &collator);
+    std::vector<int> sortEntries(const QCollator &collator);
+
+    /** Takes out the entries of the rows given in ascending order. */
+    Removal takeRows(const std::vector<int> &rows);
+    /** Puts taken entries back into the rows they held, and selects them. */
+    void putBack(Removal removal);
+    /** Orders the entries again as sortEntries did (forward), or as they were before it. */
+    void reorder(const std::vector<int> &order, bool forward);
+    /** Exchanges two entries; the caret goes to the second. */
+    void exchangeAndMoveCaret(int from, int to);
 
 private:
     /** One flag per entry: set where the entry is selected. */
     std::vector<char> selectedMarks() const;
-    void removeMarked(const std::vector<char> &marked);
+    Removal removeMarked(const std::vector<char> &marked);
     void exchange(int a, int b);
 
     std::vector<Entry> m_entries;

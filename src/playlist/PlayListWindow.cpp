@@ -63,7 +63,7 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
         entries.reserve(paths.size());
         for (qsizetype index = 0; index < paths.size(); ++index)
             entries.append({paths.at(index).toString(), false});
-        m_list->model().appendEntries(entries);
+        PlayListCommands::appendUndoably(*m_list, entries, m_dropBatch);
     });
 
     connect(m_list, &PlayList::captionChanged, this, [this](const QString &caption) {
@@ -123,6 +123,15 @@ void PlayListWindow::buildMenus()
     addCommand(fileMenu, u"MnuExit"_s, u"&Exit"_s, {}, [&context] { context.host().closeFrame(); });
 
     m_listMenu = addNamedMenu(this, u"MnuList"_s, u"&Play List"_s);
+    QAction *undo = addCommand(m_listMenu, u"MnuUndo"_s, u"&Undo"_s, QKeySequence(u"Ctrl+Shift+Z"_s),
+                               [this] { PlayListCommands::undo(m_context, *m_list); });
+    QAction *redo = addCommand(m_listMenu, u"MnuRedo"_s, u"Re&do"_s, QKeySequence(u"Ctrl+Y"_s),
+                               [this] { PlayListCommands::redo(m_context, *m_list); });
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(&m_list->undoStack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&m_list->undoStack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    addSeparator(m_listMenu, u"mnsepUndo"_s);
     QMenu *addMenu = m_listMenu->addMenu(u"&Add"_s);
     addMenu->setObjectName(u"MnuAdd"_s);
     addCommand(addMenu, u"MnuAddfile"_s, u"Add &Mp3"_s, QKeySequence(u"Ctrl+A"_s),
@@ -255,8 +264,10 @@ bool PlayListWindow::onListDrag(QEvent *event)
             PlayListCommands::dropEntries(m_context, *m_list, EntryMime::entries(data));
         } else {
             const QStringList paths = EntryMime::localPaths(data);
-            if (PlayListCommands::dropEntries(m_context, *m_list, {}))
+            if (PlayListCommands::dropEntries(m_context, *m_list, {})) {
+                ++m_dropBatch;
                 m_dropSearch->startMany(paths, QStringLiteral("*.mp3"));
+            }
         }
         return true;
     }

@@ -65,4 +65,6 @@ private:
     QTimer m_dropTimer;
     /** Collects the MP3 files of folders dropped from other programs. */
     FolderSearch *m_dropSearch = nullptr;
+    /** Numbers the folder drops, so that the batches of one make one step to undo. */
+    int m_dropBatch = 0;
 };

@@ -152,11 +152,18 @@ private slots:
         for (int row : c.selected)
             model.selectionModel()->select(model.index(row), QItemSelectionModel::Select);
         model.selectionModel()->setCurrentIndex(model.index(c.caret), QItemSelectionModel::NoUpdate);
+        const QString before = namesOf(model);
         runEdit(program.context, program.list(2), c.edit);
         QCOMPARE(namesOf(model), c.left);
         QCOMPARE(model.selectedRows(), c.selectedAfter);
         QCOMPARE(model.currentIndex(), c.caretAfter);
         QCOMPARE(program.changed(2), c.changed);
+        // Every edit can be taken back and done again; back where it started, the list is unchanged.
+        undo(program.context, program.list(2));
+        QCOMPARE(namesOf(model), before);
+        QVERIFY(!program.changed(2));
+        redo(program.context, program.list(2));
+        QCOMPARE(namesOf(model), c.left);
     }
 
     void sortOrder()
@@ -223,6 +230,12 @@ private slots:
         QCOMPARE(readFile(path), "/m/x.mp3\r\n/m/z.mp3\r\n"_ba);
         QVERIFY(!program.changed(2));
         QVERIFY(program.boxes.shown.isEmpty());
+        // Undoing back to the list as saved leaves it unchanged; one step further (the drop) changes it again.
+        runEdit(program.context, program.list(2), Edit::Clear);
+        undo(program.context, program.list(2));
+        QVERIFY(!program.changed(2) && program.list(2).model().count() == 2);
+        undo(program.context, program.list(2));
+        QVERIFY(program.changed(2) && program.list(2).model().count() == 1);
 
         // An untitled list asks for a name; while the dialog is open, another request does nothing.
         PlayListCommands::save(program.context, program.list(newPlayList(program.context)));
