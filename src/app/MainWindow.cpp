@@ -30,6 +30,7 @@
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 #include "playlist/PlayListWindow.h"
+#include "playlist/Recovery.h"
 
 using namespace Qt::StringLiterals;
 
@@ -343,5 +344,7 @@ void MainWindow::saveFrameState() const
 void MainWindow::unload()
 {
     PlayFiles::removeAll(m_context.platform.folders.playFile());
+    // Every list was saved or its changes refused by now: the removals of their kept copies finish first.
+    Recovery::finishWriting();
     emit unloaded();
 }

@@ -15,6 +15,7 @@
 #include "platform/ProgramStarter.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
+#include "playlist/Recovery.h"
 #include "settings/SettingsFile.h"
 
 using namespace Qt::StringLiterals;
@@ -46,6 +47,8 @@ bool readsAsTrue(const QString &text)
 void startUpSteps(AppContext &context)
 {
     context.host().showPlayerPath(context.settings.playerPath);
+    // Lists an earlier run left unsaved come back before anything else opens or plays.
+    Recovery::offerLeftOver(context);
 
     QString listToOpen;
     if (context.commandLine.isEmpty()) {

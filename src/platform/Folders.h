@@ -23,6 +23,9 @@ public:
     /** The small file where the main window keeps its size and place between runs; never TUNARY.INI. */
     virtual QString frameStateFile() const { return programFolder() + u"/frame.state"; }
 
+    /** Where changed lists are kept until they are saved, so that a crash or a power cut loses none. */
+    virtual QString recoveryFolder() const { return programFolder() + u"/recovery"; }
+
     QString settingsFile() const { return programFolder() + u"/TUNARY.INI"; }
     QString handOffFile() const { return programFolder() + u"/_tunary.$$$"; }
 };

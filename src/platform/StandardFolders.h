@@ -14,6 +14,7 @@ public:
     bool ensureProgramFolder() const override;
     QString playFile() const override { return m_playFile; }
     QString frameStateFile() const override;
+    QString recoveryFolder() const override;
     /**
      * The user's private folder for what lasts one run: the running copy's socket, and off Windows its lock
      * and the play files. Empty where the system has none.

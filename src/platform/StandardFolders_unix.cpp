@@ -26,11 +26,21 @@ bool StandardFolders::ensureProgramFolder() const
     return QDir().mkpath(m_programFolder);
 }
 
-// Window sizes and places are state, not settings: they go to $XDG_STATE_HOME/tunary.
-QString StandardFolders::frameStateFile() const
+// Window sizes and places, and lists kept for recovery, are state, not settings: they go to $XDG_STATE_HOME/tunary.
+static QString stateFolder()
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (!QDir::isAbsolutePath(state))
         state = QDir::homePath() + u"/.local/state";
-    return state + u"/tunary/frame.state";
+    return state + u"/tunary";
+}
+
+QString StandardFolders::frameStateFile() const
+{
+    return stateFolder() + u"/frame.state";
+}
+
+QString StandardFolders::recoveryFolder() const
+{
+    return stateFolder() + u"/recovery";
 }

@@ -23,6 +23,11 @@ bool StandardFolders::ensureProgramFolder() const
     return QDir().mkpath(m_programFolder);
 }
 
+QString StandardFolders::recoveryFolder() const
+{
+    return Folders::recoveryFolder();
+}
+
 QString StandardFolders::frameStateFile() const
 {
     return Folders::frameStateFile();

@@ -25,6 +25,7 @@
 #include "playlist/ListEdits.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListEntry.h"
+#include "playlist/Recovery.h"
 #include "playlist/RelativePath.h"
 
 using namespace Qt::StringLiterals;
@@ -75,6 +76,7 @@ void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
     list.encoding = ListEncoding::EightBit;
     list.model().clear();
     list.undoStack().clear();
+    Recovery::watch(context, list);
 }
 
 // An edit already done goes onto the list's undo stack.
@@ -186,6 +188,7 @@ QString saveList(AppContext &context, PlayList &list)
         return fault;
     context.lists.slotAt(list.slot()).changed = false;
     list.undoStack().setClean();
+    Recovery::forget(context, list.slot());
     return {};
 }
 
@@ -423,6 +426,7 @@ bool queryClose(AppContext &context, PlayList &list, bool frameClosing)
         ListSlot &state = context.lists.slotAt(slot);
         state.changed = false;
         state.isFree = true;
+        Recovery::forget(context, slot);
         return true;
     }
     default:

@@ -9,6 +9,7 @@
 #include "app/StartupGate.h"
 #include "app/TrayMinimizer.h"
 #include "platform/NotificationIcon.h"
+#include "playlist/Recovery.h"
 #include "settings/FrameColour.h"
 #include "settings/SettingsFile.h"
 #include "support/TestApp.h"
@@ -351,6 +352,53 @@ private slots:
         QCOMPARE(frameColour(0x01FF8040, palette), QColor(0x40, 0x80, 0xFF)); // red lowest, top byte ignored
         QCOMPARE(frameColour(qint32(0x8000000F), palette), QColor(1, 2, 3));  // the button face
         QCOMPARE(frameColour(qint32(0x800000FF), palette), QColor(7, 8, 9));  // unknown: the window's colour
+    }
+
+    void recovery_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("opened again") << true;
+        QTest::newRow("thrown away") << false;
+    }
+
+    // Changed lists are kept within two seconds; the start after a crash offers them back before anything
+    // else opens; saving one, or refusing its changes, leaves nothing behind.
+    void recovery()
+    {
+        using namespace PlayListCommands;
+        QFETCH(bool, yes);
+        TestApp crashed;
+        crashed.host.loadFrame();
+        const QString named = crashed.folders.root() + u"/named.m3u"_s;
+        writeFile(named, "/m/a.mp3\r\n");
+        QVERIFY(openListFile(crashed.context, named));
+        dropEntries(crashed.context, *playListAt(crashed.context, 2), entriesOf({u"/m/b.mp3"_s}));
+        dropEntries(crashed.context, *playListAt(crashed.context, newPlayList(crashed.context)), entriesOf({u"/c"_s}));
+        QTRY_COMPARE_WITH_TIMEOUT(Recovery::leftOver(crashed.context).size(), 2, 2000);
+
+        // The next start, over the folders the crashed run never tidied.
+        AppContext next({crashed.boxes, crashed.starter, crashed.folders, crashed.drives, crashed.registry});
+        RecordingWindowHost host{crashed.journal};
+        next.setHost(&host);
+        host.onFirstLoad = [&next] { setUpWindowTable(next); };
+        host.loadFrame();
+        crashed.boxes.answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
+        StartUp::startUpSteps(next);
+        const MessageBoxRequest &box = crashed.boxes.shown.last();
+        QVERIFY(box.title == u"Recover Play Lists"_s && box.text.contains(named + u"\ran untitled list"_s));
+        QCOMPARE(openLists(next), yes ? QStringList({named, u"Untitled 2"_s}) : QStringList());
+        Recovery::finishWriting();
+        QCOMPARE(Recovery::leftOver(next).size(), yes ? 2 : 0);
+        if (!yes)
+            return;
+        QVERIFY(next.lists.slotAt(2).changed && next.lists.slotAt(3).changed);
+        QCOMPARE(titlesOf(playListAt(next, 2)->model()), QStringList({u"a"_s, u"b"_s}));
+        save(next, *playListAt(next, 2));
+        QCOMPARE(readFile(named), "/m/a.mp3\r\n/m/b.mp3\r\n"_ba);
+        crashed.boxes.answers = {MessageAnswer::No};
+        QVERIFY(queryClose(next, *playListAt(next, 3), false));
+        Recovery::finishWriting();
+        QVERIFY(Recovery::leftOver(next).isEmpty());
     }
 };
 

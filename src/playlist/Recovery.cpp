@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+
+#include "playlist/Recovery.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QThreadPool>
+#include <QTimer>
+
+#include "core/AppContext.h"
+#include "platform/Folders.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SafeWrite.h"
+#include "playlist/M3UFile.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayListCommands.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Recovery {
+
+namespace {
+
+// A change is on disk within two seconds: the first change of a burst waits this long for the rest.
+constexpr int kDelayMs = 1500;
+
+// One worker, so that the writes and removals of a list happen in the order they were asked for.
+QThreadPool &writer()
+{
+    static QThreadPool pool;
+    pool.setMaxThreadCount(1);
+    return pool;
+}
+
+QString listFile(const AppContext &context, int slot)
+{
+    return context.platform.folders.recoveryFolder() + u"/list-%1.m3u"_s.arg(slot);
+}
+
+// Beside each kept list, the file it belongs to; empty for an untitled list.
+QString pathFileOf(const QString &listFile)
+{
+    return listFile.chopped(4) + u".path"_s;
+}
+
+QString originalPath(const QString &listFile)
+{
+    QFile file(pathFileOf(listFile));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(64 * 1024)) : QString();
+}
+
+// Writes a list to the recovery folder when the list changes, a little later.
+class Keeper : public QObject
+{
+public:
+    static constexpr auto kName = "recoveryKeeper";
+
+    Keeper(AppContext &context, PlayList &list)
+        : QObject(&list)
+    {
+        setObjectName(kName);
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(kDelayMs);
+        connect(&m_timer, &QTimer::timeout, this, [&context, &list] { keepNow(context, list); });
+        const auto changed = [this] {
+            if (!m_timer.isActive())
+                m_timer.start();
+        };
+        PlayListModel *model = &list.model();
+        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(model, &QAbstractItemModel::modelReset, this, changed);
+        connect(model, &QAbstractItemModel::dataChanged, this, changed);
+    }
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace
+
+void watch(AppContext &context, PlayList &list)
+{
+    if (!list.findChild<QObject *>(QString::fromLatin1(Keeper::kName), Qt::FindDirectChildrenOnly))
+        new Keeper(context, list);
+}
+
+void keepNow(AppContext &context, PlayList &list)
+{
+    const int slot = list.slot();
+    // Slot 1 holds the hidden list, which the user never edits.
+    if (slot < 2 || slot > context.lists.size())
+        return;
+    if (!context.lists.slotAt(slot).changed) {
+        forget(context, slot);
+        return;
+    }
+    QList<PlayListModel::Entry> entries;
+    entries.reserve(list.model().count());
+    for (int row = 0; row < list.model().count(); ++row)
+        entries.append(list.model().entry(row));
+    const QString file = listFile(context, slot);
+    const QString folder = context.platform.folders.recoveryFolder();
+    writer().start([file, folder, entries = std::move(entries), encoding = list.encoding, path = list.path()] {
+        // Keeping is a safety net: a fault here is not worth a message, and the list itself is untouched.
+        QDir().mkpath(folder);
+        if (writeFileAtomically(pathFileOf(file), path.toUtf8()).isEmpty())
+            writeFileAtomically(file, M3UFile::format(entries, encoding));
+    });
+}
+
+void forget(AppContext &context, int slot)
+{
+    const QString file = listFile(context, slot);
+    writer().start([file] {
+        QFile::remove(file);
+        QFile::remove(pathFileOf(file));
+    });
+}
+
+void finishWriting()
+{
+    writer().waitForDone();
+}
+
+QStringList leftOver(const AppContext &context)
+{
+    const QDir folder(context.platform.folders.recoveryFolder());
+    QStringList files;
+    for (const QString &name : folder.entryList({u"list-*.m3u"_s}, QDir::Files, QDir::Name))
+        files.append(folder.filePath(name));
+    return files;
+}
+
+void offerLeftOver(AppContext &context)
+{
+    finishWriting();
+    const QStringList files = leftOver(context);
+    if (files.isEmpty())
+        return;
+    QStringList names;
+    for (const QString &file : files) {
+        const QString path = originalPath(file);
+        names.append(path.isEmpty() ? QCoreApplication::translate("Recovery", "an untitled list") : path);
+    }
+    const QString text =
+        QCoreApplication::translate("Recovery", "TUNARY did not end properly last time. These play lists had "
+                                                "changes that were not saved:\r\r%1\r\rOpen them again?")
+            .arg(names.join(u'\r'));
+    const MessageAnswer answer = context.platform.messageBoxes.show(
+        {u"Recover Play Lists"_s, text, MessageIcon::Question, MessageButtons::YesNo});
+    QList<int> recovered;
+    if (answer == MessageAnswer::Yes) {
+        for (const QString &file : files) {
+            const QString path = originalPath(file);
+            if (!PlayListCommands::openListFile(context, file))
+                continue;
+            if (PlayList *list = PlayListCommands::playListAt(context, context.loadingSlot)) {
+                list->setPath(path);
+                context.lists.slotAt(list->slot()).changed = true;
+                recovered.append(list->slot());
+            }
+        }
+    }
+    // The files go either way; a list opened again is kept anew under its slot, which may be an old one's.
+    for (const QString &file : files) {
+        QFile::remove(file);
+        QFile::remove(pathFileOf(file));
+    }
+    for (const int slot : std::as_const(recovered)) {
+        if (PlayList *list = PlayListCommands::playListAt(context, slot))
+            keepNow(context, *list);
+    }
+}
+
+} // namespace Recovery
