@@ -47,7 +47,7 @@ QString pathFileOf(const QString &listFile)
 QString originalPath(const QString &listFile)
 {
     QFile file(pathFileOf(listFile));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(64 * 1024)) : QString();
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(64LL * 1024)) : QString();
 }
 
 // Writes a list to the recovery folder when the list changes, a little later.
