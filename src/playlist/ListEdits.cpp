@@ -79,4 +79,18 @@ void MoveCommand::redo()
         m_model.exchangeAndMoveCaret(m_from, m_to);
 }
 
+ChangeCommand::ChangeCommand(PlayListModel &model, std::vector<int> rows, std::vector<PlayListModel::Entry> before,
+                             std::vector<PlayListModel::Entry> after)
+    : m_model(model)
+    , m_rows(std::move(rows))
+    , m_before(std::move(before))
+    , m_after(std::move(after))
+{}
+
+void ChangeCommand::redo()
+{
+    if (std::exchange(m_pushed, true))
+        m_model.replaceEntries(m_rows, m_after);
+}
+
 } // namespace ListEdits

@@ -67,4 +67,21 @@ private:
     bool m_pushed = false;
 };
 
+/** Entries whose text changed, each before and after. */
+class ChangeCommand : public QUndoCommand
+{
+public:
+    ChangeCommand(PlayListModel &model, std::vector<int> rows, std::vector<PlayListModel::Entry> before,
+                  std::vector<PlayListModel::Entry> after);
+    void undo() override { m_model.replaceEntries(m_rows, m_before); }
+    void redo() override;
+
+private:
+    PlayListModel &m_model;
+    const std::vector<int> m_rows;
+    const std::vector<PlayListModel::Entry> m_before;
+    const std::vector<PlayListModel::Entry> m_after;
+    bool m_pushed = false;
+};
+
 } // namespace ListEdits

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -112,6 +113,92 @@ QString playablePath(const PlayList &list, const QString &path)
     relative.replace(u'\\', u'/');
     const QString folder = QFileInfo(PlayListEntry::trimBlanks(list.path())).absolutePath();
     return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
+}
+
+// Comments and directives ("#...") and addresses of streams ("scheme://...") name no file of this system.
+bool namesAFile(const QString &path)
+{
+    return !path.startsWith(u'#') && !path.contains(u"://"_s);
+}
+
+// The file an entry names, as playing resolves it; empty where that cannot be told (a relative entry of an
+// untitled list).
+QString resolvedFile(const PlayList &list, const QString &path)
+{
+    if (!namesAFile(path) || (list.isUntitled() && isRelativeEntry(path)))
+        return {};
+    return playablePath(list, path);
+}
+
+// Two entries name the same file when their resolved paths match; a Windows path with a drive letter in any
+// letter case, as that system does.
+QString sameFileKey(const QString &file)
+{
+    QString key = QDir::cleanPath(QString(file).replace(u'\\', u'/'));
+    const bool drivePath = key.size() >= 2 && key[1] == u':' && key[0].isLetter();
+    return drivePath ? key.toLower() : key;
+}
+
+std::vector<int> missingRows(const PlayList &list)
+{
+    std::vector<int> rows;
+    for (int row = 0; row < list.model().count(); ++row) {
+        const QString file = resolvedFile(list, list.model().entryPath(row));
+        if (!file.isEmpty() && !QFileInfo::exists(file))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<int> duplicateRows(const PlayList &list)
+{
+    std::vector<int> rows;
+    QSet<QString> seen;
+    for (int row = 0; row < list.model().count(); ++row) {
+        const QString path = list.model().entryPath(row);
+        if (path.startsWith(u'#'))
+            continue;
+        const QString file = resolvedFile(list, path);
+        const QString key = file.isEmpty() ? path : sameFileKey(file);
+        if (seen.contains(key))
+            rows.push_back(row);
+        else
+            seen.insert(key);
+    }
+    return rows;
+}
+
+// Rewrites entries between relative and absolute; a named list only, as relative paths need its folder.
+bool changePaths(PlayList &list, bool relative)
+{
+    PlayListModel &model = list.model();
+    if (list.isUntitled())
+        return false;
+    const QDir folder = QFileInfo(PlayListEntry::trimBlanks(list.path())).absoluteDir();
+    std::vector<int> rows;
+    std::vector<PlayListModel::Entry> before, after;
+    for (int row = 0; row < model.count(); ++row) {
+        const QString path = model.entryPath(row);
+        if (!namesAFile(path) || isRelativeEntry(path) == relative)
+            continue;
+        QString changed;
+        if (relative) {
+            const QString inside = folder.relativeFilePath(QDir::fromNativeSeparators(path));
+            if (inside.startsWith(u"../"_s) || inside == u".."_s || QDir::isAbsolutePath(inside))
+                continue;
+            changed = QDir::toNativeSeparators(inside);
+        } else {
+            changed = playablePath(list, path);
+        }
+        rows.push_back(row);
+        before.push_back(model.entry(row));
+        after.push_back({changed, model.entry(row).windows1252});
+    }
+    if (rows.empty())
+        return false;
+    model.replaceEntries(rows, after);
+    pushDone(list, new ListEdits::ChangeCommand(model, std::move(rows), std::move(before), std::move(after)));
+    return true;
 }
 
 // A list past the limit would take the memory of the whole machine: the user is told why it stays closed.
@@ -267,6 +354,19 @@ void runEdit(AppContext &context, PlayList &list, Edit edit)
     case Edit::Sort:
         pushDone(list, new ListEdits::SortCommand(model, sortList(list)));
         changed = false;
+        break;
+    case Edit::RemoveMissing:
+    case Edit::RemoveDuplicates: {
+        PlayListModel::Removal removed =
+            model.takeRows(edit == Edit::RemoveMissing ? missingRows(list) : duplicateRows(list));
+        changed = !removed.rows.empty();
+        if (changed)
+            pushDone(list, new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removed)));
+        break;
+    }
+    case Edit::MakeRelative:
+    case Edit::MakeAbsolute:
+        changed = changePaths(list, edit == Edit::MakeRelative);
         break;
     }
     if (changed)

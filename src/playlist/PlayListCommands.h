@@ -14,7 +14,24 @@ class PlayList;
 namespace PlayListCommands {
 
 /** The editing commands of a play-list window's menus and keys. */
-enum class Edit { RemoveOne, RemoveSelected, DeleteKey, MoveUp, MoveDown, SelectAll, Clear, Sort };
+enum class Edit {
+    RemoveOne,
+    RemoveSelected,
+    DeleteKey,
+    MoveUp,
+    MoveDown,
+    SelectAll,
+    Clear,
+    Sort,
+    /** Removes the entries whose file does not exist. */
+    RemoveMissing,
+    /** Keeps the first of the entries that name the same file. */
+    RemoveDuplicates,
+    /** Entries in the list's folder or below it become relative to it. */
+    MakeRelative,
+    /** Relative entries become absolute paths. */
+    MakeAbsolute,
+};
 
 /** What a play plays: the entry at the caret, the selected entries, or the whole list. */
 enum class PlayMode { Current, Selected, All };

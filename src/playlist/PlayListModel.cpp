@@ -238,6 +238,15 @@ void PlayListModel::reorder(const std::vector<int> &order, bool forward)
     endResetModel();
 }
 
+void PlayListModel::replaceEntries(const std::vector<int> &rows, const std::vector<Entry> &entries)
+{
+    if (rows.empty())
+        return;
+    for (size_t i = 0; i < rows.size(); ++i)
+        m_entries[size_t(rows[i])] = entries[i];
+    emit dataChanged(index(rows.front()), index(rows.back()));
+}
+
 void PlayListModel::exchangeAndMoveCaret(int from, int to)
 {
     exchange(from, to);

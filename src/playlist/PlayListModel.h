@@ -86,6 +86,8 @@ public:
     void putBack(Removal removal);
     /** Orders the entries again as sortEntries did (forward), or as they were before it. */
     void reorder(const std::vector<int> &order, bool forward);
+    /** Replaces the entries of the rows given in ascending order. */
+    void replaceEntries(const std::vector<int> &rows, const std::vector<Entry> &entries);
     /** Exchanges two entries; the caret goes to the second. */
     void exchangeAndMoveCaret(int from, int to);
 

@@ -141,6 +141,20 @@ void PlayListWindow::buildMenus()
     removeMenu->setObjectName(u"mnuRemove"_s);
     addCommand(removeMenu, u"mnuRemoveone"_s, u"Remove Mp3"_s, {}, edit(Edit::RemoveOne));
     addCommand(removeMenu, u"mnuRemoveSelected"_s, u"Remove selected Mp3s"_s, {}, edit(Edit::RemoveSelected));
+    addCommand(removeMenu, u"mnuRemoveMissing"_s, u"Remove &Missing"_s, QKeySequence(u"Ctrl+Shift+M"_s),
+               edit(Edit::RemoveMissing));
+    addCommand(removeMenu, u"mnuRemoveDuplicates"_s, u"Remove &Duplicates"_s, QKeySequence(u"Ctrl+Shift+D"_s),
+               edit(Edit::RemoveDuplicates));
+    // Relative paths need the list's folder: an untitled list has none.
+    QMenu *pathsMenu = m_listMenu->addMenu(u"Pa&ths"_s);
+    pathsMenu->setObjectName(u"mnuPaths"_s);
+    QAction *relative =
+        addCommand(pathsMenu, u"mnuRelative"_s, u"&Relative to the List"_s, {}, edit(Edit::MakeRelative));
+    QAction *absolute = addCommand(pathsMenu, u"mnuAbsolute"_s, u"&Absolute"_s, {}, edit(Edit::MakeAbsolute));
+    connect(m_listMenu, &QMenu::aboutToShow, this, [this, relative, absolute] {
+        relative->setEnabled(!m_list->isUntitled());
+        absolute->setEnabled(!m_list->isUntitled());
+    });
     QMenu *playMenu = m_listMenu->addMenu(u"&Play"_s);
     playMenu->setObjectName(u"mnuplay"_s);
     addCommand(playMenu, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(PlayMode::Current));

@@ -166,6 +166,54 @@ private slots:
         QCOMPARE(namesOf(model), c.left);
     }
 
+    void cleanups_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("after"); // "$" is the list's folder
+        QTest::newRow("missing") << Edit::RemoveMissing
+                                 << u"a.mp3|$/sub/b.mp3|@/c.mp3|#EXTINF:1,x|http://radio/x|$/a.mp3|#EXTINF:1,x"_s;
+        QTest::newRow("duplicates") << Edit::RemoveDuplicates
+                                    << u"a.mp3|$/sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x|http://radio/x|#EXTINF:1,x"_s;
+        QTest::newRow("relative") << Edit::MakeRelative
+                                  << u"a.mp3|sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x|http://radio/x|a.mp3|#EXTINF:1,x"_s;
+        QTest::newRow("absolute")
+            << Edit::MakeAbsolute
+            << u"$/a.mp3|$/sub/b.mp3|@/c.mp3|$/gone.mp3|#EXTINF:1,x|http://radio/x|$/a.mp3|#EXTINF:1,x"_s;
+    }
+
+    // Entries are resolved against the list's folder, as for playing; comments and addresses name no file.
+    void cleanups()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QString, after);
+        Program program;
+        const QString folder = program.folders.root() + u"/lists"_s;
+        const QString other = program.folders.root() + u"/other"_s;
+        for (const QString &file : QStringList{folder + u"/a.mp3"_s, folder + u"/sub/b.mp3"_s, other + u"/c.mp3"_s})
+            writeFile(file, "x");
+        const QString before = u"a.mp3|$/sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x|http://radio/x|$/a.mp3|#EXTINF:1,x"_s;
+        const auto lines = [&](QString text) {
+            return text.replace(u"$"_s, folder)
+                .replace(u"@"_s, other)
+                .replace(u"/"_s, QDir::separator())
+                .replace(u"http:\\\\radio\\x"_s, u"http://radio/x"_s)
+                .split(u'|');
+        };
+        QVERIFY(openListFile(program.context, program.listFile(lines(before).join(u"\n"_s).toUtf8())));
+        PlayList &list = program.list(2);
+        const auto paths = [&list] {
+            QStringList paths;
+            for (int row = 0; row < list.model().count(); ++row)
+                paths << list.model().entryPath(row);
+            return paths;
+        };
+        runEdit(program.context, list, edit);
+        QCOMPARE(paths(), lines(after));
+        QVERIFY(program.changed(2));
+        undo(program.context, list);
+        QCOMPARE(paths(), lines(before));
+    }
+
     void sortOrder()
     {
         // A shorter title first when it begins a longer one; equal titles by their paths; accents after the
