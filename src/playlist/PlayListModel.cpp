@@ -208,12 +208,13 @@ void PlayListModel::putBack(Removal removal)
         m_entries = std::move(merged);
         endResetModel();
     } else {
-        size_t taken = 0;
+        std::ptrdiff_t taken = 0;
         for (const auto &[first, last] : runs) {
+            const std::ptrdiff_t length = last - first + 1;
             beginInsertRows(QModelIndex(), first, last);
             m_entries.insert(m_entries.begin() + first, std::make_move_iterator(removal.entries.begin() + taken),
-                             std::make_move_iterator(removal.entries.begin() + taken + (last - first + 1)));
-            taken += size_t(last - first + 1);
+                             std::make_move_iterator(removal.entries.begin() + taken + length));
+            taken += length;
             endInsertRows();
         }
     }
