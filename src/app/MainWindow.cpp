@@ -53,7 +53,10 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     buildMenus();
     // Windows come, go, are hidden and activated in many ways (closing, deletion, restoring the frame): the
     // bar is looked at again after each.
-    connect(m_area, &QMdiArea::subWindowActivated, this, [this] {
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        // Files come and go while the list is elsewhere: they are looked for again when it comes to the front.
+        if (auto *list = window ? qobject_cast<PlayListWindow *>(window->widget()) : nullptr)
+            PlayListCommands::checkMissing(*list->playList());
         updateMenuBar();
         m_menuUpdate.start();
     });

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QStandardPaths>
+#include <QThreadPool>
 #include <QTimer>
 
 #include "core/AppContext.h"
@@ -168,6 +169,41 @@ std::vector<int> duplicateRows(const PlayList &list)
     return rows;
 }
 
+} // namespace
+
+void checkMissing(PlayList &list)
+{
+    const PlayListModel &model = list.model();
+    std::vector<QString> paths, files;
+    paths.reserve(size_t(model.count()));
+    files.reserve(size_t(model.count()));
+    for (int row = 0; row < model.count(); ++row) {
+        paths.push_back(model.entryPath(row));
+        files.push_back(resolvedFile(list, paths.back()));
+    }
+    // The files are looked for by a worker; the marks are taken only if the entries are still those looked at.
+    QThreadPool::globalInstance()->start(
+        [model = QPointer<PlayListModel>(&list.model()), paths = std::move(paths), files = std::move(files)] {
+            std::vector<char> missing(files.size(), 0);
+            for (size_t i = 0; i < files.size(); ++i)
+                missing[i] = char(!files[i].isEmpty() && !QFileInfo::exists(files[i]));
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [model, paths, missing = std::move(missing)]() mutable {
+                    if (!model || size_t(model->count()) != paths.size())
+                        return;
+                    for (size_t row = 0; row < paths.size(); ++row) {
+                        if (model->entryPath(int(row)) != paths[row])
+                            return;
+                    }
+                    model->setMissing(std::move(missing));
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+namespace {
+
 // Rewrites entries between relative and absolute; a named list only, as relative paths need its folder.
 bool changePaths(PlayList &list, bool relative)
 {
@@ -254,6 +290,7 @@ bool openListFile(AppContext &context, const QString &path)
     list.encoding = content.encoding;
     list.model().setEntries(std::move(content.entries));
     list.show();
+    checkMissing(list);
     if (context.settings.alwaysSort == u"True"_s) {
         // The window may be closed while the waiting events run.
         const QPointer<PlayList> guard(&list);

@@ -98,6 +98,8 @@ void dropTimeout(AppContext &context, PlayList &list);
  */
 /** Appends entries as one step that can be undone; the batches of one folder drop (same number) make one step. */
 void appendUndoably(PlayList &list, const QList<PlayListModel::Entry> &entries, int dropBatch = 0);
+/** Looks, off the interface thread, for the files the entries name; the missing ones are shown grey. */
+void checkMissing(PlayList &list);
 /** Takes back (does again) the list's last change; back where it was opened or saved, it counts as unchanged. */
 void undo(AppContext &context, PlayList &list);
 void redo(AppContext &context, PlayList &list);

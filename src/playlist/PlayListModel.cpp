@@ -6,6 +6,8 @@
 #include <numeric>
 
 #include <QCollator>
+#include <QColor>
+#include <QCoreApplication>
 
 #include "playlist/EntryMime.h"
 #include "playlist/PlayListEntry.h"
@@ -20,7 +22,14 @@ constexpr size_t kMaxRemovalRuns = 32;
 PlayListModel::PlayListModel(QObject *parent)
     : QAbstractListModel(parent)
     , m_selection(this)
-{}
+{
+    // Marks of missing files belong to the rows they were found for: a change of the rows drops them until
+    // the next look.
+    const auto forget = [this] { m_missing.clear(); };
+    connect(this, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(this, &QAbstractItemModel::modelReset, this, forget);
+}
 
 int PlayListModel::rowCount(const QModelIndex &parent) const
 {
@@ -35,6 +44,13 @@ QVariant PlayListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return title(index.row());
     case Qt::ToolTipRole:
+        if (isMissing(index.row()))
+            return QCoreApplication::translate("PlayList", "File not found");
+        return entryPath(index.row());
+    case Qt::ForegroundRole:
+        if (isMissing(index.row()))
+            return QColor(Qt::gray);
+        return {};
     case PathRole:
         return entryPath(index.row());
     case EntryTextRole:
@@ -245,7 +261,15 @@ void PlayListModel::replaceEntries(const std::vector<int> &rows, const std::vect
         return;
     for (size_t i = 0; i < rows.size(); ++i)
         m_entries[size_t(rows[i])] = entries[i];
+    m_missing.clear();
     emit dataChanged(index(rows.front()), index(rows.back()));
+}
+
+void PlayListModel::setMissing(std::vector<char> missing)
+{
+    m_missing = std::move(missing);
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1), {Qt::ForegroundRole, Qt::ToolTipRole});
 }
 
 void PlayListModel::exchangeAndMoveCaret(int from, int to)
@@ -312,6 +336,8 @@ PlayListModel::Removal PlayListModel::removeSelected()
 void PlayListModel::exchange(int a, int b)
 {
     std::swap(m_entries[size_t(a)], m_entries[size_t(b)]);
+    if (isMissing(a) != isMissing(b))
+        std::swap(m_missing[size_t(a)], m_missing[size_t(b)]);
     const QModelIndex first = index(std::min(a, b));
     const QModelIndex last = index(std::max(a, b));
     emit dataChanged(first, last);

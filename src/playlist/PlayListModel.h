@@ -54,6 +54,13 @@ public:
     /** The path as it is saved and played: the line without blanks around it. */
     QString entryPath(int row) const;
 
+    /**
+     * Marks the entries whose file was found missing (shown grey, "File not found"), one flag per row; the
+     * marks go with the next change to the rows.
+     */
+    void setMissing(std::vector<char> missing);
+    bool isMissing(int row) const { return size_t(row) < m_missing.size() && m_missing[size_t(row)]; }
+
     /** The selection and the caret; a view of this model is given this one to work on. */
     QItemSelectionModel *selectionModel() { return &m_selection; }
     /** The caret's row, -1 when there is none. */
@@ -98,5 +105,6 @@ private:
     void exchange(int a, int b);
 
     std::vector<Entry> m_entries;
+    std::vector<char> m_missing;
     QItemSelectionModel m_selection;
 };

@@ -207,6 +207,9 @@ private slots:
                 paths << list.model().entryPath(row);
             return paths;
         };
+        // The missing file is shown as such once a worker has looked; the others keep their path as tooltip.
+        QTRY_COMPARE(list.model().index(3).data(Qt::ToolTipRole).toString(), u"File not found"_s);
+        QCOMPARE(list.model().index(0).data(Qt::ToolTipRole).toString(), lines(before).first());
         runEdit(program.context, list, edit);
         QCOMPARE(paths(), lines(after));
         QVERIFY(program.changed(2));
