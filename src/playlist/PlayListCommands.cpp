@@ -521,12 +521,15 @@ void undo(AppContext &context, PlayList &list)
 {
     list.undoStack().undo();
     context.lists.slotAt(list.slot()).changed = !list.undoStack().isClean();
+    // Entries that come back are looked for again, as their marks went with them.
+    checkMissing(list);
 }
 
 void redo(AppContext &context, PlayList &list)
 {
     list.undoStack().redo();
     context.lists.slotAt(list.slot()).changed = !list.undoStack().isClean();
+    checkMissing(list);
 }
 
 bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
