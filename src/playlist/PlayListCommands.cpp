@@ -122,13 +122,29 @@ bool namesAFile(const QString &path)
     return !path.startsWith(u'#') && !path.contains(u"://"_s);
 }
 
-// The file an entry names, as playing resolves it; empty where that cannot be told (a relative entry of an
-// untitled list).
+// The file an entry names, resolved against the list's folder as for playing; empty where that cannot be told
+// (a relative entry of an untitled list, whose folder is empty). Safe on any thread.
+QString fileNamedBy(const QString &folder, const QString &path)
+{
+    if (!namesAFile(path))
+        return {};
+    if (!isRelativeEntry(path))
+        return path;
+    if (folder.isEmpty())
+        return {};
+    QString relative = path;
+    relative.replace(u'\\', u'/');
+    return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
+}
+
+QString listFolder(const PlayList &list)
+{
+    return list.isUntitled() ? QString() : QFileInfo(PlayListEntry::trimBlanks(list.path())).absolutePath();
+}
+
 QString resolvedFile(const PlayList &list, const QString &path)
 {
-    if (!namesAFile(path) || (list.isUntitled() && isRelativeEntry(path)))
-        return {};
-    return playablePath(list, path);
+    return fileNamedBy(listFolder(list), path);
 }
 
 // Two entries name the same file when their resolved paths match; a Windows path with a drive letter in any
@@ -173,27 +189,27 @@ std::vector<int> duplicateRows(const PlayList &list)
 
 void checkMissing(PlayList &list)
 {
+    // Only the texts are taken here (they are shared, not copied); trimming, resolving and looking for the
+    // files is a worker's, and the marks are taken only if the entries are still those looked at.
     const PlayListModel &model = list.model();
-    std::vector<QString> paths, files;
-    paths.reserve(size_t(model.count()));
-    files.reserve(size_t(model.count()));
-    for (int row = 0; row < model.count(); ++row) {
-        paths.push_back(model.entryPath(row));
-        files.push_back(resolvedFile(list, paths.back()));
-    }
-    // The files are looked for by a worker; the marks are taken only if the entries are still those looked at.
+    QStringList lines;
+    lines.reserve(model.count());
+    for (int row = 0; row < model.count(); ++row)
+        lines.append(model.entry(row).line);
     QThreadPool::globalInstance()->start(
-        [model = QPointer<PlayListModel>(&list.model()), paths = std::move(paths), files = std::move(files)] {
-            std::vector<char> missing(files.size(), 0);
-            for (size_t i = 0; i < files.size(); ++i)
-                missing[i] = char(!files[i].isEmpty() && !QFileInfo::exists(files[i]));
+        [model = QPointer<PlayListModel>(&list.model()), lines = std::move(lines), folder = listFolder(list)] {
+            std::vector<char> missing(size_t(lines.size()), 0);
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const QString file = fileNamedBy(folder, PlayListEntry::trimBlanks(lines[i]));
+                missing[size_t(i)] = char(!file.isEmpty() && !QFileInfo::exists(file));
+            }
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),
-                [model, paths, missing = std::move(missing)]() mutable {
-                    if (!model || size_t(model->count()) != paths.size())
+                [model, lines, missing = std::move(missing)]() mutable {
+                    if (!model || model->count() != lines.size())
                         return;
-                    for (size_t row = 0; row < paths.size(); ++row) {
-                        if (model->entryPath(int(row)) != paths[row])
+                    for (int row = 0; row < model->count(); ++row) {
+                        if (model->entry(row).line != lines[row])
                             return;
                     }
                     model->setMissing(std::move(missing));
