@@ -39,6 +39,8 @@ namespace {
 // A new or loaded list window's size, in twips.
 constexpr int kWindowWidth = 3675;
 constexpr int kWindowHeight = 5680;
+// How long after a list opens or comes to the front its files are looked for.
+constexpr int kMissingCheckDelayMs = 300;
 
 // Where there are no windows, lists live here.
 QObject *windowlessLists()
@@ -187,7 +189,17 @@ std::vector<int> duplicateRows(const PlayList &list)
 
 } // namespace
 
+// The files are looked for a little after the list shows or comes to the front, so that showing it and
+// working in it come first; a list closed by then is not looked at.
 void checkMissing(PlayList &list)
+{
+    QTimer::singleShot(kMissingCheckDelayMs, &list, [guard = QPointer<PlayList>(&list)] {
+        if (guard)
+            lookForMissing(*guard);
+    });
+}
+
+void lookForMissing(PlayList &list)
 {
     // Only the texts are taken here (they are shared, not copied); trimming, resolving and looking for the
     // files is a worker's, and the marks are taken only if the entries are still those looked at.

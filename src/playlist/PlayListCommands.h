@@ -100,6 +100,8 @@ void dropTimeout(AppContext &context, PlayList &list);
 void appendUndoably(PlayList &list, const QList<PlayListModel::Entry> &entries, int dropBatch = 0);
 /** Looks, off the interface thread, for the files the entries name; the missing ones are shown grey. */
 void checkMissing(PlayList &list);
+/** The look itself, at once. */
+void lookForMissing(PlayList &list);
 /** Takes back (does again) the list's last change; back where it was opened or saved, it counts as unchanged. */
 void undo(AppContext &context, PlayList &list);
 void redo(AppContext &context, PlayList &list);
