@@ -71,7 +71,12 @@ public:
         connect(model, &QAbstractItemModel::rowsInserted, this, changed);
         connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
         connect(model, &QAbstractItemModel::modelReset, this, changed);
-        connect(model, &QAbstractItemModel::dataChanged, this, changed);
+        // The grey of a missing file is no change to the list: only changes to the entries themselves count.
+        connect(model, &QAbstractItemModel::dataChanged, this,
+                [changed](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                    if (!roles.contains(Qt::ForegroundRole))
+                        changed();
+                });
     }
 
 private:
