@@ -3,8 +3,11 @@
 #include "playlist/Recovery.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -17,6 +20,8 @@
 #include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcRecovery, "tunary.recovery", QtInfoMsg)
 
 namespace Recovery {
 
@@ -42,6 +47,17 @@ QString listFile(const AppContext &context, int slot)
 QString pathFileOf(const QString &listFile)
 {
     return listFile.chopped(4) + u".path"_s;
+}
+
+// Keeping is a safety net: a folder that cannot be written is worth a line in the log, once per fault, and
+// never a box. Only the worker calls this.
+void reportFault(const QString &fault)
+{
+    static QString lastFault;
+    if (fault.isEmpty() || fault == lastFault)
+        return;
+    lastFault = fault;
+    qCWarning(lcRecovery).noquote() << "changed lists cannot be kept for recovery:" << fault;
 }
 
 QString originalPath(const QString &listFile)
@@ -108,10 +124,14 @@ void keepNow(AppContext &context, PlayList &list)
     const QString file = listFile(context, slot);
     const QString folder = context.platform.folders.recoveryFolder();
     writer().start([file, folder, entries = std::move(entries), encoding = list.encoding, path = list.path()] {
-        // Keeping is a safety net: a fault here is not worth a message, and the list itself is untouched.
-        QDir().mkpath(folder);
-        if (writeFileAtomically(pathFileOf(file), path.toUtf8()).isEmpty())
-            writeFileAtomically(file, M3UFile::format(entries, encoding));
+        if (!QDir().mkpath(folder)) {
+            reportFault(QCoreApplication::translate("Recovery", "%1 cannot be made").arg(folder));
+            return;
+        }
+        QString fault = writeFileAtomically(pathFileOf(file), path.toUtf8());
+        if (fault.isEmpty())
+            fault = writeFileAtomically(file, M3UFile::format(entries, encoding));
+        reportFault(fault.isEmpty() ? QString() : u"%1: %2"_s.arg(file, fault));
     });
 }
 
@@ -138,10 +158,48 @@ QStringList leftOver(const AppContext &context)
     return files;
 }
 
+namespace {
+
+// A kept list is damaged when it cannot be read, or holds bytes its writer never writes.
+bool isDamaged(const QString &file)
+{
+    M3UContent content;
+    if (!M3UFile::read(file, content).isEmpty())
+        return true;
+    QFile check(file);
+    return content.encoding != ListEncoding::Utf16LittleEndian && content.encoding != ListEncoding::Utf16BigEndian &&
+           (!check.open(QIODevice::ReadOnly) || check.readAll().contains('\0'));
+}
+
+// Moves a damaged kept list out of the way, into a folder of its own, where nothing deletes it.
+void putAside(const QString &file)
+{
+    const QFileInfo info(file);
+    QDir folder(info.absolutePath());
+    const QString aside = u"damaged"_s;
+    folder.mkpath(aside);
+    const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss-zzz"_s);
+    const QString target = folder.filePath(u"%1/%2-%3"_s.arg(aside, stamp, info.fileName()));
+    if (QFile::rename(file, target)) {
+        QFile::rename(pathFileOf(file), pathFileOf(target));
+        qCWarning(lcRecovery).noquote() << "a damaged recovery file was put aside as" << target;
+    } else {
+        qCWarning(lcRecovery).noquote() << "a damaged recovery file cannot be put aside:" << file;
+    }
+}
+
+} // namespace
+
 void offerLeftOver(AppContext &context)
 {
     finishWriting();
-    const QStringList files = leftOver(context);
+    QStringList files;
+    for (const QString &file : leftOver(context)) {
+        if (isDamaged(file))
+            putAside(file);
+        else
+            files.append(file);
+    }
     if (files.isEmpty())
         return;
     QStringList names;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 
 // The program's start: the command line, the settings file, the loader and the hand-off to a running copy.
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "app/HandOff.h"
@@ -376,6 +378,10 @@ private slots:
         dropEntries(crashed.context, *playListAt(crashed.context, newPlayList(crashed.context)), entriesOf({u"/c"_s}));
         QTRY_COMPARE_WITH_TIMEOUT(Recovery::leftOver(crashed.context).size(), 2, 2000);
 
+        // A file of the folder that its writer never wrote is put aside, not offered and not deleted.
+        const QString folder = crashed.folders.recoveryFolder();
+        writeFile(folder + u"/list-9.m3u"_s, "/m/\0\x01\xff"_ba);
+
         // The next start, over the folders the crashed run never tidied.
         AppContext next({crashed.boxes, crashed.starter, crashed.folders, crashed.drives, crashed.registry});
         RecordingWindowHost host{crashed.journal};
@@ -385,7 +391,9 @@ private slots:
         crashed.boxes.answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
         StartUp::startUpSteps(next);
         const MessageBoxRequest &box = crashed.boxes.shown.last();
-        QVERIFY(box.title == u"Recover Play Lists"_s && box.text.contains(named + u"\ran untitled list"_s));
+        QVERIFY(box.title == u"Recover Play Lists"_s && box.text.contains(named + u"\ran untitled list\r\r"_s));
+        const QStringList aside = QDir(folder + u"/damaged"_s).entryList(QDir::Files);
+        QVERIFY2(aside.size() == 1 && aside.first().endsWith(u"-list-9.m3u"_s), qPrintable(aside.join(u' ')));
         QCOMPARE(openLists(next), yes ? QStringList({named, u"Untitled 2"_s}) : QStringList());
         Recovery::finishWriting();
         QCOMPARE(Recovery::leftOver(next).size(), yes ? 2 : 0);
@@ -399,6 +407,26 @@ private slots:
         QVERIFY(queryClose(next, *playListAt(next, 3), false));
         Recovery::finishWriting();
         QVERIFY(Recovery::leftOver(next).isEmpty());
+    }
+
+    // A recovery folder that cannot be made costs one line in the log, however often the list changes.
+    void recoveryFolderCannotBeWritten()
+    {
+        TestApp app;
+        app.host.loadFrame();
+        writeFile(app.folders.recoveryFolder(), "in the way");
+        using namespace PlayListCommands;
+        PlayList &list = *playListAt(app.context, newPlayList(app.context));
+        const QRegularExpression logged(u"cannot be kept for recovery: .*recovery cannot be made"_s);
+        QTest::ignoreMessage(QtWarningMsg, logged);
+        QTest::failOnWarning(logged);
+        for (int change = 0; change < 3; ++change) {
+            dropEntries(app.context, list, entriesOf({u"/m/%1.mp3"_s.arg(change)}));
+            Recovery::keepNow(app.context, list);
+            Recovery::finishWriting();
+        }
+        QCOMPARE(list.model().count(), 3);
+        QCOMPARE(readFile(app.folders.recoveryFolder()), "in the way"_ba);
     }
 };
 

@@ -17,7 +17,7 @@ pids=()
 wm_pid=
 
 cleanup() {
-    for pid in "${pids[@]}" $wm_pid; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}" $wm_pid; do kill -KILL "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
