@@ -14,7 +14,7 @@ EntriesCommand::EntriesCommand(PlayListModel &model, Kind kind, PlayListModel::R
 {
     // What was added is in the list: only its rows are kept until an undo takes it out.
     if (m_kind == Kind::Added)
-        m_entries.entries.clear();
+        m_entries.refs.clear();
 }
 
 void EntriesCommand::take()
@@ -79,8 +79,8 @@ void MoveCommand::redo()
         m_model.exchangeAndMoveCaret(m_from, m_to);
 }
 
-ChangeCommand::ChangeCommand(PlayListModel &model, std::vector<int> rows, std::vector<PlayListModel::Entry> before,
-                             std::vector<PlayListModel::Entry> after)
+ChangeCommand::ChangeCommand(PlayListModel &model, std::vector<int> rows, std::vector<EntryTexts::Ref> before,
+                             std::vector<EntryTexts::Ref> after)
     : m_model(model)
     , m_rows(std::move(rows))
     , m_before(std::move(before))

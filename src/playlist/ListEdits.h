@@ -71,16 +71,16 @@ private:
 class ChangeCommand : public QUndoCommand
 {
 public:
-    ChangeCommand(PlayListModel &model, std::vector<int> rows, std::vector<PlayListModel::Entry> before,
-                  std::vector<PlayListModel::Entry> after);
+    ChangeCommand(PlayListModel &model, std::vector<int> rows, std::vector<EntryTexts::Ref> before,
+                  std::vector<EntryTexts::Ref> after);
     void undo() override { m_model.replaceEntries(m_rows, m_before); }
     void redo() override;
 
 private:
     PlayListModel &m_model;
     const std::vector<int> m_rows;
-    const std::vector<PlayListModel::Entry> m_before;
-    const std::vector<PlayListModel::Entry> m_after;
+    const std::vector<EntryTexts::Ref> m_before;
+    const std::vector<EntryTexts::Ref> m_after;
     bool m_pushed = false;
 };
 

@@ -2,6 +2,9 @@
 
 #include "playlist/M3UFile.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
@@ -92,11 +95,54 @@ QByteArray keptPlain(QByteArray bytes, ListEncoding encoding)
     return bytes;
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    // A word at a time: a list is mostly ASCII, and most lists are only ASCII.
+    quint64 high = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        high |= word;
+    }
+    for (; i < bytes.size(); ++i)
+        high |= static_cast<unsigned char>(bytes[i]);
+    return (high & 0x8080808080808080ULL) == 0;
+}
+
+// The blanks (spaces) around a path; for UTF-8 and Windows-1252 bytes alike, a space is the byte 0x20.
+QByteArrayView trimmedBlanks(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty() && bytes.front() == ' ')
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && bytes.back() == ' ')
+        bytes.chop(1);
+    return bytes;
+}
+
+// How often a long parse looks whether it was stopped.
+constexpr qsizetype kStopCheckBytes = 1024 * 1024;
+
 } // namespace
+
+QList<PlayListModel::Entry> M3UContent::entries() const
+{
+    QList<PlayListModel::Entry> entries;
+    entries.reserve(refs.size());
+    for (const EntryTexts::Ref ref : refs)
+        entries.append({texts.text(ref), EntryTexts::writtenAsWindows1252(ref)});
+    return entries;
+}
 
 namespace M3UFile {
 
 M3UContent parse(const QByteArray &bytes)
+{
+    const std::atomic<bool> never{false};
+    return parse(bytes, never);
+}
+
+M3UContent parse(const QByteArray &bytes, const std::atomic<bool> &stop)
 {
     M3UContent content;
     if (bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark)) {
@@ -105,26 +151,57 @@ M3UContent parse(const QByteArray &bytes)
         QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                                QStringDecoder::Flag::ConvertInitialBom);
         const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
-        forEachLine(QStringView(text), [&content](QStringView line) {
-            content.entries.append({line.toString(), false});
-        });
+        QList<QString> lines;
+        forEachLine(QStringView(text), [&lines](QStringView line) { lines.append(line.toString()); });
+        if (!stop && content.texts.hasRoomFor(EntryTexts::blockSize(lines)))
+            content.refs = content.texts.addLines(lines, {});
         return content;
     }
 
-    QByteArrayView text(bytes);
+    // The lines stay in the file's bytes; an entry is where its line starts, and how its bytes are read.
+    qsizetype start = 0;
     if (bytes.startsWith(kUtf8Mark)) {
         content.encoding = ListEncoding::Utf8WithMark;
-        text = text.sliced(kUtf8Mark.size());
+        start = kUtf8Mark.size();
     }
-    forEachLine(text, [&content](QByteArrayView line) {
-        bool windows1252 = false;
-        QString decoded = EightBitText::decode(line, windows1252);
-        content.entries.append({std::move(decoded), windows1252});
-    });
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    const EntryTexts::Ref base = content.texts.addBlock(bytes);
+    const bool ascii = isAscii(QByteArrayView(bytes).sliced(start));
+    content.refs.reserve(qsizetype(std::count(data + start, data + size, '\n')) + 1);
+    qsizetype checked = start;
+    for (qsizetype from = start; from < size;) {
+        const auto *newline = static_cast<const char *>(std::memchr(data + from, '\n', size_t(size - from)));
+        const qsizetype lineEnd = newline ? newline - data : size;
+        // A lone CR ends a line too; CR LF ends one line and leaves an empty one, which is skipped.
+        for (qsizetype at = from;;) {
+            const auto *cr = static_cast<const char *>(std::memchr(data + at, '\r', size_t(lineEnd - at)));
+            const qsizetype end = cr ? cr - data : lineEnd;
+            if (end > at) {
+                const QByteArrayView line(data + at, end - at);
+                content.refs.append((base + EntryTexts::Ref(at)) | (ascii ? 0 : EntryTexts::flagsFor(line)));
+            }
+            if (!cr)
+                break;
+            at = end + 1;
+        }
+        from = lineEnd + 1;
+        if (from - checked > kStopCheckBytes) {
+            checked = from;
+            if (stop)
+                return {};
+        }
+    }
     return content;
 }
 
 QString read(const QString &path, M3UContent &content, bool *tooLarge)
+{
+    ReadProgress progress;
+    return read(path, content, tooLarge, progress);
+}
+
+QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgress &progress)
 {
     if (tooLarge)
         *tooLarge = false;
@@ -133,27 +210,39 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge)
         return fault;
 
     // Read in pieces up to one byte past the limit: the file may grow while it is read.
-    constexpr qint64 kPiece = 1024LL * 1024;
+    constexpr qint64 kPiece = 4LL * 1024 * 1024;
     const qint64 size = file.size();
+    progress.total = size;
     QByteArray bytes;
     if (size <= kMaxFileSize) {
-        bytes.reserve(size);
-        while (bytes.size() <= kMaxFileSize) {
-            const QByteArray piece = file.read(qMin<qint64>(kPiece, kMaxFileSize + 1 - bytes.size()));
-            if (piece.isEmpty())
+        bytes.resize(size + 1);
+        qint64 done = 0;
+        for (;;) {
+            if (done == bytes.size())
+                bytes.resize(qMin(bytes.size() * 2 + kPiece, kMaxFileSize + 1));
+            const qint64 got = file.read(bytes.data() + done, qMin(kPiece, bytes.size() - done));
+            if (got <= 0 || progress.stop)
                 break;
-            bytes += piece;
+            done += got;
+            progress.done = done;
+            if (done > kMaxFileSize)
+                break;
         }
         if (file.error() != QFileDevice::NoError)
             return file.errorString();
+        bytes.truncate(done);
     }
+    if (progress.stop)
+        return QCoreApplication::translate("M3UFile", "Stopped.");
     if (size > kMaxFileSize || bytes.size() > kMaxFileSize) {
         if (tooLarge)
             *tooLarge = true;
         return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
             .arg(kMaxFileSize / (1024LL * 1024));
     }
-    content = parse(bytes);
+    content = parse(bytes, progress.stop);
+    if (progress.stop)
+        return QCoreApplication::translate("M3UFile", "Stopped.");
     return {};
 }
 
@@ -171,20 +260,36 @@ QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encod
     return keptPlain(bytes, encoding);
 }
 
-QByteArray format(const PlayListModel &model, ListEncoding encoding)
+QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding)
 {
     QByteArray bytes = mark(encoding);
-    bytes.reserve(bytes.size() + qsizetype(model.count()) * 64);
     const QByteArray end = lineEnd(encoding);
-    for (int row = 0; row < model.count(); ++row) {
+    const bool eightBit = encoding == ListEncoding::EightBit || encoding == ListEncoding::Utf8WithMark;
+    qsizetype reserve = bytes.size();
+    for (const EntryTexts::Ref ref : refs)
+        reserve += texts.bytes(ref).size() + end.size();
+    bytes.reserve(eightBit ? reserve : reserve * 2);
+    for (const EntryTexts::Ref ref : refs) {
         // An entry of blanks alone names nothing; an empty line would not be read back.
-        const QString path = model.entryPath(row);
+        const QByteArrayView path = trimmedBlanks(texts.bytes(ref));
         if (path.isEmpty())
             continue;
-        bytes += encodeLine(path, model.entry(row).windows1252, encoding);
+        // Bytes that are already what the entry is written as go out as they are.
+        const bool windows1252Bytes = (ref & EntryTexts::kWindows1252Bytes) != 0;
+        const bool asRead = eightBit && windows1252Bytes == EntryTexts::writtenAsWindows1252(ref);
+        if (asRead)
+            bytes += path;
+        else
+            bytes +=
+                encodeLine(PlayListEntry::trimBlanks(texts.text(ref)), EntryTexts::writtenAsWindows1252(ref), encoding);
         bytes += end;
     }
     return keptPlain(bytes, encoding);
+}
+
+QByteArray format(const PlayListModel &model, ListEncoding encoding)
+{
+    return format(model.texts(), model.refs(), encoding);
 }
 
 } // namespace M3UFile

@@ -2,10 +2,13 @@
 
 #pragma once
 
+#include <atomic>
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include "playlist/EntryTexts.h"
 #include "playlist/PlayListModel.h"
 
 /** How a list file's text is stored, so that saving writes it back the same way. */
@@ -18,11 +21,15 @@ enum class ListEncoding {
     Utf16BigEndian,
 };
 
-/** A list file as read: one entry per line that is not empty. */
+/** A list file as read: one entry per line that is not empty, as references into the file's own bytes. */
 struct M3UContent
 {
-    QList<PlayListModel::Entry> entries;
+    EntryTexts texts;
+    QList<EntryTexts::Ref> refs;
     ListEncoding encoding = ListEncoding::EightBit;
+
+    /** The entries as texts. */
+    QList<PlayListModel::Entry> entries() const;
 };
 
 /** M3U play-list files: one path per line, written with CR LF. */
@@ -33,6 +40,8 @@ namespace M3UFile {
  * comment and directive lines included, is one entry, kept exactly as read.
  */
 M3UContent parse(const QByteArray &bytes);
+/** As parse(); gives up, with nothing read, when stop is set. */
+M3UContent parse(const QByteArray &bytes, const std::atomic<bool> &stop);
 
 /** The largest list file read, in bytes. */
 inline constexpr qint64 kMaxFileSize = 512LL * 1024 * 1024;
@@ -43,11 +52,23 @@ inline constexpr qint64 kMaxFileSize = 512LL * 1024 * 1024;
  */
 QString read(const QString &path, M3UContent &content, bool *tooLarge = nullptr);
 
+/** How far a read() on another thread has come, and a way to stop it. */
+struct ReadProgress
+{
+    std::atomic<qint64> done{0};
+    std::atomic<qint64> total{0};
+    std::atomic<bool> stop{false};
+};
+/** As read(), telling its progress; a stopped read returns a fault and no entries. */
+QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgress &progress);
+
 /**
  * One line per entry, the path without blanks around it, each ended by CR LF, in the given encoding. An entry
  * of blanks alone is left out: as an empty line it would not be read back.
  */
 QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encoding);
+/** As format() of entries, for entries kept as texts and references. */
+QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding);
 
 /** The model's entries in file form. */
 QByteArray format(const PlayListModel &model, ListEncoding encoding);

@@ -10,6 +10,7 @@ PlayList::PlayList(QObject *parent)
 {
     // Each step keeps only what it changed; a hundred of them are enough to take back a slip.
     m_undo.setUndoLimit(100);
+    connect(&m_model, &PlayListModel::historyLost, &m_undo, &QUndoStack::clear);
 }
 
 void PlayList::setPath(const QString &path)

@@ -201,33 +201,24 @@ void checkMissing(PlayList &list)
 
 void lookForMissing(PlayList &list)
 {
-    // Only the texts are taken here (they are shared, not copied); trimming, resolving and looking for the
-    // files is a worker's, and the marks are taken only if the entries are still those looked at.
-    const PlayListModel &model = list.model();
-    QStringList lines;
-    lines.reserve(model.count());
-    for (int row = 0; row < model.count(); ++row)
-        lines.append(model.entry(row).line);
-    QThreadPool::globalInstance()->start(
-        [model = QPointer<PlayListModel>(&list.model()), lines = std::move(lines), folder = listFolder(list)] {
-            std::vector<char> missing(size_t(lines.size()), 0);
-            for (qsizetype i = 0; i < lines.size(); ++i) {
-                const QString file = fileNamedBy(folder, PlayListEntry::trimBlanks(lines[i]));
-                missing[size_t(i)] = char(!file.isEmpty() && !QFileInfo::exists(file));
-            }
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [model, lines, missing = std::move(missing)]() mutable {
-                    if (!model || model->count() != lines.size())
-                        return;
-                    for (int row = 0; row < model->count(); ++row) {
-                        if (model->entry(row).line != lines[row])
-                            return;
-                    }
+    // The worker is given the texts and references, which it shares with the list rather than copies; the
+    // marks are taken only if the entries are still those looked at.
+    PlayListModel &model = list.model();
+    QThreadPool::globalInstance()->start([model = QPointer<PlayListModel>(&model), texts = model.texts(),
+                                          refs = model.refs(), folder = listFolder(list)] {
+        std::vector<bool> missing(size_t(refs.size()), false);
+        for (qsizetype i = 0; i < refs.size(); ++i) {
+            const QString file = fileNamedBy(folder, PlayListEntry::trimBlanks(texts.text(refs[i])));
+            missing[size_t(i)] = !file.isEmpty() && !QFileInfo::exists(file);
+        }
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [model, size = texts.size(), refs, missing = std::move(missing)]() mutable {
+                if (model && model->texts().size() == size && model->refs() == refs)
                     model->setMissing(std::move(missing));
-                },
-                Qt::QueuedConnection);
-        });
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 namespace {
@@ -240,7 +231,7 @@ bool changePaths(PlayList &list, bool relative)
         return false;
     const QDir folder = QFileInfo(PlayListEntry::trimBlanks(list.path())).absoluteDir();
     std::vector<int> rows;
-    std::vector<PlayListModel::Entry> before, after;
+    QList<PlayListModel::Entry> after;
     for (int row = 0; row < model.count(); ++row) {
         const QString path = model.entryPath(row);
         if (!namesAFile(path) || isRelativeEntry(path) == relative)
@@ -255,13 +246,21 @@ bool changePaths(PlayList &list, bool relative)
             changed = playablePath(list, path);
         }
         rows.push_back(row);
-        before.push_back(model.entry(row));
-        after.push_back({changed, model.entry(row).windows1252});
+        after.append({changed, EntryTexts::writtenAsWindows1252(model.refs().at(row))});
     }
     if (rows.empty())
         return false;
-    model.replaceEntries(rows, after);
-    pushDone(list, new ListEdits::ChangeCommand(model, std::move(rows), std::move(before), std::move(after)));
+    // Keeping the new texts may renumber the old ones: the old references are taken after it.
+    const QList<EntryTexts::Ref> added = model.addTexts(after);
+    if (added.isEmpty())
+        return false;
+    std::vector<EntryTexts::Ref> before;
+    before.reserve(rows.size());
+    for (const int row : rows)
+        before.push_back(model.refs().at(row));
+    std::vector<EntryTexts::Ref> newRefs(added.cbegin(), added.cend());
+    model.replaceEntries(rows, newRefs);
+    pushDone(list, new ListEdits::ChangeCommand(model, std::move(rows), std::move(before), std::move(newRefs)));
     return true;
 }
 
@@ -316,7 +315,7 @@ bool openListFile(AppContext &context, const QString &path)
         return false;
     }
     list.encoding = content.encoding;
-    list.model().setEntries(std::move(content.entries));
+    list.model().setContent(std::move(content.texts), std::move(content.refs));
     list.show();
     checkMissing(list);
     if (context.settings.alwaysSort == u"True"_s) {

@@ -72,6 +72,12 @@ QStringList PlayListModel::mimeTypes() const
     return {EntryMime::mimeType()};
 }
 
+PlayListModel::Entry PlayListModel::entry(int row) const
+{
+    const EntryTexts::Ref ref = m_refs[row];
+    return {m_texts.text(ref), EntryTexts::writtenAsWindows1252(ref)};
+}
+
 QMimeData *PlayListModel::mimeData(const QModelIndexList &indexes) const
 {
     QList<Entry> entries;
@@ -82,23 +88,24 @@ QMimeData *PlayListModel::mimeData(const QModelIndexList &indexes) const
 
 QString PlayListModel::title(int row) const
 {
-    return PlayListEntry::titleOf(entry(row).line);
+    return PlayListEntry::titleOf(line(row));
 }
 
 QString PlayListModel::entryText(int row) const
 {
-    return PlayListEntry::makeEntry(title(row), entry(row).line);
+    const QString text = line(row);
+    return PlayListEntry::makeEntry(PlayListEntry::titleOf(text), text);
 }
 
 QString PlayListModel::entryPath(int row) const
 {
-    return PlayListEntry::trimBlanks(entry(row).line);
+    return PlayListEntry::trimBlanks(line(row));
 }
 
 std::vector<char> PlayListModel::selectedMarks() const
 {
     // From the ranges, not row by row: asking the selection model about each row costs a pass over its ranges.
-    std::vector<char> marks(m_entries.size(), 0);
+    std::vector<char> marks(m_refs.size(), 0);
     for (const QItemSelectionRange &range : m_selection.selection()) {
         const int top = std::max(range.top(), 0);
         const int bottom = std::min(range.bottom(), count() - 1);
@@ -119,20 +126,72 @@ QList<int> PlayListModel::selectedRows() const
     return rows;
 }
 
-void PlayListModel::setEntries(QList<Entry> entries)
+void PlayListModel::setEntries(const QList<Entry> &entries)
+{
+    QList<QString> lines;
+    QList<bool> windows1252;
+    lines.reserve(entries.size());
+    windows1252.reserve(entries.size());
+    for (const Entry &entry : entries) {
+        lines.append(entry.line);
+        windows1252.append(entry.windows1252);
+    }
+    EntryTexts texts;
+    QList<EntryTexts::Ref> refs;
+    if (texts.hasRoomFor(EntryTexts::blockSize(lines)))
+        refs = texts.addLines(lines, windows1252);
+    setContent(std::move(texts), std::move(refs));
+}
+
+void PlayListModel::setContent(EntryTexts texts, QList<EntryTexts::Ref> refs)
 {
     beginResetModel();
-    m_entries.assign(std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
+    m_texts = std::move(texts);
+    m_refs = std::move(refs);
     // The selection model forgets the selection and the caret with the reset.
     endResetModel();
+}
+
+QList<EntryTexts::Ref> PlayListModel::addTexts(const QList<Entry> &entries)
+{
+    QList<QString> lines;
+    QList<bool> windows1252;
+    lines.reserve(entries.size());
+    windows1252.reserve(entries.size());
+    for (const Entry &entry : entries) {
+        lines.append(entry.line);
+        windows1252.append(entry.windows1252);
+    }
+    const qsizetype needed = EntryTexts::blockSize(lines);
+    if (!m_texts.hasRoomFor(needed)) {
+        // Texts no entry refers to any more are dropped: the entries' texts are written afresh.
+        QList<QString> kept;
+        QList<bool> keptWindows1252;
+        kept.reserve(m_refs.size());
+        keptWindows1252.reserve(m_refs.size());
+        for (const EntryTexts::Ref ref : std::as_const(m_refs)) {
+            kept.append(m_texts.text(ref));
+            keptWindows1252.append(EntryTexts::writtenAsWindows1252(ref));
+        }
+        EntryTexts texts;
+        if (!texts.hasRoomFor(EntryTexts::blockSize(kept) + needed))
+            return {};
+        m_refs = texts.addLines(kept, keptWindows1252);
+        m_texts = std::move(texts);
+        emit historyLost();
+    }
+    return m_texts.addLines(lines, windows1252);
 }
 
 void PlayListModel::appendEntries(const QList<Entry> &entries)
 {
     if (entries.isEmpty())
         return;
-    beginInsertRows(QModelIndex(), count(), count() + int(entries.size()) - 1);
-    m_entries.insert(m_entries.end(), entries.begin(), entries.end());
+    const QList<EntryTexts::Ref> refs = addTexts(entries);
+    if (refs.isEmpty())
+        return;
+    beginInsertRows(QModelIndex(), count(), count() + int(refs.size()) - 1);
+    m_refs.append(refs);
     endInsertRows();
 }
 
@@ -151,20 +210,19 @@ PlayListModel::Removal PlayListModel::removeMarked(const std::vector<char> &mark
     }
     if (runs.empty())
         return removal;
-    removal.entries.reserve(removal.rows.size());
+    removal.refs.reserve(removal.rows.size());
 
     auto compact = [this, &marked, &removal] {
-        size_t kept = 0;
-        for (size_t i = 0; i < m_entries.size(); ++i) {
-            if (marked[i]) {
-                removal.entries.push_back(std::move(m_entries[i]));
+        qsizetype kept = 0;
+        EntryTexts::Ref *refs = m_refs.data();
+        for (qsizetype i = 0; i < m_refs.size(); ++i) {
+            if (marked[size_t(i)]) {
+                removal.refs.push_back(refs[i]);
                 continue;
             }
-            if (kept != i)
-                m_entries[kept] = std::move(m_entries[i]);
-            ++kept;
+            refs[kept++] = refs[i];
         }
-        m_entries.resize(kept);
+        m_refs.resize(kept);
     };
 
     // A reset also empties the selection. Only removeSelected and undoing come this way (removeOne removes a
@@ -177,11 +235,11 @@ PlayListModel::Removal PlayListModel::removeMarked(const std::vector<char> &mark
     }
     for (const auto &[first, last] : runs) {
         for (int row = first; row <= last; ++row)
-            removal.entries.push_back(m_entries[size_t(row)]);
+            removal.refs.push_back(m_refs[row]);
     }
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         beginRemoveRows(QModelIndex(), run->first, run->second);
-        m_entries.erase(m_entries.begin() + run->first, m_entries.begin() + run->second + 1);
+        m_refs.remove(run->first, run->second - run->first + 1);
         endRemoveRows();
     }
     return removal;
@@ -189,7 +247,7 @@ PlayListModel::Removal PlayListModel::removeMarked(const std::vector<char> &mark
 
 PlayListModel::Removal PlayListModel::takeRows(const std::vector<int> &rows)
 {
-    std::vector<char> marked(m_entries.size(), 0);
+    std::vector<char> marked(m_refs.size(), 0);
     for (const int row : rows) {
         if (row >= 0 && row < count())
             marked[size_t(row)] = 1;
@@ -202,7 +260,7 @@ PlayListModel::Removal PlayListModel::takeRows(const std::vector<int> &rows)
 
 void PlayListModel::putBack(Removal removal)
 {
-    const size_t total = m_entries.size() + removal.entries.size();
+    const size_t total = size_t(m_refs.size()) + removal.refs.size();
     std::vector<std::pair<int, int>> runs;
     for (const int row : removal.rows) {
         if (!runs.empty() && runs.back().second == row - 1)
@@ -211,25 +269,26 @@ void PlayListModel::putBack(Removal removal)
             runs.emplace_back(row, row);
     }
     if (runs.size() > kMaxRemovalRuns) {
-        std::vector<Entry> merged;
-        merged.reserve(total);
-        size_t taken = 0, kept = 0;
+        QList<EntryTexts::Ref> merged;
+        merged.reserve(qsizetype(total));
+        size_t taken = 0;
+        qsizetype kept = 0;
         for (size_t row = 0; row < total; ++row) {
             if (taken < removal.rows.size() && size_t(removal.rows[taken]) == row)
-                merged.push_back(std::move(removal.entries[taken++]));
+                merged.append(removal.refs[taken++]);
             else
-                merged.push_back(std::move(m_entries[kept++]));
+                merged.append(m_refs.at(kept++));
         }
         beginResetModel();
-        m_entries = std::move(merged);
+        m_refs = std::move(merged);
         endResetModel();
     } else {
         std::ptrdiff_t taken = 0;
         for (const auto &[first, last] : runs) {
             const std::ptrdiff_t length = last - first + 1;
             beginInsertRows(QModelIndex(), first, last);
-            m_entries.insert(m_entries.begin() + first, std::make_move_iterator(removal.entries.begin() + taken),
-                             std::make_move_iterator(removal.entries.begin() + taken + length));
+            m_refs.insert(first, length, 0);
+            std::copy_n(removal.refs.begin() + taken, length, m_refs.begin() + first);
             taken += length;
             endInsertRows();
         }
@@ -243,29 +302,29 @@ void PlayListModel::putBack(Removal removal)
 
 void PlayListModel::reorder(const std::vector<int> &order, bool forward)
 {
-    std::vector<Entry> ordered(m_entries.size());
+    QList<EntryTexts::Ref> ordered(m_refs.size());
     for (size_t row = 0; row < order.size(); ++row) {
         if (forward)
-            ordered[row] = std::move(m_entries[size_t(order[row])]);
+            ordered[qsizetype(row)] = m_refs.at(order[row]);
         else
-            ordered[size_t(order[row])] = std::move(m_entries[row]);
+            ordered[order[row]] = m_refs.at(qsizetype(row));
     }
     beginResetModel();
-    m_entries = std::move(ordered);
+    m_refs = std::move(ordered);
     endResetModel();
 }
 
-void PlayListModel::replaceEntries(const std::vector<int> &rows, const std::vector<Entry> &entries)
+void PlayListModel::replaceEntries(const std::vector<int> &rows, const std::vector<EntryTexts::Ref> &refs)
 {
     if (rows.empty())
         return;
     for (size_t i = 0; i < rows.size(); ++i)
-        m_entries[size_t(rows[i])] = entries[i];
+        m_refs[rows[i]] = refs[i];
     m_missing.clear();
     emit dataChanged(index(rows.front()), index(rows.back()));
 }
 
-void PlayListModel::setMissing(std::vector<char> missing)
+void PlayListModel::setMissing(std::vector<bool> missing)
 {
     m_missing = std::move(missing);
     if (count() > 0)
@@ -283,7 +342,7 @@ PlayListModel::Removal PlayListModel::removeOne()
     const int caret = currentIndex();
     if (caret < 0 || caret >= count())
         return {};
-    std::vector<char> marked(m_entries.size(), 0);
+    std::vector<char> marked(m_refs.size(), 0);
     marked[size_t(caret)] = 1;
     Removal removal = removeMarked(marked);
     // The entry that moved up into the caret's place takes the caret (the selection model moved it up).
@@ -335,9 +394,9 @@ PlayListModel::Removal PlayListModel::removeSelected()
 
 void PlayListModel::exchange(int a, int b)
 {
-    std::swap(m_entries[size_t(a)], m_entries[size_t(b)]);
+    m_refs.swapItemsAt(a, b);
     if (isMissing(a) != isMissing(b))
-        std::swap(m_missing[size_t(a)], m_missing[size_t(b)]);
+        std::vector<bool>::swap(m_missing[size_t(a)], m_missing[size_t(b)]);
     const QModelIndex first = index(std::min(a, b));
     const QModelIndex last = index(std::max(a, b));
     emit dataChanged(first, last);
@@ -370,11 +429,11 @@ void PlayListModel::selectAll()
 PlayListModel::Removal PlayListModel::clear()
 {
     Removal removal;
-    removal.rows.resize(m_entries.size());
+    removal.rows.resize(size_t(m_refs.size()));
     std::iota(removal.rows.begin(), removal.rows.end(), 0);
     beginResetModel();
-    removal.entries = std::move(m_entries);
-    m_entries.clear();
+    removal.refs.assign(m_refs.cbegin(), m_refs.cend());
+    m_refs.clear();
     endResetModel();
     return removal;
 }
@@ -384,10 +443,10 @@ std::vector<int> PlayListModel::sortEntries(const QCollator &collator)
     // Every entry text starts with its title padded with spaces, so comparing titles (a shorter one first
     // when it begins the longer) and then the paths orders entries as their whole texts would.
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(m_entries.size());
+    keys.reserve(size_t(m_refs.size()));
     for (int row = 0; row < count(); ++row)
         keys.push_back(collator.sortKey(title(row)));
-    std::vector<int> order(m_entries.size());
+    std::vector<int> order(size_t(m_refs.size()));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         const int byTitle = keys[size_t(a)].compare(keys[size_t(b)]);
@@ -396,12 +455,12 @@ std::vector<int> PlayListModel::sortEntries(const QCollator &collator)
         return collator.compare(entryPath(a), entryPath(b)) < 0;
     });
 
-    std::vector<Entry> sorted;
-    sorted.reserve(m_entries.size());
+    QList<EntryTexts::Ref> sorted;
+    sorted.reserve(m_refs.size());
     for (const int row : order)
-        sorted.push_back(std::move(m_entries[size_t(row)]));
+        sorted.append(m_refs.at(row));
     beginResetModel();
-    m_entries = std::move(sorted);
+    m_refs = std::move(sorted);
     endResetModel();
     return order;
 }

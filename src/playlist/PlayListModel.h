@@ -7,12 +7,15 @@
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
 
+#include "playlist/EntryTexts.h"
+
 class QCollator;
 
 /**
  * The entries of one play list, with the list box's selection and caret in a selection model of its own,
- * which the list's view shares. Each entry keeps the line it came from; its title and entry text are made
- * from that line when asked for, so a big list costs little more than its paths.
+ * which the list's view shares. Each entry is a reference to the bytes of the line it came from (see
+ * EntryTexts); its text, title and entry text are made from those bytes when asked for, so a big list costs
+ * little more than its file.
  */
 class PlayListModel : public QAbstractListModel
 {
@@ -34,7 +37,7 @@ public:
     struct Removal
     {
         std::vector<int> rows;
-        std::vector<Entry> entries;
+        std::vector<EntryTexts::Ref> refs;
     };
 
     explicit PlayListModel(QObject *parent = nullptr);
@@ -47,8 +50,10 @@ public:
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
-    int count() const { return int(m_entries.size()); }
-    const Entry &entry(int row) const { return m_entries[size_t(row)]; }
+    int count() const { return int(m_refs.size()); }
+    Entry entry(int row) const;
+    /** The line of an entry, as read or given. */
+    QString line(int row) const { return m_texts.text(m_refs[row]); }
     QString title(int row) const;
     QString entryText(int row) const;
     /** The path as it is saved and played: the line without blanks around it. */
@@ -58,8 +63,15 @@ public:
      * Marks the entries whose file was found missing (shown grey, "File not found"), one flag per row; the
      * marks go with the next change to the rows.
      */
-    void setMissing(std::vector<char> missing);
+    void setMissing(std::vector<bool> missing);
     bool isMissing(int row) const { return size_t(row) < m_missing.size() && m_missing[size_t(row)]; }
+
+    /**
+     * The texts and the references of the entries, in list order. Copies share the texts and the references
+     * until either side changes them, so a worker thread can be given them at no cost.
+     */
+    const EntryTexts &texts() const { return m_texts; }
+    const QList<EntryTexts::Ref> &refs() const { return m_refs; }
 
     /** The selection and the caret; a view of this model is given this one to work on. */
     QItemSelectionModel *selectionModel() { return &m_selection; }
@@ -69,8 +81,15 @@ public:
     QList<int> selectedRows() const;
 
     /** Replaces every entry; nothing is selected then, and there is no caret. */
-    void setEntries(QList<Entry> entries);
+    void setEntries(const QList<Entry> &entries);
+    /** As setEntries(), with entries as read from a list file. */
+    void setContent(EntryTexts texts, QList<EntryTexts::Ref> refs);
     void appendEntries(const QList<Entry> &entries);
+    /**
+     * Keeps the texts of entries for the list, to be put in with replaceEntries(); empty when they do not fit.
+     * Making room may renumber the texts, which ends what undo steps can do (historyLost).
+     */
+    QList<EntryTexts::Ref> addTexts(const QList<Entry> &entries);
 
     /** Removes the entry at the caret, which stays in its place (on the last entry, at the end). */
     Removal removeOne();
@@ -94,9 +113,13 @@ public:
     /** Orders the entries again as sortEntries did (forward), or as they were before it. */
     void reorder(const std::vector<int> &order, bool forward);
     /** Replaces the entries of the rows given in ascending order. */
-    void replaceEntries(const std::vector<int> &rows, const std::vector<Entry> &entries);
+    void replaceEntries(const std::vector<int> &rows, const std::vector<EntryTexts::Ref> &refs);
     /** Exchanges two entries; the caret goes to the second. */
     void exchangeAndMoveCaret(int from, int to);
+
+signals:
+    /** The texts were renumbered to make room: entries taken out earlier cannot be put back. */
+    void historyLost();
 
 private:
     /** One flag per entry: set where the entry is selected. */
@@ -104,7 +127,8 @@ private:
     Removal removeMarked(const std::vector<char> &marked);
     void exchange(int a, int b);
 
-    std::vector<Entry> m_entries;
-    std::vector<char> m_missing;
+    EntryTexts m_texts;
+    QList<EntryTexts::Ref> m_refs;
+    std::vector<bool> m_missing;
     QItemSelectionModel m_selection;
 };

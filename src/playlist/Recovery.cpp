@@ -117,20 +117,18 @@ void keepNow(AppContext &context, PlayList &list)
         forget(context, slot);
         return;
     }
-    QList<PlayListModel::Entry> entries;
-    entries.reserve(list.model().count());
-    for (int row = 0; row < list.model().count(); ++row)
-        entries.append(list.model().entry(row));
+    // The texts and references are shared with the list, not copied; the worker formats them.
     const QString file = listFile(context, slot);
     const QString folder = context.platform.folders.recoveryFolder();
-    writer().start([file, folder, entries = std::move(entries), encoding = list.encoding, path = list.path()] {
+    writer().start([file, folder, texts = list.model().texts(), refs = list.model().refs(), encoding = list.encoding,
+                    path = list.path()] {
         if (!QDir().mkpath(folder)) {
             reportFault(QCoreApplication::translate("Recovery", "%1 cannot be made").arg(folder));
             return;
         }
         QString fault = writeFileAtomically(pathFileOf(file), path.toUtf8());
         if (fault.isEmpty())
-            fault = writeFileAtomically(file, M3UFile::format(entries, encoding));
+            fault = writeFileAtomically(file, M3UFile::format(texts, refs, encoding));
         reportFault(fault.isEmpty() ? QString() : u"%1: %2"_s.arg(file, fault));
     });
 }

@@ -99,13 +99,17 @@ private slots:
         QFETCH(QString, lines);
         QFETCH(QByteArray, saved);
         const M3UContent content = M3UFile::parse(file);
-        QStringList read;
-        for (const PlayListModel::Entry &entry : content.entries)
-            read.append(entry.line);
-        QCOMPARE(read.join(u'|'), lines);
         PlayListModel model;
-        model.setEntries(content.entries);
+        model.setContent(content.texts, content.refs);
+        QStringList read;
+        for (int row = 0; row < model.count(); ++row)
+            read.append(model.line(row));
+        QCOMPARE(read.join(u'|'), lines);
         QCOMPARE(M3UFile::format(model, content.encoding), saved.isNull() ? file : saved);
+        // The same entries given as texts (as a drop gives them) are saved the same.
+        PlayListModel given;
+        given.setEntries(content.entries());
+        QCOMPARE(M3UFile::format(given, content.encoding), saved.isNull() ? file : saved);
     }
 
     void edits_data()

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+
+#include "playlist/EntryTexts.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QStringDecoder>
+
+#include "platform/EightBitText.h"
+
+namespace {
+
+constexpr EntryTexts::Ref kOffset = EntryTexts::kWrittenAsWindows1252 - 1;
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A text's length before it, seven bits a byte, lowest first.
+void appendLength(QByteArray &block, qsizetype length)
+{
+    auto value = quint64(length);
+    while (value >= 0x80) {
+        block.append(char(0x80 | (value & 0x7F)));
+        value >>= 7;
+    }
+    block.append(char(value));
+}
+
+qsizetype lengthSize(qsizetype length)
+{
+    qsizetype size = 1;
+    for (auto value = quint64(length); value >= 0x80; value >>= 7)
+        ++size;
+    return size;
+}
+
+} // namespace
+
+const EntryTexts::Block &EntryTexts::blockOf(Ref offset) const
+{
+    // The last block whose start is not past the offset.
+    const auto after = std::upper_bound(m_blocks.cbegin(), m_blocks.cend(), offset,
+                                        [](Ref value, const Block &block) { return value < block.start; });
+    Q_ASSERT(after != m_blocks.cbegin());
+    return *(after - 1);
+}
+
+QByteArrayView EntryTexts::bytes(Ref ref) const
+{
+    const Ref offset = ref & kOffset;
+    const Block &block = blockOf(offset);
+    const char *begin = block.bytes.constData() + (offset - block.start);
+    const char *end = block.bytes.constData() + block.bytes.size();
+    if (block.counted) {
+        quint64 length = 0;
+        int shift = 0;
+        auto byte = static_cast<unsigned char>(*begin++);
+        for (; byte & 0x80; byte = static_cast<unsigned char>(*begin++), shift += 7)
+            length |= quint64(byte & 0x7F) << shift;
+        length |= quint64(byte) << shift;
+        return {begin, qsizetype(length)};
+    }
+    const char *lineEnd = begin;
+    while (lineEnd != end && *lineEnd != '\n' && *lineEnd != '\r')
+        ++lineEnd;
+    return {begin, lineEnd - begin};
+}
+
+QString EntryTexts::text(Ref ref) const
+{
+    const QByteArrayView line = bytes(ref);
+    if (ref & kWindows1252Bytes)
+        return EightBitText::decode(line);
+    // fromUtf8() would drop a mark that starts the line; it is part of the entry.
+    if (line.startsWith("\xEF\xBB\xBF")) {
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(line);
+    }
+    return QString::fromUtf8(line);
+}
+
+EntryTexts::Ref EntryTexts::flagsFor(QByteArrayView line)
+{
+    if (isAscii(line))
+        return 0;
+    // A mark inside the text is a character like any other: the file's own mark is handled by its reader.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded = utf8.decode(line);
+    return utf8.hasError() ? kWindows1252Bytes | kWrittenAsWindows1252 : 0;
+}
+
+EntryTexts::Ref EntryTexts::addBlock(QByteArray block)
+{
+    Q_ASSERT(hasRoomFor(block.size()));
+    const Ref start = m_end;
+    m_end += Ref(block.size());
+    m_blocks.append({std::move(block), start, false});
+    return start;
+}
+
+qsizetype EntryTexts::blockSize(const QList<QString> &lines)
+{
+    qsizetype size = 0;
+    for (const QString &line : lines) {
+        // At most three bytes of UTF-8 per UTF-16 unit; counted exactly only when it matters.
+        const qsizetype length = line.size() * 3;
+        size += length + lengthSize(length);
+    }
+    return size;
+}
+
+QList<EntryTexts::Ref> EntryTexts::addLines(const QList<QString> &lines, const QList<bool> &windows1252)
+{
+    QByteArray block;
+    QList<Ref> refs;
+    refs.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray text = lines[i].toUtf8();
+        Ref ref = m_end + Ref(block.size());
+        if (i < windows1252.size() && windows1252[i])
+            ref |= kWrittenAsWindows1252;
+        refs.append(ref);
+        appendLength(block, text.size());
+        block.append(text);
+    }
+    Q_ASSERT(hasRoomFor(block.size()));
+    const Ref start = m_end;
+    m_end += Ref(block.size());
+    m_blocks.append({std::move(block), start, true});
+    return refs;
+}
