@@ -138,12 +138,13 @@ namespace M3UFile {
 
 M3UContent parse(const QByteArray &bytes)
 {
-    const std::atomic<bool> never{false};
-    return parse(bytes, never);
+    ReadProgress progress;
+    return parse(bytes, progress);
 }
 
-M3UContent parse(const QByteArray &bytes, const std::atomic<bool> &stop)
+M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
 {
+    const qint64 before = progress.done;
     M3UContent content;
     if (bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark)) {
         const bool little = bytes.startsWith(kUtf16LeMark);
@@ -153,7 +154,7 @@ M3UContent parse(const QByteArray &bytes, const std::atomic<bool> &stop)
         const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
         QList<QString> lines;
         forEachLine(QStringView(text), [&lines](QStringView line) { lines.append(line.toString()); });
-        if (!stop && content.texts.hasRoomFor(EntryTexts::blockSize(lines)))
+        if (!progress.stop && content.texts.hasRoomFor(EntryTexts::blockSize(lines)))
             content.refs = content.texts.addLines(lines, {});
         return content;
     }
@@ -188,7 +189,8 @@ M3UContent parse(const QByteArray &bytes, const std::atomic<bool> &stop)
         from = lineEnd + 1;
         if (from - checked > kStopCheckBytes) {
             checked = from;
-            if (stop)
+            progress.done = before + from;
+            if (progress.stop)
                 return {};
         }
     }
@@ -212,7 +214,7 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
     // Read in pieces up to one byte past the limit: the file may grow while it is read.
     constexpr qint64 kPiece = 4LL * 1024 * 1024;
     const qint64 size = file.size();
-    progress.total = size;
+    progress.total = 2 * size;
     QByteArray bytes;
     if (size <= kMaxFileSize) {
         bytes.resize(size + 1);
@@ -240,7 +242,7 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
         return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
             .arg(kMaxFileSize / (1024LL * 1024));
     }
-    content = parse(bytes, progress.stop);
+    content = parse(bytes, progress);
     if (progress.stop)
         return QCoreApplication::translate("M3UFile", "Stopped.");
     return {};

@@ -40,8 +40,6 @@ namespace M3UFile {
  * comment and directive lines included, is one entry, kept exactly as read.
  */
 M3UContent parse(const QByteArray &bytes);
-/** As parse(); gives up, with nothing read, when stop is set. */
-M3UContent parse(const QByteArray &bytes, const std::atomic<bool> &stop);
 
 /** The largest list file read, in bytes. */
 inline constexpr qint64 kMaxFileSize = 512LL * 1024 * 1024;
@@ -52,13 +50,15 @@ inline constexpr qint64 kMaxFileSize = 512LL * 1024 * 1024;
  */
 QString read(const QString &path, M3UContent &content, bool *tooLarge = nullptr);
 
-/** How far a read() on another thread has come, and a way to stop it. */
+/** How far a read() on another thread has come (reading the bytes, then splitting them), and a way to stop it. */
 struct ReadProgress
 {
     std::atomic<qint64> done{0};
     std::atomic<qint64> total{0};
     std::atomic<bool> stop{false};
 };
+/** As parse(); telling its progress past the bytes already read, and giving up, with nothing, when stopped. */
+M3UContent parse(const QByteArray &bytes, ReadProgress &progress);
 /** As read(), telling its progress; a stopped read returns a fault and no entries. */
 QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgress &progress);
 

@@ -36,6 +36,14 @@ void PlayList::setSizeTwips(int width, int height)
     emit sizeRequested(m_size);
 }
 
+void PlayList::setLoadProgress(int thousandths)
+{
+    if (thousandths == m_loadProgress)
+        return;
+    m_loadProgress = thousandths;
+    emit loadProgressChanged(thousandths);
+}
+
 void PlayList::show()
 {
     emit showRequested();

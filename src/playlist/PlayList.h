@@ -52,6 +52,16 @@ public:
     void setSizeTwips(int width, int height);
     QSize sizePixels() const { return m_size; }
 
+    /**
+     * While the list's file is read: how much of the reading is done, in thousandths; -1 when the list is
+     * not being read. A list being read takes no edits and is not saved or played.
+     */
+    int loadProgress() const { return m_loadProgress; }
+    bool isLoading() const { return m_loadProgress >= 0; }
+    void setLoadProgress(int thousandths);
+    /** Stops reading the list's file: the list opens nothing. */
+    void cancelLoading() { emit loadCancelRequested(); }
+
     /** Asks the window to show itself. */
     void show();
     /** Asks the window to close through its close request. */
@@ -63,6 +73,8 @@ signals:
     void sizeRequested(const QSize &pixels);
     void showRequested();
     void closeRequested();
+    void loadProgressChanged(int thousandths);
+    void loadCancelRequested();
 
 private:
     PlayListModel m_model;
@@ -71,4 +83,5 @@ private:
     int m_slot = kNoSlot;
     QString m_listFont;
     QSize m_size;
+    int m_loadProgress = -1;
 };

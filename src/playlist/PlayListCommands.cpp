@@ -2,15 +2,18 @@
 
 #include "playlist/PlayListCommands.h"
 
+#include <memory>
 #include <numeric>
 #include <utility>
 
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QSemaphore>
 #include <QSet>
 #include <QStandardPaths>
 #include <QThreadPool>
@@ -296,26 +299,105 @@ int newPlayList(AppContext &context)
     return slot;
 }
 
-bool openListFile(AppContext &context, const QString &path)
+namespace {
+
+// Lists are read by workers of their own, so that a look for missing files never holds one up.
+QThreadPool &listReaders()
 {
+    static QThreadPool pool;
+    pool.setMaxThreadCount(2);
+    return pool;
+}
+
+// A list file read by a worker; the interface thread takes it once done is set.
+struct ListRead
+{
+    M3UFile::ReadProgress progress;
+    M3UContent content;
+    QString fault;
+    bool tooLarge = false;
+    std::atomic<bool> done{false};
+    QSemaphore finished;
+};
+
+// A list read within this time shows as soon as it is read, with no progress shown.
+constexpr int kQuietReadMs = 25;
+constexpr int kProgressIntervalMs = 50;
+
+enum class ReadOutcome { Read, Failed, Cancelled };
+
+// Reads the list's file in a worker. The interface waits a moment for it; a longer read shows the window
+// with its progress and a way to cancel, and the interface goes on meanwhile. The list may be closed while
+// it is read: that cancels the read.
+ReadOutcome readListFile(PlayList &list, const QString &path, std::shared_ptr<ListRead> &read)
+{
+    read = std::make_shared<ListRead>();
+    listReaders().start([read, path] {
+        read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
+        read->done = true;
+        read->finished.release();
+    });
+    if (!read->finished.tryAcquire(1, kQuietReadMs)) {
+        const QPointer<PlayList> guard(&list);
+        QEventLoop loop;
+        QTimer tick;
+        const auto showProgress = [&read, &loop, guard] {
+            if (read->done) {
+                loop.quit();
+                return;
+            }
+            const qint64 total = read->progress.total;
+            if (guard && total > 0)
+                guard->setLoadProgress(int(std::min<qint64>(999, read->progress.done * 1000 / total)));
+        };
+        QObject::connect(&tick, &QTimer::timeout, &loop, showProgress);
+        QObject::connect(&list, &QObject::destroyed, &loop, &QEventLoop::quit);
+        QObject::connect(&list, &PlayList::loadCancelRequested, &loop, &QEventLoop::quit);
+        list.setLoadProgress(0);
+        list.show();
+        tick.start(kProgressIntervalMs);
+        loop.exec();
+        if (guard)
+            guard->setLoadProgress(-1);
+        if (!guard || !read->done) {
+            read->progress.stop = true;
+            return ReadOutcome::Cancelled;
+        }
+    }
+    return read->fault.isEmpty() ? ReadOutcome::Read : ReadOutcome::Failed;
+}
+
+} // namespace
+
+bool openListFile(AppContext &context, const QString &path, bool *cancelled)
+{
+    if (cancelled)
+        *cancelled = false;
     const int slot = context.lists.allocateSlot();
     context.loadingSlot = slot;
     PlayList &list = windowForSlot(context, slot);
     setUp(context, list, slot, path);
 
-    M3UContent content;
-    bool tooLarge = false;
-    if (!M3UFile::read(path, content, &tooLarge).isEmpty()) {
-        if (tooLarge)
+    std::shared_ptr<ListRead> read;
+    const QPointer<PlayList> guard(&list);
+    const ReadOutcome outcome = readListFile(list, path, read);
+    // Other lists may have opened while this one was read.
+    context.loadingSlot = slot;
+    if (outcome != ReadOutcome::Read) {
+        if (outcome == ReadOutcome::Failed && read->tooLarge)
             reportTooLarge(context, path);
+        if (cancelled)
+            *cancelled = outcome == ReadOutcome::Cancelled;
         // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
-        context.lists.slotAt(slot).isFree = true;
-        context.lists.setPlayList(slot, nullptr);
-        discardWindow(context, list);
+        if (guard) {
+            context.lists.slotAt(slot).isFree = true;
+            context.lists.setPlayList(slot, nullptr);
+            discardWindow(context, *guard);
+        }
         return false;
     }
-    list.encoding = content.encoding;
-    list.model().setContent(std::move(content.texts), std::move(content.refs));
+    list.encoding = read->content.encoding;
+    list.model().setContent(std::move(read->content.texts), std::move(read->content.refs));
     list.show();
     checkMissing(list);
     if (context.settings.alwaysSort == u"True"_s) {
@@ -333,6 +415,9 @@ bool openListFile(AppContext &context, const QString &path)
 
 QString saveList(AppContext &context, PlayList &list)
 {
+    // Saved now, a list still being read would be saved empty over its file.
+    if (list.isLoading())
+        return QCoreApplication::translate("PlayList", "The list is still being read.");
     const QString fileName = PlayListEntry::trimBlanks(list.path());
     QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
     if (!fault.isEmpty())
@@ -345,6 +430,8 @@ QString saveList(AppContext &context, PlayList &list)
 
 void save(AppContext &context, PlayList &list)
 {
+    if (list.isLoading())
+        return;
     if (list.isUntitled()) {
         openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
         return;
@@ -357,6 +444,8 @@ void save(AppContext &context, PlayList &list)
 
 void saveAs(AppContext &context, PlayList &list)
 {
+    if (list.isLoading())
+        return;
     openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
 }
 
@@ -380,6 +469,9 @@ void saveAndCloseList(AppContext &context, int slot)
 
 void runEdit(AppContext &context, PlayList &list, Edit edit)
 {
+    // A list being read takes its entries from its file alone.
+    if (list.isLoading())
+        return;
     PlayListModel &model = list.model();
     bool changed = true;
     switch (edit) {
@@ -448,6 +540,8 @@ void reportPlayFailure(AppContext &context, int count, const QString &fault)
 
 void play(AppContext &context, PlayList &list, PlayMode mode)
 {
+    if (list.isLoading())
+        return;
     const PlayListModel &model = list.model();
     const int count = model.count();
     if (count == 0) {
@@ -535,12 +629,13 @@ void dropTimeout(AppContext &context, PlayList &list)
 void appendUndoably(PlayList &list, const QList<PlayListModel::Entry> &entries, int dropBatch)
 {
     PlayListModel &model = list.model();
-    if (entries.isEmpty())
+    const int before = model.count();
+    model.appendEntries(entries);
+    if (model.count() == before)
         return;
     PlayListModel::Removal added;
-    added.rows.resize(size_t(entries.size()));
-    std::iota(added.rows.begin(), added.rows.end(), model.count());
-    model.appendEntries(entries);
+    added.rows.resize(size_t(model.count() - before));
+    std::iota(added.rows.begin(), added.rows.end(), before);
     pushDone(list, new EntriesCommand(model, EntriesCommand::Kind::Added, std::move(added), dropBatch));
 }
 
@@ -562,7 +657,7 @@ void redo(AppContext &context, PlayList &list)
 bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
 {
     ListSlot &state = context.lists.slotAt(target.slot());
-    if (!state.dropReady)
+    if (!state.dropReady || target.isLoading())
         return false;
     state.changed = true;
     appendUndoably(target, entries);

@@ -48,9 +48,11 @@ int newPlayList(AppContext &context);
 /**
  * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so).
  * LoadingSlot holds the new window's slot afterwards. A file that cannot be read (missing, not a regular
- * file) frees the slot again and gives false; nothing is reported but a file too large to read.
+ * file) frees the slot again and gives false; nothing is reported but a file too large to read. A big list
+ * is read by a worker while its window shows the progress: the user may cancel it, or close the window,
+ * which gives false with cancelled set, and nothing opened.
  */
-bool openListFile(AppContext &context, const QString &path);
+bool openListFile(AppContext &context, const QString &path, bool *cancelled = nullptr);
 
 /** Writes the list to its file, atomically; clears Changed. Returns the fault, or "". */
 QString saveList(AppContext &context, PlayList &list);
