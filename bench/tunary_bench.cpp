@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 
 // Times the play-list editor's heavy operations on a big list, as a user meets them: opening the list until
-// its window shows every entry, sorting, removing every other entry, selecting all, clearing and saving.
-// Prints one "figure milliseconds" line per figure, the median of several runs.
+// its window shows every entry, sorting, removing every other entry, selecting all, clearing, looking for
+// missing files, removing duplicates and saving. Prints one "figure milliseconds" line per figure, the median
+// of several runs.
 
 #include <algorithm>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QListView>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 
 #include "app/UiWindowHost.h"
@@ -101,7 +103,118 @@ void runEventLoop(int milliseconds)
     loop.exec();
 }
 
+// The longest time the interface thread went without running its event loop while the watch ran: a timer due
+// every millisecond notes how long it has been since it last came.
+class GapWatch
+{
+public:
+    GapWatch()
+    {
+        m_ticker.setInterval(1);
+        QObject::connect(&m_ticker, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, double(m_tick.nsecsElapsed()) / 1e6);
+            m_tick.restart();
+        });
+    }
+    void start()
+    {
+        m_tick.start();
+        m_ticker.start();
+    }
+    void stop() { m_ticker.stop(); }
+    double longest() const { return m_longest; }
+
+private:
+    QTimer m_ticker;
+    QElapsedTimer m_tick;
+    double m_longest = 0;
+};
+
+// A list just opened looks for its missing files a moment later: that look is let finish, its marks applied,
+// so that it does not run into what is timed next.
+void letOpeningLookFinish()
+{
+    runEventLoop(400);
+    QThreadPool::globalInstance()->waitForDone();
+    settle();
+}
+
+// Writes a list of the given lines, CR LF after each, as the lists the program reads.
+bool writeList(const QString &path, const QList<QByteArray> &lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const QByteArray &line : lines) {
+        file.write(line);
+        file.write("\r\n");
+    }
+    return file.error() == QFileDevice::NoError;
+}
+
+// The lines of a list file, without their line ends; no empty last line.
+QList<QByteArray> readLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QByteArray> lines = file.readAll().split('\n');
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
 } // namespace
+
+// The look for missing files of a list none of whose files exist, started as the program starts it when the
+// list comes to the front: the time until every entry is marked, and the longest time the interface went
+// without running its event loop meanwhile, the repaint of the marks included (the worst of the runs).
+void benchMissing(PlayList &list)
+{
+    PlayListModel &model = list.model();
+    letOpeningLookFinish();
+    std::vector<double> times;
+    double longestGap = 0;
+    bool allMarked = true;
+    for (int run = 0; run < kRuns; ++run) {
+        model.setMissing({});
+        settle();
+        QEventLoop loop;
+        QElapsedTimer timer;
+        double markedMs = -1;
+        const QMetaObject::Connection marked =
+            QObject::connect(&model, &QAbstractItemModel::dataChanged, &loop,
+                             [&](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                                 if (!roles.contains(Qt::ForegroundRole))
+                                     return;
+                                 markedMs = double(timer.nsecsElapsed()) / 1e6;
+                                 loop.quit();
+                             });
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+        GapWatch gaps;
+        timer.start();
+        gaps.start();
+        PlayListCommands::lookForMissing(list);
+        loop.exec();
+        QObject::disconnect(marked);
+        // The marks' repaint comes in the next turns of the loop.
+        runEventLoop(100);
+        gaps.stop();
+        longestGap = std::max(longestGap, gaps.longest());
+        times.push_back(markedMs);
+        for (int row = 0; row < model.count(); ++row)
+            allMarked = allMarked && model.isMissing(row);
+    }
+    if (!allMarked)
+        std::fprintf(stderr, "missing check: not every entry was marked missing\n");
+    std::sort(times.begin(), times.end());
+    std::printf("missing_check %.1f\n", times[times.size() / 2]);
+    std::printf("missing_longest_gap %.1f\n", longestGap);
+}
 
 // The finder's search over a tree, as the user starts it, and the longest time the interface went without
 // running its event loop meanwhile. Each search starts as the previous finder, holding the previous search's
@@ -120,23 +233,17 @@ void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree
         runEventLoop(200);
         QEventLoop loop;
         QObject::connect(finder, &FinderWindow::searchFinished, &loop, &QEventLoop::quit);
-        QElapsedTimer tick;
         QElapsedTimer timer;
-        QTimer ticker;
-        ticker.setInterval(1);
-        QObject::connect(&ticker, &QTimer::timeout, [&] {
-            longestGap = std::max(longestGap, double(tick.nsecsElapsed()) / 1e6);
-            tick.restart();
-        });
+        GapWatch gaps;
         timer.start();
-        tick.start();
-        ticker.start();
+        gaps.start();
         finder->searchOrStop();
         if (previous)
             previous->parentWidget()->close();
         loop.exec();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        ticker.stop();
+        gaps.stop();
+        longestGap = std::max(longestGap, gaps.longest());
         found = finder->resultList()->model()->rowCount();
         previous = finder;
     }
@@ -206,12 +313,13 @@ int main(int argc, char *argv[])
         settle();
         list = nullptr;
     };
-    auto load = [&] {
+    auto loadFile = [&](const QString &path) {
         closeAll();
-        PlayListCommands::openListFile(context, listPath);
+        PlayListCommands::openListFile(context, path);
         list = PlayListCommands::playListAt(context, context.loadingSlot);
         settle();
     };
+    auto load = [&] { loadFile(listPath); };
 
     const double plainRead = medianMs([] {},
                                       [&] {
@@ -269,6 +377,43 @@ int main(int argc, char *argv[])
                                              PlayListCommands::undo(context, *list);
                                              settle();
                                          }));
+
+    // The same entries under a folder that does not exist, so that none of their files can be there.
+    const QList<QByteArray> lines = readLines(listPath);
+    QList<QByteArray> missingLines;
+    missingLines.reserve(lines.size());
+    for (const QByteArray &line : lines)
+        missingLines.append("/nonexistent/" + line);
+    const QString missingPath = folders.dir.path() + u"/missing.m3u"_s;
+    if (writeList(missingPath, missingLines)) {
+        loadFile(missingPath);
+        benchMissing(*list);
+    }
+
+    // As many entries, every other one the same file as an entry before it: half of them go.
+    QList<QByteArray> repeating;
+    repeating.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        repeating.append(i % 2 == 0 ? lines[i / 2] : lines[i / 4]);
+    const QString repeatingPath = folders.dir.path() + u"/repeating.m3u"_s;
+    if (writeList(repeatingPath, repeating)) {
+        int removed = 0;
+        std::printf("remove_duplicates %.1f\n", medianMs(
+                                                    [&] {
+                                                        loadFile(repeatingPath);
+                                                        letOpeningLookFinish();
+                                                    },
+                                                    [&] {
+                                                        const int before = list->model().count();
+                                                        PlayListCommands::runEdit(context, *list,
+                                                                                  Edit::RemoveDuplicates);
+                                                        settle();
+                                                        removed = before - list->model().count();
+                                                    }));
+        std::fprintf(stderr, "remove duplicates: %d of %lld entries removed\n", removed,
+                     static_cast<long long>(repeating.size()));
+    }
+
     const QString saved = folders.dir.path() + u"/saved.m3u"_s;
     std::printf("save %.1f\n", medianMs(
                                    [&] {

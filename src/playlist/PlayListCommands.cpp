@@ -147,25 +147,30 @@ QString listFolder(const PlayList &list)
     return list.isUntitled() ? QString() : QFileInfo(PlayListEntry::trimBlanks(list.path())).absolutePath();
 }
 
-QString resolvedFile(const PlayList &list, const QString &path)
-{
-    return fileNamedBy(listFolder(list), path);
-}
-
 // Two entries name the same file when their resolved paths match; a Windows path with a drive letter in any
 // letter case, as that system does.
 QString sameFileKey(const QString &file)
 {
     QString key = QDir::cleanPath(QString(file).replace(u'\\', u'/'));
     const bool drivePath = key.size() >= 2 && key[1] == u':' && key[0].isLetter();
-    return drivePath ? key.toLower() : key;
+    if (!drivePath)
+        return key;
+    // Most paths are plain ASCII, lowered here without the Unicode tables; the others are lowered in full.
+    for (QChar &c : key) {
+        if (c.unicode() >= 128)
+            return key.toLower();
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return key;
 }
 
 std::vector<int> missingRows(const PlayList &list)
 {
     std::vector<int> rows;
+    const QString folder = listFolder(list);
     for (int row = 0; row < list.model().count(); ++row) {
-        const QString file = resolvedFile(list, list.model().entryPath(row));
+        const QString file = fileNamedBy(folder, list.model().entryPath(row));
         if (!file.isEmpty() && !QFileInfo::exists(file))
             rows.push_back(row);
     }
@@ -176,16 +181,16 @@ std::vector<int> duplicateRows(const PlayList &list)
 {
     std::vector<int> rows;
     QSet<QString> seen;
+    const QString folder = listFolder(list);
     for (int row = 0; row < list.model().count(); ++row) {
         const QString path = list.model().entryPath(row);
         if (path.startsWith(u'#'))
             continue;
-        const QString file = resolvedFile(list, path);
-        const QString key = file.isEmpty() ? path : sameFileKey(file);
-        if (seen.contains(key))
+        const QString file = fileNamedBy(folder, path);
+        const qsizetype before = seen.size();
+        seen.insert(file.isEmpty() ? path : sameFileKey(file));
+        if (seen.size() == before)
             rows.push_back(row);
-        else
-            seen.insert(key);
     }
     return rows;
 }

@@ -221,6 +221,23 @@ private slots:
         QCOMPARE(paths(), lines(before));
     }
 
+    // A path with a drive letter names a file of Windows, where letter case does not tell files apart, accented
+    // letters included; other paths are told apart by it.
+    void duplicatesLetterCase()
+    {
+        Program program;
+        PlayList &list = program.list(newPlayList(program.context));
+        list.model().appendEntries(entriesOf(
+            {u"D:\\Music\\Song.mp3"_s, u"d:\\MUSIC\\song.MP3"_s, u"D:/Music/Song.mp3"_s, u"D:\\Café\\Été.mp3"_s,
+             u"d:\\CAFÉ\\été.MP3"_s, u"D:\\Cafe\\Ete.mp3"_s, u"/m/Song.mp3"_s, u"/m/song.mp3"_s, u"/m/Song.mp3"_s}));
+        runEdit(program.context, list, Edit::RemoveDuplicates);
+        QStringList paths;
+        for (int row = 0; row < list.model().count(); ++row)
+            paths << list.model().entryPath(row);
+        QCOMPARE(paths, (QStringList{u"D:\\Music\\Song.mp3"_s, u"D:\\Café\\Été.mp3"_s, u"D:\\Cafe\\Ete.mp3"_s,
+                                     u"/m/Song.mp3"_s, u"/m/song.mp3"_s}));
+    }
+
     void sortOrder()
     {
         // A shorter title first when it begins a longer one; equal titles by their paths; accents after the
