@@ -326,7 +326,7 @@ struct ListRead
 };
 
 // A list read within this time shows as soon as it is read, with no progress shown.
-constexpr int kQuietReadMs = 25;
+int quietReadMs = 25;
 constexpr int kProgressIntervalMs = 50;
 
 enum class ReadOutcome { Read, Failed, Cancelled };
@@ -342,7 +342,7 @@ ReadOutcome readListFile(PlayList &list, const QString &path, std::shared_ptr<Li
         read->done = true;
         read->finished.release();
     });
-    if (!read->finished.tryAcquire(1, kQuietReadMs)) {
+    if (!read->finished.tryAcquire(1, quietReadMs)) {
         const QPointer<PlayList> guard(&list);
         QEventLoop loop;
         QTimer tick;
@@ -357,14 +357,20 @@ ReadOutcome readListFile(PlayList &list, const QString &path, std::shared_ptr<Li
         };
         QObject::connect(&tick, &QTimer::timeout, &loop, showProgress);
         QObject::connect(&list, &QObject::destroyed, &loop, &QEventLoop::quit);
-        QObject::connect(&list, &PlayList::loadCancelRequested, &loop, &QEventLoop::quit);
+        // A cancel may come before the loop runs, as the window shows its progress.
+        bool cancelled = false;
+        QObject::connect(&list, &PlayList::loadCancelRequested, &loop, [&cancelled, &loop] {
+            cancelled = true;
+            loop.quit();
+        });
         list.setLoadProgress(0);
         list.show();
         tick.start(kProgressIntervalMs);
-        loop.exec();
+        if (!cancelled)
+            loop.exec();
         if (guard)
             guard->setLoadProgress(-1);
-        if (!guard || !read->done) {
+        if (!guard || cancelled || !read->done) {
             read->progress.stop = true;
             return ReadOutcome::Cancelled;
         }
@@ -373,6 +379,11 @@ ReadOutcome readListFile(PlayList &list, const QString &path, std::shared_ptr<Li
 }
 
 } // namespace
+
+void setQuietReadTime(int milliseconds)
+{
+    quietReadMs = milliseconds;
+}
 
 bool openListFile(AppContext &context, const QString &path, bool *cancelled)
 {

@@ -53,6 +53,8 @@ int newPlayList(AppContext &context);
  * which gives false with cancelled set, and nothing opened.
  */
 bool openListFile(AppContext &context, const QString &path, bool *cancelled = nullptr);
+/** How long opening a list waits for its file before it shows the progress (25 ms unless set). */
+void setQuietReadTime(int milliseconds);
 
 /** Writes the list to its file, atomically; clears Changed. Returns the fault, or "". */
 QString saveList(AppContext &context, PlayList &list);

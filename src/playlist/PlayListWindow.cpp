@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
@@ -12,6 +13,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
@@ -33,6 +36,8 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     , m_context(context)
     , m_list(new PlayList(this))
     , m_view(new QListView(this))
+    , m_loadingBar(new QWidget(this))
+    , m_loadingProgress(new QProgressBar(m_loadingBar))
 {
     setObjectName(u"FrmPlayList"_s);
     m_view->setObjectName(u"Lst1"_s);
@@ -94,6 +99,31 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
             m_subWindow->close();
         else
             close();
+    });
+
+    m_loadingBar->setObjectName(u"loadingBar"_s);
+    m_loadingProgress->setRange(0, 1000);
+    m_loadingProgress->setFormat(QCoreApplication::translate("PlayList", "Reading the list: %p%"));
+    auto *cancel = new QPushButton(QCoreApplication::translate("PlayList", "Cancel"), m_loadingBar);
+    cancel->setObjectName(u"cmdCancelLoading"_s);
+    connect(cancel, &QPushButton::clicked, m_list, &PlayList::cancelLoading);
+    auto *row = new QHBoxLayout(m_loadingBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(m_loadingProgress, 1);
+    row->addWidget(cancel);
+    m_loadingBar->hide();
+    connect(m_list, &PlayList::loadProgressChanged, this, [this, cancel](int thousandths) {
+        const bool loading = thousandths >= 0;
+        m_loadingProgress->setValue(std::max(thousandths, 0));
+        if (loading == m_loadingBar->isVisible())
+            return;
+        m_loadingBar->setVisible(loading);
+        m_view->setEnabled(!loading);
+        layOutList();
+        if (loading)
+            cancel->setFocus();
+        else
+            m_view->setFocus();
     });
 
     buildMenus();
@@ -225,7 +255,10 @@ void PlayListWindow::layOutList()
     int listHeight = m_view->height();
     if (height() > 2 * margin)
         listHeight = height() - 2 * margin;
-    m_view->setGeometry(margin, margin, std::max(width() - 2 * margin, 0), listHeight);
+    const int listWidth = std::max(width() - 2 * margin, 0);
+    m_view->setGeometry(margin, margin, listWidth, listHeight);
+    if (m_loadingBar->isVisible())
+        m_loadingBar->setGeometry(margin, margin, listWidth, m_loadingBar->sizeHint().height());
 }
 
 bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)

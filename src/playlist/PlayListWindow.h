@@ -19,6 +19,8 @@ class QMenu;
  * A play-list window: its list Lst1 with the keys and mouse actions of a list, and its menu bar, which the
  * frame shows while the window is active. Every command goes to the play-list rules.
  */
+class QProgressBar;
+
 class PlayListWindow : public QWidget, public HasMenus
 {
     Q_OBJECT
@@ -56,6 +58,9 @@ private:
     AppContext &m_context;
     PlayList *m_list;
     QListView *m_view;
+    /** Shown over the list while its file is read: the progress and a button to cancel. */
+    QWidget *m_loadingBar;
+    QProgressBar *m_loadingProgress;
     QMenu *m_listMenu = nullptr;
     QMenu *m_windowMenu = nullptr;
     QList<QMenu *> m_menus;

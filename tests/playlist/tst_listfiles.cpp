@@ -52,6 +52,71 @@ private slots:
             QVERIFY(app.boxes.shown.first().text.contains(path) && app.boxes.shown.first().text.contains(box));
     }
 
+    void bigListIsReadWhileTheWindowWaits_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("read to the end") << QString();
+        QTest::newRow("cancelled") << u"cancel"_s;
+        QTest::newRow("window closed") << u"close"_s;
+    }
+
+    // A list that takes longer than a moment to read shows its progress; meanwhile it takes no edit and saves
+    // nothing over its file, and cancelled or closed it opens nothing.
+    void bigListIsReadWhileTheWindowWaits()
+    {
+        QFETCH(QString, how);
+        const QString path = m_dir.filePath(u"big.m3u"_s);
+        if (!QFile::exists(path)) {
+            QByteArray lines;
+            for (int line = 0; line < 1000000; ++line)
+                lines += "/music/" + QByteArray::number(line) + ".mp3\r\n";
+            writeFile(path, lines);
+        }
+        const QByteArray file = readFile(path);
+        TestApp app;
+        app.host.loadFrame();
+        setQuietReadTime(0);
+        QList<int> shown;
+        QObject watcher;
+        const int slot = app.context.lists.allocateSlot();
+        app.context.lists.slotAt(slot).isFree = true; // the slot the list will take
+        app.host.onPlayListCreated = [&](PlayList &list) {
+            QObject::connect(&list, &PlayList::loadProgressChanged, &watcher, [&, list = &list](int thousandths) {
+                shown.append(thousandths);
+                if (thousandths != 0)
+                    return;
+                save(app.context, *list);
+                runEdit(app.context, *list, Edit::Clear);
+                list->setPath(m_dir.filePath(u"other.m3u"_s));
+                QVERIFY(!saveList(app.context, *list).isEmpty());
+                list->setPath(path);
+                if (how == u"cancel"_s)
+                    list->cancelLoading();
+                else if (how == u"close"_s)
+                    list->deleteLater(); // as its window does when it closes
+            });
+        };
+        bool cancelled = true;
+        const bool opened = openListFile(app.context, path, &cancelled);
+        setQuietReadTime(25);
+        QCOMPARE(opened, how.isEmpty());
+        QCOMPARE(cancelled, !how.isEmpty());
+        // The window of a list closed while it was read is gone with its progress.
+        QVERIFY(!shown.isEmpty() && shown.first() == 0 && (shown.last() == -1) == (how != u"close"_s));
+        QVERIFY(app.boxes.shown.isEmpty());
+        QCOMPARE(readFile(path), file);
+        QVERIFY(!QFile::exists(m_dir.filePath(u"other.m3u"_s)));
+        PlayList *list = playListAt(app.context, slot);
+        QCOMPARE(list != nullptr, opened);
+        if (how == u"cancel"_s)
+            QVERIFY(app.context.lists.slotAt(slot).isFree);
+        if (opened) {
+            QCOMPARE(list->model().count(), 1000000);
+            QCOMPARE(list->model().line(999999), u"/music/999999.mp3"_s);
+            QVERIFY(!app.context.lists.slotAt(slot).changed && !list->isLoading());
+        }
+    }
+
     void eachPlayHasAFileOfItsOwn()
     {
         TestApp app;

@@ -142,7 +142,13 @@ public:
     }
     void setFrameBackColour(qint32 colour) override { colours.append(colour); }
     void showPlayerPath(const QString &path) override { playerPath = path; }
-    PlayList *createPlayListWindow() override { return new PlayList(&m_windows); }
+    PlayList *createPlayListWindow() override
+    {
+        auto *list = new PlayList(&m_windows);
+        if (onPlayListCreated)
+            onPlayListCreated(*list);
+        return list;
+    }
     void discardPlayListWindow(PlayList *list) override { delete list; }
     void openFileDialog(FileDialogPurpose purpose, int slot) override
     {
@@ -163,6 +169,7 @@ public:
     bool frameLoaded = false;
     /** What loading the frame does besides being recorded (the first time only). */
     std::function<void()> onFirstLoad;
+    std::function<void(PlayList &)> onPlayListCreated;
     QList<qint32> colours;
     QString playerPath;
 
