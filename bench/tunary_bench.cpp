@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -76,16 +77,22 @@ double medianMs(const std::function<void()> &prepare, const std::function<void()
     return times[times.size() / 2];
 }
 
-long residentKb()
+// A figure of /proc/self/status in kB: VmRSS (resident now) or VmHWM (the most resident so far).
+long statusKb(const QByteArray &figure = "VmRSS:")
 {
     QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
+        if (line.startsWith(figure))
+            return line.mid(figure.size()).trimmed().split(' ').first().toLong();
     }
     return 0;
+}
+
+long residentKb()
+{
+    return statusKb();
 }
 
 void settle()
@@ -277,6 +284,29 @@ void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree
     std::fprintf(stderr, "player found: %s\n", qPrintable(player));
 }
 
+// A list far past the usual: opened as the user opens it, until its window shows it whole; the most memory the
+// process took for it (its file's size in MB is the anchor), and the longest pause of the interface meanwhile.
+void benchHugeList(AppContext &context, const QString &path)
+{
+    const long before = statusKb();
+    GapWatch gaps;
+    QElapsedTimer timer;
+    gaps.start();
+    timer.start();
+    const bool opened = PlayListCommands::openListFile(context, path);
+    PlayList *list = opened ? PlayListCommands::playListAt(context, context.loadingSlot) : nullptr;
+    settle();
+    const double shownMs = double(timer.nsecsElapsed()) / 1e6;
+    // The first paints and whatever the window does next, as the user starts to look.
+    runEventLoop(1000);
+    gaps.stop();
+    std::printf("huge_entries %d\n", list ? list->model().count() : 0);
+    std::printf("huge_shown %.1f\n", shownMs);
+    std::printf("huge_peak_mb %.1f\n", double(statusKb("VmHWM:") - before) / 1024.0);
+    std::printf("huge_file_mb %.1f\n", double(QFileInfo(path).size()) / (1024.0 * 1024.0));
+    std::printf("huge_longest_gap %.1f\n", gaps.longest());
+}
+
 int main(int argc, char *argv[])
 {
     // Off screen unless told otherwise (QT_QPA_PLATFORM=xcb under xvfb-run shows the figures of a real display).
@@ -297,6 +327,10 @@ int main(int argc, char *argv[])
     AppContext context({boxes, starter, folders, drives, registry});
     UiWindowHost windows(context);
     windows.loadFrame();
+    if (listPath == u"--huge"_s && argc > 2) {
+        benchHugeList(context, QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     if (listPath == u"--tree"_s && argc > 2) {
         benchSearch(context, windows, QString::fromLocal8Bit(argv[2]));
         return 0;

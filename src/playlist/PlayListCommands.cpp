@@ -213,9 +213,11 @@ void lookForMissing(PlayList &list)
     // marks are taken only if the entries are still those looked at.
     PlayListModel &model = list.model();
     QThreadPool::globalInstance()->start([model = QPointer<PlayListModel>(&model), texts = model.texts(),
-                                          refs = model.refs(), folder = listFolder(list)] {
+                                          refs = model.refs(), folder = listFolder(list), stopped = model.beginLook()] {
         std::vector<bool> missing(size_t(refs.size()), false);
         for (qsizetype i = 0; i < refs.size(); ++i) {
+            if (*stopped)
+                return;
             const QString file = fileNamedBy(folder, PlayListEntry::trimBlanks(texts.text(refs[i])));
             missing[size_t(i)] = !file.isEmpty() && !QFileInfo::exists(file);
         }

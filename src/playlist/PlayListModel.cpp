@@ -25,10 +25,28 @@ PlayListModel::PlayListModel(QObject *parent)
 {
     // Marks of missing files belong to the rows they were found for: a change of the rows drops them until
     // the next look.
-    const auto forget = [this] { m_missing.clear(); };
+    const auto forget = [this] {
+        m_missing.clear();
+        if (m_lookStopped)
+            *m_lookStopped = true;
+    };
     connect(this, &QAbstractItemModel::rowsInserted, this, forget);
     connect(this, &QAbstractItemModel::rowsRemoved, this, forget);
     connect(this, &QAbstractItemModel::modelReset, this, forget);
+}
+
+PlayListModel::~PlayListModel()
+{
+    if (m_lookStopped)
+        *m_lookStopped = true;
+}
+
+std::shared_ptr<const std::atomic<bool>> PlayListModel::beginLook()
+{
+    if (m_lookStopped)
+        *m_lookStopped = true;
+    m_lookStopped = std::make_shared<std::atomic<bool>>(false);
+    return m_lookStopped;
 }
 
 int PlayListModel::rowCount(const QModelIndex &parent) const

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <atomic>
+#include <memory>
 #include <vector>
 
 #include <QAbstractListModel>
@@ -41,6 +43,7 @@ public:
     };
 
     explicit PlayListModel(QObject *parent = nullptr);
+    ~PlayListModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -64,6 +67,11 @@ public:
      * marks go with the next change to the rows.
      */
     void setMissing(std::vector<bool> missing);
+    /**
+     * A look for missing files begins: the flag it is given is set when its result can no longer be taken
+     * (the rows changed, another look began, or the model is gone), so that it may stop.
+     */
+    std::shared_ptr<const std::atomic<bool>> beginLook();
     bool isMissing(int row) const { return size_t(row) < m_missing.size() && m_missing[size_t(row)]; }
 
     /**
@@ -130,5 +138,6 @@ private:
     EntryTexts m_texts;
     QList<EntryTexts::Ref> m_refs;
     std::vector<bool> m_missing;
+    std::shared_ptr<std::atomic<bool>> m_lookStopped;
     QItemSelectionModel m_selection;
 };
