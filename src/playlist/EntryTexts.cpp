@@ -13,11 +13,6 @@ namespace {
 
 constexpr EntryTexts::Ref kOffset = EntryTexts::kWrittenAsWindows1252 - 1;
 
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // A text's length before it, seven bits a byte, lowest first.
 void appendLength(QByteArray &block, qsizetype length)
 {
@@ -83,10 +78,50 @@ QString EntryTexts::text(Ref ref) const
     return QString::fromUtf8(line);
 }
 
+namespace {
+
+// Whether the bytes are UTF-8 that Qt's decoder takes without an error, told quickly for the usual text: the
+// two- and three-byte forms of letters. Where the answer is not plain (a form that starts with 0xEF or a
+// four-byte form, among which lie the characters a decoder may refuse), Qt's decoder is asked.
+enum class Utf8 { Valid, Invalid, Ask };
+Utf8 checkUtf8(QByteArrayView line)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(line.data());
+    const qsizetype size = line.size();
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char lead = bytes[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const auto follows = [&](qsizetype at) { return at < size && (bytes[at] & 0xC0) == 0x80; };
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            if (!follows(i + 1))
+                return Utf8::Invalid;
+            i += 2;
+        } else if (lead >= 0xE0 && lead <= 0xEE) {
+            if (!follows(i + 1) || !follows(i + 2))
+                return Utf8::Invalid;
+            // No overlong forms (E0 below A0) and no surrogates (ED from A0).
+            if ((lead == 0xE0 && bytes[i + 1] < 0xA0) || (lead == 0xED && bytes[i + 1] >= 0xA0))
+                return Utf8::Invalid;
+            i += 3;
+        } else if (lead == 0xEF || (lead >= 0xF0 && lead <= 0xF4)) {
+            return Utf8::Ask;
+        } else {
+            return Utf8::Invalid;
+        }
+    }
+    return Utf8::Valid;
+}
+
+} // namespace
+
 EntryTexts::Ref EntryTexts::flagsFor(QByteArrayView line)
 {
-    if (isAscii(line))
-        return 0;
+    const Utf8 plain = checkUtf8(line);
+    if (plain != Utf8::Ask)
+        return plain == Utf8::Valid ? 0 : kWindows1252Bytes | kWrittenAsWindows1252;
     // A mark inside the text is a character like any other: the file's own mark is handled by its reader.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);

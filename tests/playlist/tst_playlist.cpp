@@ -3,6 +3,7 @@
 // List files, entries and what the list commands do with them.
 #include <QAbstractItemModelTester>
 #include <QCollator>
+#include <QStringDecoder>
 #include <QTest>
 
 #include "playlist/M3UFile.h"
@@ -91,6 +92,31 @@ private slots:
         QTest::newRow("utf-16 big endian")
             << "\xFE\xFF\0/\0a\0\r\0\n\0 \0b\0\n"_ba << u"/a| b"_s << "\xFE\xFF\0/\0a\0\r\0\n\0b\0\r\0\n"_ba;
         QTest::newRow("a megabyte long line") << megabyte.toUtf8() << megabyte << megabyte.toUtf8() + "\r\n";
+    }
+
+    // A line is read as UTF-8 exactly when Qt's decoder takes it without an error: every byte after every
+    // lead byte, with the boundaries of the two- to four-byte forms.
+    void linesReadAsUtf8AsQtDecodes()
+    {
+        const QByteArray edges =
+            "\x00\x41\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2\xDF\xE0\xED\xEE\xEF\xF0\xF4\xF5\xFF"_ba;
+        int checked = 0;
+        for (int lead = 0x80; lead <= 0xFF; ++lead) {
+            for (const char second : edges) {
+                for (const char third : edges) {
+                    for (const QByteArray &tail : {QByteArray(), "\xBF"_ba, "\x80\x80"_ba}) {
+                        const QByteArray line = "a" + QByteArray(1, char(lead)) + second + third + tail;
+                        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+                        const QString decoded = utf8.decode(line);
+                        const bool windows1252 = EntryTexts::flagsFor(line) != 0;
+                        if (windows1252 != utf8.hasError())
+                            QFAIL(qPrintable(u"the bytes "_s + QString::fromLatin1(line.toHex(' '))));
+                        ++checked;
+                    }
+                }
+            }
+        }
+        QCOMPARE(checked, 128 * 21 * 21 * 3);
     }
 
     void readAndSaved()
