@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <thread>
 
 #include <QCollator>
 #include <QColor>
@@ -13,6 +14,9 @@
 #include "playlist/PlayListEntry.h"
 
 namespace {
+
+// From this many entries on, a sort shares its work with a second thread.
+constexpr int kSortRowsForTwoThreads = 20000;
 
 // Above this many separate runs of removed rows, one reset is cheaper for the view than a signal per run.
 constexpr size_t kMaxRemovalRuns = 32;
@@ -460,18 +464,46 @@ std::vector<int> PlayListModel::sortEntries(const QCollator &collator)
 {
     // Every entry text starts with its title padded with spaces, so comparing titles (a shorter one first
     // when it begins the longer) and then the paths orders entries as their whole texts would.
+    const int rows = count();
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(m_refs.size()));
-    for (int row = 0; row < count(); ++row)
-        keys.push_back(collator.sortKey(title(row)));
-    std::vector<int> order(size_t(m_refs.size()));
+    keys.reserve(size_t(rows));
+    std::vector<int> order(static_cast<size_t>(rows));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int byTitle = keys[size_t(a)].compare(keys[size_t(b)]);
-        if (byTitle != 0)
-            return byTitle < 0;
-        return collator.compare(entryPath(a), entryPath(b)) < 0;
-    });
+    const auto byText = [this, &keys](const QCollator &collation) {
+        return [this, &keys, &collation](int a, int b) {
+            const int byTitle = keys[size_t(a)].compare(keys[size_t(b)]);
+            if (byTitle != 0)
+                return byTitle < 0;
+            return collation.compare(entryPath(a), entryPath(b)) < 0;
+        };
+    };
+    const auto makeKeys = [this](const QCollator &collation, int from, int to, std::vector<QCollatorSortKey> &into) {
+        for (int row = from; row < to; ++row)
+            into.push_back(collation.sortKey(title(row)));
+    };
+
+    if (rows < kSortRowsForTwoThreads) {
+        makeKeys(collator, 0, rows, keys);
+        std::stable_sort(order.begin(), order.end(), byText(collator));
+    } else {
+        // Half the keys are made, and half the rows sorted, on a second thread with a collator of its own; the
+        // two halves are merged, those of the first half first where they are equal, as one stable sort would.
+        QCollator second(collator.locale());
+        second.setCaseSensitivity(collator.caseSensitivity());
+        second.setNumericMode(collator.numericMode());
+        second.setIgnorePunctuation(collator.ignorePunctuation());
+        const int middle = rows / 2;
+        std::vector<QCollatorSortKey> secondKeys;
+        secondKeys.reserve(size_t(rows - middle));
+        std::thread keyMaker([&] { makeKeys(second, middle, rows, secondKeys); });
+        makeKeys(collator, 0, middle, keys);
+        keyMaker.join();
+        keys.insert(keys.end(), std::make_move_iterator(secondKeys.begin()), std::make_move_iterator(secondKeys.end()));
+        std::thread sorter([&] { std::stable_sort(order.begin() + middle, order.end(), byText(second)); });
+        std::stable_sort(order.begin(), order.begin() + middle, byText(collator));
+        sorter.join();
+        std::inplace_merge(order.begin(), order.begin() + middle, order.end(), byText(collator));
+    }
 
     QList<EntryTexts::Ref> sorted;
     sorted.reserve(m_refs.size());

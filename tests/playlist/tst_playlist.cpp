@@ -264,22 +264,39 @@ private slots:
                                      u"/m/Song.mp3"_s, u"/m/song.mp3"_s}));
     }
 
+    void sortOrder_data()
+    {
+        QTest::addColumn<int>("copies");
+        QTest::newRow("a few entries") << 1;
+        QTest::newRow("enough to sort on two threads") << 3000;
+    }
+
     void sortOrder()
     {
         // A shorter title first when it begins a longer one; equal titles by their paths; accents after the
-        // plain letter; letter case ignored.
+        // plain letter; letter case ignored; equal entries in the order they had.
+        QFETCH(int, copies);
         const QStringList sorted{u"/a/apple"_s,   u"/z/Apple"_s,    u"/a/apple pie"_s, u"/é/Éclair"_s,
                                  u"/a/Eclipse"_s, u"/a/Track 10"_s, u"/a/Track 2"_s,   u"/b/Zebra"_s};
         PlayListModel model;
-        for (int row : {7, 2, 1, 0, 3, 4, 5, 6})
-            model.appendEntries(entriesOf({sorted[row] + u".mp3"_s}));
+        for (int copy = 0; copy < copies; ++copy) {
+            for (int row : {7, 2, 1, 0, 3, 4, 5, 6})
+                model.appendEntries(entriesOf({sorted[row] + u".mp3"_s}));
+        }
         QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        model.sortEntries(collator);
+        const std::vector<int> order = model.sortEntries(collator);
+        QStringList expected;
+        for (const QString &path : sorted)
+            expected.append(QList<QString>(copies, path));
         QStringList paths;
         for (int row = 0; row < model.count(); ++row)
             paths.append(model.data(model.index(row), Qt::ToolTipRole).toString().chopped(4));
-        QCOMPARE(paths, sorted);
+        QCOMPARE(paths, expected);
+        for (int row = 1; row < model.count(); ++row) {
+            if (paths[row] == paths[row - 1] && order[size_t(row)] < order[size_t(row - 1)])
+                QFAIL(qPrintable(u"equal entries changed places at row %1"_s.arg(row)));
+        }
         QCOMPARE(model.data(model.index(0)).toString(), u"apple"_s);
     }
 
