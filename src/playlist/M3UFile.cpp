@@ -11,6 +11,7 @@
 #endif
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -18,6 +19,7 @@
 #include "platform/EightBitText.h"
 #include "platform/RegularFile.h"
 #include "playlist/PlayListEntry.h"
+#include "playlist/RelativePath.h"
 
 using namespace Qt::StringLiterals;
 
@@ -296,7 +298,8 @@ QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encod
     return keptPlain(bytes, encoding);
 }
 
-QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding)
+QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
+                  const QString &relativeTo)
 {
     QByteArray bytes = mark(encoding);
     const QByteArray end = lineEnd(encoding);
@@ -313,7 +316,12 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
         // Bytes that are already what the entry is written as go out as they are.
         const bool windows1252Bytes = (ref & EntryTexts::kWindows1252Bytes) != 0;
         const bool asRead = eightBit && windows1252Bytes == EntryTexts::writtenAsWindows1252(ref);
-        if (asRead)
+        if (!relativeTo.isEmpty() && isRelativeEntry(path)) {
+            QString relative = PlayListEntry::trimBlanks(texts.text(ref));
+            relative.replace(u'\\', u'/');
+            const QString resolved = QDir::toNativeSeparators(QDir::cleanPath(relativeTo + u'/' + relative));
+            bytes += encodeLine(resolved, EntryTexts::writtenAsWindows1252(ref), encoding);
+        } else if (asRead)
             bytes += path;
         else
             bytes +=

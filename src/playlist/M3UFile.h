@@ -67,8 +67,12 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
  * of blanks alone is left out: as an empty line it would not be read back.
  */
 QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encoding);
-/** As format() of entries, for entries kept as texts and references. */
-QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding);
+/**
+ * As format() of entries, for entries kept as texts and references. With a folder given, relative entries
+ * are written as paths in that folder (as a list is played from a file elsewhere).
+ */
+QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
+                  const QString &relativeTo = QString());
 
 /** The model's entries in file form. */
 QByteArray format(const PlayListModel &model, ListEncoding encoding);

@@ -569,21 +569,18 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
     if (mode == PlayMode::Current && model.currentIndex() < 0)
         return;
 
-    QList<PlayListModel::Entry> toPlay;
-    auto add = [&](int row) {
-        toPlay.append({playablePath(list, model.entryPath(row)), model.entry(row).windows1252});
-    };
+    // The entries to play, as references into the list's texts: playing them all shares the list's own.
+    QList<EntryTexts::Ref> toPlay;
     switch (mode) {
     case PlayMode::Current:
-        add(model.currentIndex());
+        toPlay.append(model.refs().at(model.currentIndex()));
         break;
     case PlayMode::Selected:
         for (const int row : model.selectedRows())
-            add(row);
+            toPlay.append(model.refs().at(row));
         break;
     case PlayMode::All:
-        for (int row = 0; row < count; ++row)
-            add(row);
+        toPlay = model.refs();
         break;
     }
 
@@ -595,7 +592,8 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
     }
     // Each play has a file of its own: a player that reads its file late still gets this play's list.
     const PlayFiles::Made playFile =
-        PlayFiles::make(context.platform.folders.playFile(), M3UFile::format(toPlay, ListEncoding::EightBit));
+        PlayFiles::make(context.platform.folders.playFile(),
+                        M3UFile::format(model.texts(), toPlay, ListEncoding::EightBit, listFolder(list)));
     QString fault = playFile.fault;
     if (fault.isEmpty()) {
         const QString argument = QDir::toNativeSeparators(playFile.path);

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 /**
@@ -9,3 +10,5 @@
  * ("scheme://..."), not rooted ("/..." or "\..."), and not on a drive ("X:...").
  */
 bool isRelativeEntry(const QString &path);
+/** The same for a path as UTF-8 or Windows-1252 bytes. */
+bool isRelativeEntry(QByteArrayView path);
