@@ -2,12 +2,13 @@
 
 #include "playlist/PlayListWindow.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
 #include <QLoggingCategory>
 #include <QMdiArea>
@@ -103,14 +104,16 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
 
     m_loadingBar->setObjectName(u"loadingBar"_s);
     m_loadingProgress->setRange(0, 1000);
-    m_loadingProgress->setFormat(QCoreApplication::translate("PlayList", "Reading the list: %p%"));
     auto *cancel = new QPushButton(QCoreApplication::translate("PlayList", "Cancel"), m_loadingBar);
     cancel->setObjectName(u"cmdCancelLoading"_s);
     connect(cancel, &QPushButton::clicked, m_list, &PlayList::cancelLoading);
-    auto *row = new QHBoxLayout(m_loadingBar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto *lines = new QVBoxLayout(m_loadingBar);
+    lines->addWidget(new QLabel(QCoreApplication::translate("PlayList", "Reading the list..."), m_loadingBar));
+    auto *row = new QHBoxLayout;
     row->addWidget(m_loadingProgress, 1);
     row->addWidget(cancel);
+    lines->addLayout(row);
+    m_loadingBar->setAutoFillBackground(true);
     m_loadingBar->hide();
     connect(m_list, &PlayList::loadProgressChanged, this, [this, cancel](int thousandths) {
         const bool loading = thousandths >= 0;
