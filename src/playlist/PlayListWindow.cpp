@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QListView>
 #include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,6 +23,7 @@
 #include "playlist/EntryMime.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
+#include "playlist/PlayListView.h"
 
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
@@ -35,7 +35,7 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
     , m_list(new PlayList(this))
-    , m_view(new QListView(this))
+    , m_view(new PlayListView(this))
     , m_loadingBar(new QWidget(this))
     , m_loadingProgress(new QProgressBar(m_loadingBar))
 {
@@ -47,8 +47,6 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     m_view->setSelectionModel(m_list->model().selectionModel());
     delete ownSelection;
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setUniformItemSizes(true);
-    m_view->setLayoutMode(QListView::Batched);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setFont(QFont(u"Courier New"_s, 8));
