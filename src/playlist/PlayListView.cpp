@@ -125,8 +125,8 @@ int PlayListView::sizeHintForColumn(int column) const
     return rowCount() > 0 ? itemSize().width() : 0;
 }
 
-// The scroll bar's value is the top row, as in a QListView scrolling per item: a row scrolled to the top,
-// bottom or centre lands on the nearest row boundary, never half shown at the top.
+// Scrolling per item, as a QListView does unless the style says otherwise, the scroll bar's value is the top
+// row: a row scrolled to the top, bottom or centre leaves no row half shown at the top.
 void PlayListView::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
     if (index.parent() != rootIndex() || index.column() != 0)
@@ -264,8 +264,8 @@ void PlayListView::initViewItemOption(QStyleOptionViewItem *option) const
     option->viewItemPosition = QStyleOptionViewItem::OnlyOne;
 }
 
-// The vertical scroll bar counts rows, its page the rows wholly shown; the horizontal one counts pixels of
-// the size hint's width.
+// The vertical scroll bar counts rows, its page the rows wholly shown (or pixels, where the style scrolls per
+// pixel); the horizontal one counts pixels.
 void PlayListView::updateGeometries()
 {
     QScrollBar *across = horizontalScrollBar();
@@ -278,8 +278,8 @@ void PlayListView::updateGeometries()
         const QSize item = itemSize();
         const qint64 contentsHeight = qint64(rows) * rowHeight();
         const QSize room = contentsRect().marginsRemoved(viewportMargins()).size();
-        // Each bar is sized as if the other were not there when only the other's room would need it; otherwise
-        // they could switch each other on and off for ever.
+        // With both bars shown as needed, a bar whose contents fit the room it would have is left out; otherwise
+        // the two could switch each other on and off for ever.
         const bool bothAsNeeded =
             horizontalScrollBarPolicy() == Qt::ScrollBarAsNeeded && verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded;
         const bool tall = contentsHeight > room.height();

@@ -44,6 +44,7 @@ struct Views
             each->show();
         }
     }
+    QList<QAbstractItemView *> both() { return {&view, &listBox}; }
     bool exposed() { return QTest::qWaitForWindowExposed(&view) && QTest::qWaitForWindowExposed(&listBox); }
     QModelIndex row(int number) const { return model.index(number); }
 
@@ -100,10 +101,10 @@ private slots:
         QFETCH(QKeySequence, keys);
         Views views;
         QVERIFY(views.exposed());
-        views.view.setCurrentIndex(views.row(start));
-        views.listBox.setCurrentIndex(views.row(start));
-        QTest::keySequence(&views.view, keys);
-        QTest::keySequence(&views.listBox, keys);
+        for (QAbstractItemView *each : views.both()) {
+            each->setCurrentIndex(views.row(start));
+            QTest::keySequence(each, keys);
+        }
         QCOMPARE(seen(views.view), seen(views.listBox));
         if (keys[keys.count() - 1].key() == Qt::Key_End) {
             QCOMPARE(views.view.currentIndex().row(), kRows - 1);
@@ -115,24 +116,31 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QAbstractItemView::ScrollHint>("hint");
-        QTest::newRow("far down into sight") << kRows / 2 << QAbstractItemView::EnsureVisible;
-        QTest::newRow("to the top") << kRows / 2 << QAbstractItemView::PositionAtTop;
-        QTest::newRow("to the bottom") << kRows / 2 << QAbstractItemView::PositionAtBottom;
-        QTest::newRow("to the centre") << kRows / 2 << QAbstractItemView::PositionAtCenter;
-        QTest::newRow("first to the centre") << 2 << QAbstractItemView::PositionAtCenter;
-        QTest::newRow("last to the top") << kRows - 1 << QAbstractItemView::PositionAtTop;
+        QTest::addColumn<QAbstractItemView::ScrollMode>("mode");
+        const auto perRow = QAbstractItemView::ScrollPerItem;
+        QTest::newRow("far down into sight") << kRows / 2 << QAbstractItemView::EnsureVisible << perRow;
+        QTest::newRow("to the top") << kRows / 2 << QAbstractItemView::PositionAtTop << perRow;
+        QTest::newRow("to the bottom") << kRows / 2 << QAbstractItemView::PositionAtBottom << perRow;
+        QTest::newRow("to the centre") << kRows / 2 << QAbstractItemView::PositionAtCenter << perRow;
+        QTest::newRow("first to the centre") << 2 << QAbstractItemView::PositionAtCenter << perRow;
+        QTest::newRow("last to the top") << kRows - 1 << QAbstractItemView::PositionAtTop << perRow;
+        const auto perPixel = QAbstractItemView::ScrollPerPixel;
+        QTest::newRow("into sight, per pixel") << kRows / 2 << QAbstractItemView::EnsureVisible << perPixel;
+        QTest::newRow("to the centre, per pixel") << kRows / 2 << QAbstractItemView::PositionAtCenter << perPixel;
     }
 
     void scrollsAsAListBox()
     {
         QFETCH(int, row);
         QFETCH(QAbstractItemView::ScrollHint, hint);
+        QFETCH(QAbstractItemView::ScrollMode, mode);
         Views views;
         QVERIFY(views.exposed());
-        views.view.scrollTo(views.row(row), hint);
-        views.listBox.scrollTo(views.row(row), hint);
-        views.view.setCurrentIndex(views.row(row));
-        views.listBox.setCurrentIndex(views.row(row));
+        for (QAbstractItemView *each : views.both()) {
+            each->setVerticalScrollMode(mode);
+            each->scrollTo(views.row(row), hint);
+            each->setCurrentIndex(views.row(row));
+        }
         QCOMPARE(seen(views.view), seen(views.listBox));
     }
 
