@@ -9,7 +9,6 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
 #include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,6 +24,7 @@
 #include "playlist/EntryMime.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
+#include "playlist/PlayListView.h"
 
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
@@ -36,7 +36,7 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
     , m_list(new PlayList(this))
-    , m_view(new QListView(this))
+    , m_view(new PlayListView(this))
     , m_loadingBar(new QWidget(this))
     , m_loadingProgress(new QProgressBar(m_loadingBar))
 {
@@ -48,8 +48,6 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     m_view->setSelectionModel(m_list->model().selectionModel());
     delete ownSelection;
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setUniformItemSizes(true);
-    m_view->setLayoutMode(QListView::Batched);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setFont(QFont(u"Courier New"_s, 8));

@@ -27,6 +27,7 @@
 #include "app/WindowPlacement.h"
 #include "files/FinderWindow.h"
 #include "files/FolderList.h"
+#include "playlist/PlayListView.h"
 #include "playlist/PlayListWindow.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsFile.h"
@@ -92,7 +93,7 @@ struct Windows
     }
     bool changed(PlayListWindow *window) const { return app.context.lists.slotAt(window->playList()->slot()).changed; }
     // As the desktop delivers it: the drag of the source's selection enters the list, then is dropped there.
-    static void drop(PlayListWindow *target, QListView *source)
+    static void drop(PlayListWindow *target, QAbstractItemView *source)
     {
         std::unique_ptr<QMimeData> data(source->model()->mimeData(source->selectionModel()->selectedIndexes()));
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
@@ -260,7 +261,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         Windows windows;
         PlayListWindow *window = windows.newList(4);
-        QListView *list = window->list();
+        PlayListView *list = window->list();
         list->setCurrentIndex(list->model()->index(1, 0));
         QTest::keyClick(list, Qt::Key_Down, modifiers);
         QTest::keyClick(list, Qt::Key_Down, modifiers);
@@ -275,7 +276,7 @@ private slots:
     {
         Windows windows;
         PlayListWindow *window = windows.newList(5);
-        QListView *list = window->list();
+        PlayListView *list = window->list();
         list->selectionModel()->select(QItemSelection(list->model()->index(2, 0), list->model()->index(3, 0)),
                                        QItemSelectionModel::ClearAndSelect);
         list->selectionModel()->setCurrentIndex(list->model()->index(4, 0), QItemSelectionModel::NoUpdate);
@@ -414,7 +415,7 @@ private slots:
     {
         Windows windows;
         PlayListWindow *window = windows.newList(2);
-        QListView *view = window->list();
+        PlayListView *view = window->list();
         const QPoint onFirst = view->visualRect(view->model()->index(0, 0)).center();
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
         Windows::drop(window, view);
