@@ -58,10 +58,19 @@ QByteArrayView EntryTexts::bytes(Ref ref) const
         length |= quint64(byte) << shift;
         return {begin, qsizetype(length)};
     }
-    const char *lineEnd = begin;
-    while (lineEnd != end && *lineEnd != '\n' && *lineEnd != '\r')
-        ++lineEnd;
-    return {begin, lineEnd - begin};
+    // The line ends at its first CR or LF; it is looked for a stretch at a time, as a file of lone CRs has
+    // no LF to look for.
+    for (const char *from = begin; from != end;) {
+        const qsizetype stretch = std::min<qsizetype>(end - from, 256);
+        const auto *newline = static_cast<const char *>(std::memchr(from, '\n', size_t(stretch)));
+        const qsizetype before = newline ? newline - from : stretch;
+        if (const auto *cr = static_cast<const char *>(std::memchr(from, '\r', size_t(before))))
+            return {begin, cr - begin};
+        if (newline)
+            return {begin, newline - begin};
+        from += stretch;
+    }
+    return {begin, end - begin};
 }
 
 QString EntryTexts::text(Ref ref) const
