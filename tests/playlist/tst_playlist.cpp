@@ -408,9 +408,9 @@ private slots:
         const QByteArray one = "/m/a.mp3\r\n"_ba;
         QTest::newRow("current entry") << PlayCase{Current, "/m/b.mp3\r\n"_ba};
         QTest::newRow("selected entries in list order") << PlayCase{Selected, "/m/a.mp3\r\n$/rel/c.mp3\r\n"_ba};
-        QTest::newRow("whole list, relative entries from the list's folder")
-            << PlayCase{All, "/m/a.mp3\r\n/m/b.mp3\r\n$/rel/c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\nD:\\m\\d.mp3\r\n"
-                             "a1+b.c-d://s\r\n$/\xC3\xA9/f.mp3\r\n$/1:/g.mp3\r\n"_ba};
+        QTest::newRow("whole list, relative entries from the list's folder") << PlayCase{
+            All, "/m/a.mp3\r\n/m/b.mp3\r\n$/rel/c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\nD:\\m\\d.mp3\r\n"
+                 "a1+b.c-d://s\r\n$/\xC3\xA9/f.mp3\r\n$/1:/g.mp3\r\n"_ba};
         QTest::newRow("empty list") << PlayCase{Current, {}, ""_ba, -1, {}, false, u"Error Number: 5"_s};
         QTest::newRow("empty list after error 8: silent once") << PlayCase{Current, {}, ""_ba, -1, {}, true};
         QTest::newRow("player missing") << PlayCase{Current, one, one, 0, u"gone"_s, false, u"Error Number: 2"_s};
