@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QListView>
 #include <QTemporaryDir>
 #include <QThreadPool>
 #include <QTimer>
@@ -30,6 +29,7 @@
 #include "platform/Registry.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
+#include "playlist/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;

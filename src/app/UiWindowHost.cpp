@@ -3,7 +3,6 @@
 #include "app/UiWindowHost.h"
 
 #include <QApplication>
-#include <QListView>
 #include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,6 +19,7 @@
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 #include "playlist/PlayListWindow.h"
+#include "playlist/UniformListView.h"
 #include "settings/FrameColour.h"
 
 Q_LOGGING_CATEGORY(lcWindows, "tunary.windows", QtInfoMsg)

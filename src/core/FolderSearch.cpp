@@ -3,6 +3,11 @@
 #include "core/FolderSearch.h"
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -222,6 +227,96 @@ bool search(const QString &root, const QString &pattern, const std::atomic<bool>
     return search(Path{root}, pattern, NameBytes::Utf8, stop, found, batchSize);
 }
 
+namespace {
+
+// The subfolders and matching files of one folder, listed by whichever thread comes to it first.
+struct Listing
+{
+    enum class State { Waiting, Listing, Done };
+    std::atomic<State> state{State::Waiting};
+    QList<Path> folders;
+    QList<Path> files;
+};
+
+// A second thread lists folders the walk has yet to enter, the longest known first (the walk itself takes the
+// newest), so that the two rarely meet and the system's reading of folders goes on while the walk hands on
+// what it found. The walk lists a folder itself when the helper has not come to it yet, and waits only for
+// one the helper is listing.
+class FolderLister
+{
+public:
+    FolderLister(const QString &pattern, NameBytes names)
+        : m_matches(matcher(pattern))
+        , m_names(names)
+        , m_thread([this] { work(); })
+    {}
+    ~FolderLister()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_ending = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+
+    /** Folders to list, the one to be entered first last. */
+    void ahead(const QList<std::pair<Path, std::shared_ptr<Listing>>> &folders)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            for (const auto &folder : folders)
+                m_next.push_back(folder);
+        }
+        m_wake.notify_all();
+    }
+
+    /** The listing, made here if nobody has begun it. */
+    void take(const Path &folder, Listing &listing, const std::function<bool(const QString &)> &matches)
+    {
+        auto waiting = Listing::State::Waiting;
+        if (listing.state.compare_exchange_strong(waiting, Listing::State::Listing)) {
+            listFolder(folder, matches, m_names, &listing.folders, &listing.files);
+            listing.state = Listing::State::Done;
+            return;
+        }
+        std::unique_lock lock(m_mutex);
+        m_done.wait(lock, [&listing] { return listing.state == Listing::State::Done; });
+    }
+
+private:
+    void work()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_ending || !m_next.empty(); });
+            if (m_ending)
+                return;
+            auto [folder, listing] = std::move(m_next.front());
+            m_next.pop_front();
+            auto waiting = Listing::State::Waiting;
+            if (!listing->state.compare_exchange_strong(waiting, Listing::State::Listing))
+                continue;
+            lock.unlock();
+            listFolder(folder, m_matches, m_names, &listing->folders, &listing->files);
+            lock.lock();
+            listing->state = Listing::State::Done;
+            m_done.notify_all();
+        }
+    }
+
+    const std::function<bool(const QString &)> m_matches;
+    const NameBytes m_names;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_done;
+    std::deque<std::pair<Path, std::shared_ptr<Listing>>> m_next;
+    bool m_ending = false;
+    std::thread m_thread;
+};
+
+} // namespace
+
 bool search(const Path &root, const QString &pattern, NameBytes names, const std::atomic<bool> &stop,
             const std::function<void(const PathBatch &)> &found, int batchSize)
 {
@@ -245,10 +340,11 @@ bool search(const Path &root, const QString &pattern, NameBytes names, const std
     {
         Path folder;
         bool entered = false;
-        QList<Path> files;
+        std::shared_ptr<Listing> listing;
     };
+    FolderLister lister(pattern, names);
     std::vector<Step> stack;
-    stack.push_back({root, false, {}});
+    stack.push_back({root, false, std::make_shared<Listing>()});
     while (!stack.empty()) {
         if (stop.load(std::memory_order_relaxed)) {
             flush();
@@ -257,17 +353,22 @@ bool search(const Path &root, const QString &pattern, NameBytes names, const std
         Step step = std::move(stack.back());
         stack.pop_back();
         if (!step.entered) {
-            QList<Path> folders;
-            listFolder(step.folder, matches, names, &folders, &step.files);
+            lister.take(step.folder, *step.listing, matches);
             step.entered = true;
             const Path folder = step.folder;
+            const QList<Path> folders = std::move(step.listing->folders);
             stack.push_back(std::move(step));
             // Pushed in name order, so the last subfolder by name is walked first.
-            for (const Path &sub : folders)
-                stack.push_back({join(folder, sub), false, {}});
+            QList<std::pair<Path, std::shared_ptr<Listing>>> ahead;
+            ahead.reserve(folders.size());
+            for (const Path &sub : folders) {
+                stack.push_back({join(folder, sub), false, std::make_shared<Listing>()});
+                ahead.append({stack.back().folder, stack.back().listing});
+            }
+            lister.ahead(ahead);
             continue;
         }
-        for (const Path &file : step.files) {
+        for (const Path &file : std::as_const(step.listing->files)) {
             batch.append(step.folder, file);
             if (batch.size() >= batchSize || sinceFlush.elapsed() >= 100)
                 flush();

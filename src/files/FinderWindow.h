@@ -12,7 +12,7 @@ class FolderSearch;
 class PathListModel;
 class QComboBox;
 class QLabel;
-class QListView;
+class UniformListView;
 class QMdiArea;
 class QPushButton;
 
@@ -41,7 +41,7 @@ public:
     QStringList results() const;
     bool isSearching() const { return m_searching; }
     FolderList *folderList() const { return m_folders; }
-    QListView *resultList() const { return m_resultView; }
+    UniformListView *resultList() const { return m_resultView; }
 
     void searchOrStop();
     void openSelectedLists();
@@ -74,7 +74,7 @@ private:
 
     PathListModel *m_results;
     FolderSearch *m_search;
-    QListView *m_resultView;
+    UniformListView *m_resultView;
     QComboBox *m_drives;
     FolderList *m_folders;
     QLabel *m_searchingNote;

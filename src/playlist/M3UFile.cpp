@@ -113,7 +113,7 @@ QByteArrayView trimmedBlanks(QByteArrayView bytes)
 }
 
 // How often a long parse looks whether it was stopped.
-constexpr qsizetype kStopCheckBytes = 1024 * 1024;
+constexpr qsizetype kStopCheckBytes = 1024LL * 1024;
 
 // Calls onLine(offset, length, ascii) for every line of the text that is not empty, where CR LF, a lone CR and a
 // lone LF each end a line; ascii tells a line of ASCII bytes alone. Every megabyte or so it asks proceed(offset)

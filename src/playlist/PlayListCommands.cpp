@@ -348,7 +348,7 @@ ReadOutcome readListFile(PlayList &list, const QString &path, std::shared_ptr<Li
         const QPointer<PlayList> guard(&list);
         QEventLoop loop;
         QTimer tick;
-        const auto showProgress = [&read, &loop, guard] {
+        const auto showProgress = [&read, &loop, &guard] {
             if (read->done) {
                 loop.quit();
                 return;

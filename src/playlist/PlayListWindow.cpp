@@ -24,7 +24,7 @@
 #include "playlist/EntryMime.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
-#include "playlist/PlayListView.h"
+#include "playlist/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
@@ -36,7 +36,7 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
     , m_list(new PlayList(this))
-    , m_view(new PlayListView(this))
+    , m_view(new UniformListView(this))
     , m_loadingBar(new QWidget(this))
     , m_loadingProgress(new QProgressBar(m_loadingBar))
 {

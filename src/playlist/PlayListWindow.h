@@ -12,7 +12,7 @@
 class AppContext;
 class FolderSearch;
 class PlayList;
-class PlayListView;
+class UniformListView;
 class QMenu;
 
 /**
@@ -29,7 +29,7 @@ public:
     explicit PlayListWindow(AppContext &context, QWidget *parent = nullptr);
 
     PlayList *playList() const { return m_list; }
-    PlayListView *list() const { return m_view; }
+    UniformListView *list() const { return m_view; }
     /** The menus of the menu bar, in order. */
     QList<QMenu *> menus() const override { return m_menus; }
 
@@ -57,7 +57,7 @@ private:
 
     AppContext &m_context;
     PlayList *m_list;
-    PlayListView *m_view;
+    UniformListView *m_view;
     /** Shown over the list while its file is read: the progress and a button to cancel. */
     QWidget *m_loadingBar;
     QProgressBar *m_loadingProgress;

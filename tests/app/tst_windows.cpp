@@ -27,8 +27,8 @@
 #include "app/WindowPlacement.h"
 #include "files/FinderWindow.h"
 #include "files/FolderList.h"
-#include "playlist/PlayListView.h"
 #include "playlist/PlayListWindow.h"
+#include "playlist/UniformListView.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsForm.h"
@@ -261,7 +261,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         Windows windows;
         PlayListWindow *window = windows.newList(4);
-        PlayListView *list = window->list();
+        UniformListView *list = window->list();
         list->setCurrentIndex(list->model()->index(1, 0));
         QTest::keyClick(list, Qt::Key_Down, modifiers);
         QTest::keyClick(list, Qt::Key_Down, modifiers);
@@ -276,7 +276,7 @@ private slots:
     {
         Windows windows;
         PlayListWindow *window = windows.newList(5);
-        PlayListView *list = window->list();
+        UniformListView *list = window->list();
         list->selectionModel()->select(QItemSelection(list->model()->index(2, 0), list->model()->index(3, 0)),
                                        QItemSelectionModel::ClearAndSelect);
         list->selectionModel()->setCurrentIndex(list->model()->index(4, 0), QItemSelectionModel::NoUpdate);
@@ -415,7 +415,7 @@ private slots:
     {
         Windows windows;
         PlayListWindow *window = windows.newList(2);
-        PlayListView *view = window->list();
+        UniformListView *view = window->list();
         const QPoint onFirst = view->visualRect(view->model()->index(0, 0)).center();
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
         Windows::drop(window, view);

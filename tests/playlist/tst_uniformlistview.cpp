@@ -9,7 +9,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "playlist/PlayListView.h"
+#include "playlist/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 
@@ -49,7 +49,7 @@ struct Views
     QModelIndex row(int number) const { return model.index(number); }
 
     CountingModel model;
-    PlayListView view;
+    UniformListView view;
     QListView listBox;
 };
 
@@ -74,7 +74,7 @@ QString seen(const QAbstractItemView &view)
 
 } // namespace
 
-class TestPlayListView : public QObject
+class TestUniformListView : public QObject
 {
     Q_OBJECT
 
@@ -148,7 +148,7 @@ private slots:
     {
         Views views;
         QVERIFY(views.exposed());
-        PlayListView &view = views.view;
+        UniformListView &view = views.view;
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(views.row(2)).center());
         view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
         const QModelIndex nearEnd = view.indexAt(QPoint(4, view.viewport()->height() / 2));
@@ -165,7 +165,7 @@ private slots:
     {
         Views views;
         QVERIFY(views.exposed());
-        PlayListView &view = views.view;
+        UniformListView &view = views.view;
         view.selectAll();
         view.scrollTo(views.row(kRows / 2), QAbstractItemView::PositionAtTop);
         QCoreApplication::processEvents();
@@ -178,5 +178,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlayListView)
-#include "tst_playlistview.moc"
+QTEST_MAIN(TestUniformListView)
+#include "tst_uniformlistview.moc"

@@ -9,18 +9,18 @@
 #include <QPersistentModelIndex>
 
 /**
- * The rows of a play list, one under the other and all of one height, shown as a list box shows them. A row's
- * place follows from its number, so the view keeps nothing per row: painting, hit tests, keys and scrolling
- * cost the rows on screen or the selection's ranges, however long the list. It looks and behaves as a
- * QListView in list mode with uniform item sizes: rows from the top, no spacing, as wide as the view or as the
- * last row's size hint, and the vertical scroll bar counts rows.
+ * Rows one under the other and all of one height (a play list's entries, the finder's results), shown as a
+ * list box shows them. A row's place follows from its number, so the view keeps nothing per row: painting,
+ * hit tests, keys and scrolling cost the rows on screen or the selection's ranges, however long the list. It
+ * looks and behaves as a QListView in list mode with uniform item sizes: rows from the top, no spacing, as
+ * wide as the view or as the last row's size hint, and the vertical scroll bar counts rows.
  */
-class PlayListView : public QAbstractItemView
+class UniformListView : public QAbstractItemView
 {
     Q_OBJECT
 
 public:
-    explicit PlayListView(QWidget *parent = nullptr);
+    explicit UniformListView(QWidget *parent = nullptr);
 
     QRect visualRect(const QModelIndex &index) const override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;

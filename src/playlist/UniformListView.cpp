@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "playlist/PlayListView.h"
+#include "playlist/UniformListView.h"
 
 #include <QCursor>
 #include <QDragMoveEvent>
@@ -22,7 +22,7 @@ int clamped(qint64 value)
 
 } // namespace
 
-PlayListView::PlayListView(QWidget *parent)
+UniformListView::UniformListView(QWidget *parent)
     : QAbstractItemView(parent)
 {
     // As a list box starts out: one row at a time, and a drop copies.
@@ -31,7 +31,7 @@ PlayListView::PlayListView(QWidget *parent)
     setAttribute(Qt::WA_MacShowFocusRect);
 }
 
-int PlayListView::rowCount() const
+int UniformListView::rowCount() const
 {
     const QAbstractItemModel *rows = model();
     if (!rows || rows->columnCount(rootIndex()) <= 0)
@@ -39,14 +39,14 @@ int PlayListView::rowCount() const
     return rows->rowCount(rootIndex());
 }
 
-QModelIndex PlayListView::rowIndex(int row) const
+QModelIndex UniformListView::rowIndex(int row) const
 {
     return model()->index(row, 0, rootIndex());
 }
 
 // The last row stands for all of them, as in a QListView with uniform item sizes: of a list that grows at its
 // end, it is the one most likely to be the widest.
-QSize PlayListView::itemSize() const
+QSize UniformListView::itemSize() const
 {
     if (!m_itemSize.isValid()) {
         QStyleOptionViewItem option;
@@ -59,18 +59,18 @@ QSize PlayListView::itemSize() const
     return m_itemSize;
 }
 
-void PlayListView::forgetItemSize()
+void UniformListView::forgetItemSize()
 {
     m_itemSize = QSize();
 }
 
-qint64 PlayListView::contentsTop() const
+qint64 UniformListView::contentsTop() const
 {
     const qint64 value = verticalScrollBar()->value();
     return scrollsPerRow() ? value * rowHeight() : value;
 }
 
-std::pair<int, int> PlayListView::rowsBetween(int top, int bottom) const
+std::pair<int, int> UniformListView::rowsBetween(int top, int bottom) const
 {
     const int rows = rowCount();
     const qint64 lastLine = bottom + contentsTop();
@@ -81,19 +81,19 @@ std::pair<int, int> PlayListView::rowsBetween(int top, int bottom) const
     return {int(std::min(first, qint64(rows))), int(last)};
 }
 
-int PlayListView::horizontalOffset() const
+int UniformListView::horizontalOffset() const
 {
     const QScrollBar *bar = horizontalScrollBar();
     return isRightToLeft() ? bar->maximum() - bar->value() : bar->value();
 }
 
-int PlayListView::verticalOffset() const
+int UniformListView::verticalOffset() const
 {
     return clamped(contentsTop());
 }
 
 // A row is as wide as the view, or as its size hint where that is wider.
-QRect PlayListView::visualRect(const QModelIndex &index) const
+QRect UniformListView::visualRect(const QModelIndex &index) const
 {
     if (!index.isValid() || index.model() != model() || index.parent() != rootIndex() || index.column() != 0)
         return {};
@@ -102,7 +102,7 @@ QRect PlayListView::visualRect(const QModelIndex &index) const
     return {-horizontalOffset(), clamped(top), width, rowHeight()};
 }
 
-QModelIndex PlayListView::indexAt(const QPoint &point) const
+QModelIndex UniformListView::indexAt(const QPoint &point) const
 {
     const qint64 line = point.y() + contentsTop();
     if (line < 0 || line / rowHeight() >= rowCount())
@@ -111,14 +111,14 @@ QModelIndex PlayListView::indexAt(const QPoint &point) const
     return visualRect(index).contains(point) ? index : QModelIndex();
 }
 
-int PlayListView::sizeHintForRow(int row) const
+int UniformListView::sizeHintForRow(int row) const
 {
     if (row < 0 || row >= rowCount())
         return -1;
     return itemSize().height();
 }
 
-int PlayListView::sizeHintForColumn(int column) const
+int UniformListView::sizeHintForColumn(int column) const
 {
     if (!model() || column < 0 || column >= model()->columnCount(rootIndex()))
         return -1;
@@ -127,7 +127,7 @@ int PlayListView::sizeHintForColumn(int column) const
 
 // Scrolling per item, as a QListView does unless the style says otherwise, the scroll bar's value is the top
 // row: a row scrolled to the top, bottom or centre leaves no row half shown at the top.
-void PlayListView::scrollTo(const QModelIndex &index, ScrollHint hint)
+void UniformListView::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
     if (index.parent() != rootIndex() || index.column() != 0)
         return;
@@ -173,7 +173,7 @@ void PlayListView::scrollTo(const QModelIndex &index, ScrollHint hint)
 
 // Up, down, home and end as in any list; a page moves by the rows wholly shown less one, so that the row the
 // caret leaves stays in sight. Left and right keep the caret where it is.
-QModelIndex PlayListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+QModelIndex UniformListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     Q_UNUSED(modifiers);
     const int rows = rowCount();
@@ -213,7 +213,7 @@ QModelIndex PlayListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
 
 // The rows crossed by the rectangle, as one range. As in a list box, a point below the last row stands for
 // the last row.
-void PlayListView::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
+void UniformListView::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
 {
     if (!selectionModel())
         return;
@@ -229,7 +229,7 @@ void PlayListView::setSelection(const QRect &rect, QItemSelectionModel::Selectio
 }
 
 // Only the rows on screen of each range count: a selection of every row costs no more than one of a few.
-QRegion PlayListView::visualRegionForSelection(const QItemSelection &selection) const
+QRegion UniformListView::visualRegionForSelection(const QItemSelection &selection) const
 {
     QRegion region;
     const auto [firstShown, lastShown] = rowsBetween(0, viewport()->height() - 1);
@@ -244,7 +244,7 @@ QRegion PlayListView::visualRegionForSelection(const QItemSelection &selection) 
     return region;
 }
 
-QModelIndexList PlayListView::selectedIndexes() const
+QModelIndexList UniformListView::selectedIndexes() const
 {
     if (!selectionModel())
         return {};
@@ -253,7 +253,7 @@ QModelIndexList PlayListView::selectedIndexes() const
     return indexes;
 }
 
-void PlayListView::initViewItemOption(QStyleOptionViewItem *option) const
+void UniformListView::initViewItemOption(QStyleOptionViewItem *option) const
 {
     QAbstractItemView::initViewItemOption(option);
     if (!iconSize().isValid()) {
@@ -266,7 +266,7 @@ void PlayListView::initViewItemOption(QStyleOptionViewItem *option) const
 
 // The vertical scroll bar counts rows, its page the rows wholly shown (or pixels, where the style scrolls per
 // pixel); the horizontal one counts pixels.
-void PlayListView::updateGeometries()
+void UniformListView::updateGeometries()
 {
     QScrollBar *across = horizontalScrollBar();
     QScrollBar *down = verticalScrollBar();
@@ -305,7 +305,7 @@ void PlayListView::updateGeometries()
         across->setRange(0, 0);
 }
 
-void PlayListView::scrollContentsBy(int dx, int dy)
+void UniformListView::scrollContentsBy(int dx, int dy)
 {
     if (scrollsPerRow()) {
         // Rows to pixels; a jump past the whole viewport paints it anew, whatever its length.
@@ -315,34 +315,34 @@ void PlayListView::scrollContentsBy(int dx, int dy)
     QAbstractItemView::scrollContentsBy(isRightToLeft() ? -dx : dx, dy);
 }
 
-void PlayListView::doItemsLayout()
+void UniformListView::doItemsLayout()
 {
     forgetItemSize();
     QAbstractItemView::doItemsLayout();
 }
 
-void PlayListView::reset()
+void UniformListView::reset()
 {
     forgetItemSize();
     m_hover = QPersistentModelIndex();
     QAbstractItemView::reset();
 }
 
-void PlayListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
+void UniformListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
 {
     forgetItemSize();
     scheduleDelayedItemsLayout();
     QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
 }
 
-void PlayListView::rowsInserted(const QModelIndex &parent, int start, int end)
+void UniformListView::rowsInserted(const QModelIndex &parent, int start, int end)
 {
     forgetItemSize();
     scheduleDelayedItemsLayout();
     QAbstractItemView::rowsInserted(parent, start, end);
 }
 
-void PlayListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+void UniformListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
     QAbstractItemView::rowsAboutToBeRemoved(parent, start, end);
     forgetItemSize();
@@ -350,7 +350,7 @@ void PlayListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, in
 }
 
 // The rows in the damaged area only, in the states a QListView paints them with.
-void PlayListView::paintEvent(QPaintEvent *event)
+void UniformListView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
     QStyleOptionViewItem option;
@@ -396,7 +396,7 @@ void PlayListView::paintEvent(QPaintEvent *event)
     }
 }
 
-void PlayListView::mousePressEvent(QMouseEvent *event)
+void UniformListView::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = indexAt(event->position().toPoint());
     QAbstractItemView::mousePressEvent(event);
@@ -405,7 +405,7 @@ void PlayListView::mousePressEvent(QMouseEvent *event)
 // QAbstractItemView lists every selected index on each move with a button held, until a drag begins, to learn
 // whether any of them can be dragged; with millions of rows selected, each move would wait for that. Every row
 // of a list can be dragged, so whether anything is selected says the same.
-void PlayListView::mouseMoveEvent(QMouseEvent *event)
+void UniformListView::mouseMoveEvent(QMouseEvent *event)
 {
     if (state() == NoState && dragEnabled() && event->buttons() != Qt::NoButton && m_pressed.isValid() &&
         selectionModel() && selectionModel()->hasSelection())
@@ -413,7 +413,7 @@ void PlayListView::mouseMoveEvent(QMouseEvent *event)
     QAbstractItemView::mouseMoveEvent(event);
 }
 
-bool PlayListView::viewportEvent(QEvent *event)
+bool UniformListView::viewportEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::HoverEnter:
@@ -432,7 +432,7 @@ bool PlayListView::viewportEvent(QEvent *event)
 
 // QAbstractItemView decides where a drop would go; the line above or below a row, or the frame around it,
 // that shows the place is worked out here, as QAbstractItemView does for its own views.
-void PlayListView::dragMoveEvent(QDragMoveEvent *event)
+void UniformListView::dragMoveEvent(QDragMoveEvent *event)
 {
     QAbstractItemView::dragMoveEvent(event);
     m_dropIndicator = QRect();
