@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <thread>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -112,6 +113,10 @@ QByteArrayView trimmedBlanks(QByteArrayView bytes)
     return bytes;
 }
 
+// From this size on, a list file is split on two threads, up to the larger one.
+constexpr qsizetype kTwoThreadBytes = 1024LL * 1024;
+constexpr qsizetype kTwoThreadMaxBytes = 16LL * 1024 * 1024;
+
 // How often a long parse looks whether it was stopped.
 constexpr qsizetype kStopCheckBytes = 1024LL * 1024;
 
@@ -215,21 +220,45 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
         start = kUtf8Mark.size();
     }
     const EntryTexts::Ref base = content.texts.addBlock(bytes);
-    // A line of a list takes some 60 bytes; the references grow past that where lines are shorter.
-    content.refs.reserve(bytes.size() / 64 + 1);
-    const bool finished = splitLines(
-        QByteArrayView(bytes).sliced(start),
-        [&](qsizetype at, qsizetype length, bool ascii) {
-            const qsizetype offset = start + at;
-            const QByteArrayView line(bytes.constData() + offset, length);
-            content.refs.append((base + EntryTexts::Ref(offset)) | (ascii ? 0 : EntryTexts::flagsFor(line)));
-        },
-        [&](qsizetype done) {
-            progress.done = before + start + done;
-            return !progress.stop;
-        });
-    if (!finished)
+    const auto splitInto = [&bytes, base, &progress, before](qsizetype from, qsizetype to, QList<EntryTexts::Ref> &refs,
+                                                             bool tells) {
+        // A line of a list takes some 60 bytes; the references grow past that where lines are shorter.
+        refs.reserve((to - from) / 64 + 1);
+        return splitLines(
+            QByteArrayView(bytes).sliced(from, to - from),
+            [&](qsizetype at, qsizetype length, bool ascii) {
+                const qsizetype offset = from + at;
+                const QByteArrayView line(bytes.constData() + offset, length);
+                refs.append((base + EntryTexts::Ref(offset)) | (ascii ? 0 : EntryTexts::flagsFor(line)));
+            },
+            [&](qsizetype done) {
+                if (tells)
+                    progress.done = before + from + done;
+                return !progress.stop;
+            });
+    };
+    // A list of some megabytes is split in two halves at a line's end, the second on a thread of its own.
+    // A bigger one stays on one thread: the second half's references, held apart until they are joined,
+    // would add half of all the references to its memory.
+    const qsizetype size = bytes.size();
+    qsizetype middle = size;
+    if (size - start >= kTwoThreadBytes && size - start <= kTwoThreadMaxBytes) {
+        const auto *newline = static_cast<const char *>(std::memchr(bytes.constData() + start + (size - start) / 2,
+                                                                    '\n', size_t(size - start - (size - start) / 2)));
+        if (newline)
+            middle = newline - bytes.constData() + 1;
+    }
+    QList<EntryTexts::Ref> second;
+    bool secondFinished = true;
+    std::thread secondHalf;
+    if (middle < size)
+        secondHalf = std::thread([&] { secondFinished = splitInto(middle, size, second, false); });
+    const bool finished = splitInto(start, middle, content.refs, true);
+    if (secondHalf.joinable())
+        secondHalf.join();
+    if (!finished || !secondFinished)
         return {};
+    content.refs.append(second);
     return content;
 }
 

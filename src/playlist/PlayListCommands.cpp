@@ -333,17 +333,23 @@ constexpr int kProgressIntervalMs = 50;
 
 enum class ReadOutcome { Read, Failed, Cancelled };
 
-// Reads the list's file in a worker. The interface waits a moment for it; a longer read shows the window
-// with its progress and a way to cancel, and the interface goes on meanwhile. The list may be closed while
-// it is read: that cancels the read.
-ReadOutcome readListFile(PlayList &list, const QString &path, std::shared_ptr<ListRead> &read)
+// Starts reading a list's file in a worker; its window is made meanwhile.
+std::shared_ptr<ListRead> startReading(const QString &path)
 {
-    read = std::make_shared<ListRead>();
+    auto read = std::make_shared<ListRead>();
     listReaders().start([read, path] {
         read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
         read->done = true;
         read->finished.release();
     });
+    return read;
+}
+
+// Waits for the read. The interface waits a moment for it; a longer read shows the window with its progress
+// and a way to cancel, and the interface goes on meanwhile. The list may be closed while it is read: that
+// cancels the read.
+ReadOutcome finishReading(PlayList &list, const std::shared_ptr<ListRead> &read)
+{
     if (!read->finished.tryAcquire(1, quietReadMs)) {
         const QPointer<PlayList> guard(&list);
         QEventLoop loop;
@@ -391,14 +397,14 @@ bool openListFile(AppContext &context, const QString &path, bool *cancelled)
 {
     if (cancelled)
         *cancelled = false;
+    const std::shared_ptr<ListRead> read = startReading(path);
     const int slot = context.lists.allocateSlot();
     context.loadingSlot = slot;
     PlayList &list = windowForSlot(context, slot);
     setUp(context, list, slot, path);
 
-    std::shared_ptr<ListRead> read;
     const QPointer<PlayList> guard(&list);
-    const ReadOutcome outcome = readListFile(list, path, read);
+    const ReadOutcome outcome = finishReading(list, read);
     // Other lists may have opened while this one was read.
     context.loadingSlot = slot;
     if (outcome != ReadOutcome::Read) {

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QTest>
 
+#include "platform/EightBitText.h"
 #include "playlist/M3UFile.h"
 #include "support/TestApp.h"
 
@@ -92,6 +93,17 @@ private slots:
         QTest::newRow("utf-16 big endian")
             << "\xFE\xFF\0/\0a\0\r\0\n\0 \0b\0\n"_ba << u"/a| b"_s << "\xFE\xFF\0/\0a\0\r\0\n\0b\0\r\0\n"_ba;
         QTest::newRow("a megabyte long line") << megabyte.toUtf8() << megabyte << megabyte.toUtf8() + "\r\n";
+        // Big enough to be split in two halves, with every kind of line end and Windows-1252 lines among them.
+        QByteArray many, saved;
+        QStringList manyLines;
+        const QByteArray ends[] = {"\r\n", "\n", "\r", "\r\n\r\n"};
+        for (int line = 0; line < 90000; ++line) {
+            const QByteArray path = "/m/" + QByteArray(line % 7 == 0 ? "\xE9" : "\xC3\xA9") + QByteArray::number(line);
+            many += path + ends[line % 4];
+            saved += path + "\r\n";
+            manyLines.append(EightBitText::decode(path));
+        }
+        QTest::newRow("90,000 lines") << many << manyLines.join(u'|') << saved;
     }
 
     // A line is read as UTF-8 exactly when Qt's decoder takes it without an error: every byte after every
