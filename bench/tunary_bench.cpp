@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QThreadPool>
 #include <QTimer>
@@ -29,7 +30,6 @@
 #include "platform/Registry.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
-#include "playlist/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 using PlayListCommands::Edit;
@@ -275,8 +275,9 @@ void benchSearch(AppContext &context, UiWindowHost &windows, const QString &tree
         std::atomic<bool> stop{false};
         QElapsedTimer timer;
         timer.start();
-        FolderWalk::search(tree, QStringLiteral("winamp.exe"), stop,
-                           [&player](const PathBatch &found) { player = found.last(); });
+        FolderWalk::search(
+            tree, QStringLiteral("winamp.exe"), stop, [&player](const PathBatch &found) { player = found.last(); },
+            FolderWalk::Threads::Two);
         playerTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(playerTimes.begin(), playerTimes.end());

@@ -3,6 +3,7 @@
 #include "app/UiWindowHost.h"
 
 #include <QApplication>
+#include <QListView>
 #include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,7 +20,6 @@
 #include "playlist/PlayList.h"
 #include "playlist/PlayListCommands.h"
 #include "playlist/PlayListWindow.h"
-#include "playlist/UniformListView.h"
 #include "settings/FrameColour.h"
 
 Q_LOGGING_CATEGORY(lcWindows, "tunary.windows", QtInfoMsg)

@@ -7,6 +7,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include <QDir>
@@ -222,9 +223,9 @@ Path join(const Path &folder, const Path &name)
 }
 
 bool search(const QString &root, const QString &pattern, const std::atomic<bool> &stop,
-            const std::function<void(const PathBatch &)> &found, int batchSize)
+            const std::function<void(const PathBatch &)> &found, Threads threads, int batchSize)
 {
-    return search(Path{root}, pattern, NameBytes::Utf8, stop, found, batchSize);
+    return search(Path{root}, pattern, NameBytes::Utf8, stop, found, threads, batchSize);
 }
 
 namespace {
@@ -318,7 +319,7 @@ private:
 } // namespace
 
 bool search(const Path &root, const QString &pattern, NameBytes names, const std::atomic<bool> &stop,
-            const std::function<void(const PathBatch &)> &found, int batchSize)
+            const std::function<void(const PathBatch &)> &found, Threads threads, int batchSize)
 {
     const auto matches = matcher(pattern);
     // Results go out in batches, and at least every tenth of a second, so a slow disk still shows progress.
@@ -342,7 +343,9 @@ bool search(const Path &root, const QString &pattern, NameBytes names, const std
         bool entered = false;
         std::shared_ptr<Listing> listing;
     };
-    FolderLister lister(pattern, names);
+    std::optional<FolderLister> lister;
+    if (threads == Threads::Two)
+        lister.emplace(pattern, names);
     std::vector<Step> stack;
     stack.push_back({root, false, std::make_shared<Listing>()});
     while (!stack.empty()) {
@@ -353,7 +356,10 @@ bool search(const Path &root, const QString &pattern, NameBytes names, const std
         Step step = std::move(stack.back());
         stack.pop_back();
         if (!step.entered) {
-            lister.take(step.folder, *step.listing, matches);
+            if (lister)
+                lister->take(step.folder, *step.listing, matches);
+            else
+                listFolder(step.folder, matches, names, &step.listing->folders, &step.listing->files);
             step.entered = true;
             const Path folder = step.folder;
             const QList<Path> folders = std::move(step.listing->folders);
@@ -365,7 +371,8 @@ bool search(const Path &root, const QString &pattern, NameBytes names, const std
                 stack.push_back({join(folder, sub), false, std::make_shared<Listing>()});
                 ahead.append({stack.back().folder, stack.back().listing});
             }
-            lister.ahead(ahead);
+            if (lister)
+                lister->ahead(ahead);
             continue;
         }
         for (const Path &file : std::as_const(step.listing->files)) {
@@ -398,9 +405,9 @@ void FolderSearch::start(const EightBitText::Path &root, const QString &pattern,
     run({root}, pattern, names);
 }
 
-void FolderSearch::start(const QString &root, const QString &pattern)
+void FolderSearch::start(const QString &root, const QString &pattern, FolderWalk::Threads threads)
 {
-    run({EightBitText::Path{root}}, pattern, FolderWalk::NameBytes::Utf8);
+    run({EightBitText::Path{root}}, pattern, FolderWalk::NameBytes::Utf8, threads);
 }
 
 void FolderSearch::startMany(const QStringList &roots, const QString &pattern)
@@ -411,7 +418,8 @@ void FolderSearch::startMany(const QStringList &roots, const QString &pattern)
     run(paths, pattern, FolderWalk::NameBytes::Utf8);
 }
 
-void FolderSearch::run(const QList<EightBitText::Path> &roots, const QString &pattern, FolderWalk::NameBytes names)
+void FolderSearch::run(const QList<EightBitText::Path> &roots, const QString &pattern, FolderWalk::NameBytes names,
+                       FolderWalk::Threads threads)
 {
     if (m_thread) {
         m_stop = true;
@@ -419,13 +427,13 @@ void FolderSearch::run(const QList<EightBitText::Path> &roots, const QString &pa
         delete m_thread;
     }
     m_stop = false;
-    m_thread = QThread::create([this, roots, pattern, names] {
+    m_thread = QThread::create([this, roots, pattern, names, threads] {
         const auto emitFound = [this](const PathBatch &paths) { emit found(paths); };
         bool stopped = false;
         for (const EightBitText::Path &root : roots) {
             const EightBitText::FolderState state = EightBitText::folderState(root);
             if (state == EightBitText::FolderState::Readable || state == EightBitText::FolderState::Unreadable) {
-                stopped = FolderWalk::search(root, pattern, names, m_stop, emitFound);
+                stopped = FolderWalk::search(root, pattern, names, m_stop, emitFound, threads);
             } else if (FolderWalk::matches(QFileInfo(root.text).fileName(), pattern)) {
                 PathBatch file;
                 file.append(root);

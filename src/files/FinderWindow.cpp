@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,7 +24,6 @@
 #include "files/PathListModel.h"
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
-#include "playlist/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 
@@ -42,7 +42,7 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     , m_mode(mode)
     , m_results(new PathListModel(this))
     , m_search(new FolderSearch(this))
-    , m_resultView(new UniformListView(this))
+    , m_resultView(new QListView(this))
     , m_drives(new QComboBox(this))
     , m_folders(new FolderList(this))
     , m_searchingNote(new QLabel(u"TUNARY is Searching for files at the moment. Please Wait."_s, this))
@@ -74,6 +74,8 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     m_pattern->setText(setUp.pattern);
     m_resultView->setModel(m_results);
     m_resultView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_resultView->setUniformItemSizes(true);
+    m_resultView->setLayoutMode(QListView::Batched);
     m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_resultView->setDragEnabled(mode == FinderMode::Mp3Files);
     m_resultView->setDragDropMode(m_resultView->dragEnabled() ? QAbstractItemView::DragOnly

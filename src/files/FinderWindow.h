@@ -12,7 +12,7 @@ class FolderSearch;
 class PathListModel;
 class QComboBox;
 class QLabel;
-class UniformListView;
+class QListView;
 class QMdiArea;
 class QPushButton;
 
@@ -41,7 +41,7 @@ public:
     QStringList results() const;
     bool isSearching() const { return m_searching; }
     FolderList *folderList() const { return m_folders; }
-    UniformListView *resultList() const { return m_resultView; }
+    QListView *resultList() const { return m_resultView; }
 
     void searchOrStop();
     void openSelectedLists();
@@ -74,7 +74,7 @@ private:
 
     PathListModel *m_results;
     FolderSearch *m_search;
-    UniformListView *m_resultView;
+    QListView *m_resultView;
     QComboBox *m_drives;
     FolderList *m_folders;
     QLabel *m_searchingNote;

@@ -476,7 +476,8 @@ void SettingsDialog::searchForPlayer()
     m_found.clear();
     m_stopButton->show();
     m_searchButton->hide();
-    m_search->start(m_drives->currentText(), QString::fromLatin1(SettingsForm::kPlayerName));
+    // One name, few results: a second thread lists folders ahead of the walk.
+    m_search->start(m_drives->currentText(), QString::fromLatin1(SettingsForm::kPlayerName), FolderWalk::Threads::Two);
 }
 
 bool SettingsDialog::isSearching() const

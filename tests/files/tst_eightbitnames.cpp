@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QLabel>
+#include <QListView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -13,7 +14,6 @@
 #include "files/FolderList.h"
 #include "playlist/EntryMime.h"
 #include "playlist/PlayListCommands.h"
-#include "playlist/UniformListView.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsForm.h"
 #include "support/TestApp.h"
@@ -95,7 +95,7 @@ private slots:
         QVERIFY(done.wait());
         QCOMPARE(finder->results(), QStringList({shown + u"/CD²/b.mp3"_s, shown + u"/Café Latin.mp3"_s}));
         QCOMPARE(finder->findChild<QLabel *>(u"LblFound"_s)->text(), u"2 files found"_s);
-        UniformListView *results = finder->resultList();
+        QListView *results = finder->resultList();
         results->selectAll();
         std::unique_ptr<QMimeData> drag(results->model()->mimeData(results->selectionModel()->selectedIndexes()));
         QVERIFY(drag->urls().first().toEncoded().endsWith("/D%E9j%E0%20Vu/CD%B2/b.mp3"));

@@ -29,7 +29,8 @@ void makeTree(const QString &root, const QString &paths)
 }
 
 // The walk's results for "*.MP3", one at a time, under the root and without it; onBatch may stop the walk.
-QString walk(const QString &root, const std::function<void(std::atomic<bool> &)> &onBatch = {})
+QString walk(const QString &root, const std::function<void(std::atomic<bool> &)> &onBatch = {},
+             FolderWalk::Threads threads = FolderWalk::Threads::One)
 {
     std::atomic<bool> stop{false};
     QStringList found;
@@ -40,7 +41,7 @@ QString walk(const QString &root, const std::function<void(std::atomic<bool> &)>
             if (onBatch)
                 onBatch(stop);
         },
-        1);
+        threads, 1);
     return found.join(u' ').remove(root + u'/') + (stopped ? u" stopped"_s : QString());
 }
 
@@ -97,6 +98,7 @@ private slots:
         QTemporaryDir dir;
         makeTree(dir.path(), tree);
         QCOMPARE(walk(dir.path()), found);
+        QCOMPARE(walk(dir.path(), {}, FolderWalk::Threads::Two), found);
     }
 
     void walkPassesOverLinksAndUnreadableFolders()
@@ -110,9 +112,13 @@ private slots:
         // Only root reads a folder closed to everyone.
         QCOMPARE(walk(root), (::geteuid() == 0 ? u"closed/c.mp3 "_s : QString()) + u"B/b.mp3 A/a.mp3 A/link.mp3"_s);
         QFile::setPermissions(root + u"/closed"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // B is walked before A; while its file is reported, A disappears. The walk goes on: of A's files it
-        // reports those a second thread listed ahead of the walk, if any, in their order.
-        const QString afterRemoval = walk(root, [&root](auto &) { QDir(root + u"/A"_s).removeRecursively(); });
+        // B is walked before A; while its file is reported, A (listed but not yet walked) disappears.
+        const auto removeA = [&root](auto &) { QDir(root + u"/A"_s).removeRecursively(); };
+        QVERIFY(walk(root, removeA).endsWith(u"B/b.mp3"_s));
+        // Walked with a second thread listing ahead, it reports those of A's files listed before, in order.
+        makeTree(root, u"A/a.mp3"_s);
+        QVERIFY(QFile::link(root + u"/A/a.mp3"_s, root + u"/A/link.mp3"_s));
+        const QString afterRemoval = walk(root, removeA, FolderWalk::Threads::Two);
         const QString fromA = afterRemoval.section(u"B/b.mp3"_s, 1).trimmed();
         QVERIFY2(afterRemoval.contains(u"B/b.mp3"_s) &&
                      QStringList({QString(), u"A/a.mp3"_s, u"A/link.mp3"_s, u"A/a.mp3 A/link.mp3"_s}).contains(fromA),
