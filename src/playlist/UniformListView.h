@@ -9,11 +9,11 @@
 #include <QPersistentModelIndex>
 
 /**
- * Rows one under the other and all of one height (a play list's entries, the finder's results), shown as a
- * list box shows them. A row's place follows from its number, so the view keeps nothing per row: painting,
- * hit tests, keys and scrolling cost the rows on screen or the selection's ranges, however long the list. It
- * looks and behaves as a QListView in list mode with uniform item sizes: rows from the top, no spacing, as
- * wide as the view or as the last row's size hint, and the vertical scroll bar counts rows.
+ * Rows one under the other and all of one height (a play list's entries), shown as a list box shows them. A row's place
+ * follows from its number, so the view keeps nothing per row: painting, hit tests, keys and scrolling cost the rows on
+ * screen or the selection's ranges, however long the list. It looks and behaves as a QListView in list mode with
+ * uniform item sizes: rows from the top, no spacing, as wide as the view or as the last row's size hint, and the
+ * vertical scroll bar counts rows.
  */
 class UniformListView : public QAbstractItemView
 {
