@@ -150,19 +150,12 @@ QList<int> PlayListModel::selectedRows() const
 
 void PlayListModel::setEntries(const QList<Entry> &entries)
 {
-    QList<QString> lines;
-    QList<bool> windows1252;
-    lines.reserve(entries.size());
-    windows1252.reserve(entries.size());
-    for (const Entry &entry : entries) {
-        lines.append(entry.line);
-        windows1252.append(entry.windows1252);
-    }
-    EntryTexts texts;
-    QList<EntryTexts::Ref> refs;
-    if (texts.hasRoomFor(EntryTexts::blockSize(lines)))
-        refs = texts.addLines(lines, windows1252);
-    setContent(std::move(texts), std::move(refs));
+    beginResetModel();
+    m_texts = EntryTexts();
+    m_refs.clear();
+    m_refs = addTexts(entries);
+    // The selection model forgets the selection and the caret with the reset.
+    endResetModel();
 }
 
 void PlayListModel::setContent(EntryTexts texts, QList<EntryTexts::Ref> refs)
