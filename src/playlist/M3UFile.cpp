@@ -117,6 +117,23 @@ QByteArrayView trimmedBlanks(QByteArrayView bytes)
 constexpr qsizetype kTwoThreadBytes = 1024LL * 1024;
 constexpr qsizetype kTwoThreadMaxBytes = 16LL * 1024 * 1024;
 
+// Joined to a clean folder, a relative path of no empty, "." or ".." part and no backslash is clean as it is.
+bool joinsCleanly(QByteArrayView relative)
+{
+    if (relative.isEmpty() || relative.back() == '/' || relative.contains('\\'))
+        return false;
+    for (qsizetype start = 0; start <= relative.size();) {
+        const auto *slash =
+            static_cast<const char *>(std::memchr(relative.data() + start, '/', size_t(relative.size() - start)));
+        const qsizetype end = slash ? slash - relative.data() : relative.size();
+        const QByteArrayView part = relative.sliced(start, end - start);
+        if (part.isEmpty() || part == "." || part == "..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 // How often a long parse looks whether it was stopped.
 constexpr qsizetype kStopCheckBytes = 1024LL * 1024;
 
@@ -333,6 +350,13 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
     QByteArray bytes = mark(encoding);
     const QByteArray end = lineEnd(encoding);
     const bool eightBit = encoding == ListEncoding::EightBit || encoding == ListEncoding::Utf8WithMark;
+    // A clean folder of this system's separator, as the bytes that go before a relative entry's own.
+    QByteArray folderBytes, folderBytes1252;
+    if (!relativeTo.isEmpty() && QDir::separator() == u'/' && QDir::cleanPath(relativeTo) == relativeTo) {
+        const QString prefix = relativeTo.endsWith(u'/') ? relativeTo : relativeTo + u'/';
+        folderBytes = prefix.toUtf8();
+        folderBytes1252 = EightBitText::encodeWindows1252(prefix);
+    }
     qsizetype reserve = bytes.size();
     for (const EntryTexts::Ref ref : refs)
         reserve += texts.bytes(ref).size() + end.size();
@@ -345,7 +369,10 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
         // Bytes that are already what the entry is written as go out as they are.
         const bool windows1252Bytes = (ref & EntryTexts::kWindows1252Bytes) != 0;
         const bool asRead = eightBit && windows1252Bytes == EntryTexts::writtenAsWindows1252(ref);
-        if (!relativeTo.isEmpty() && isRelativeEntry(path)) {
+        if (!relativeTo.isEmpty() && isRelativeEntry(path) && asRead && !folderBytes.isEmpty() && joinsCleanly(path)) {
+            bytes += EntryTexts::writtenAsWindows1252(ref) ? folderBytes1252 : folderBytes;
+            bytes += path;
+        } else if (!relativeTo.isEmpty() && isRelativeEntry(path)) {
             QString relative = PlayListEntry::trimBlanks(texts.text(ref));
             relative.replace(u'\\', u'/');
             const QString resolved = QDir::toNativeSeparators(QDir::cleanPath(relativeTo + u'/' + relative));

@@ -422,7 +422,7 @@ private slots:
         QTest::newRow("selected entries in list order") << PlayCase{Selected, "/m/a.mp3\r\n$/rel/c.mp3\r\n"_ba};
         QTest::newRow("whole list, relative entries from the list's folder") << PlayCase{
             All, "/m/a.mp3\r\n/m/b.mp3\r\n$/rel/c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\nD:\\m\\d.mp3\r\n"
-                 "a1+b.c-d://s\r\n$/\xC3\xA9/f.mp3\r\n$/1:/g.mp3\r\n"_ba};
+                 "a1+b.c-d://s\r\n$/\xC3\xA9/f.mp3\r\n$/1:/g.mp3\r\n$/h.mp3\r\n$/i.mp3\r\n$/j\r\n$/\xE9/k.mp3\r\n"_ba};
         QTest::newRow("empty list") << PlayCase{Current, {}, ""_ba, -1, {}, false, u"Error Number: 5"_s};
         QTest::newRow("empty list after error 8: silent once") << PlayCase{Current, {}, ""_ba, -1, {}, true};
         QTest::newRow("player missing") << PlayCase{Current, one, one, 0, u"gone"_s, false, u"Error Number: 2"_s};
@@ -434,7 +434,8 @@ private slots:
         QFETCH(PlayCase, c);
         Program program;
         const QByteArray list = "/m/a.mp3\r\n  /m/b.mp3  \r\nrel\\c.mp3\r\n#EXTINF:1,x\r\nhttp://radio/s.mp3\r\n"
-                                "D:\\m\\d.mp3\r\na1+b.c-d://s\r\n\xC3\xA9/f.mp3\r\n1:/g.mp3"_ba;
+                                "D:\\m\\d.mp3\r\na1+b.c-d://s\r\n\xC3\xA9/f.mp3\r\n1:/g.mp3\r\n./h.mp3\r\n"
+                                "x/../i.mp3\r\nj/\r\n\xE9/k.mp3"_ba;
         const QString path = program.listFile(c.file.isNull() ? list : c.file);
         QVERIFY(openListFile(program.context, path));
         PlayListModel &model = program.list(2).model();
