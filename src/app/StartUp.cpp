@@ -65,8 +65,10 @@ void startUpSteps(AppContext &context)
         return;
 
     QCoreApplication::processEvents();
-    const bool opened = PlayListCommands::openListFile(context, listToOpen);
-    if (context.noAutoPlay)
+    // A list whose reading the user cancelled is not played, and no failure is reported for it.
+    bool cancelled = false;
+    const bool opened = PlayListCommands::openListFile(context, listToOpen, &cancelled);
+    if (context.noAutoPlay || cancelled)
         return;
     if (PlayList *list = opened ? PlayListCommands::playListAt(context, context.loadingSlot) : nullptr)
         PlayListCommands::play(context, *list, PlayListCommands::PlayMode::All);

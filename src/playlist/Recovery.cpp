@@ -169,20 +169,21 @@ bool isDamaged(const QString &file)
            (!check.open(QIODevice::ReadOnly) || check.readAll().contains('\0'));
 }
 
-// Moves a damaged kept list out of the way, into a folder of its own, where nothing deletes it.
+// Moves a kept list that is not opened (damaged, or its reading cancelled) out of the way, into a folder of
+// its own, where nothing deletes it.
 void putAside(const QString &file)
 {
     const QFileInfo info(file);
     QDir folder(info.absolutePath());
-    const QString aside = u"damaged"_s;
+    const QString aside = u"kept"_s;
     folder.mkpath(aside);
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss-zzz"_s);
     const QString target = folder.filePath(u"%1/%2-%3"_s.arg(aside, stamp, info.fileName()));
     if (QFile::rename(file, target)) {
         QFile::rename(pathFileOf(file), pathFileOf(target));
-        qCWarning(lcRecovery).noquote() << "a damaged recovery file was put aside as" << target;
+        qCWarning(lcRecovery).noquote() << "a recovery file that was not opened was put aside as" << target;
     } else {
-        qCWarning(lcRecovery).noquote() << "a damaged recovery file cannot be put aside:" << file;
+        qCWarning(lcRecovery).noquote() << "a recovery file that was not opened cannot be put aside:" << file;
     }
 }
 
@@ -212,11 +213,17 @@ void offerLeftOver(AppContext &context)
     const MessageAnswer answer = context.platform.messageBoxes.show(
         {u"Recover Play Lists"_s, text, MessageIcon::Question, MessageButtons::YesNo});
     QList<int> recovered;
+    QStringList keptAside;
     if (answer == MessageAnswer::Yes) {
         for (const QString &file : files) {
             const QString path = originalPath(file);
-            if (!PlayListCommands::openListFile(context, file))
+            bool cancelled = false;
+            if (!PlayListCommands::openListFile(context, file, &cancelled)) {
+                // A list whose reading was cancelled is kept aside, not deleted unasked.
+                if (cancelled)
+                    keptAside.append(file);
                 continue;
+            }
             if (PlayList *list = PlayListCommands::playListAt(context, context.loadingSlot)) {
                 list->setPath(path);
                 context.lists.slotAt(list->slot()).changed = true;
@@ -226,6 +233,10 @@ void offerLeftOver(AppContext &context)
     }
     // The files go either way; a list opened again is kept anew under its slot, which may be an old one's.
     for (const QString &file : files) {
+        if (keptAside.contains(file)) {
+            putAside(file);
+            continue;
+        }
         QFile::remove(file);
         QFile::remove(pathFileOf(file));
     }

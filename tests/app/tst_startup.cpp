@@ -346,6 +346,32 @@ private slots:
         QVERIFY(app.host.frameLoaded);
     }
 
+    // A start-up list whose reading the user cancels opens nothing, plays nothing and reports nothing.
+    void cancelledStartUpListIsNotPlayed()
+    {
+        TestApp app;
+        app.writeProgramFile(u"TUNARY.INI"_s, kExampleFile);
+        QByteArray lines;
+        for (int line = 0; line < 500000; ++line)
+            lines += "/music/" + QByteArray::number(line) + ".mp3\r\n";
+        app.context.commandLine = app.folders.root() + u"/big.m3u"_s;
+        writeFile(app.context.commandLine, lines);
+        QObject watcher;
+        app.host.onPlayListCreated = [&watcher](PlayList &list) {
+            QObject::connect(&list, &PlayList::loadProgressChanged, &watcher, [&list](int thousandths) {
+                if (thousandths == 0)
+                    list.cancelLoading();
+            });
+        };
+        PlayListCommands::setQuietReadTime(0);
+        loadSettings(app.context);
+        StartUp::startUpSteps(app.context);
+        PlayListCommands::setQuietReadTime(25);
+        QVERIFY(app.starter.calls.isEmpty());
+        QCOMPARE(app.journal.filter(u"box"_s), QStringList());
+        QVERIFY(!PlayListCommands::playListAt(app.context, app.context.loadingSlot));
+    }
+
     void colourValues()
     {
         QPalette palette;
@@ -392,7 +418,7 @@ private slots:
         StartUp::startUpSteps(next);
         const MessageBoxRequest &box = crashed.boxes.shown.last();
         QVERIFY(box.title == u"Recover Play Lists"_s && box.text.contains(named + u"\ran untitled list\r\r"_s));
-        const QStringList aside = QDir(folder + u"/damaged"_s).entryList(QDir::Files);
+        const QStringList aside = QDir(folder + u"/kept"_s).entryList(QDir::Files);
         QVERIFY2(aside.size() == 1 && aside.first().endsWith(u"-list-9.m3u"_s), qPrintable(aside.join(u' ')));
         QCOMPARE(openLists(next), yes ? QStringList({named, u"Untitled 2"_s}) : QStringList());
         Recovery::finishWriting();
