@@ -330,20 +330,6 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
     return {};
 }
 
-QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encoding)
-{
-    QByteArray bytes = mark(encoding);
-    const QByteArray end = lineEnd(encoding);
-    for (const PlayListModel::Entry &entry : entries) {
-        const QString path = PlayListEntry::trimBlanks(entry.line);
-        if (path.isEmpty())
-            continue;
-        bytes += encodeLine(path, entry.windows1252, encoding);
-        bytes += end;
-    }
-    return keptPlain(bytes, encoding);
-}
-
 QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
                   const QString &relativeTo)
 {

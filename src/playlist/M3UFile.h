@@ -64,12 +64,8 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
 
 /**
  * One line per entry, the path without blanks around it, each ended by CR LF, in the given encoding. An entry
- * of blanks alone is left out: as an empty line it would not be read back.
- */
-QByteArray format(const QList<PlayListModel::Entry> &entries, ListEncoding encoding);
-/**
- * As format() of entries, for entries kept as texts and references. With a folder given, relative entries
- * are written as paths in that folder (as a list is played from a file elsewhere).
+ * of blanks alone is left out: as an empty line it would not be read back. With a folder given, relative
+ * entries are written as paths in that folder (as a list is played from a file elsewhere).
  */
 QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
                   const QString &relativeTo = QString());

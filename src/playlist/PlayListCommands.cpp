@@ -316,15 +316,16 @@ QThreadPool &listReaders()
     return pool;
 }
 
-// A list file read by a worker; the interface thread takes it once done is set.
+// A list file read by a worker; the interface thread takes it once finished is released.
 struct ListRead
 {
     M3UFile::ReadProgress progress;
     M3UContent content;
     QString fault;
     bool tooLarge = false;
-    std::atomic<bool> done{false};
     QSemaphore finished;
+
+    bool done() const { return finished.available() > 0; }
 };
 
 // A list read within this time shows as soon as it is read, with no progress shown.
@@ -339,7 +340,6 @@ std::shared_ptr<ListRead> startReading(const QString &path)
     auto read = std::make_shared<ListRead>();
     listReaders().start([read, path] {
         read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
-        read->done = true;
         read->finished.release();
     });
     return read;
@@ -355,7 +355,7 @@ ReadOutcome finishReading(PlayList &list, const std::shared_ptr<ListRead> &read)
         QEventLoop loop;
         QTimer tick;
         const auto showProgress = [&read, &loop, &guard] {
-            if (read->done) {
+            if (read->done()) {
                 loop.quit();
                 return;
             }
@@ -378,7 +378,7 @@ ReadOutcome finishReading(PlayList &list, const std::shared_ptr<ListRead> &read)
             loop.exec();
         if (guard)
             guard->setLoadProgress(-1);
-        if (!guard || cancelled || !read->done) {
+        if (!guard || cancelled || !read->done()) {
             read->progress.stop = true;
             return ReadOutcome::Cancelled;
         }

@@ -2,39 +2,43 @@
 
 #include "playlist/RelativePath.h"
 
-#include <QRegularExpression>
+#include <QStringView>
 
-using namespace Qt::StringLiterals;
+namespace {
 
-bool isRelativeEntry(QByteArrayView path)
+// One rule for a path as text or as bytes: only ASCII units decide, so UTF-8 and Windows-1252 bytes are read
+// the same as the text they stand for.
+template <typename View, typename Unit>
+bool isRelative(View path, Unit unit)
 {
     if (path.isEmpty())
         return false;
-    const char first = path.front();
+    const char32_t first = unit(path[0]);
     if (first == '#' || first == '/' || first == '\\')
         return false;
-    const auto asciiLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-    if (path.size() >= 2 && path[1] == ':' && asciiLetter(first))
+    const auto asciiLetter = [](char32_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (path.size() >= 2 && unit(path[1]) == ':' && asciiLetter(first))
         return false;
     // A URL: a letter, then letters, digits, "+", "." or "-", then "://".
     if (!asciiLetter(first))
         return true;
     qsizetype at = 1;
-    while (at < path.size() && (asciiLetter(path[at]) || (path[at] >= '0' && path[at] <= '9') || path[at] == '+' ||
-                                path[at] == '.' || path[at] == '-'))
-        ++at;
-    return !path.sliced(at).startsWith("://");
+    for (; at < path.size(); ++at) {
+        const char32_t c = unit(path[at]);
+        if (!asciiLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '.' && c != '-')
+            break;
+    }
+    return !(at + 2 < path.size() && unit(path[at]) == ':' && unit(path[at + 1]) == '/' && unit(path[at + 2]) == '/');
+}
+
+} // namespace
+
+bool isRelativeEntry(QByteArrayView path)
+{
+    return isRelative(path, [](char c) { return char32_t(static_cast<unsigned char>(c)); });
 }
 
 bool isRelativeEntry(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    const QChar first = path.front();
-    if (first == u'#' || first == u'/' || first == u'\\')
-        return false;
-    if (path.size() >= 2 && path[1] == u':' && first.isLetter() && first.unicode() < 128)
-        return false;
-    static const QRegularExpression url(u"^[A-Za-z][A-Za-z0-9+.-]*://"_s);
-    return !url.match(path).hasMatch();
+    return isRelative(QStringView(path), [](QChar c) { return char32_t(c.unicode()); });
 }
