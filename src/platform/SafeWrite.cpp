@@ -2,9 +2,18 @@
 
 #include "platform/SafeWrite.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
-QString writeFileAtomically(const QString &path, const QByteArray &bytes)
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kPrivateFolder = kOwnerOnly | QFileDevice::ExeOwner;
+
+} // namespace
+
+QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
 {
     QSaveFile file(path);
     // Never fall back to writing the old file in place: that is exactly what could lose it.
@@ -13,6 +22,12 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
     // and the commit would then put a cut-off file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
+    // Narrowed before a byte is written, so the file is never readable by others, not even for a moment.
+    if (access == FileAccess::OwnerOnly && !file.setPermissions(kOwnerOnly)) {
+        QString fault = file.errorString();
+        file.cancelWriting();
+        return fault;
+    }
     qsizetype written = 0;
     while (written < bytes.size()) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
@@ -26,4 +41,11 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return file.errorString();
     return {};
+}
+
+bool makePrivateFolder(const QString &path)
+{
+    if (!QDir().mkpath(path))
+        return false;
+    return QFile::setPermissions(path, kPrivateFolder);
 }

@@ -5,9 +5,20 @@
 #include <QByteArray>
 #include <QString>
 
+/** Who may read a file the program writes. */
+enum class FileAccess {
+    /** As the user's file-creation mask says: lists and settings the user shares with other programs. */
+    Usual,
+    /** The user alone (0600 where the system has such modes): what holds another run's lists or commands. */
+    OwnerOnly,
+};
+
 /**
  * Writes a whole file atomically: the bytes go to a file beside it, which then replaces the old one.
  * Returns the system's description of the fault, or an empty text when the file was written.
  * On a fault the old file is left exactly as it was.
  */
-QString writeFileAtomically(const QString &path, const QByteArray &bytes);
+QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::Usual);
+
+/** Makes a folder (and those above it) that the user alone may enter; an existing one is narrowed to that. */
+bool makePrivateFolder(const QString &path);
