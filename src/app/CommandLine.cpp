@@ -8,17 +8,22 @@ using namespace Qt::StringLiterals;
 
 namespace CommandLine {
 
-QString fromArguments(const QStringList &arguments, const QString &startFolder)
+EightBitText::Path fromArguments(const QByteArrayList &arguments, const QByteArray &startFolder)
 {
-    QString text = arguments.join(u' ');
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
-        text = text.mid(1, text.size() - 2);
+    QByteArray bytes = arguments.join(' ');
+    if (bytes.size() >= 2 && bytes.startsWith('"') && bytes.endsWith('"'))
+        bytes = bytes.mid(1, bytes.size() - 2);
+    if (bytes.isEmpty())
+        return {};
     // A file name on the command line follows this system's rules, not a list's: "#a.m3u" and "b:a.m3u" are
     // names like any other. Qt takes a name starting with ":" for one of its resources, so that one is
-    // joined by hand.
-    if (!text.isEmpty() && (text.startsWith(u':') || QDir::isRelativePath(text)))
-        text = QDir::cleanPath(startFolder + u'/' + text);
-    return text;
+    // joined by hand. The folder is joined as bytes, so the name keeps its own whatever they are.
+    const EightBitText::Path given = EightBitText::Path::fromBytes(bytes);
+    const bool relative = given.text.startsWith(u':') || QDir::isRelativePath(given.text);
+    const EightBitText::Path path =
+        relative ? EightBitText::Path::fromBytes(QByteArray(startFolder + '/' + bytes)) : given;
+    // Read as Windows-1252, every byte is one character: cleaning the text keeps the other bytes as they are.
+    return {QDir::cleanPath(path.text), path.windows1252};
 }
 
 bool isPlayListName(const QString &commandLine)

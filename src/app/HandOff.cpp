@@ -14,8 +14,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kLockWaitMs = 3000;
+// A later start that got no answer waits this long for another to finish writing the file.
+constexpr int kLockWaitMs = 10000;
 constexpr char kFirstLine[] = "TUNARY hand-off 2";
+constexpr char kRequestStart[] = "TUNARY request 1 ";
 
 QString lockPath(const QString &handOffPath)
 {
@@ -75,44 +77,66 @@ QByteArray unescape(const QByteArray &line)
 
 namespace HandOff {
 
-QByteArray format(const QStringList &commandLines)
+QByteArray formatRequest(const Request &request)
+{
+    return kRequestStart + QByteArray::number(request.senderPid) + ' ' + escape(request.list);
+}
+
+std::optional<Request> parseRequest(const QByteArray &line)
+{
+    if (!line.startsWith(kRequestStart))
+        return std::nullopt;
+    const qsizetype start = qsizetype(sizeof(kRequestStart)) - 1;
+    const qsizetype blank = line.indexOf(' ', start);
+    if (blank < 0)
+        return std::nullopt;
+    bool isNumber = false;
+    const qint64 pid = line.mid(start, blank - start).toLongLong(&isNumber);
+    if (!isNumber || pid < 0)
+        return std::nullopt;
+    return Request{unescape(line.mid(blank + 1)), pid};
+}
+
+QByteArray format(const QByteArrayList &lists)
 {
     QByteArray content = QByteArray(kFirstLine) + "\r\n";
-    for (const QString &commandLine : commandLines)
-        content += escape(EightBitText::encode(commandLine)) + "\r\n";
+    for (const QByteArray &list : lists)
+        content += escape(list) + "\r\n";
     return content;
 }
 
-QStringList parse(const QByteArray &content)
+QByteArrayList parse(const QByteArray &content)
 {
     QList<QByteArray> lines = EightBitText::splitLines(content);
     const bool escaped = !lines.isEmpty() && lines.first() == kFirstLine;
     if (escaped)
         lines.removeFirst();
-    QStringList commandLines;
+    QByteArrayList lists;
     for (const QByteArray &line : std::as_const(lines)) {
         if (!line.isEmpty())
-            commandLines.append(EightBitText::decode(escaped ? unescape(line) : line));
+            lists.append(escaped ? unescape(line) : line);
     }
-    return commandLines;
+    return lists;
 }
 
-QString append(const QString &handOffPath, const QString &commandLine)
+QString append(const QString &handOffPath, const QByteArrayList &lists)
 {
+    // The folder holds names of the user's lists: the user's alone.
+    makePrivateFolder(QFileInfo(handOffPath).absolutePath());
     QLockFile lock(lockPath(handOffPath));
     if (!lock.tryLock(kLockWaitMs))
-        return QCoreApplication::translate("HandOff", "The hand-off file is in use.");
+        return QCoreApplication::translate("HandOff", "The hand-off file %1 is in use.").arg(handOffPath);
 
-    QStringList commandLines;
+    QByteArrayList waiting;
     QFile pending(handOffPath);
     if (pending.exists()) {
         if (!pending.open(QIODevice::ReadOnly))
-            return pending.errorString();
-        commandLines = parse(pending.readAll());
+            return u"%1: %2"_s.arg(handOffPath, pending.errorString());
+        waiting = parse(pending.readAll());
         pending.close();
     }
-    commandLines.append(commandLine);
-    return writeFileAtomically(handOffPath, format(commandLines));
+    const QString fault = writeFileAtomically(handOffPath, format(waiting + lists), FileAccess::OwnerOnly);
+    return fault.isEmpty() ? fault : u"%1: %2"_s.arg(handOffPath, fault);
 }
 
 bool isWaiting(const QString &handOffPath)
@@ -121,23 +145,19 @@ bool isWaiting(const QString &handOffPath)
     return info.isFile() && info.size() > 0;
 }
 
-QStringList take(const QString &handOffPath)
+QByteArrayList take(const QString &handOffPath)
 {
+    // Never waited for: a writer lets go of the lock within moments, and its going is seen as a change too.
     QLockFile lock(lockPath(handOffPath));
-    if (!lock.tryLock(kLockWaitMs))
+    if (!lock.tryLock(0))
         return {};
     QFile file(handOffPath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(handOffPath).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray content = file.readAll();
     file.close();
     QFile::remove(handOffPath);
     return parse(content);
-}
-
-void removeLeftover(const QString &handOffPath)
-{
-    QFile::remove(handOffPath);
 }
 
 } // namespace HandOff

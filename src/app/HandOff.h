@@ -2,43 +2,57 @@
 
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 /**
- * The hand-off file through which a second start passes its list to the running copy. Writers and the reader
- * take a lock beside it, so no hand-off is lost.
+ * How a later start passes its list to the running copy: a request over the running copy's socket, or, when
+ * no copy answers, the hand-off file, which the running copy (or else the next start) takes. Lists travel as
+ * the bytes the system names their files by, so any name arrives whole.
  *
- * The file starts with the line "TUNARY hand-off 2"; each later line is one command line in UTF-8 with "%" and
- * every control character (line breaks included) written as "%" and two hex digits, so any name arrives
- * whole. Lines end in CR LF. A file without that first line is read in the older form: each line is one
- * command line, as it stands.
+ * The file starts with the line "TUNARY hand-off 2"; each later line is one list's name with "%" and every
+ * control character (line breaks included) written as "%" and two hex digits. Lines end in CR LF. A file
+ * without that first line is read in the older form: each line is one name, as it stands. Writers and the
+ * reader take a lock beside it, so no hand-off is lost; the file is the user's alone.
  */
 namespace HandOff {
 
-/** The file's bytes for these command lines, in order. */
-QByteArray format(const QStringList &commandLines);
+/** A later start's request: the list to open and play (none: just come to the front), and who asks. */
+struct Request
+{
+    QByteArray list;
+    qint64 senderPid = 0;
 
-/** The command lines in a file's bytes, in either form, in order; empty ones are dropped. Any bytes will do. */
-QStringList parse(const QByteArray &content);
+    bool operator==(const Request &) const = default;
+};
+
+/** The request as one line for the running copy's socket, without its line end. */
+QByteArray formatRequest(const Request &request);
+/** The request in a line; nothing when the line is no request. Any bytes will do. */
+std::optional<Request> parseRequest(const QByteArray &line);
+
+/** The file's bytes for these lists, in order. */
+QByteArray format(const QByteArrayList &lists);
+
+/** The lists in a file's bytes, in either form, in order; empty ones are dropped. Any bytes will do. */
+QByteArrayList parse(const QByteArray &content);
 
 /**
- * Adds a command line to the hand-off file, keeping any line still waiting there, and replaces the file
- * atomically. Returns the fault, or an empty text.
+ * Adds lists to the hand-off file, keeping any still waiting there, and replaces the file atomically.
+ * Returns the fault, or an empty text.
  */
-QString append(const QString &handOffPath, const QString &commandLine);
+QString append(const QString &handOffPath, const QByteArrayList &lists);
 
 /** True when a hand-off waits: the file exists and is not empty. */
 bool isWaiting(const QString &handOffPath);
 
 /**
- * Takes every command line waiting, in the order they were handed off, and deletes the file. Returns nothing
- * when the file could not be read (it is left for the next try).
+ * Takes every list waiting, in the order they were handed off, and deletes the file. Returns nothing when the
+ * file could not be read or a writer holds it (it is left for the next try); never waits.
  */
-QStringList take(const QString &handOffPath);
-
-/** Deletes a hand-off file left behind by an earlier run. */
-void removeLeftover(const QString &handOffPath);
+QByteArrayList take(const QString &handOffPath);
 
 } // namespace HandOff

@@ -17,8 +17,6 @@
 #include <QStyle>
 
 #include "app/CommandLine.h"
-#include "app/HandOff.h"
-#include "app/StartUp.h"
 #include "app/WindowPlacement.h"
 #include "core/AppContext.h"
 #include "core/MenuCommands.h"
@@ -63,8 +61,6 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     // Lists dropped from other programs onto the frame's background open in windows of their own.
     m_area->viewport()->setAcceptDrops(true);
     m_area->viewport()->installEventFilter(this);
-    m_handOffTimer.setInterval(1000);
-    connect(&m_handOffTimer, &QTimer::timeout, this, &MainWindow::takeWaitingHandOff);
     resize(660, 520 + menuBar()->sizeHint().height());
 }
 
@@ -139,20 +135,6 @@ void MainWindow::load()
     keepOnScreen();
     show();
     PlayListCommands::setUpWindowTable(m_context);
-    m_handOffTimer.start();
-}
-
-// The timer is off while a hand-off is taken, so no hand-off is taken twice at once.
-// While a modal box or dialog is open the hand-off waits for the next tick after it: the code that showed the
-// box may still be working on the windows a new list would join.
-void MainWindow::takeWaitingHandOff()
-{
-    if (!m_handOffTimer.isActive() || QApplication::activeModalWidget() ||
-        !HandOff::isWaiting(m_context.platform.folders.handOffFile()))
-        return;
-    m_handOffTimer.stop();
-    StartUp::takeHandOff(m_context);
-    m_handOffTimer.start();
 }
 
 PlayListWindow *MainWindow::addPlayListWindow()

@@ -43,9 +43,6 @@ public:
     /** True while the frame asks its lists whether it may close. */
     bool isClosing() const { return m_closing; }
 
-    /** Takes a waiting hand-off now, as the timer would; does nothing while one is being taken. */
-    void takeWaitingHandOff();
-
 signals:
     /** The frame has closed for good; the program ends. */
     void unloaded();
@@ -73,7 +70,6 @@ private:
     QMdiArea *m_area;
     QList<QMenu *> m_menus;
     /** Polls for lists handed over by later starts, once a second for the whole run. */
-    QTimer m_handOffTimer;
     /** Brings the menu bar up to date once the events of a change of windows have run. */
     QTimer m_menuUpdate;
     bool m_closing = false;

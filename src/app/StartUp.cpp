@@ -7,10 +7,10 @@
 #include <QLoggingCategory>
 
 #include "app/CommandLine.h"
-#include "app/HandOff.h"
 #include "core/AppContext.h"
 #include "core/WindowHost.h"
 #include "help/ErrorMessages.h"
+#include "platform/EightBitText.h"
 #include "platform/Folders.h"
 #include "platform/ProgramStarter.h"
 #include "playlist/PlayList.h"
@@ -30,6 +30,7 @@ void splashUnloading(AppContext &context, const QString &commandLine)
     loadSettings(context);
     startUpSteps(context);
     startPlayer(context);
+    context.startUpDone = true;
 }
 
 namespace {
@@ -76,17 +77,15 @@ void startUpSteps(AppContext &context)
         PlayListCommands::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
 }
 
-void takeHandOff(AppContext &context)
+void openHandedOver(AppContext &context, const QByteArray &list, bool play)
 {
-    const QStringList commandLines = HandOff::take(context.platform.folders.handOffFile());
-    for (const QString &commandLine : commandLines) {
-        QCoreApplication::processEvents();
-        if (PlayListCommands::refuseOwnPlayFile(context, commandLine) ||
-            !PlayListCommands::openListFile(context, commandLine))
-            continue;
-        if (PlayList *list = PlayListCommands::playListAt(context, context.loadingSlot))
-            PlayListCommands::play(context, *list, PlayListCommands::PlayMode::All);
-    }
+    const QString path = EightBitText::Path::fromBytes(list).text;
+    if (PlayListCommands::refuseOwnPlayFile(context, path) || !PlayListCommands::openListFile(context, path))
+        return;
+    if (!play)
+        return;
+    if (PlayList *opened = PlayListCommands::playListAt(context, context.loadingSlot))
+        PlayListCommands::play(context, *opened, PlayListCommands::PlayMode::All);
 }
 
 void startPlayer(AppContext &context)
@@ -95,7 +94,9 @@ void startPlayer(AppContext &context)
     if (player.trimmed().isEmpty() || PlayListCommands::isThisProgram(player))
         return;
     const StartResult started = context.platform.programStarter.start(player, {});
-    if (!started.ok())
+    if (started.ok())
+        context.rememberPlayer(started.pid);
+    else
         qCDebug(lcStartUp) << "player not started:" << started.error;
 }
 

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class AppContext;
@@ -22,9 +23,9 @@ void startUpSteps(AppContext &context);
 void startPlayer(AppContext &context);
 
 /**
- * Takes the lists handed over by later starts of the program: each is opened in a new window and played
- * whole; one that cannot be opened is dropped without a message. The hand-off file is gone afterwards.
+ * A list handed over by a later start of the program (its name's bytes): opened in a new window and, when
+ * asked, played whole; one that cannot be opened is dropped without a message.
  */
-void takeHandOff(AppContext &context);
+void openHandedOver(AppContext &context, const QByteArray &list, bool play);
 
 } // namespace StartUp

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class Folders;
@@ -14,20 +15,32 @@ class SingleInstance;
 class StartupGate
 {
 public:
-    enum class Outcome { ShowSplash, End, CannotTell };
+    enum class Outcome {
+        ShowSplash,
+        /** The list reached the running copy, or waits for it in the hand-off file: this copy's work is done. */
+        End,
+        /** Whether another copy runs cannot be told; nothing was handed over. */
+        CannotTell,
+        /** A copy runs, but the list could neither be delivered nor kept for it. */
+        CannotHandOver,
+    };
 
     StartupGate(Folders &folders, SingleInstance &instance);
 
     /**
-     * Runs the loader for the list named on the command line (empty when none). Faults are passed over, but
-     * a copy that cannot tell whether another runs says so rather than handing its list to no one.
+     * Runs the loader for the list named on the command line (its name's bytes; empty when none). A later copy
+     * hands the list over and ends only once the running copy has taken it, or once it waits in the hand-off
+     * file; a copy that cannot tell whether another runs says so rather than handing its list to no one.
      */
-    Outcome decide(const QString &commandLine);
-    /** After CannotTell: why, in a text for the user. */
+    Outcome decide(const QByteArray &list);
+    /** After CannotTell or CannotHandOver: why, in a text for the user. */
     QString fault() const { return m_fault; }
+    /** After End: the list went to the hand-off file, as no copy answered. */
+    bool keptInFile() const { return m_keptInFile; }
 
 private:
     Folders &m_folders;
     SingleInstance &m_instance;
     QString m_fault;
+    bool m_keptInFile = false;
 };

@@ -75,8 +75,11 @@ void UiWindowHost::activateFrame()
     m_frame->show();
     m_frame->raise();
     m_frame->activateWindow();
-    // A later start asks for the front right after it has left its list: take it at once.
-    m_frame->takeWaitingHandOff();
+}
+
+bool UiWindowHost::isWaitingForUser() const
+{
+    return QApplication::activeModalWidget() != nullptr;
 }
 
 // The code that opened a box may still be working on the windows that closing would remove: a request to end

@@ -78,6 +78,7 @@ public:
     void showHelp(int topic) override;
     void showAbout() override;
     void setSettingsBox(const QString &box, const QString &text) override;
+    bool isWaitingForUser() const override;
 
     /** The file dialog while it is open. */
     FileDialogWindow *fileDialog() const { return m_fileDialog; }

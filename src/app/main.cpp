@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QSessionManager>
 
 #include "app/CommandLine.h"
+#include "app/HandOffInbox.h"
 #include "app/StartupGate.h"
 #include "app/UiWindowHost.h"
 #include "core/AppContext.h"
@@ -57,6 +59,25 @@ std::optional<int> answerInformationRequest(int argc, char *argv[])
     return 0;
 }
 
+// How long a box about a fault that ends the program waits for somebody to read it.
+constexpr int kFaultBoxMs = 30000;
+
+/** The arguments as the system passed them, after Qt took its own; bytes, so that any file name survives. */
+QByteArrayList argumentBytes(int argc, char *argv[])
+{
+    QByteArrayList arguments;
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    for (const QString &argument : QApplication::arguments().mid(1))
+        arguments.append(argument.toUtf8());
+#else
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+#endif
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -80,23 +101,29 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     // The list to open is taken now, against the folder the program was started in, before any hand-off.
-    const QString commandLine = CommandLine::fromArguments(QApplication::arguments().mid(1), QDir::currentPath());
+    const EightBitText::Path commandLine =
+        CommandLine::fromArguments(argumentBytes(argc, argv), QFile::encodeName(QDir::currentPath()));
 
     StandardFolders folders;
     folders.ensureProgramFolder();
     LocalSingleInstance instance(folders.programFolder(), folders.runtimeFolder());
     StartupGate loader(folders, instance);
-    switch (loader.decide(commandLine)) {
+    switch (loader.decide(commandLine.bytes())) {
     case StartupGate::Outcome::ShowSplash:
         break;
     case StartupGate::Outcome::End:
+        if (loader.keptInFile())
+            std::fputs("TUNARY: the running copy did not answer; the list waits for it in the hand-off file\n", stderr);
         return 0;
-    case StartupGate::Outcome::CannotTell: {
-        // Said in a box for the user who started it from a menu, and on the error output with an exit code
-        // for a script.
+    case StartupGate::Outcome::CannotTell:
+    case StartupGate::Outcome::CannotHandOver: {
+        // Said on the error output with an exit code for a script, and in a box for the user who started it
+        // from a menu; the box goes by itself after a while, as a script may have started it with nobody there.
         std::fprintf(stderr, "%s\n", qPrintable(loader.fault()));
         QtMessageBoxes boxes;
-        boxes.show({u"TUNARY"_s, loader.fault(), MessageIcon::Critical, MessageButtons::Ok});
+        MessageBoxRequest box{u"TUNARY"_s, loader.fault(), MessageIcon::Critical, MessageButtons::Ok};
+        box.closeAfterMs = kFaultBoxMs;
+        boxes.show(box);
         return 1;
     }
     }
@@ -109,7 +136,13 @@ int main(int argc, char *argv[])
     UiWindowHost windows(context, &messageBoxes);
     SystemTrayIcon trayIcon(QApplication::windowIcon());
     windows.setNotificationIcon(&trayIcon);
-    instance.setActivationHandler([&windows] { windows.activateFrame(); });
+    // Lists handed over by later starts wait while a box or dialog is open, or the start is not done.
+    HandOffInbox inbox(context);
+    instance.setMessageHandler([&inbox](const QByteArray &message) { return inbox.receive(message); });
+    QObject::connect(&inbox, &HandOffInbox::frontRequested, &windows, &UiWindowHost::activateFrame);
+    inbox.watchFile();
+    // Once the frame is gone, later starts keep their lists in the hand-off file for the next start.
+    QObject::connect(&windows, &UiWindowHost::frameUnloaded, &inbox, [&inbox] { inbox.close(); });
     QObject::connect(&windows, &UiWindowHost::frameUnloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // A signal to end, or the end of the desktop session, ends the program as File > Exit does.
     termination.setHandler([&windows] { windows.requestEnd(); });
@@ -121,8 +154,9 @@ int main(int argc, char *argv[])
         },
         Qt::DirectConnection);
 
-    windows.showSplash(commandLine);
+    windows.showSplash(commandLine.text);
     const int status = QApplication::exec();
+    inbox.close();
     // However the program ended, the play files of this run go with it.
     PlayFiles::removeAll(folders.playFile());
     return status;

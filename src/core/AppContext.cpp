@@ -39,3 +39,14 @@ void AppContext::setHost(WindowHost *host)
 {
     m_host = host ? host : &noWindows;
 }
+
+void AppContext::rememberPlayer(qint64 pid)
+{
+    // Enough for every player a run starts and still runs; the oldest have long ended.
+    constexpr qsizetype kKept = 64;
+    if (pid <= 0)
+        return;
+    playerProcesses.append(pid);
+    if (playerProcesses.size() > kKept)
+        playerProcesses.removeFirst();
+}

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include "core/Settings.h"
@@ -50,6 +51,11 @@ public:
     bool skipNextPlayError = false;
     /** The player was found handing a play file back; it is said once a run. */
     bool playLoopReported = false;
+    /** The players this run started for its plays, newest last: a list one of them hands back is not played. */
+    QList<qint64> playerProcesses;
+    void rememberPlayer(qint64 pid);
+    /** The start-up list has been taken care of: lists handed over by later starts may open from now on. */
+    bool startUpDone = false;
     int loadingSlot = 0;
     bool frameClosing = false;
     bool settingsOpen = false;

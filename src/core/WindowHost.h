@@ -45,6 +45,11 @@ public:
     /** A numbered help topic. */
     virtual void showHelp(int topic) = 0;
     virtual void showAbout() = 0;
+    /**
+     * True while a box or dialog waits for the user: the code that opened it may still be working on the
+     * windows, so nothing new (a list handed over) joins them meanwhile.
+     */
+    virtual bool isWaitingForUser() const { return false; }
     /** Writes a picked path into a box of the open settings dialog ("TxtPath" or "opensong"). */
     virtual void setSettingsBox(const QString &box, const QString &text) = 0;
 };

@@ -13,6 +13,12 @@
 #include <QSysInfo>
 #include <QThread>
 
+#include "platform/SafeWrite.h"
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -23,6 +29,10 @@ constexpr int kSettleMs = 1000;
 // How long a later copy looks at a lock it can neither take nor tell apart from a running copy's.
 constexpr int kDecideMs = 2000;
 constexpr int kLookAgainMs = 50;
+// A later copy may find the lock taken a moment before the running copy listens.
+constexpr int kFindServerMs = 2000;
+// No later copy's line is longer than a few names; a longer one is no message of ours.
+constexpr qint64 kMaxMessage = 1024 * 1024;
 
 // One name per program folder, so copies with settings of their own (another XDG_CONFIG_HOME) run side by side.
 QString instanceName(const QString &programFolder)
@@ -31,12 +41,49 @@ QString instanceName(const QString &programFolder)
     return u"tunary-"_s + QString::fromLatin1(hash.left(16));
 }
 
+// Socket paths are short on every system that has them.
+constexpr qsizetype kMaxSocketPath = 100;
+
+#ifndef Q_OS_WIN
+// A folder only this user may enter, and no link that could lead elsewhere.
+bool isPrivateFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                 QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                 QFileDevice::WriteOther | QFileDevice::ExeOther;
+    return info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid() && !(info.permissions() & kOthers);
+}
+
+// Where a socket may go when the runtime folder cannot take it: the settings folder, or else this user's own
+// folder in the temporary folder, made private. Never a name in a folder that everybody can write to.
+QString privateSocketFolder(const QString &programFolder)
+{
+    if (programFolder.size() + 30 < kMaxSocketPath && makePrivateFolder(programFolder) &&
+        isPrivateFolder(programFolder))
+        return programFolder;
+    const QString own = QDir::tempPath() + u"/tunary-"_s + QString::number(::getuid());
+    QDir().mkdir(own);
+    QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return isPrivateFolder(own) ? own : QString();
+}
+#endif
+
 QString serverNameFor(const QString &programFolder, const QString &runtimeFolder)
 {
     const QString name = instanceName(programFolder);
-    // The user's private runtime folder keeps other users away from the socket; socket paths are short.
+#ifdef Q_OS_WIN
+    // A named pipe, in no folder; the server lets this user alone connect.
+    Q_UNUSED(runtimeFolder)
+    return name;
+#else
+    // The user's private runtime folder keeps other users away from the socket.
     const QString inRuntime = runtimeFolder + u'/' + name;
-    return (!runtimeFolder.isEmpty() && inRuntime.size() < 100) ? inRuntime : name;
+    if (!runtimeFolder.isEmpty() && inRuntime.size() < kMaxSocketPath)
+        return inRuntime;
+    const QString folder = privateSocketFolder(programFolder);
+    return folder.isEmpty() ? QString() : folder + u'/' + name + u".socket"_s;
+#endif
 }
 
 // Beside the socket, in the user's private runtime folder. On Windows the socket is a named pipe, in no folder:
@@ -146,6 +193,8 @@ LocalSingleInstance::LockState LocalSingleInstance::lockState() const
 
 bool LocalSingleInstance::runningCopyAnswers() const
 {
+    if (m_serverName.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     const bool answers = socket.waitForConnected(kConnectWaitMs);
@@ -155,10 +204,13 @@ bool LocalSingleInstance::runningCopyAnswers() const
 
 void LocalSingleInstance::listen()
 {
-    if (m_server)
+    if (m_server || m_serverName.isEmpty())
         return;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // Many later copies may knock at once (a file manager opening a hundred lists): none is turned away.
+    m_server->setListenBacklogSize(512);
+    m_server->setMaxPendingConnections(512);
     // A socket left by a copy that crashed would block the name; the lock says it is ours now.
     QLocalServer::removeServer(m_serverName);
     if (!m_server->listen(m_serverName))
@@ -166,33 +218,65 @@ void LocalSingleInstance::listen()
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            // A later copy that only looks whether this one runs says nothing; one that wants it in front says so.
-            auto hear = [this, socket] {
-                if (!socket->canReadLine())
-                    return;
-                const bool activate = socket->readLine().trimmed() == "activate";
-                socket->disconnectFromServer();
-                if (activate && m_handler)
-                    m_handler();
-            };
-            connect(socket, &QLocalSocket::readyRead, this, hear);
-            hear();
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { hear(socket); });
+            hear(socket);
         }
     });
 }
 
-void LocalSingleInstance::activateRunningCopy()
+// A later copy that only looks whether this one runs says nothing; one with a message gets an answer.
+void LocalSingleInstance::hear(QLocalSocket *socket)
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    if (!socket.waitForConnected(kConnectWaitMs))
+    if (socket->property("answered").toBool())
         return;
-    socket.write("activate\n");
-    socket.waitForBytesWritten(kConnectWaitMs);
-    socket.disconnectFromServer();
+    if (!socket->canReadLine()) {
+        if (socket->bytesAvailable() > kMaxMessage)
+            socket->abort();
+        return;
+    }
+    socket->setProperty("answered", true);
+    QByteArray message = socket->readLine(kMaxMessage);
+    message.chop(1);
+    const bool kept = m_handler && m_handler(message);
+    socket->write(kept ? "1\n" : "0\n");
+    socket->flush();
+    socket->disconnectFromServer();
 }
 
-void LocalSingleInstance::setActivationHandler(std::function<void()> handler)
+SingleInstance::Delivery LocalSingleInstance::send(const QByteArray &message)
+{
+    if (m_serverName.isEmpty())
+        return Delivery::NoAnswer;
+    QElapsedTimer clock;
+    clock.start();
+    const auto left = [this, &clock] { return int(qMax<qint64>(0, m_deliveryMs - clock.elapsed())); };
+    QLocalSocket socket;
+    // A busy copy's queue of connections may be full for a moment, or its socket not made yet: knock again.
+    for (;;) {
+        socket.connectToServer(m_serverName);
+        if (socket.waitForConnected(qMin(left(), kConnectWaitMs)))
+            break;
+        const bool notThere = socket.error() == QLocalSocket::ServerNotFoundError;
+        socket.abort();
+        if (left() == 0 || (notThere && clock.elapsed() > kFindServerMs))
+            return Delivery::NoAnswer;
+        QThread::msleep(kLookAgainMs);
+    }
+    socket.write(message + '\n');
+    while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(left())) {
+    }
+    while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState && left() > 0)
+        socket.waitForReadyRead(left());
+    if (!socket.canReadLine()) {
+        socket.abort();
+        return Delivery::NoAnswer;
+    }
+    const QByteArray answer = socket.readLine().trimmed();
+    socket.abort();
+    return answer == "1" ? Delivery::Kept : Delivery::Refused;
+}
+
+void LocalSingleInstance::setMessageHandler(std::function<bool(const QByteArray &)> handler)
 {
     m_handler = std::move(handler);
 }

@@ -8,14 +8,17 @@
 #include "platform/SingleInstance.h"
 
 class QLocalServer;
+class QLocalSocket;
 
 /**
- * One running copy per program folder: a lock file and a local socket on which the running copy hears "come to
- * the front", both in the user's runtime folder (the lock stays beside the settings on Windows, and where there
- * is no runtime folder). A copy runs when its socket answers, or when its lock names a live
- * process of this user on this machine running this program. Any other lock (left by a crash or a power cut,
- * damaged, written on another machine) is stale and taken over, unless a live process still holds it open:
- * then this copy cannot tell, and says why.
+ * One running copy per program folder: a lock file and a local socket on which the running copy hears later
+ * copies, both in the user's runtime folder (the lock stays beside the settings on Windows, and where there is
+ * no runtime folder; the socket then goes to a folder of the user's alone). A copy runs when its socket
+ * answers, or when its lock names a live process of this user on this machine running this program. Any
+ * other lock (left by a crash or a power cut, damaged, written on another machine) is stale and taken over,
+ * unless a live process still holds it open: then this copy cannot tell, and says why.
+ *
+ * A later copy's message is one line; the running copy answers it with "1" (kept) or "0" (refused) on a line.
  */
 class LocalSingleInstance : public QObject, public SingleInstance
 {
@@ -27,11 +30,15 @@ public:
     ~LocalSingleInstance() override;
 
     QString lockPath() const { return m_lockPath; }
+    /** Where the running copy listens; empty when no private place could be found for it. */
+    QString serverName() const { return m_serverName; }
+    /** How long a later copy tries to deliver a message before it gives up (10 s unless set). */
+    void setDeliveryTime(int milliseconds) { m_deliveryMs = milliseconds; }
 
     bool tryBecomePrimary() override;
     QString undecidedReason() const override { return m_undecidedReason; }
-    void activateRunningCopy() override;
-    void setActivationHandler(std::function<void()> handler) override;
+    Delivery send(const QByteArray &message) override;
+    void setMessageHandler(std::function<bool(const QByteArray &)> handler) override;
 
 private:
     /** Unsettled: missing, or unreadable and so young that a copy may be writing it right now. */
@@ -40,11 +47,13 @@ private:
     LockState lockState() const;
     bool runningCopyAnswers() const;
     void listen();
+    void hear(QLocalSocket *socket);
 
     QString m_lockPath;
     QLockFile m_lock;
     QString m_serverName;
     QLocalServer *m_server = nullptr;
-    std::function<void()> m_handler;
+    std::function<bool(const QByteArray &)> m_handler;
+    int m_deliveryMs = 10000;
     QString m_undecidedReason;
 };

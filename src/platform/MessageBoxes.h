@@ -16,6 +16,8 @@ struct MessageBoxRequest
     QString text;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    /** When set, the box closes by itself after this long, as with its way out, for nobody may be there. */
+    int closeAfterMs = 0;
 };
 
 /** Every modal box of the program, the folder chooser included, goes through this interface, so tests can answer them.

@@ -34,7 +34,8 @@ StartResult ProcessProgramStarter::start(const QString &program, const QStringLi
     process.setProgram(executable);
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
-    if (!process.startDetached())
+    qint64 pid = 0;
+    if (!process.startDetached(&pid))
         return {process.errorString()};
-    return {};
+    return {QString(), pid};
 }

@@ -9,6 +9,8 @@
 struct StartResult
 {
     QString error;
+    /** The started program's process, where the system tells it; 0 otherwise. */
+    qint64 pid = 0;
 
     bool ok() const { return error.isEmpty(); }
 };

@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -63,6 +64,8 @@ MessageAnswer QtMessageBoxes::show(const MessageBoxRequest &request)
                     m_parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
+    if (request.closeAfterMs > 0)
+        QTimer::singleShot(request.closeAfterMs, &box, &QMessageBox::reject);
     return fromQt(box.exec(), request.buttons);
 }
 

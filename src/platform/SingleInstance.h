@@ -4,12 +4,23 @@
 
 #include <functional>
 
+#include <QByteArray>
 #include <QString>
 
-/** Keeps one copy of the program running per user and lets a later copy bring it to the front. */
+/** Keeps one copy of the program running per user and settings folder, and carries a later copy's word to it. */
 class SingleInstance
 {
 public:
+    /** What became of a message a later copy sent. */
+    enum class Delivery {
+        /** The running copy answered that it keeps it. */
+        Kept,
+        /** The running copy answered, and refused it. */
+        Refused,
+        /** No copy answered in time. */
+        NoAnswer,
+    };
+
     virtual ~SingleInstance() = default;
 
     /** True when no other copy runs; this copy then stays the running one until it ends. */
@@ -19,8 +30,8 @@ public:
      * whether one runs (a text for the user).
      */
     virtual QString undecidedReason() const { return {}; }
-    /** Asks the running copy to come to the front, without waiting for it. */
-    virtual void activateRunningCopy() = 0;
-    /** What the running copy does when a later copy asks it to come to the front. */
-    virtual void setActivationHandler(std::function<void()> handler) = 0;
+    /** A later copy: hands one line (no line break) to the running copy and waits a while at most for its answer. */
+    virtual Delivery send(const QByteArray &message) = 0;
+    /** The running copy: what it does with a later copy's line; its result (kept or not) is the answer. */
+    virtual void setMessageHandler(std::function<bool(const QByteArray &)> handler) = 0;
 };

@@ -603,9 +603,12 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
     QString fault = playFile.fault;
     if (fault.isEmpty()) {
         const QString argument = QDir::toNativeSeparators(playFile.path);
-        fault = context.platform.programStarter.start(list.playerPath, {argument}).error;
-        if (fault.isEmpty())
+        const StartResult started = context.platform.programStarter.start(list.playerPath, {argument});
+        fault = started.error;
+        if (fault.isEmpty()) {
+            context.rememberPlayer(started.pid);
             return;
+        }
         QFile::remove(playFile.path); // no player will read it
     }
     reportPlayFailure(context, count, fault);

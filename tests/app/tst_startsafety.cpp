@@ -10,6 +10,7 @@
 
 #include "app/CommandLine.h"
 #include "app/HandOff.h"
+#include "app/HandOffInbox.h"
 #include "app/StartUp.h"
 #include "app/StartupGate.h"
 #include "platform/LocalSingleInstance.h"
@@ -61,29 +62,32 @@ private slots:
                 (file.open(QIODevice::Append) &&
                  file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFile::FileModificationTime)));
 
+        instance.setDeliveryTime(300);
         StartupGate loader(folders, instance);
-        QCOMPARE(loader.decide(u"/music/x.m3u"_s), outcome);
+        QCOMPARE(loader.decide("/music/x.m3u"), outcome);
         QCOMPARE(QFile::exists(folders.handOffFile()), outcome == Outcome::End);
         QCOMPARE(loader.fault().contains(lockPath), outcome == Outcome::CannotTell);
     }
 
     void commandLineNamesFollowTheSystem_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("commandLine");
-        QTest::newRow("none") << QStringList() << QString();
-        QTest::newRow("relative with dots") << QStringList{u"../a.m3u"_s} << u"/home/a.m3u"_s;
-        QTest::newRow("quoted relative") << QStringList{u"\"my list.m3u\""_s} << u"/home/me/my list.m3u"_s;
-        QTest::newRow("split by the shell") << QStringList{u"/music/my"_s, u"list.m3u"_s} << u"/music/my list.m3u"_s;
-        QTest::newRow("# is no fragment") << QStringList{u"#party.m3u"_s} << u"/home/me/#party.m3u"_s;
-        QTest::newRow("a colon is no drive") << QStringList{u"b:list.m3u"_s} << u"/home/me/b:list.m3u"_s;
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<QByteArray>("name"); // the bytes of the file named
+        QTest::newRow("none") << QByteArrayList() << QByteArray();
+        QTest::newRow("relative with dots") << QByteArrayList{"../a.m3u"} << "/home/a.m3u"_ba;
+        QTest::newRow("quoted relative") << QByteArrayList{"\"my list.m3u\""} << "/home/me/my list.m3u"_ba;
+        QTest::newRow("split by the shell") << QByteArrayList{"/music/my", "list.m3u"} << "/music/my list.m3u"_ba;
+        QTest::newRow("# is no fragment") << QByteArrayList{"#party.m3u"} << "/home/me/#party.m3u"_ba;
+        QTest::newRow("a colon is no drive") << QByteArrayList{"b:list.m3u"} << "/home/me/b:list.m3u"_ba;
+        QTest::newRow("not UTF-8, relative") << QByteArrayList{"./Caf\xe9.m3u"} << "/home/me/Caf\xe9.m3u"_ba;
+        QTest::newRow("UTF-8") << QByteArrayList{"/m/Caf\xc3\xa9.m3u"} << "/m/Caf\xc3\xa9.m3u"_ba;
     }
 
     void commandLineNamesFollowTheSystem()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, commandLine);
-        QCOMPARE(CommandLine::fromArguments(arguments, u"/home/me"_s), commandLine);
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QByteArray, name);
+        QCOMPARE(CommandLine::fromArguments(arguments, "/home/me").bytes(), name);
     }
 
     void handOffCarriesNamesWhole()
@@ -91,34 +95,52 @@ private slots:
         TempFolders folders;
         folders.ensureProgramFolder();
         writeFile(folders.handOffFile(), "/a/one.m3u\r\n"_ba); // an older copy's, one name a line
-        const QStringList names{u"x\n/abs/evil.m3u"_s, u"/a/100%25\r%0A.m3u"_s};
-        for (const QString &name : names)
-            QVERIFY(HandOff::append(folders.handOffFile(), name).isEmpty());
-        QCOMPARE(HandOff::take(folders.handOffFile()), QStringList{u"/a/one.m3u"_s} + names);
+        const QByteArrayList names{"x\n/abs/evil.m3u", "/a/100%25\r%0A.m3u", "/a/Caf\xe9.m3u"};
+        QVERIFY(HandOff::append(folders.handOffFile(), names.mid(0, 1)).isEmpty());
+        QVERIFY(HandOff::append(folders.handOffFile(), names.mid(1)).isEmpty());
+        // The user's alone: it names the user's lists.
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+        QVERIFY(!(QFile::permissions(folders.handOffFile()) & others));
+        QCOMPARE(HandOff::take(folders.handOffFile()), QByteArrayList{"/a/one.m3u"} + names);
+        for (const QByteArray &name : names)
+            QCOMPARE(HandOff::parseRequest(HandOff::formatRequest({name, 42})), (HandOff::Request{name, 42}));
     }
 
-    // A player that hands its play file back, twice, is named once and plays nothing; nor does TUNARY itself as
-    // the player.
+    // A player that hands its play file back, twice, is named once and plays nothing; a list handed over by a
+    // player of ours (or a program it started) opens but does not play; nor does TUNARY itself as the player.
     void noPlayLoop()
     {
         TestApp app;
         app.host.loadFrame();
+        app.context.startUpDone = true;
         app.context.settings.playerPath = u"/opt/player"_s;
         const QString own = PlayFiles::make(app.folders.playFile(), "/m/a.mp3\r\n").path;
-        for (int i = 0; i < 2; ++i) {
-            QVERIFY(HandOff::append(app.folders.handOffFile(), own).isEmpty());
-            StartUp::takeHandOff(app.context);
-        }
+        HandOffInbox inbox(app.context);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(inbox.receive(HandOff::formatRequest({own.toUtf8(), 1})));
+        QTRY_COMPARE(inbox.waiting(), 0);
         QVERIFY(openLists(app.context).isEmpty() && app.starter.calls.isEmpty());
         QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY(app.boxes.shown.first().text.contains(u"(/opt/player)"_s));
 
+        // This test stands for the copy a player started, and the program that started the test for the player.
+        const QString copy = app.folders.root() + u"/copy.m3u"_s;
+        writeFile(copy, "/m/a.mp3\r\n");
+        const HandOff::Request fromPlayer{copy.toUtf8(), QCoreApplication::applicationPid()};
+        app.context.rememberPlayer(::getpid() + 1);
+        QVERIFY(inbox.receive(HandOff::formatRequest(fromPlayer)));
+        QTRY_COMPARE(app.starter.calls.size(), 1);
+        app.context.rememberPlayer(::getppid());
+        QVERIFY(inbox.receive(HandOff::formatRequest(fromPlayer)));
+        QTRY_COMPARE(openLists(app.context).size(), 2);
+        QCOMPARE(app.starter.calls.size(), 1);
+
         app.context.settings.playerPath = QCoreApplication::applicationFilePath();
         writeFile(app.folders.root() + u"/l.m3u"_s, "/m/a.mp3\r\n");
         QVERIFY(PlayListCommands::openListFile(app.context, app.folders.root() + u"/l.m3u"_s));
-        PlayListCommands::play(app.context, *PlayListCommands::playListAt(app.context, 2),
+        PlayListCommands::play(app.context, *PlayListCommands::playListAt(app.context, app.context.loadingSlot),
                                PlayListCommands::PlayMode::All);
-        QVERIFY(app.starter.calls.isEmpty());
+        QCOMPARE(app.starter.calls.size(), 1);
         QCOMPARE(app.boxes.shown.last().title, u"Error Number: 2"_s);
     }
 };

@@ -3,10 +3,12 @@
 // The program's start: the command line, the settings file, the loader and the hand-off to a running copy.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
 #include "app/HandOff.h"
+#include "app/HandOffInbox.h"
 #include "app/StartUp.h"
 #include "app/StartupGate.h"
 #include "app/TrayMinimizer.h"
@@ -59,82 +61,149 @@ class TestStartUp : public QObject
     Q_OBJECT
 
 private slots:
-    // A first copy's loader, or a later one's while the first runs: the names it leaves in the hand-off file
-    // (null: no file; written in the older form here) and whether it brings the running copy to the front.
+    // A first copy's loader, or a later one's while the first runs, answering or not: what the hand-off file
+    // holds afterwards (null: no file; "/" stands for a folder in its place) and what the running copy heard.
     void loader_data()
     {
         QTest::addColumn<bool>("first");
+        QTest::addColumn<bool>("answers");
         QTest::addColumn<QByteArray>("pending"); // null: no hand-off file before
-        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QByteArray>("list");
         QTest::addColumn<QByteArray>("handOff");
+        QTest::addColumn<StartupGate::Outcome>("outcome");
+        QTest::addColumn<int>("heard");
+        using Outcome = StartupGate::Outcome;
         const QByteArray two = "/a/two.m3u\r\n"_ba;
-        QTest::newRow("first copy removes a leftover") << true << two << u"/a/new.m3u"_s << QByteArray();
-        QTest::newRow("later copy hands off")
-            << false << QByteArray() << u"/a/Café.m3u"_s << "/a/Caf\xc3\xa9.m3u\r\n"_ba;
-        QTest::newRow("not a list, still handed off") << false << QByteArray() << u"/a/x.mp3"_s << "/a/x.mp3\r\n"_ba;
-        QTest::newRow("later copy without a list just ends") << false << QByteArray() << QString() << QByteArray();
-        QTest::newRow("pending without end kept")
-            << false << "/a/1.m3u"_ba << u"/a/two.m3u"_s << "/a/1.m3u\r\n"_ba + two;
-        QTest::newRow("empty pending file") << false << ""_ba << u"/a/two.m3u"_s << two;
+        QTest::newRow("first copy leaves a waiting list for itself")
+            << true << true << two << "/a/new.m3u"_ba << two << Outcome::ShowSplash << 0;
+        QTest::newRow("later copy hands over, name not UTF-8")
+            << false << true << QByteArray() << "/a/Caf\xe9.m3u"_ba << QByteArray() << Outcome::End << 1;
+        QTest::newRow("later copy without a list brings it to the front")
+            << false << true << QByteArray() << QByteArray() << QByteArray() << Outcome::End << 1;
+        QTest::newRow("no answer: kept in the file after those waiting")
+            << false << false << "/a/1.m3u"_ba
+            << "/a/two.m3u"_ba
+            << "/a/1.m3u\r\n"_ba + two << Outcome::End << 0;
+        QTest::newRow("no answer, nothing to keep")
+            << false << false << QByteArray() << QByteArray() << QByteArray() << Outcome::End << 0;
+        QTest::newRow("no answer, and a folder at the file's place") << false << false << "/"_ba
+                                                                     << "/a/two.m3u"_ba
+                                                                     << "/"_ba << Outcome::CannotHandOver << 0;
     }
 
     void loader()
     {
         QFETCH(bool, first);
+        QFETCH(bool, answers);
         QFETCH(QByteArray, pending);
-        QFETCH(QString, commandLine);
+        QFETCH(QByteArray, list);
         QFETCH(QByteArray, handOff);
+        QFETCH(StartupGate::Outcome, outcome);
+        QFETCH(int, heard);
         TempFolders folders;
         InstanceHub hub;
         InProcessSingleInstance running(hub);
         InProcessSingleInstance later(hub);
-        if (!first)
-            StartupGate(folders, running).decide(QString());
-        if (!pending.isNull())
+        QByteArrayList messages;
+        if (!first) {
+            StartupGate(folders, running).decide({});
+            running.setMessageHandler([&messages](const QByteArray &message) {
+                messages.append(message);
+                return true;
+            });
+        }
+        hub.answers = answers;
+        if (pending == "/")
+            QVERIFY(QDir().mkpath(folders.handOffFile()));
+        else if (!pending.isNull())
             writeFile(folders.handOffFile(), pending);
-        const StartupGate::Outcome outcome = StartupGate(folders, first ? running : later).decide(commandLine);
-        QCOMPARE(outcome, first ? StartupGate::Outcome::ShowSplash : StartupGate::Outcome::End);
-        QCOMPARE(QFile::exists(folders.handOffFile()), !handOff.isNull());
-        QCOMPARE(HandOff::parse(readFile(folders.handOffFile())), HandOff::parse(handOff));
-        QCOMPARE(hub.activations, !first && !commandLine.isEmpty() ? 1 : 0);
+        StartupGate gate(folders, first ? running : later);
+        QCOMPARE(gate.decide(list), outcome);
+        QCOMPARE(gate.fault().isEmpty(), outcome != StartupGate::Outcome::CannotHandOver);
+        if (handOff == "/")
+            QVERIFY(QFileInfo(folders.handOffFile()).isDir());
+        else
+            QCOMPARE(HandOff::parse(readFile(folders.handOffFile())), HandOff::parse(handOff));
+        QCOMPARE(messages.size(), heard);
+        if (heard)
+            QCOMPARE(HandOff::parseRequest(messages.first())->list, list);
     }
 
-    // The running copy takes what later copies handed off: each list opened and played whole, in order.
-    void takeHandOff_data()
+    // The running copy: lists left in the hand-off file before it ran open but do not play; those handed over
+    // later, by a message or through the file, open and play in the order they came; unreadable ones drop.
+    void inbox_data()
     {
-        QTest::addColumn<QByteArray>("handOff"); // null: no file; "$" stands for the folder of the lists
+        QTest::addColumn<QByteArray>("leftover");   // null: no file at the start; "$" the lists' folder
+        QTest::addColumn<QByteArrayList>("handed"); // "file:" names one that comes through the file
         QTest::addColumn<QStringList>("opened");
-        QTest::newRow("no file") << QByteArray() << QStringList();
-        QTest::newRow("empty file left alone") << ""_ba << QStringList();
-        QTest::newRow("empty first line") << "\r\n"_ba << QStringList();
-        QTest::newRow("quoted name dropped") << "\"$/one.m3u\"\r\n"_ba << QStringList();
-        QTest::newRow("two back to back, in order")
-            << "$/two.m3u\r\n$/one.m3u\r\n"_ba << QStringList{u"$/two.m3u"_s, u"$/one.m3u"_s};
-        QTest::newRow("missing list between two dropped")
-            << "$/one.m3u\n$/gone.m3u\n$/two.m3u"_ba << QStringList{u"$/one.m3u"_s, u"$/two.m3u"_s};
+        QTest::addColumn<int>("plays");
+        QTest::newRow("nothing") << QByteArray() << QByteArrayList() << QStringList() << 0;
+        QTest::newRow("empty file left alone") << ""_ba << QByteArrayList() << QStringList() << 0;
+        QTest::newRow("left over: opened, not played")
+            << "$/two.m3u\r\n$/gone.m3u\r\n"_ba << QByteArrayList() << QStringList{u"$/two.m3u"_s} << 0;
+        QTest::newRow("quoted name dropped") << QByteArray() << QByteArrayList{"\"$/one.m3u\""} << QStringList() << 0;
+        QTest::newRow("in order, however they came, missing one dropped")
+            << "$/one.m3u\n"_ba << QByteArrayList{"$/two.m3u", "file:$/gone.m3u", "file:$/one.m3u", "$/two.m3u"}
+            << QStringList{u"$/one.m3u"_s, u"$/two.m3u"_s, u"$/one.m3u"_s, u"$/two.m3u"_s} << 3;
     }
 
-    void takeHandOff()
+    void inbox()
     {
-        QFETCH(QByteArray, handOff);
+        QFETCH(QByteArray, leftover);
+        QFETCH(QByteArrayList, handed);
         QFETCH(QStringList, opened);
+        QFETCH(int, plays);
         TestApp app;
         app.host.loadFrame();
+        app.context.startUpDone = true;
         app.context.settings.playerPath = u"/opt/player/play"_s;
         const QString lists = app.folders.root() + u"/lists"_s;
         writeFile(lists + u"/one.m3u"_s, "/m/1.mp3\r\n");
         writeFile(lists + u"/two.m3u"_s, "/m/2.mp3\r\n");
         const QString file = app.folders.handOffFile();
-        if (!handOff.isNull())
-            writeFile(file, handOff.replace('$', lists.toUtf8()));
-        const bool waiting = handOff.size() > 0;
-        QCOMPARE(HandOff::isWaiting(file), waiting);
-        if (waiting)
-            StartUp::takeHandOff(app.context);
-        QCOMPARE(openLists(app.context), opened.replaceInStrings(u"$"_s, lists));
-        QCOMPARE(app.starter.calls.size(), opened.size());
+        if (!leftover.isNull())
+            writeFile(file, leftover.replace('$', lists.toUtf8()));
+        HandOffInbox inbox(app.context);
+        inbox.watchFile();
+        for (QByteArray list : std::as_const(handed)) {
+            list.replace('$', lists.toUtf8());
+            if (list.startsWith("file:")) {
+                QVERIFY(HandOff::append(file, {list.mid(5)}).isEmpty());
+                QTRY_VERIFY(!QFile::exists(file));
+            } else {
+                QVERIFY(inbox.receive(HandOff::formatRequest({list, 1})));
+            }
+        }
+        QTRY_COMPARE(openLists(app.context), opened.replaceInStrings(u"$"_s, lists));
+        QCOMPARE(app.starter.calls.size(), plays);
         QVERIFY(app.boxes.shown.isEmpty());
-        QCOMPARE(QFile::exists(file), !handOff.isNull() && handOff.isEmpty());
+        QCOMPARE(QFile::exists(file), leftover.isEmpty() && !leftover.isNull());
+    }
+
+    // While a box is open nothing handed over opens; what is still waiting when the program ends is kept in the
+    // hand-off file for the next start, and later messages are refused so their starts keep them there too.
+    void inboxWaitsAndKeepsWhatItCouldNotOpen()
+    {
+        TestApp app;
+        app.host.loadFrame();
+        app.context.startUpDone = true;
+        const QString list = app.folders.root() + u"/one.m3u"_s;
+        writeFile(list, "/m/1.mp3\r\n");
+        HandOffInbox inbox(app.context);
+        bool boxOpen = true;
+        inbox.setBusyCheck([&boxOpen] { return boxOpen; });
+        QVERIFY(inbox.receive(HandOff::formatRequest({list.toUtf8(), 1})));
+        QVERIFY(!inbox.receive("garbage"));
+        QTest::qWait(250);
+        QVERIFY(openLists(app.context).isEmpty());
+        boxOpen = false;
+        QTRY_COMPARE(openLists(app.context), QStringList{list});
+        boxOpen = true;
+        QVERIFY(inbox.receive(HandOff::formatRequest({"/a/two.m3u", 1})));
+        QVERIFY(inbox.receive(HandOff::formatRequest({"/a/three.m3u", 1})));
+        QVERIFY(inbox.close().isEmpty());
+        QVERIFY(!inbox.receive(HandOff::formatRequest({"/a/four.m3u", 1})));
+        QCOMPARE(HandOff::take(app.folders.handOffFile()), (QByteArrayList{"/a/two.m3u", "/a/three.m3u"}));
     }
 
     // After the splash: the command line's list, or else the open-and-play one, opened and played; the player.

@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include "app/HandOff.h"
+#include "app/HandOffInbox.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
 #include "app/UiWindowHost.h"
@@ -494,19 +495,19 @@ private slots:
         Windows windows;
         const QString list = windows.app.folders.root() + u"/two.m3u"_s;
         writeFile(list, "/m/two.mp3\r\n");
-        windows.app.folders.ensureProgramFolder();
-        QVERIFY(HandOff::append(windows.app.folders.handOffFile(), list).isEmpty());
+        windows.app.context.startUpDone = true;
+        HandOffInbox inbox(windows.app.context);
         QDialog box(windows.frame());
         int listsWhileOpen = -1;
         QTimer::singleShot(0, &box, [&] {
-            windows.host.activateFrame();
+            QVERIFY(inbox.receive(HandOff::formatRequest({list.toUtf8(), 1})));
+            QTest::qWait(300);
             listsWhileOpen = windows.shownLists();
             box.reject();
         });
         box.exec();
         QCOMPARE(listsWhileOpen, 0);
-        windows.frame()->takeWaitingHandOff();
-        QCOMPARE(windows.shownLists(), 1);
+        QTRY_COMPARE(windows.shownLists(), 1);
     }
 
     // The list a save dialog was opened for is closed, and a new list takes its slot, before OK is pressed.

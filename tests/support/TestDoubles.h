@@ -102,11 +102,15 @@ public:
     bool keyValue(const QString &, const QString &, const QString &, QString &) const override { return false; }
 };
 
-/** The copies of the program on one desktop, inside one test: the first to ask becomes the running one. */
+/**
+ * The copies of the program on one desktop, inside one test: the first to ask becomes the running one, and
+ * hears the others' messages, unless it is set not to answer.
+ */
 struct InstanceHub
 {
     bool primaryTaken = false;
-    int activations = 0;
+    bool answers = true;
+    std::function<bool(const QByteArray &)> handler;
 };
 
 class InProcessSingleInstance : public SingleInstance
@@ -117,8 +121,16 @@ public:
     {}
 
     bool tryBecomePrimary() override { return m_primary = m_primary || !std::exchange(m_hub.primaryTaken, true); }
-    void activateRunningCopy() override { ++m_hub.activations; }
-    void setActivationHandler(std::function<void()>) override {}
+    Delivery send(const QByteArray &message) override
+    {
+        if (!m_hub.answers || !m_hub.handler)
+            return Delivery::NoAnswer;
+        return m_hub.handler(message) ? Delivery::Kept : Delivery::Refused;
+    }
+    void setMessageHandler(std::function<bool(const QByteArray &)> handler) override
+    {
+        m_hub.handler = std::move(handler);
+    }
 
 private:
     InstanceHub &m_hub;

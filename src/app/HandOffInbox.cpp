@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+
+#include "app/HandOffInbox.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include "app/HandOff.h"
+#include "app/StartUp.h"
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
+#include "platform/Folders.h"
+#include "platform/ProcessTree.h"
+
+Q_LOGGING_CATEGORY(lcHandOff, "tunary.handoff", QtInfoMsg)
+
+namespace {
+
+// While the windows are busy, how often the lists waiting look again whether they may open.
+constexpr int kBusyRetryMs = 100;
+
+} // namespace
+
+HandOffInbox::HandOffInbox(AppContext &context, QObject *parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_busy([&context] { return !context.startUpDone || context.host().isWaitingForUser(); })
+{
+    m_next.setSingleShot(true);
+    connect(&m_next, &QTimer::timeout, this, &HandOffInbox::deliverNext);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { takeFile(true); });
+}
+
+bool HandOffInbox::receive(const QByteArray &message)
+{
+    const std::optional<HandOff::Request> request = HandOff::parseRequest(message);
+    if (m_closed || !request)
+        return false;
+    if (!request->list.isEmpty()) {
+        m_waiting.append({request->list, true, request->senderPid});
+        deliverSoon();
+    }
+    emit frontRequested();
+    return true;
+}
+
+void HandOffInbox::watchFile()
+{
+    const QString file = m_context.platform.folders.handOffFile();
+    m_watcher.addPath(QFileInfo(file).absolutePath());
+    takeFile(false);
+}
+
+void HandOffInbox::takeFile(bool play)
+{
+    const QString file = m_context.platform.folders.handOffFile();
+    if (m_closed || !HandOff::isWaiting(file))
+        return;
+    const QByteArrayList lists = HandOff::take(file);
+    for (const QByteArray &list : lists)
+        m_waiting.append({list, play, 0});
+    if (!lists.isEmpty()) {
+        deliverSoon();
+        if (play)
+            emit frontRequested();
+    }
+}
+
+QString HandOffInbox::close()
+{
+    m_closed = true;
+    m_next.stop();
+    if (!m_watcher.directories().isEmpty())
+        m_watcher.removePaths(m_watcher.directories());
+    if (m_waiting.isEmpty())
+        return {};
+    QByteArrayList lists;
+    for (const Waiting &waiting : std::as_const(m_waiting))
+        lists.append(waiting.list);
+    m_waiting.clear();
+    const QString fault = HandOff::append(m_context.platform.folders.handOffFile(), lists);
+    if (!fault.isEmpty())
+        qCWarning(lcHandOff).noquote() << "lists handed over but not opened cannot be kept:" << fault;
+    return fault;
+}
+
+void HandOffInbox::deliverSoon()
+{
+    if (!m_next.isActive())
+        m_next.start(0);
+}
+
+void HandOffInbox::deliverNext()
+{
+    if (m_closed || m_waiting.isEmpty())
+        return;
+    if (m_busy && m_busy()) {
+        m_next.start(kBusyRetryMs);
+        return;
+    }
+    const Waiting next = m_waiting.takeFirst();
+    // A player that hands its list back to this program would otherwise start itself again and again.
+    const bool fromOurPlayer = ProcessTree::descendsFrom(next.senderPid, m_context.playerProcesses);
+    if (fromOurPlayer)
+        qCInfo(lcHandOff) << "a list handed over by a player of ours is opened, not played";
+    StartUp::openHandedOver(m_context, next.list, next.play && !fromOurPlayer);
+    if (!m_waiting.isEmpty())
+        deliverSoon();
+}

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <functional>
+
+#include <QByteArray>
+#include <QFileSystemWatcher>
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+class AppContext;
+
+/**
+ * The running copy's side of the hand-off: the lists later starts hand over, kept in memory as they arrive
+ * and opened and played one at a time once the windows are free (no box or dialog open, the start-up list
+ * taken care of). Lists left in the hand-off file, by a later start that got no answer or by a run that ended
+ * before it could open them, are taken too. Whatever is still waiting when the program ends goes back to the
+ * hand-off file for the next start.
+ */
+class HandOffInbox : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit HandOffInbox(AppContext &context, QObject *parent = nullptr);
+
+    /** Whether the windows are busy (unless set: the start not done, or a box open); lists wait meanwhile. */
+    void setBusyCheck(std::function<bool()> busy) { m_busy = std::move(busy); }
+
+    /** A later start's message; true when it was kept (it will be opened). */
+    bool receive(const QByteArray &message);
+    /**
+     * Takes the lists waiting in the hand-off file, and from now on whenever that file changes. Those found now
+     * were left by a start while no copy answered: they open, but only those that come later are played.
+     */
+    void watchFile();
+    /** The program is ending: nothing more is taken, and what waits goes back to the hand-off file. */
+    QString close();
+
+    int waiting() const { return int(m_waiting.size()); }
+
+signals:
+    /** A later start asked for the running copy: the frame comes to the front. */
+    void frontRequested();
+
+private:
+    struct Waiting
+    {
+        QByteArray list;
+        bool play = true;
+        qint64 senderPid = 0;
+    };
+
+    void takeFile(bool play);
+    void deliverSoon();
+    void deliverNext();
+
+    AppContext &m_context;
+    std::function<bool()> m_busy;
+    QList<Waiting> m_waiting;
+    QTimer m_next;
+    QFileSystemWatcher m_watcher;
+    bool m_closed = false;
+};
