@@ -26,6 +26,7 @@
 #include "app/SplashScreen.h"
 #include "app/UiWindowHost.h"
 #include "app/WindowPlacement.h"
+#include "platform/QtMessageBoxes.h"
 #include "files/FinderWindow.h"
 #include "files/FolderList.h"
 #include "playlist/PlayListWindow.h"
@@ -508,6 +509,15 @@ private slots:
         box.exec();
         QCOMPARE(listsWhileOpen, 0);
         QTRY_COMPARE(windows.shownLists(), 1);
+    }
+
+    // The box that tells why a start ends goes by itself, for a script may have started it with nobody there.
+    void faultBoxGoesByItself()
+    {
+        QtMessageBoxes boxes;
+        MessageBoxRequest box{u"TUNARY"_s, u"cannot tell"_s, MessageIcon::Critical, MessageButtons::Ok};
+        box.closeAfterMs = 50;
+        QCOMPARE(boxes.show(box), MessageAnswer::Ok);
     }
 
     // The list a save dialog was opened for is closed, and a new list takes its slot, before OK is pressed.

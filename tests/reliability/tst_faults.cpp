@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <thread>
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTest>
@@ -155,6 +156,47 @@ private slots:
             for (int i = 0; i < 40; ++i)
                 QCOMPARE(own.value(i), copy + QByteArray::number(i) + ".m3u");
         }
+    }
+
+    // A later copy's line reaches the running copy over its socket and gets the answer; without a runtime folder
+    // the socket goes to a folder of the user's alone, never to a name others could take first.
+    void messagesReachTheRunningCopy_data()
+    {
+        QTest::addColumn<bool>("runtimeFolder");
+        QTest::newRow("in the runtime folder") << true;
+        QTest::newRow("no runtime folder") << false;
+    }
+
+    void messagesReachTheRunningCopy()
+    {
+        QFETCH(bool, runtimeFolder);
+        QTemporaryDir dir;
+        const QString program = dir.path() + u"/config"_s;
+        const QString runtime = runtimeFolder ? dir.path() : QString();
+        LocalSingleInstance running(program, runtime);
+        LocalSingleInstance later(program, runtime);
+        QVERIFY(running.tryBecomePrimary());
+        const QString folder = QFileInfo(running.serverName()).absolutePath();
+        QCOMPARE(folder, runtimeFolder ? runtime : program);
+        QVERIFY(!(QFile::permissions(folder) & (QFile::ReadOther | QFile::WriteOther | QFile::WriteGroup)));
+        QByteArrayList heard;
+        running.setMessageHandler([&heard](const QByteArray &message) {
+            heard.append(message);
+            return message != "refused";
+        });
+        std::atomic<bool> done = false;
+        bool primary = true;
+        QList<SingleInstance::Delivery> deliveries;
+        std::thread sender([&] {
+            primary = later.tryBecomePrimary();
+            deliveries = {later.send("a list"), later.send("refused")};
+            done = true;
+        });
+        QTRY_VERIFY(done);
+        sender.join();
+        QVERIFY(!primary);
+        QCOMPARE(heard, (QByteArrayList{"a list", "refused"}));
+        QCOMPARE(deliveries, (QList{SingleInstance::Delivery::Kept, SingleInstance::Delivery::Refused}));
     }
 
     void lockLeftByACrashedCopyIsTakenOver()
