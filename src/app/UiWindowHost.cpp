@@ -142,7 +142,7 @@ void UiWindowHost::openSettings()
         m_context.settingsOpen = false;
         window->close();
     });
-    m_settings->findChild<QWidget *>(QStringLiteral("TxtPath"))->setFocus();
+    m_settings->focusPlayerPath();
 }
 
 void UiWindowHost::loadFrame()
@@ -189,12 +189,14 @@ void UiWindowHost::discardPlayListWindow(PlayList *list)
         window->deleteLater();
 }
 
-void UiWindowHost::openFileDialog(FileDialogPurpose purpose, int slot)
+void UiWindowHost::openFileDialog(FileDialogPurpose purpose, int slot, PathChosen whenChosen)
 {
     loadFrame();
     m_fileDialog = new FileDialogWindow(m_context, purpose, slot);
     QMdiSubWindow *window = addDialog(m_fileDialog);
     connect(m_fileDialog, &FileDialogWindow::finished, window, &QWidget::close);
+    if (whenChosen)
+        connect(m_fileDialog, &FileDialogWindow::pathChosen, this, std::move(whenChosen));
     if (purpose == FileDialogPurpose::SaveList) {
         // Back to the list that was saved, with its caret where it was.
         QPointer<PlayList> list = PlayListCommands::playListAt(m_context, slot);
@@ -203,14 +205,7 @@ void UiWindowHost::openFileDialog(FileDialogPurpose purpose, int slot)
                 list->show();
         });
     }
-    m_fileDialog->findChild<QWidget *>(QStringLiteral("txtname"))->setFocus();
-}
-
-void UiWindowHost::setSettingsBox(const QString &box, const QString &text)
-{
-    // A pick whose settings dialog was closed meanwhile has nowhere to go.
-    if (m_settings)
-        m_settings->setBox(box, text);
+    m_fileDialog->focusName();
 }
 
 void UiWindowHost::openFinder(FinderMode mode)

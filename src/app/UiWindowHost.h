@@ -63,7 +63,7 @@ public:
     void showPlayerPath(const QString &path) override;
     PlayList *createPlayListWindow() override;
     void discardPlayListWindow(PlayList *list) override;
-    void openFileDialog(FileDialogPurpose purpose, int slot) override;
+    void openFileDialog(FileDialogPurpose purpose, int slot, PathChosen whenChosen) override;
     void openFinder(FinderMode mode) override;
     void closeFrame() override;
     void showPlayListHelp() override;
@@ -77,7 +77,6 @@ public:
     SettingsDialog *settingsDialog() const { return m_settings; }
     void showHelp(int topic) override;
     void showAbout() override;
-    void setSettingsBox(const QString &box, const QString &text) override;
     bool isWaitingForUser() const override;
 
     /** The file dialog while it is open. */

@@ -15,7 +15,7 @@ public:
     void showPlayerPath(const QString &) override {}
     PlayList *createPlayListWindow() override { return nullptr; }
     void discardPlayListWindow(PlayList *) override {}
-    void openFileDialog(FileDialogPurpose, int) override {}
+    void openFileDialog(FileDialogPurpose, int, PathChosen) override {}
     void openFinder(FinderMode) override {}
     void closeFrame() override {}
     void showPlayListHelp() override {}
@@ -23,7 +23,6 @@ public:
     void showSettingsHelp() override {}
     void showHelp(int) override {}
     void showAbout() override {}
-    void setSettingsBox(const QString &, const QString &) override {}
 };
 
 NoWindows noWindows;

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 #include "core/Modes.h"
@@ -30,8 +32,10 @@ public:
     virtual PlayList *createPlayListWindow() = 0;
     /** Removes a play-list window at once, without its close request. */
     virtual void discardPlayListWindow(PlayList *list) = 0;
-    /** Opens the file dialog for a purpose; saving is for the list in a slot. */
-    virtual void openFileDialog(FileDialogPurpose purpose, int slot) = 0;
+    /** What the file dialog hands back to whoever opened it: the path the user chose. */
+    using PathChosen = std::function<void(const QString &path)>;
+    /** Opens the file dialog for a purpose; saving is for the list in a slot, picking hands the path back. */
+    virtual void openFileDialog(FileDialogPurpose purpose, int slot, PathChosen whenChosen) = 0;
     /** Opens a file finder on M3U lists to open or on MP3 files to add. */
     virtual void openFinder(FinderMode mode) = 0;
     /** Closes the main frame, which ends the program once every list has agreed. */
@@ -50,6 +54,4 @@ public:
      * windows, so nothing new (a list handed over) joins them meanwhile.
      */
     virtual bool isWaitingForUser() const { return false; }
-    /** Writes a picked path into a box of the open settings dialog ("TxtPath" or "opensong"). */
-    virtual void setSettingsBox(const QString &box, const QString &text) = 0;
 };

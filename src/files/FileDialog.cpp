@@ -90,7 +90,7 @@ QStringList listedFiles(const QString &folder, const QString &type)
     return programs;
 }
 
-bool accept(AppContext &context, const Request &request)
+Outcome accept(AppContext &context, const Request &request)
 {
     const bool saving =
         request.purpose == FileDialogPurpose::SaveList || request.purpose == FileDialogPurpose::SaveAndCloseList;
@@ -98,29 +98,28 @@ bool accept(AppContext &context, const Request &request)
         context.platform.messageBoxes.show({modeFor(request.purpose).caption,
                                             QCoreApplication::translate("FileDialog", "Please type a file name first."),
                                             MessageIcon::Information, MessageButtons::Ok});
-        return false;
+        return {};
     }
     const QString path = Paths::join(request.folder, request.name);
-
-    if (request.purpose == FileDialogPurpose::ChoosePlayer)
-        context.host().setSettingsBox(u"TxtPath"_s, path);
+    const bool picking =
+        request.purpose == FileDialogPurpose::ChoosePlayer || request.purpose == FileDialogPurpose::ChooseStartUpList;
 
     if (saving) {
         QString savePath = path;
         if (existsWithContent(path)) {
             if (!overwriteAgreed(context))
-                return false;
+                return {};
         } else if (!path.endsWith(u".m3u"_s, Qt::CaseInsensitive)) {
             savePath = path + u".m3u"_s;
             // The completed name may be a list already: it is not overwritten unasked.
             if (existsWithContent(savePath) && !overwriteAgreed(context))
-                return false;
+                return {};
         }
         PlayList *list = PlayListCommands::playListAt(context, request.slot);
         if (!list) {
             // The list was closed while the dialog was open: nothing is left to save.
             context.fileDialogOpen = false;
-            return true;
+            return {true, {}};
         }
         // The caption names the file only once the file holds the list.
         const QString oldPath = list->path();
@@ -129,12 +128,9 @@ bool accept(AppContext &context, const Request &request)
         if (!fault.isEmpty()) {
             list->setPath(oldPath);
             ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
-            return false;
+            return {};
         }
     }
-
-    if (request.purpose == FileDialogPurpose::ChooseStartUpList)
-        context.host().setSettingsBox(u"opensong"_s, path);
 
     context.fileDialogOpen = false;
     if (request.purpose == FileDialogPurpose::SaveAndCloseList) {
@@ -144,7 +140,7 @@ bool accept(AppContext &context, const Request &request)
     }
     if (context.frameClosing)
         context.host().closeFrame();
-    return true;
+    return {true, picking ? path : QString()};
 }
 
 void cancel(AppContext &context)

@@ -42,8 +42,16 @@ struct Request
     QString name;
 };
 
-/** OK: carries out the dialog's job. True when the dialog closes; false keeps it open (the user may retry). */
-bool accept(AppContext &context, const Request &request);
+/** What OK did: whether the dialog closes (else the user may retry), and the path picked for its opener. */
+struct Outcome
+{
+    bool closes = false;
+    /** For a pick (a player, a start-up list): the path chosen; empty for a save. */
+    QString chosenPath;
+};
+
+/** OK: carries out the dialog's job; a pick hands its path back to whoever opened the dialog. */
+Outcome accept(AppContext &context, const Request &request);
 
 /** Cancel or the close box: nothing is saved; a close of the frame waiting on this save stops here. */
 void cancel(AppContext &context);

@@ -142,10 +142,19 @@ void FileDialogWindow::accept()
 {
     // Slot 0 holds no list: a list closed while the dialog was open is not saved, nor one that took its slot.
     const int slot = m_forList && m_context.lists.windowAt(m_slot) != m_list ? 0 : m_slot;
-    if (!FileDialog::accept(m_context, {m_purpose, slot, m_folders->folder(), m_name->text()}))
+    const FileDialog::Outcome outcome =
+        FileDialog::accept(m_context, {m_purpose, slot, m_folders->folder(), m_name->text()});
+    if (!outcome.closes)
         return;
     m_done = true;
+    if (!outcome.chosenPath.isEmpty())
+        emit pathChosen(outcome.chosenPath);
     emit finished();
+}
+
+void FileDialogWindow::focusName()
+{
+    m_name->setFocus();
 }
 
 void FileDialogWindow::reject()

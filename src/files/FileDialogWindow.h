@@ -32,9 +32,14 @@ public:
     void setFolder(const QString &folder);
     QString pattern() const { return m_pattern; }
 
+    /** Puts the keyboard focus in the file name, where the user starts. */
+    void focusName();
+
 signals:
     /** The dialog is done and its window may go. */
     void finished();
+    /** OK picked a path for whoever opened the dialog (a player, a start-up list). */
+    void pathChosen(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

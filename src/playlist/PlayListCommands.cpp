@@ -473,12 +473,12 @@ void saveAs(AppContext &context, PlayList &list)
     openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
 }
 
-void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot)
+void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot, WindowHost::PathChosen whenChosen)
 {
     if (context.fileDialogOpen)
         return;
     context.fileDialogOpen = true;
-    context.host().openFileDialog(purpose, slot);
+    context.host().openFileDialog(purpose, slot, std::move(whenChosen));
 }
 
 void saveAndCloseList(AppContext &context, int slot)

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "core/Modes.h"
+#include "core/WindowHost.h"
 #include "playlist/PlayListModel.h"
 
 class AppContext;
@@ -63,8 +64,9 @@ QString saveList(AppContext &context, PlayList &list);
 void save(AppContext &context, PlayList &list);
 /** "Save &As": always asks for a name. */
 void saveAs(AppContext &context, PlayList &list);
-/** Opens the file dialog unless it is open already. */
-void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot = 0);
+/** Opens the file dialog unless it is open already; a pick's path goes to whenChosen. */
+void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot = 0,
+                    WindowHost::PathChosen whenChosen = {});
 /** After the events waiting now: the file dialog in mode "save_kill" for the slot. */
 void saveAndCloseList(AppContext &context, int slot);
 

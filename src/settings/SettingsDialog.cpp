@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -143,8 +144,9 @@ QWidget *SettingsDialog::buildPlayerPage()
     m_playerPath = named(new QLineEdit(page), u"TxtPath"_s);
     m_playerPath->installEventFilter(this);
     auto *browsePlayer = named(new QPushButton(u"&Browse"_s, page), u"Command2"_s);
-    connect(browsePlayer, &QPushButton::clicked, this,
-            [this] { PlayListCommands::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer); });
+    connect(browsePlayer, &QPushButton::clicked, this, [this] {
+        PlayListCommands::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer, 0, fillIn(m_playerPath));
+    });
     grid->addWidget(m_playerPath, 2, 0, 1, 2);
     grid->addWidget(browsePlayer, 2, 2);
     grid->addWidget(wrapped(u"Select the drive you wish to search for WINAMP.EXE then press Search."_s, page), 3, 0, 1,
@@ -286,7 +288,7 @@ QWidget *SettingsDialog::buildMiscPage()
         // The file dialog starts in the folder shown on the Paths page, which is kept even if this dialog is
         // cancelled.
         m_context.settings.m3uFolder = m_m3uFolder->text();
-        PlayListCommands::openFileDialog(m_context, FileDialogPurpose::ChooseStartUpList);
+        PlayListCommands::openFileDialog(m_context, FileDialogPurpose::ChooseStartUpList, 0, fillIn(m_openAndPlayFile));
     });
     grid->addWidget(m_fonts, 1, 0);
     grid->addWidget(m_fontSample, 1, 1);
@@ -360,12 +362,18 @@ SettingsValues SettingsDialog::state() const
     return state;
 }
 
-void SettingsDialog::setBox(const QString &box, const QString &text)
+void SettingsDialog::focusPlayerPath()
 {
-    if (box == u"TxtPath"_s)
-        m_playerPath->setText(text);
-    else if (box == u"opensong"_s)
-        m_openAndPlayFile->setText(text);
+    m_playerPath->setFocus();
+}
+
+// A pick whose settings dialog was closed meanwhile has nowhere to go.
+WindowHost::PathChosen SettingsDialog::fillIn(QLineEdit *field)
+{
+    return [field = QPointer<QLineEdit>(field)](const QString &path) {
+        if (field)
+            field->setText(path);
+    };
 }
 
 void SettingsDialog::setPreview(qint32 colour)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/MenuCommands.h"
+#include "core/WindowHost.h"
 #include "settings/SettingsForm.h"
 
 class AppContext;
@@ -32,8 +33,8 @@ public:
 
     /** What the controls hold now. */
     SettingsValues state() const;
-    /** Writes a path picked in the file dialog into "TxtPath" or "opensong". */
-    void setBox(const QString &box, const QString &text);
+    /** Puts the keyboard focus in the player's path, where the user starts. */
+    void focusPlayerPath();
 
     void accept();
     void reject();
@@ -53,6 +54,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /** Where a path picked in the file dialog goes: the field, if this dialog is still open then. */
+    static WindowHost::PathChosen fillIn(QLineEdit *field);
     QWidget *buildPlayerPage();
     QWidget *buildPathsPage();
     QWidget *buildColourPage();

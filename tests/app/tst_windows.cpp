@@ -26,9 +26,9 @@
 #include "app/SplashScreen.h"
 #include "app/UiWindowHost.h"
 #include "app/WindowPlacement.h"
-#include "platform/QtMessageBoxes.h"
 #include "files/FinderWindow.h"
 #include "files/FolderList.h"
+#include "platform/QtMessageBoxes.h"
 #include "playlist/PlayListWindow.h"
 #include "playlist/UniformListView.h"
 #include "settings/SettingsDialog.h"
@@ -518,6 +518,29 @@ private slots:
         MessageBoxRequest box{u"TUNARY"_s, u"cannot tell"_s, MessageIcon::Critical, MessageButtons::Ok};
         box.closeAfterMs = 50;
         QCOMPARE(boxes.show(box), MessageAnswer::Ok);
+    }
+
+    // Browse in the settings hands the file dialog's pick back into the player's field; a pick made after the
+    // settings closed goes nowhere.
+    void settingsBrowseTakesThePick()
+    {
+        Windows windows;
+        for (const bool closeSettingsFirst : {false, true}) {
+            SettingsDialog *dialog = windows.settingsDialog();
+            const QPointer<QLineEdit> player = dialog->findChild<QLineEdit *>(u"TxtPath"_s);
+            dialog->findChild<QPushButton *>(u"Command2"_s)->click();
+            QVERIFY(windows.host.fileDialog());
+            windows.host.fileDialog()->setFolder(windows.app.folders.root());
+            windows.host.fileDialog()->findChild<QLineEdit *>(u"txtname"_s)->setText(u"player"_s);
+            if (closeSettingsFirst) {
+                dialog->reject();
+                QTRY_VERIFY(!player);
+            }
+            windows.host.fileDialog()->findChild<QPushButton *>(u"Cmdok"_s)->click();
+            QVERIFY(!windows.app.context.fileDialogOpen);
+            if (!closeSettingsFirst)
+                QCOMPARE(player->text(), windows.app.folders.root() + QDir::separator() + u"player"_s);
+        }
     }
 
     // The list a save dialog was opened for is closed, and a new list takes its slot, before OK is pressed.

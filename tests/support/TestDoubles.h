@@ -162,9 +162,10 @@ public:
         return list;
     }
     void discardPlayListWindow(PlayList *list) override { delete list; }
-    void openFileDialog(FileDialogPurpose purpose, int slot) override
+    void openFileDialog(FileDialogPurpose purpose, int slot, PathChosen whenChosen) override
     {
         m_journal.append(QStringLiteral("OpenFileDialog %1 %2").arg(int(purpose)).arg(slot));
+        pathChosen = std::move(whenChosen);
     }
     void openFinder(FinderMode mode) override { m_journal.append(QStringLiteral("OpenFileFinder %1").arg(int(mode))); }
     void closeFrame() override { m_journal.append(QStringLiteral("closeFrame")); }
@@ -173,10 +174,8 @@ public:
     void showSettingsHelp() override {}
     void showHelp(int topic) override { m_journal.append(QStringLiteral("ShowHelp %1").arg(topic)); }
     void showAbout() override {}
-    void setSettingsBox(const QString &box, const QString &text) override
-    {
-        m_journal.append(QStringLiteral("setSettingsBox ") + box + u' ' + text);
-    }
+    /** Where the last file dialog opened hands its pick. */
+    PathChosen pathChosen;
 
     bool frameLoaded = false;
     /** What loading the frame does besides being recorded (the first time only). */
