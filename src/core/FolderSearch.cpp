@@ -8,12 +8,13 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "core/Paths.h"
 
@@ -249,8 +250,10 @@ public:
     FolderLister(const QString &pattern, NameBytes names)
         : m_matches(matcher(pattern))
         , m_names(names)
-        , m_thread([this] { work(); })
-    {}
+    {
+        m_pool.setMaxThreadCount(1);
+        m_work = QtConcurrent::run(&m_pool, [this] { work(); });
+    }
     ~FolderLister()
     {
         {
@@ -258,7 +261,7 @@ public:
             m_ending = true;
         }
         m_wake.notify_all();
-        m_thread.join();
+        m_work.waitForFinished();
     }
 
     /** Folders to list, the one to be entered first last. */
@@ -313,7 +316,8 @@ private:
     std::condition_variable m_done;
     std::deque<std::pair<Path, std::shared_ptr<Listing>>> m_next;
     bool m_ending = false;
-    std::thread m_thread;
+    QThreadPool m_pool;
+    QFuture<void> m_work;
 };
 
 } // namespace
@@ -389,15 +393,14 @@ bool search(const Path &root, const QString &pattern, NameBytes names, const std
 
 FolderSearch::FolderSearch(QObject *parent)
     : QObject(parent)
-{}
+{
+    m_pool.setMaxThreadCount(1);
+}
 
 FolderSearch::~FolderSearch()
 {
     stop();
-    if (m_thread) {
-        m_thread->wait();
-        delete m_thread;
-    }
+    m_walk.waitForFinished();
 }
 
 void FolderSearch::start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names)
@@ -421,13 +424,10 @@ void FolderSearch::startMany(const QStringList &roots, const QString &pattern)
 void FolderSearch::run(const QList<EightBitText::Path> &roots, const QString &pattern, FolderWalk::NameBytes names,
                        FolderWalk::Threads threads)
 {
-    if (m_thread) {
-        m_stop = true;
-        m_thread->wait();
-        delete m_thread;
-    }
+    m_stop = true;
+    m_walk.waitForFinished();
     m_stop = false;
-    m_thread = QThread::create([this, roots, pattern, names, threads] {
+    m_walk = QtConcurrent::run(&m_pool, [this, roots, pattern, names, threads] {
         const auto emitFound = [this](const PathBatch &paths) { emit found(paths); };
         bool stopped = false;
         for (const EightBitText::Path &root : roots) {
@@ -444,7 +444,6 @@ void FolderSearch::run(const QList<EightBitText::Path> &roots, const QString &pa
         }
         emit finished(stopped || m_stop);
     });
-    m_thread->start();
 }
 
 void FolderSearch::stop()
@@ -454,5 +453,5 @@ void FolderSearch::stop()
 
 bool FolderSearch::isRunning() const
 {
-    return m_thread && m_thread->isRunning();
+    return m_walk.isRunning();
 }

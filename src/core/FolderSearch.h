@@ -5,10 +5,11 @@
 #include <atomic>
 #include <functional>
 
+#include <QFuture>
 #include <QList>
 #include <QObject>
 #include <QStringList>
-#include <QThread>
+#include <QThreadPool>
 
 #include "platform/EightBitText.h"
 
@@ -119,6 +120,8 @@ private:
     void run(const QList<EightBitText::Path> &roots, const QString &pattern, FolderWalk::NameBytes names,
              FolderWalk::Threads threads = FolderWalk::Threads::One);
 
-    QThread *m_thread = nullptr;
+    // The walk runs on a thread of this search's own, so it never waits behind other work.
+    QThreadPool m_pool;
+    QFuture<void> m_walk;
     std::atomic<bool> m_stop{false};
 };
