@@ -13,8 +13,9 @@
 #include "help/ErrorMessages.h"
 #include "platform/Folders.h"
 #include "platform/ProgramStarter.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/Player.h"
 #include "playlist/Recovery.h"
 #include "settings/SettingsFile.h"
 
@@ -61,19 +62,19 @@ void startUpSteps(AppContext &context)
         ErrorMessages::showError(context, ErrorNumber::NotAListFile, QString());
         return;
     }
-    if (listToOpen.isEmpty() || PlayListCommands::refuseOwnPlayFile(context, listToOpen))
+    if (listToOpen.isEmpty() || Player::refuseOwnPlayFile(context, listToOpen))
         return;
 
     QCoreApplication::processEvents();
     // A list whose reading the user cancelled is not played, and no failure is reported for it.
     bool cancelled = false;
-    const bool opened = PlayListCommands::openListFile(context, listToOpen, &cancelled);
+    const bool opened = OpenLists::openListFile(context, listToOpen, &cancelled);
     if (context.noAutoPlay || cancelled)
         return;
-    if (PlayList *list = opened ? PlayListCommands::playListAt(context, context.loadingSlot) : nullptr)
-        PlayListCommands::play(context, *list, PlayListCommands::PlayMode::All);
+    if (PlayList *list = opened ? OpenLists::playListAt(context, context.loadingSlot) : nullptr)
+        Player::play(context, *list, Player::PlayMode::All);
     else
-        PlayListCommands::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
+        Player::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
 }
 
 void takeHandOff(AppContext &context)
@@ -81,18 +82,17 @@ void takeHandOff(AppContext &context)
     const QStringList commandLines = HandOff::take(context.platform.folders.handOffFile());
     for (const QString &commandLine : commandLines) {
         QCoreApplication::processEvents();
-        if (PlayListCommands::refuseOwnPlayFile(context, commandLine) ||
-            !PlayListCommands::openListFile(context, commandLine))
+        if (Player::refuseOwnPlayFile(context, commandLine) || !OpenLists::openListFile(context, commandLine))
             continue;
-        if (PlayList *list = PlayListCommands::playListAt(context, context.loadingSlot))
-            PlayListCommands::play(context, *list, PlayListCommands::PlayMode::All);
+        if (PlayList *list = OpenLists::playListAt(context, context.loadingSlot))
+            Player::play(context, *list, Player::PlayMode::All);
     }
 }
 
 void startPlayer(AppContext &context)
 {
     const QString player = context.settings.playerPath;
-    if (player.trimmed().isEmpty() || PlayListCommands::isThisProgram(player))
+    if (player.trimmed().isEmpty() || Player::isThisProgram(player))
         return;
     const StartResult started = context.platform.programStarter.start(player, {});
     if (!started.ok())

@@ -17,8 +17,8 @@
 #include "help/ErrorMessages.h"
 #include "help/HelpTopics.h"
 #include "platform/QtMessageBoxes.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
 #include "playlist/PlayListWindow.h"
 #include "settings/FrameColour.h"
 
@@ -194,7 +194,7 @@ void UiWindowHost::openFileDialog(FileDialogPurpose purpose, int slot)
     connect(m_fileDialog, &FileDialogWindow::finished, window, &QWidget::close);
     if (purpose == FileDialogPurpose::SaveList) {
         // Back to the list that was saved, with its caret where it was.
-        QPointer<PlayList> list = PlayListCommands::playListAt(m_context, slot);
+        QPointer<PlayList> list = OpenLists::playListAt(m_context, slot);
         connect(m_fileDialog, &FileDialogWindow::finished, this, [list] {
             if (list)
                 list->show();

@@ -22,6 +22,26 @@ public:
     /** The slot of a list not placed in the window table yet; slots run from 1. */
     static constexpr int kNoSlot = 0;
 
+    /** The editing commands of a play-list window's menus and keys. */
+    enum class Edit {
+        RemoveOne,
+        RemoveSelected,
+        DeleteKey,
+        MoveUp,
+        MoveDown,
+        SelectAll,
+        Clear,
+        Sort,
+        /** Removes the entries whose file does not exist. */
+        RemoveMissing,
+        /** Keeps the first of the entries that name the same file. */
+        RemoveDuplicates,
+        /** Entries in the list's folder or below it become relative to it. */
+        MakeRelative,
+        /** Relative entries become absolute paths. */
+        MakeAbsolute,
+    };
+
     explicit PlayList(QObject *parent = nullptr);
 
     PlayListModel &model() { return m_model; }
@@ -33,6 +53,8 @@ public:
     QString path() const { return m_path; }
     void setPath(const QString &path);
     bool isUntitled() const { return m_path.isEmpty(); }
+    /** The folder of the list's file, against which relative entries are resolved; empty while untitled. */
+    QString folder() const;
     /** The window's caption: the list's file, or "Untitled " and the slot number less one. */
     QString caption() const;
 
@@ -61,6 +83,22 @@ public:
     void setLoadProgress(int thousandths);
     /** Stops reading the list's file: the list opens nothing. */
     void cancelLoading() { emit loadCancelRequested(); }
+
+    /**
+     * Runs an editing command, a step that can be undone; a list being read takes none. True when the
+     * command changed the entries (sorting and selecting change no content).
+     */
+    bool edit(Edit edit);
+    /** Appends entries as one step that can be undone; the batches of one folder drop (same number) make one step. */
+    void append(const QList<PlayListModel::Entry> &entries, int dropBatch = 0);
+    /** Takes back (does again) the list's last change. */
+    void undo();
+    void redo();
+
+    /** Looks, off the interface thread and a little later, for the files the entries name; missing ones show grey. */
+    void checkMissing();
+    /** The look itself, at once. */
+    void lookForMissing();
 
     /** Asks the window to show itself. */
     void show();

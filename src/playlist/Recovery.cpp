@@ -16,8 +16,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/SafeWrite.h"
 #include "playlist/M3UFile.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;
 
@@ -218,13 +218,13 @@ void offerLeftOver(AppContext &context)
         for (const QString &file : files) {
             const QString path = originalPath(file);
             bool cancelled = false;
-            if (!PlayListCommands::openListFile(context, file, &cancelled)) {
+            if (!OpenLists::openListFile(context, file, &cancelled)) {
                 // A list whose reading was cancelled is kept aside, not deleted unasked.
                 if (cancelled)
                     keptAside.append(file);
                 continue;
             }
-            if (PlayList *list = PlayListCommands::playListAt(context, context.loadingSlot)) {
+            if (PlayList *list = OpenLists::playListAt(context, context.loadingSlot)) {
                 list->setPath(path);
                 context.lists.slotAt(list->slot()).changed = true;
                 recovered.append(list->slot());
@@ -241,7 +241,7 @@ void offerLeftOver(AppContext &context)
         QFile::remove(pathFileOf(file));
     }
     for (const int slot : std::as_const(recovered)) {
-        if (PlayList *list = PlayListCommands::playListAt(context, slot))
+        if (PlayList *list = OpenLists::playListAt(context, slot))
             keepNow(context, *list);
     }
 }

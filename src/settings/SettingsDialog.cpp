@@ -28,7 +28,7 @@
 #include "help/ErrorMessages.h"
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/OpenLists.h"
 #include "settings/FrameColour.h"
 
 using namespace Qt::StringLiterals;
@@ -144,7 +144,7 @@ QWidget *SettingsDialog::buildPlayerPage()
     m_playerPath->installEventFilter(this);
     auto *browsePlayer = named(new QPushButton(u"&Browse"_s, page), u"Command2"_s);
     connect(browsePlayer, &QPushButton::clicked, this,
-            [this] { PlayListCommands::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer); });
+            [this] { OpenLists::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer); });
     grid->addWidget(m_playerPath, 2, 0, 1, 2);
     grid->addWidget(browsePlayer, 2, 2);
     grid->addWidget(wrapped(u"Select the drive you wish to search for WINAMP.EXE then press Search."_s, page), 3, 0, 1,
@@ -286,7 +286,7 @@ QWidget *SettingsDialog::buildMiscPage()
         // The file dialog starts in the folder shown on the Paths page, which is kept even if this dialog is
         // cancelled.
         m_context.settings.m3uFolder = m_m3uFolder->text();
-        PlayListCommands::openFileDialog(m_context, FileDialogPurpose::ChooseStartUpList);
+        OpenLists::openFileDialog(m_context, FileDialogPurpose::ChooseStartUpList);
     });
     grid->addWidget(m_fonts, 1, 0);
     grid->addWidget(m_fontSample, 1, 1);

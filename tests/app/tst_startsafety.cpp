@@ -115,9 +115,8 @@ private slots:
 
         app.context.settings.playerPath = QCoreApplication::applicationFilePath();
         writeFile(app.folders.root() + u"/l.m3u"_s, "/m/a.mp3\r\n");
-        QVERIFY(PlayListCommands::openListFile(app.context, app.folders.root() + u"/l.m3u"_s));
-        PlayListCommands::play(app.context, *PlayListCommands::playListAt(app.context, 2),
-                               PlayListCommands::PlayMode::All);
+        QVERIFY(OpenLists::openListFile(app.context, app.folders.root() + u"/l.m3u"_s));
+        Player::play(app.context, *OpenLists::playListAt(app.context, 2), Player::PlayMode::All);
         QVERIFY(app.starter.calls.isEmpty());
         QCOMPARE(app.boxes.shown.last().title, u"Error Number: 2"_s);
     }

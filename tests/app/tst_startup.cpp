@@ -363,13 +363,13 @@ private slots:
                     list.cancelLoading();
             });
         };
-        PlayListCommands::setQuietReadTime(0);
+        OpenLists::setQuietReadTime(0);
         loadSettings(app.context);
         StartUp::startUpSteps(app.context);
-        PlayListCommands::setQuietReadTime(25);
+        OpenLists::setQuietReadTime(25);
         QVERIFY(app.starter.calls.isEmpty());
         QCOMPARE(app.journal.filter(u"box"_s), QStringList());
-        QVERIFY(!PlayListCommands::playListAt(app.context, app.context.loadingSlot));
+        QVERIFY(!OpenLists::playListAt(app.context, app.context.loadingSlot));
     }
 
     void colourValues()
@@ -393,7 +393,7 @@ private slots:
     // else opens; saving one, or refusing its changes, leaves nothing behind.
     void recovery()
     {
-        using namespace PlayListCommands;
+        using namespace OpenLists;
         QFETCH(bool, yes);
         TestApp crashed;
         crashed.host.loadFrame();
@@ -441,7 +441,7 @@ private slots:
         TestApp app;
         app.host.loadFrame();
         writeFile(app.folders.recoveryFolder(), "in the way");
-        using namespace PlayListCommands;
+        using namespace OpenLists;
         PlayList &list = *playListAt(app.context, newPlayList(app.context));
         const QRegularExpression logged(u"cannot be kept for recovery: .*recovery cannot be made"_s);
         QTest::ignoreMessage(QtWarningMsg, logged);

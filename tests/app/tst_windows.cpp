@@ -35,7 +35,8 @@
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using Edit = PlayList::Edit;
 
 namespace {
 

@@ -7,13 +7,16 @@
 
 #include "app/MainWindow.h"
 #include "app/UiWindowHost.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/Player.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using namespace Player;
+using Edit = PlayList::Edit;
 
 class TestListFiles : public QObject
 {
@@ -126,7 +129,7 @@ private slots:
         for (int play = 0; play < 12; ++play) {
             list.model().clear();
             list.model().appendEntries({{u"/m/%1.mp3"_s.arg(play), false}});
-            PlayListCommands::play(app.context, list, PlayMode::All);
+            Player::play(app.context, list, PlayMode::All);
         }
         for (int play = 0; play < 12; ++play)
             QCOMPARE(readFile(app.starter.calls.value(play).arguments.value(0)), u"/m/%1.mp3\r\n"_s.arg(play).toUtf8());

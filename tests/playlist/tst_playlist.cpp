@@ -11,7 +11,9 @@
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using namespace Player;
+using Edit = PlayList::Edit;
 
 namespace {
 
@@ -353,7 +355,7 @@ private slots:
         const QString path = program.listFile("/m/x.mp3\n");
         QVERIFY(openListFile(program.context, path));
         dropEntries(program.context, program.list(2), entriesOf({u"/m/z.mp3"_s}));
-        PlayListCommands::save(program.context, program.list(2));
+        OpenLists::save(program.context, program.list(2));
         QCOMPARE(readFile(path), "/m/x.mp3\r\n/m/z.mp3\r\n"_ba);
         QVERIFY(!program.changed(2));
         QVERIFY(program.boxes.shown.isEmpty());
@@ -365,7 +367,7 @@ private slots:
         QVERIFY(program.changed(2) && program.list(2).model().count() == 1);
 
         // An untitled list asks for a name; while the dialog is open, another request does nothing.
-        PlayListCommands::save(program.context, program.list(newPlayList(program.context)));
+        OpenLists::save(program.context, program.list(newPlayList(program.context)));
         saveAs(program.context, program.list(2));
         program.context.fileDialogOpen = false;
         saveAs(program.context, program.list(2));
@@ -445,7 +447,7 @@ private slots:
         program.starter.failWith = c.fault;
         program.context.skipNextPlayError = c.afterErrorEight;
 
-        PlayListCommands::play(program.context, program.list(2), c.mode);
+        Player::play(program.context, program.list(2), c.mode);
         QCOMPARE(program.starter.calls.size(), c.played.isNull() ? 0 : 1);
         if (!c.played.isNull()) {
             // The play file is the player's one argument; a player that cannot start leaves none behind.

@@ -16,7 +16,8 @@
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using namespace Player;
 
 class TestFaults : public QObject
 {

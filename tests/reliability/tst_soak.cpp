@@ -8,7 +8,9 @@
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using namespace Player;
+using Edit = PlayList::Edit;
 
 namespace {
 

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QString>
+
+#include "core/Modes.h"
+#include "playlist/PlayList.h"
+
+class AppContext;
+
+/** The lists open in windows: their slots in the window table, new, opened, saved and closed lists. */
+namespace OpenLists {
+
+/** The list in a slot, or nothing when the slot has no window. */
+PlayList *playListAt(const AppContext &context, int slot);
+
+/** Sets up the window table with its hidden window in slot 1. */
+void setUpWindowTable(AppContext &context);
+
+/** Opens a new empty list, "Untitled " and its slot number less one; returns its slot. */
+int newPlayList(AppContext &context);
+
+/**
+ * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so).
+ * LoadingSlot holds the new window's slot afterwards. A file that cannot be read (missing, not a regular
+ * file) frees the slot again and gives false; nothing is reported but a file too large to read. A big list
+ * is read by a worker while its window shows the progress: the user may cancel it, or close the window,
+ * which gives false with cancelled set, and nothing opened.
+ */
+bool openListFile(AppContext &context, const QString &path, bool *cancelled = nullptr);
+/** How long opening a list waits for its file before it shows the progress (25 ms unless set). */
+void setQuietReadTime(int milliseconds);
+
+/** Writes the list to its file, atomically; clears Changed. Returns the fault, or "". */
+QString saveList(AppContext &context, PlayList &list);
+
+/** "&Save": an untitled list asks for a name; a named one is written, a fault reported as error 6. */
+void save(AppContext &context, PlayList &list);
+/** "Save &As": always asks for a name. */
+void saveAs(AppContext &context, PlayList &list);
+/** Opens the file dialog unless it is open already. */
+void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot = 0);
+/** After the events waiting now: the file dialog in mode "save_kill" for the slot. */
+void saveAndCloseList(AppContext &context, int slot);
+
+/** The close request of a play-list window; true when the window may close. */
+bool queryClose(AppContext &context, PlayList &list, bool frameClosing);
+
+/** Runs an editing command; the ones that change the list's content mark it changed. */
+void runEdit(AppContext &context, PlayList &list, PlayList::Edit edit);
+/** Takes back (does again) the list's last change; back where it was opened or saved, it counts as unchanged. */
+void undo(AppContext &context, PlayList &list);
+void redo(AppContext &context, PlayList &list);
+
+/** A left press on a list's entries: for the next second, drops onto the list are taken as a click. */
+void listPressed(AppContext &context, PlayList &list);
+/** A second after the press: the list takes drops again. */
+void dropTimeout(AppContext &context, PlayList &list);
+/**
+ * Entries dropped onto a list: appended, in order, unselected, duplicates kept; the list is marked changed even
+ * when nothing comes. Ignored within a second of a press on the list; then false.
+ */
+bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries);
+
+} // namespace OpenLists
