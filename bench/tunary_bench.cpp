@@ -341,7 +341,7 @@ int main(int argc, char *argv[])
     auto closeAll = [&] {
         for (int slot = 2; slot <= context.lists.size(); ++slot) {
             if (PlayList *open = OpenLists::playListAt(context, slot)) {
-                context.lists.slotAt(slot).changed = false;
+                open->markClean();
                 open->close();
             }
         }
@@ -376,7 +376,7 @@ int main(int argc, char *argv[])
     std::printf("memory_mb %.1f\n", double(residentKb() - before) / 1024.0);
 
     std::printf("sort %.1f\n", medianMs(load, [&] {
-                    OpenLists::runEdit(context, *list, Edit::Sort);
+                    list->edit(Edit::Sort);
                     settle();
                 }));
     std::printf("remove_every_other %.1f\n",
@@ -391,25 +391,25 @@ int main(int argc, char *argv[])
                         settle();
                     },
                     [&] {
-                        OpenLists::runEdit(context, *list, Edit::RemoveSelected);
+                        list->edit(Edit::RemoveSelected);
                         settle();
                     }));
     std::printf("select_all %.1f\n", medianMs(load, [&] {
-                    OpenLists::runEdit(context, *list, Edit::SelectAll);
+                    list->edit(Edit::SelectAll);
                     settle();
                 }));
     std::printf("clear %.1f\n", medianMs(load, [&] {
-                    OpenLists::runEdit(context, *list, Edit::Clear);
+                    list->edit(Edit::Clear);
                     settle();
                 }));
     std::printf("undo_clear %.1f\n", medianMs(
                                          [&] {
                                              load();
-                                             OpenLists::runEdit(context, *list, Edit::Clear);
+                                             list->edit(Edit::Clear);
                                              settle();
                                          },
                                          [&] {
-                                             OpenLists::undo(context, *list);
+                                             list->undo();
                                              settle();
                                          }));
 
@@ -440,7 +440,7 @@ int main(int argc, char *argv[])
                                                     },
                                                     [&] {
                                                         const int before = list->model().count();
-                                                        OpenLists::runEdit(context, *list, Edit::RemoveDuplicates);
+                                                        list->edit(Edit::RemoveDuplicates);
                                                         settle();
                                                         removed = before - list->model().count();
                                                     }));

@@ -119,7 +119,7 @@ bool UiWindowHost::hasChangedLists() const
         return false;
     for (QMdiSubWindow *window : m_frame->mdiArea()->subWindowList()) {
         const auto *list = qobject_cast<PlayListWindow *>(window->widget());
-        if (list && window->isVisibleTo(m_frame) && m_context.lists.slotAt(list->playList()->slot()).changed)
+        if (list && window->isVisibleTo(m_frame) && list->playList()->isChanged())
             return true;
     }
     return false;

@@ -43,7 +43,9 @@ private:
 class SortCommand : public QUndoCommand
 {
 public:
+    static constexpr int kId = 2;
     SortCommand(PlayListModel &model, std::vector<int> order);
+    int id() const override { return kId; }
     void undo() override { m_model.reorder(m_order, false); }
     void redo() override;
 
@@ -83,5 +85,11 @@ private:
     const std::vector<EntryTexts::Ref> m_after;
     bool m_pushed = false;
 };
+
+/** A sort changes the order alone, which never counts as a change to the list. */
+inline bool isSort(const QUndoCommand *command)
+{
+    return command->id() == SortCommand::kId;
+}
 
 } // namespace ListEdits

@@ -68,7 +68,7 @@ void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
     list.playerPath = context.settings.playerPath;
     list.encoding = ListEncoding::EightBit;
     list.model().clear();
-    list.undoStack().clear();
+    list.resetHistory();
     Recovery::watch(context, list);
 }
 
@@ -92,7 +92,6 @@ void setUpWindowTable(AppContext &context)
     context.lists.resetToOneSlot();
     PlayList &hidden = windowForSlot(context, 1);
     hidden.setSlot(1);
-    context.lists.slotAt(1).changed = false;
 }
 
 int newPlayList(AppContext &context)
@@ -230,7 +229,7 @@ bool openListFile(AppContext &context, const QString &path, bool *cancelled)
             guard->edit(PlayList::Edit::Sort);
         // The list as opened, sorted, is where undoing stops.
         if (guard)
-            guard->undoStack().clear();
+            guard->resetHistory();
     }
     return true;
 }
@@ -244,8 +243,7 @@ QString saveList(AppContext &context, PlayList &list)
     QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
     if (!fault.isEmpty())
         return fault;
-    context.lists.slotAt(list.slot()).changed = false;
-    list.undoStack().setClean();
+    list.markClean();
     Recovery::forget(context, list.slot());
     return {};
 }
@@ -289,50 +287,12 @@ void saveAndCloseList(AppContext &context, int slot)
                        [&context, slot] { openFileDialog(context, FileDialogPurpose::SaveAndCloseList, slot); });
 }
 
-void runEdit(AppContext &context, PlayList &list, PlayList::Edit edit)
-{
-    if (list.edit(edit))
-        context.lists.slotAt(list.slot()).changed = true;
-}
-
-void listPressed(AppContext &context, PlayList &list)
-{
-    context.lists.slotAt(list.slot()).dropReady = false;
-}
-
-void dropTimeout(AppContext &context, PlayList &list)
-{
-    context.lists.slotAt(list.slot()).dropReady = true;
-}
-
-void undo(AppContext &context, PlayList &list)
-{
-    list.undo();
-    context.lists.slotAt(list.slot()).changed = !list.undoStack().isClean();
-}
-
-void redo(AppContext &context, PlayList &list)
-{
-    list.redo();
-    context.lists.slotAt(list.slot()).changed = !list.undoStack().isClean();
-}
-
-bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries)
-{
-    ListSlot &state = context.lists.slotAt(target.slot());
-    if (!state.dropReady || target.isLoading())
-        return false;
-    state.changed = true;
-    target.append(entries);
-    return true;
-}
-
 bool queryClose(AppContext &context, PlayList &list, bool frameClosing)
 {
     if (frameClosing)
         context.frameClosing = true;
     const int slot = list.slot();
-    if (!context.lists.slotAt(slot).changed)
+    if (!list.isChanged())
         return true;
 
     // While the box is open, lists may be opened or closed: the table is looked up again afterwards.
@@ -347,13 +307,11 @@ bool queryClose(AppContext &context, PlayList &list, bool frameClosing)
         // The file dialog saves the list and closes it (and the frame, when it was closing) afterwards.
         saveAndCloseList(context, slot);
         return false;
-    case MessageAnswer::No: {
-        ListSlot &state = context.lists.slotAt(slot);
-        state.changed = false;
-        state.isFree = true;
+    case MessageAnswer::No:
+        guard->markClean();
+        context.lists.slotAt(slot).isFree = true;
         Recovery::forget(context, slot);
         return true;
-    }
     default:
         // A refused close of the frame is over: a later save must not end the program.
         context.frameClosing = false;

@@ -32,7 +32,7 @@ bool openListFile(AppContext &context, const QString &path, bool *cancelled = nu
 /** How long opening a list waits for its file before it shows the progress (25 ms unless set). */
 void setQuietReadTime(int milliseconds);
 
-/** Writes the list to its file, atomically; clears Changed. Returns the fault, or "". */
+/** Writes the list to its file, atomically; it is unchanged then. Returns the fault, or "". */
 QString saveList(AppContext &context, PlayList &list);
 
 /** "&Save": an untitled list asks for a name; a named one is written, a fault reported as error 6. */
@@ -46,21 +46,5 @@ void saveAndCloseList(AppContext &context, int slot);
 
 /** The close request of a play-list window; true when the window may close. */
 bool queryClose(AppContext &context, PlayList &list, bool frameClosing);
-
-/** Runs an editing command; the ones that change the list's content mark it changed. */
-void runEdit(AppContext &context, PlayList &list, PlayList::Edit edit);
-/** Takes back (does again) the list's last change; back where it was opened or saved, it counts as unchanged. */
-void undo(AppContext &context, PlayList &list);
-void redo(AppContext &context, PlayList &list);
-
-/** A left press on a list's entries: for the next second, drops onto the list are taken as a click. */
-void listPressed(AppContext &context, PlayList &list);
-/** A second after the press: the list takes drops again. */
-void dropTimeout(AppContext &context, PlayList &list);
-/**
- * Entries dropped onto a list: appended, in order, unselected, duplicates kept; the list is marked changed even
- * when nothing comes. Ignored within a second of a press on the list; then false.
- */
-bool dropEntries(AppContext &context, PlayList &target, const QList<PlayListModel::Entry> &entries);
 
 } // namespace OpenLists

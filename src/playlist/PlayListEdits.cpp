@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 // The editing commands of a list, and the look for the files its entries name.
+#include <memory>
 #include <numeric>
 
 #include <QCollator>
@@ -107,11 +108,11 @@ std::vector<int> duplicateRows(const PlayList &list)
 }
 
 // Rewrites entries between relative and absolute; a named list only, as relative paths need its folder.
-bool changePaths(PlayList &list, bool relative)
+std::unique_ptr<QUndoCommand> changePaths(PlayList &list, bool relative)
 {
     PlayListModel &model = list.model();
     if (list.isUntitled())
-        return false;
+        return nullptr;
     const QString listFolder = list.folder();
     const QDir folder(listFolder);
     std::vector<int> rows;
@@ -133,19 +134,18 @@ bool changePaths(PlayList &list, bool relative)
         after.append({changed, EntryTexts::writtenAsWindows1252(model.refs().at(row))});
     }
     if (rows.empty())
-        return false;
+        return nullptr;
     // Keeping the new texts may renumber the old ones: the old references are taken after it.
     const QList<EntryTexts::Ref> added = model.addTexts(after);
     if (added.isEmpty())
-        return false;
+        return nullptr;
     std::vector<EntryTexts::Ref> before;
     before.reserve(rows.size());
     for (const int row : rows)
         before.push_back(model.refs().at(row));
     std::vector<EntryTexts::Ref> newRefs(added.cbegin(), added.cend());
     model.replaceEntries(rows, newRefs);
-    list.undoStack().push(new ListEdits::ChangeCommand(model, std::move(rows), std::move(before), std::move(newRefs)));
-    return true;
+    return std::make_unique<ListEdits::ChangeCommand>(model, std::move(rows), std::move(before), std::move(newRefs));
 }
 
 } // namespace
@@ -186,65 +186,59 @@ void PlayList::lookForMissing()
     });
 }
 
-bool PlayList::edit(Edit edit)
+void PlayList::edit(Edit edit)
 {
     // A list being read takes its entries from its file alone.
     if (isLoading())
-        return false;
+        return;
+    // Deleting, moving and clearing count as changes even where they find nothing to do, as a drop of nothing
+    // does; the other commands change the list only when they change its entries.
     PlayListModel &model = m_model;
-    bool changed = true;
+    const auto removed = [this, &model](PlayListModel::Removal removal) {
+        if (removal.rows.empty())
+            return false;
+        push(new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removal)));
+        return true;
+    };
     switch (edit) {
-    case Edit::RemoveOne: {
-        changed = model.currentIndex() >= 0;
-        PlayListModel::Removal removed = model.removeOne();
-        if (!removed.rows.empty())
-            m_undo.push(new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removed)));
+    case Edit::RemoveOne:
+        removed(model.removeOne());
         break;
-    }
     case Edit::RemoveSelected:
-    case Edit::DeleteKey: {
-        PlayListModel::Removal removed = model.removeSelected();
-        if (!removed.rows.empty())
-            m_undo.push(new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removed)));
+    case Edit::DeleteKey:
+        if (!removed(model.removeSelected()))
+            markChanged();
         break;
-    }
     case Edit::MoveUp:
     case Edit::MoveDown: {
         const int caret = model.currentIndex();
         const bool up = edit == Edit::MoveUp;
         if (up ? model.moveUp() : model.moveDown())
-            m_undo.push(new ListEdits::MoveCommand(model, caret, up ? caret - 1 : caret + 1));
+            push(new ListEdits::MoveCommand(model, caret, up ? caret - 1 : caret + 1));
+        else
+            markChanged();
         break;
     }
-    case Edit::Clear: {
-        PlayListModel::Removal removed = model.clear();
-        if (!removed.rows.empty())
-            m_undo.push(new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removed)));
+    case Edit::Clear:
+        if (!removed(model.clear()))
+            markChanged();
         break;
-    }
     case Edit::SelectAll:
         model.selectAll();
-        changed = false;
         break;
     case Edit::Sort:
-        m_undo.push(new ListEdits::SortCommand(model, model.sortEntries(listCollator())));
-        changed = false;
+        push(new ListEdits::SortCommand(model, model.sortEntries(listCollator())));
         break;
     case Edit::RemoveMissing:
-    case Edit::RemoveDuplicates: {
-        PlayListModel::Removal removed =
-            model.takeRows(edit == Edit::RemoveMissing ? missingRows(*this) : duplicateRows(*this));
-        changed = !removed.rows.empty();
-        if (changed)
-            m_undo.push(new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removed)));
+    case Edit::RemoveDuplicates:
+        removed(model.takeRows(edit == Edit::RemoveMissing ? missingRows(*this) : duplicateRows(*this)));
         break;
-    }
     case Edit::MakeRelative:
     case Edit::MakeAbsolute:
-        changed = changePaths(*this, edit == Edit::MakeRelative);
+        if (std::unique_ptr<QUndoCommand> change = changePaths(*this, edit == Edit::MakeRelative))
+            push(change.release());
         break;
     }
-    return changed;
 }
 
 void PlayList::append(const QList<PlayListModel::Entry> &entries, int dropBatch)
@@ -256,7 +250,18 @@ void PlayList::append(const QList<PlayListModel::Entry> &entries, int dropBatch)
     PlayListModel::Removal added;
     added.rows.resize(size_t(m_model.count() - before));
     std::iota(added.rows.begin(), added.rows.end(), before);
-    m_undo.push(new EntriesCommand(m_model, EntriesCommand::Kind::Added, std::move(added), dropBatch));
+    push(new EntriesCommand(m_model, EntriesCommand::Kind::Added, std::move(added), dropBatch));
+}
+
+bool PlayList::drop(const QList<PlayListModel::Entry> &entries)
+{
+    if (!m_takesDrops || isLoading())
+        return false;
+    if (entries.isEmpty())
+        markChanged();
+    else
+        append(entries);
+    return true;
 }
 
 void PlayList::undo()

@@ -61,7 +61,7 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     m_view->viewport()->installEventFilter(this);
     m_dropTimer.setInterval(1000);
     m_dropTimer.setSingleShot(true);
-    connect(&m_dropTimer, &QTimer::timeout, this, [this] { OpenLists::dropTimeout(m_context, *m_list); });
+    connect(&m_dropTimer, &QTimer::timeout, this, [this] { m_list->setTakesDrops(true); });
     m_dropSearch = new FolderSearch(this);
     connect(m_dropSearch, &FolderSearch::found, this, [this](const PathBatch &paths) {
         QList<PlayListModel::Entry> entries;
@@ -135,9 +135,7 @@ void PlayListWindow::buildMenus()
 {
     AppContext &context = m_context;
     PlayList &list = *m_list;
-    auto edit = [&context, &list](Edit command) {
-        return [&context, &list, command] { OpenLists::runEdit(context, list, command); };
-    };
+    auto edit = [&context, &list](Edit command) { return [&list, command] { list.edit(command); }; };
     auto play = [&context, &list](PlayMode mode) {
         return [&context, &list, mode] { Player::play(context, list, mode); };
     };
@@ -154,10 +152,10 @@ void PlayListWindow::buildMenus()
     addCommand(fileMenu, u"MnuExit"_s, u"&Exit"_s, {}, [&context] { context.host().closeFrame(); });
 
     m_listMenu = addNamedMenu(this, u"MnuList"_s, u"&Play List"_s);
-    QAction *undo = addCommand(m_listMenu, u"MnuUndo"_s, u"&Undo"_s, QKeySequence(u"Ctrl+Shift+Z"_s),
-                               [this] { OpenLists::undo(m_context, *m_list); });
-    QAction *redo = addCommand(m_listMenu, u"MnuRedo"_s, u"Re&do"_s, QKeySequence(u"Ctrl+Y"_s),
-                               [this] { OpenLists::redo(m_context, *m_list); });
+    QAction *undo =
+        addCommand(m_listMenu, u"MnuUndo"_s, u"&Undo"_s, QKeySequence(u"Ctrl+Shift+Z"_s), [this] { m_list->undo(); });
+    QAction *redo =
+        addCommand(m_listMenu, u"MnuRedo"_s, u"Re&do"_s, QKeySequence(u"Ctrl+Y"_s), [this] { m_list->redo(); });
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(&m_list->undoStack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
@@ -271,7 +269,7 @@ bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            OpenLists::listPressed(m_context, *m_list);
+            m_list->setTakesDrops(false);
             m_dropTimer.start();
         }
         if (event->type() == QEvent::MouseButtonRelease &&
@@ -309,10 +307,10 @@ bool PlayListWindow::onListDrag(QEvent *event)
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         if (EntryMime::hasEntries(data)) {
-            OpenLists::dropEntries(m_context, *m_list, EntryMime::entries(data));
+            m_list->drop(EntryMime::entries(data));
         } else {
             const QStringList paths = EntryMime::localPaths(data);
-            if (OpenLists::dropEntries(m_context, *m_list, {})) {
+            if (m_list->drop({})) {
                 ++m_dropBatch;
                 m_dropSearch->startMany(paths, QStringLiteral("*.mp3"));
             }
@@ -332,15 +330,15 @@ bool PlayListWindow::onListKey(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        OpenLists::runEdit(m_context, *m_list, Edit::DeleteKey);
+        m_list->edit(Edit::DeleteKey);
         return true;
     case Qt::Key_Up:
         if (shift == Qt::ControlModifier)
-            OpenLists::runEdit(m_context, *m_list, Edit::MoveUp);
+            m_list->edit(Edit::MoveUp);
         return false;
     case Qt::Key_Down:
         if (shift == Qt::ControlModifier)
-            OpenLists::runEdit(m_context, *m_list, Edit::MoveDown);
+            m_list->edit(Edit::MoveDown);
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -113,7 +113,7 @@ void keepNow(AppContext &context, PlayList &list)
     // Slot 1 holds the hidden list, which the user never edits.
     if (slot < 2 || slot > context.lists.size())
         return;
-    if (!context.lists.slotAt(slot).changed) {
+    if (!list.isChanged()) {
         forget(context, slot);
         return;
     }
@@ -226,7 +226,7 @@ void offerLeftOver(AppContext &context)
             }
             if (PlayList *list = OpenLists::playListAt(context, context.loadingSlot)) {
                 list->setPath(path);
-                context.lists.slotAt(list->slot()).changed = true;
+                list->markChanged();
                 recovered.append(list->slot());
             }
         }

@@ -89,7 +89,7 @@ private slots:
     {
         QFETCH(QString, dialog);
         Frame frame;
-        frame.context.lists.slotAt(2).changed = true;
+        frame.list()->markChanged();
         QMdiSubWindow *listWindow = qobject_cast<PlayListWindow *>(frame.list()->parent())->subWindow();
         listWindow->showMaximized();
         const QString kind = dialog.section(u' ', 0, 0);
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
         QVERIFY(!frame.context.settingsOpen && !frame.context.fileDialogOpen);
         QVERIFY(!QFile::exists(frame.folders.settingsFile()));
-        QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.context.lists.slotAt(2).changed);
+        QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.list()->isChanged());
     }
 
     void tabFollowsWhatIsSeen_data()
@@ -163,7 +163,7 @@ private slots:
         Frame frame;
         frame.list()->model().appendEntries(
             {{u"/m/bravo.mp3"_s, false}, {u"/m/Charlie.mp3"_s, false}, {u"/m/Alpha.mp3"_s, false}});
-        OpenLists::runEdit(frame.context, *frame.list(), PlayList::Edit::Sort);
+        frame.list()->edit(PlayList::Edit::Sort);
         QCOMPARE(titlesOf(frame.list()->model()), QStringList({u"Alpha"_s, u"bravo"_s, u"Charlie"_s}));
     }
 

@@ -101,7 +101,7 @@ private slots:
         std::unique_ptr<QMimeData> drag(results->model()->mimeData(results->selectionModel()->selectedIndexes()));
         QVERIFY(drag->urls().first().toEncoded().endsWith("/D%E9j%E0%20Vu/CD%B2/b.mp3"));
         PlayList *list = OpenLists::playListAt(app.context, OpenLists::newPlayList(app.context));
-        QVERIFY(OpenLists::dropEntries(app.context, *list, EntryMime::entries(drag.get())));
+        QVERIFY(list->drop(EntryMime::entries(drag.get())));
         Player::play(app.context, *list, Player::PlayMode::All);
         QCOMPARE(readFile(app.starter.calls.last().arguments.first()),
                  music + "/CD\xb2/b.mp3\r\n" + music + "/Caf\xe9 Latin.mp3\r\n");

@@ -53,7 +53,7 @@ struct Saving : TestApp
         host.loadFrame();
         list = OpenLists::playListAt(context, OpenLists::newPlayList(context));
         list->model().appendEntries({{u"/m/a.mp3"_s, false}, {u"/m/b.mp3"_s, false}});
-        context.lists.slotAt(2).changed = true;
+        list->markChanged();
         QDir().mkpath(folder);
         OpenLists::openFileDialog(context, FileDialogPurpose::SaveList, 2);
     }
@@ -62,7 +62,7 @@ struct Saving : TestApp
     {
         return FileDialog::accept(context, {purpose, 2, folder, name});
     }
-    bool changed() const { return context.lists.slotAt(2).changed; }
+    bool changed() const { return list->isChanged(); }
 
     PlayList *list = nullptr;
     QString folder = folders.root() + u"/lists"_s;

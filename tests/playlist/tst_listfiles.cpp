@@ -89,7 +89,7 @@ private slots:
                 if (thousandths != 0)
                     return;
                 save(app.context, *list);
-                runEdit(app.context, *list, Edit::Clear);
+                list->edit(Edit::Clear);
                 list->setPath(m_dir.filePath(u"other.m3u"_s));
                 QVERIFY(!saveList(app.context, *list).isEmpty());
                 list->setPath(path);
@@ -116,7 +116,7 @@ private slots:
         if (opened) {
             QCOMPARE(list->model().count(), 1000000);
             QCOMPARE(list->model().line(999999), u"/music/999999.mp3"_s);
-            QVERIFY(!app.context.lists.slotAt(slot).changed && !list->isLoading());
+            QVERIFY(!list->isChanged() && !list->isLoading());
         }
     }
 

