@@ -67,7 +67,7 @@ void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
     list.setListFont(context.settings.listFont);
     list.playerPath = context.settings.playerPath;
     list.encoding = ListEncoding::EightBit;
-    list.model().clear();
+    list.model().setEntries({});
     list.resetHistory();
     Recovery::watch(context, list);
 }

@@ -27,6 +27,12 @@ constexpr int kMissingCheckDelayMs = 300;
 
 using ListEdits::EntriesCommand;
 
+// The name of a step, as the undo stack shows it.
+QString stepText(const char *text)
+{
+    return QCoreApplication::translate("PlayList", text);
+}
+
 // The user's collation, letter case ignored. The C (POSIX) locale has no collation of its own: Qt's sort keys
 // there are the bare code points, capitals before small letters, so it gets the root order, which English uses
 // untailored.
@@ -144,8 +150,10 @@ std::unique_ptr<QUndoCommand> changePaths(PlayList &list, bool relative)
     for (const int row : rows)
         before.push_back(model.refs().at(row));
     std::vector<EntryTexts::Ref> newRefs(added.cbegin(), added.cend());
-    model.replaceEntries(rows, newRefs);
-    return std::make_unique<ListEdits::ChangeCommand>(model, std::move(rows), std::move(before), std::move(newRefs));
+    const char *text =
+        relative ? QT_TRANSLATE_NOOP("PlayList", "Relative Paths") : QT_TRANSLATE_NOOP("PlayList", "Absolute Paths");
+    return std::make_unique<ListEdits::ChangeCommand>(model, stepText(text), std::move(rows), std::move(before),
+                                                      std::move(newRefs));
 }
 
 } // namespace
@@ -194,44 +202,54 @@ void PlayList::edit(Edit edit)
     // Deleting, moving and clearing count as changes even where they find nothing to do, as a drop of nothing
     // does; the other commands change the list only when they change its entries.
     PlayListModel &model = m_model;
-    const auto removed = [this, &model](PlayListModel::Removal removal) {
-        if (removal.rows.empty())
+    const auto remove = [this, &model](const char *text, PlayListModel::RemovalPlan plan) {
+        if (plan.rows.empty())
             return false;
-        push(new EntriesCommand(model, EntriesCommand::Kind::Removed, std::move(removal)));
+        push(new EntriesCommand(model, stepText(text), std::move(plan)));
         return true;
     };
     switch (edit) {
     case Edit::RemoveOne:
-        removed(model.removeOne());
+        remove(QT_TRANSLATE_NOOP("PlayList", "Remove an Entry"), model.removeOnePlan());
         break;
     case Edit::RemoveSelected:
-    case Edit::DeleteKey:
-        if (!removed(model.removeSelected()))
+    case Edit::DeleteKey: {
+        PlayListModel::RemovalPlan plan = model.removeSelectedPlan();
+        if (plan.rows.empty()) {
+            // Nothing to remove still selects around the caret.
+            model.select(plan.after);
             markChanged();
+        } else {
+            remove(QT_TRANSLATE_NOOP("PlayList", "Remove the Selected Entries"), std::move(plan));
+        }
         break;
+    }
     case Edit::MoveUp:
     case Edit::MoveDown: {
         const int caret = model.currentIndex();
-        const bool up = edit == Edit::MoveUp;
-        if (up ? model.moveUp() : model.moveDown())
-            push(new ListEdits::MoveCommand(model, caret, up ? caret - 1 : caret + 1));
+        const int to = edit == Edit::MoveUp ? caret - 1 : caret + 1;
+        if (caret >= 0 && to >= 0 && to < model.count())
+            push(new ListEdits::MoveCommand(model, stepText(QT_TRANSLATE_NOOP("PlayList", "Move")), caret, to));
         else
             markChanged();
         break;
     }
     case Edit::Clear:
-        if (!removed(model.clear()))
+        if (!remove(QT_TRANSLATE_NOOP("PlayList", "Clear"), model.clearPlan()))
             markChanged();
         break;
     case Edit::SelectAll:
         model.selectAll();
         break;
     case Edit::Sort:
-        push(new ListEdits::SortCommand(model, model.sortEntries(listCollator())));
+        push(new ListEdits::SortCommand(model, stepText(QT_TRANSLATE_NOOP("PlayList", "Sort")),
+                                        model.sortOrder(listCollator())));
         break;
     case Edit::RemoveMissing:
+        remove(QT_TRANSLATE_NOOP("PlayList", "Remove Missing"), model.rowsPlan(missingRows(*this)));
+        break;
     case Edit::RemoveDuplicates:
-        removed(model.takeRows(edit == Edit::RemoveMissing ? missingRows(*this) : duplicateRows(*this)));
+        remove(QT_TRANSLATE_NOOP("PlayList", "Remove Duplicates"), model.rowsPlan(duplicateRows(*this)));
         break;
     case Edit::MakeRelative:
     case Edit::MakeAbsolute:
@@ -243,14 +261,14 @@ void PlayList::edit(Edit edit)
 
 void PlayList::append(const QList<PlayListModel::Entry> &entries, int dropBatch)
 {
-    const int before = m_model.count();
-    m_model.appendEntries(entries);
-    if (m_model.count() == before)
+    if (entries.isEmpty())
         return;
-    PlayListModel::Removal added;
-    added.rows.resize(size_t(m_model.count() - before));
-    std::iota(added.rows.begin(), added.rows.end(), before);
-    push(new EntriesCommand(m_model, EntriesCommand::Kind::Added, std::move(added), dropBatch));
+    const QList<EntryTexts::Ref> refs = m_model.addTexts(entries);
+    if (refs.isEmpty())
+        return;
+    PlayListModel::Removal added{std::vector<int>(size_t(refs.size())), {refs.cbegin(), refs.cend()}};
+    std::iota(added.rows.begin(), added.rows.end(), m_model.count());
+    push(new EntriesCommand(m_model, stepText(QT_TRANSLATE_NOOP("PlayList", "Add")), std::move(added), dropBatch));
 }
 
 bool PlayList::drop(const QList<PlayListModel::Entry> &entries)

@@ -322,8 +322,7 @@ bool PlayListWindow::onListDrag(QEvent *event)
     }
 }
 
-// True when the key is used up here; Ctrl+Up and Ctrl+Down also go on to the list, which moves its caret
-// with the moved entry.
+// True when the key is used up here. Ctrl+Up and Ctrl+Down move the entry at the caret, and the caret with it.
 bool PlayListWindow::onListKey(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers shift = event->modifiers() & ~Qt::KeypadModifier;
@@ -333,13 +332,11 @@ bool PlayListWindow::onListKey(QKeyEvent *event)
         m_list->edit(Edit::DeleteKey);
         return true;
     case Qt::Key_Up:
-        if (shift == Qt::ControlModifier)
-            m_list->edit(Edit::MoveUp);
-        return false;
     case Qt::Key_Down:
-        if (shift == Qt::ControlModifier)
-            m_list->edit(Edit::MoveDown);
-        return false;
+        if (shift != Qt::ControlModifier)
+            return false;
+        m_list->edit(event->key() == Qt::Key_Up ? Edit::MoveUp : Edit::MoveDown);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         Player::play(m_context, *m_list, PlayMode::Current);

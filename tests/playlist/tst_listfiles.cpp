@@ -127,7 +127,7 @@ private slots:
         windows.loadFrame();
         PlayList &list = *playListAt(app.context, newPlayList(app.context));
         for (int play = 0; play < 12; ++play) {
-            list.model().clear();
+            list.model().setEntries({});
             list.model().appendEntries({{u"/m/%1.mp3"_s.arg(play), false}});
             Player::play(app.context, list, PlayMode::All);
         }
