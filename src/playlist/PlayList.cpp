@@ -47,17 +47,15 @@ void PlayList::updateChanged()
 
 void PlayList::push(QUndoCommand *command)
 {
-    // A step pushed where saved steps were undone takes their place: where the list was saved cannot be
-    // reached again. When those steps only sorted, the list here is the saved one sorted otherwise, which
-    // counts as unchanged; else the list stays changed until it is saved.
+    // A step pushed where saved steps were undone takes their place, and the stack forgets where the list was
+    // saved: it stays changed until saved again. But when those steps only sorted, the list here is the saved
+    // one in another order, which counts as unchanged: it is where the list was saved from now on.
     if (m_undo.cleanIndex() > m_undo.index()) {
         bool onlySorts = true;
         for (int step = m_undo.index(); step < m_undo.cleanIndex(); ++step)
             onlySorts = onlySorts && ListEdits::isSort(m_undo.command(step));
         if (onlySorts)
             m_undo.setClean();
-        else
-            m_markedChanged = true;
     }
     m_undo.push(command);
     updateChanged();

@@ -274,21 +274,6 @@ private slots:
             QCOMPARE(list->currentIndex().row(), 3);
     }
 
-    void deleteRemovesTheSelectionAndSelectsAround()
-    {
-        Windows windows;
-        PlayListWindow *window = windows.newList(5);
-        UniformListView *list = window->list();
-        list->selectionModel()->select(QItemSelection(list->model()->index(2, 0), list->model()->index(3, 0)),
-                                       QItemSelectionModel::ClearAndSelect);
-        list->selectionModel()->setCurrentIndex(list->model()->index(4, 0), QItemSelectionModel::NoUpdate);
-        QTest::keyClick(list, Qt::Key_Delete);
-        QCOMPARE(windows.titles(window), u"0 1 4"_s);
-        QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{list->model()->index(2, 0)});
-        QCOMPARE(list->currentIndex().row(), 2);
-        QVERIFY(windows.changed(window));
-    }
-
     // Cancel at any list keeps every window open, the unchanged lists asked before it included.
     void frameCloseAsksEachChangedList()
     {
