@@ -28,11 +28,11 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;
-using PlayListCommands::Edit;
+using Edit = PlayList::Edit;
 
 namespace {
 
@@ -205,7 +205,7 @@ void benchMissing(PlayList &list)
         GapWatch gaps;
         timer.start();
         gaps.start();
-        PlayListCommands::lookForMissing(list);
+        list.lookForMissing();
         loop.exec();
         QObject::disconnect(marked);
         // The marks' repaint comes in the next turns of the loop.
@@ -294,8 +294,8 @@ void benchHugeList(AppContext &context, const QString &path)
     QElapsedTimer timer;
     gaps.start();
     timer.start();
-    const bool opened = PlayListCommands::openListFile(context, path);
-    PlayList *list = opened ? PlayListCommands::playListAt(context, context.loadingSlot) : nullptr;
+    const bool opened = OpenLists::openListFile(context, path);
+    PlayList *list = opened ? OpenLists::playListAt(context, context.loadingSlot) : nullptr;
     settle();
     const double shownMs = double(timer.nsecsElapsed()) / 1e6;
     // The first paints and whatever the window does next, as the user starts to look.
@@ -340,8 +340,8 @@ int main(int argc, char *argv[])
     PlayList *list = nullptr;
     auto closeAll = [&] {
         for (int slot = 2; slot <= context.lists.size(); ++slot) {
-            if (PlayList *open = PlayListCommands::playListAt(context, slot)) {
-                context.lists.slotAt(slot).changed = false;
+            if (PlayList *open = OpenLists::playListAt(context, slot)) {
+                open->markClean();
                 open->close();
             }
         }
@@ -350,8 +350,8 @@ int main(int argc, char *argv[])
     };
     auto loadFile = [&](const QString &path) {
         closeAll();
-        PlayListCommands::openListFile(context, path);
-        list = PlayListCommands::playListAt(context, context.loadingSlot);
+        OpenLists::openListFile(context, path);
+        list = OpenLists::playListAt(context, context.loadingSlot);
         settle();
     };
     auto load = [&] { loadFile(listPath); };
@@ -376,7 +376,7 @@ int main(int argc, char *argv[])
     std::printf("memory_mb %.1f\n", double(residentKb() - before) / 1024.0);
 
     std::printf("sort %.1f\n", medianMs(load, [&] {
-                    PlayListCommands::runEdit(context, *list, Edit::Sort);
+                    list->edit(Edit::Sort);
                     settle();
                 }));
     std::printf("remove_every_other %.1f\n",
@@ -391,25 +391,25 @@ int main(int argc, char *argv[])
                         settle();
                     },
                     [&] {
-                        PlayListCommands::runEdit(context, *list, Edit::RemoveSelected);
+                        list->edit(Edit::RemoveSelected);
                         settle();
                     }));
     std::printf("select_all %.1f\n", medianMs(load, [&] {
-                    PlayListCommands::runEdit(context, *list, Edit::SelectAll);
+                    list->edit(Edit::SelectAll);
                     settle();
                 }));
     std::printf("clear %.1f\n", medianMs(load, [&] {
-                    PlayListCommands::runEdit(context, *list, Edit::Clear);
+                    list->edit(Edit::Clear);
                     settle();
                 }));
     std::printf("undo_clear %.1f\n", medianMs(
                                          [&] {
                                              load();
-                                             PlayListCommands::runEdit(context, *list, Edit::Clear);
+                                             list->edit(Edit::Clear);
                                              settle();
                                          },
                                          [&] {
-                                             PlayListCommands::undo(context, *list);
+                                             list->undo();
                                              settle();
                                          }));
 
@@ -440,8 +440,7 @@ int main(int argc, char *argv[])
                                                     },
                                                     [&] {
                                                         const int before = list->model().count();
-                                                        PlayListCommands::runEdit(context, *list,
-                                                                                  Edit::RemoveDuplicates);
+                                                        list->edit(Edit::RemoveDuplicates);
                                                         settle();
                                                         removed = before - list->model().count();
                                                     }));
@@ -455,7 +454,7 @@ int main(int argc, char *argv[])
                                        load();
                                        list->setPath(saved);
                                    },
-                                   [&] { PlayListCommands::saveList(context, *list); }));
+                                   [&] { OpenLists::saveList(context, *list); }));
     closeAll();
     return 0;
 }

@@ -25,8 +25,8 @@
 #include "platform/PlayFiles.h"
 #include "platform/SafeWrite.h"
 #include "playlist/EntryMime.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
 #include "playlist/PlayListWindow.h"
 #include "playlist/Recovery.h"
 
@@ -54,7 +54,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
         // Files come and go while the list is elsewhere: they are looked for again when it comes to the front.
         if (auto *list = window ? qobject_cast<PlayListWindow *>(window->widget()) : nullptr)
-            PlayListCommands::checkMissing(*list->playList());
+            list->playList()->checkMissing();
         updateMenuBar();
         m_menuUpdate.start();
     });
@@ -81,7 +81,7 @@ void MainWindow::buildMenus()
     AppContext &context = m_context;
     QMenu *CmdFile = addNamedMenu(this, u"CmdFile"_s, u"&File"_s);
     addCommand(CmdFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
-               [&context] { PlayListCommands::newPlayList(context); });
+               [&context] { OpenLists::newPlayList(context); });
     addCommand(CmdFile, u"MnuLoad"_s, u"&Open Play List"_s, QKeySequence(u"Ctrl+O"_s),
                [&context] { context.host().openFinder(FinderMode::Lists); });
     addSeparator(CmdFile, u"sepx"_s);
@@ -134,7 +134,7 @@ void MainWindow::load()
     restoreFrameState();
     keepOnScreen();
     show();
-    PlayListCommands::setUpWindowTable(m_context);
+    OpenLists::setUpWindowTable(m_context);
 }
 
 PlayListWindow *MainWindow::addPlayListWindow()
@@ -242,7 +242,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const QStringList lists = listsIn(drop->mimeData());
         drop->acceptProposedAction();
         for (const QString &list : lists)
-            PlayListCommands::openListFile(m_context, list);
+            OpenLists::openListFile(m_context, list);
         return true;
     }
     if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
@@ -291,7 +291,7 @@ bool MainWindow::closeListWindows()
         if (!list)
             continue;
         const int slot = list->playList()->slot();
-        if (!PlayListCommands::queryClose(m_context, *list->playList(), true))
+        if (!OpenLists::queryClose(m_context, *list->playList(), true))
             return false;
         // A list whose changes were given up is closed at once, as its slot is free now.
         if (m_context.lists.slotAt(slot).isFree)

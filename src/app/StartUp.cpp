@@ -13,8 +13,9 @@
 #include "platform/EightBitText.h"
 #include "platform/Folders.h"
 #include "platform/ProgramStarter.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/Player.h"
 #include "playlist/Recovery.h"
 #include "settings/SettingsFile.h"
 
@@ -62,36 +63,36 @@ void startUpSteps(AppContext &context)
         ErrorMessages::showError(context, ErrorNumber::NotAListFile, QString());
         return;
     }
-    if (listToOpen.isEmpty() || PlayListCommands::refuseOwnPlayFile(context, listToOpen))
+    if (listToOpen.isEmpty() || Player::refuseOwnPlayFile(context, listToOpen))
         return;
 
     QCoreApplication::processEvents();
     // A list whose reading the user cancelled is not played, and no failure is reported for it.
     bool cancelled = false;
-    const bool opened = PlayListCommands::openListFile(context, listToOpen, &cancelled);
+    const bool opened = OpenLists::openListFile(context, listToOpen, &cancelled);
     if (context.noAutoPlay || cancelled)
         return;
-    if (PlayList *list = opened ? PlayListCommands::playListAt(context, context.loadingSlot) : nullptr)
-        PlayListCommands::play(context, *list, PlayListCommands::PlayMode::All);
+    if (PlayList *list = opened ? OpenLists::playListAt(context, context.loadingSlot) : nullptr)
+        Player::play(context, *list, Player::PlayMode::All);
     else
-        PlayListCommands::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
+        Player::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
 }
 
 void openHandedOver(AppContext &context, const QByteArray &list, bool play)
 {
     const QString path = EightBitText::Path::fromBytes(list).text;
-    if (PlayListCommands::refuseOwnPlayFile(context, path) || !PlayListCommands::openListFile(context, path))
+    if (Player::refuseOwnPlayFile(context, path) || !OpenLists::openListFile(context, path))
         return;
     if (!play)
         return;
-    if (PlayList *opened = PlayListCommands::playListAt(context, context.loadingSlot))
-        PlayListCommands::play(context, *opened, PlayListCommands::PlayMode::All);
+    if (PlayList *opened = OpenLists::playListAt(context, context.loadingSlot))
+        Player::play(context, *opened, Player::PlayMode::All);
 }
 
 void startPlayer(AppContext &context)
 {
     const QString player = context.settings.playerPath;
-    if (player.trimmed().isEmpty() || PlayListCommands::isThisProgram(player))
+    if (player.trimmed().isEmpty() || Player::isThisProgram(player))
         return;
     const StartResult started = context.platform.programStarter.start(player, {});
     if (started.ok())

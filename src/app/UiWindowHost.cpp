@@ -17,8 +17,8 @@
 #include "help/ErrorMessages.h"
 #include "help/HelpTopics.h"
 #include "platform/QtMessageBoxes.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
 #include "playlist/PlayListWindow.h"
 #include "settings/FrameColour.h"
 
@@ -122,7 +122,7 @@ bool UiWindowHost::hasChangedLists() const
         return false;
     for (QMdiSubWindow *window : m_frame->mdiArea()->subWindowList()) {
         const auto *list = qobject_cast<PlayListWindow *>(window->widget());
-        if (list && window->isVisibleTo(m_frame) && m_context.lists.slotAt(list->playList()->slot()).changed)
+        if (list && window->isVisibleTo(m_frame) && list->playList()->isChanged())
             return true;
     }
     return false;
@@ -199,7 +199,7 @@ void UiWindowHost::openFileDialog(FileDialogPurpose purpose, int slot, PathChose
         connect(m_fileDialog, &FileDialogWindow::pathChosen, this, std::move(whenChosen));
     if (purpose == FileDialogPurpose::SaveList) {
         // Back to the list that was saved, with its caret where it was.
-        QPointer<PlayList> list = PlayListCommands::playListAt(m_context, slot);
+        QPointer<PlayList> list = OpenLists::playListAt(m_context, slot);
         connect(m_fileDialog, &FileDialogWindow::finished, this, [list] {
             if (list)
                 list->show();

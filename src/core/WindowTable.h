@@ -11,10 +11,6 @@
 struct ListSlot
 {
     bool isFree = false;
-    /** The list has edits that were not saved. */
-    bool changed = false;
-    /** Drops onto the list are taken; not for a second after a press on it, when a drop is a click. */
-    bool dropReady = true;
 };
 
 /**

@@ -15,8 +15,8 @@
 #include "help/ErrorMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFiles.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;
 
@@ -115,7 +115,7 @@ Outcome accept(AppContext &context, const Request &request)
             if (existsWithContent(savePath) && !overwriteAgreed(context))
                 return {};
         }
-        PlayList *list = PlayListCommands::playListAt(context, request.slot);
+        PlayList *list = OpenLists::playListAt(context, request.slot);
         if (!list) {
             // The list was closed while the dialog was open: nothing is left to save.
             context.fileDialogOpen = false;
@@ -124,7 +124,7 @@ Outcome accept(AppContext &context, const Request &request)
         // The caption names the file only once the file holds the list.
         const QString oldPath = list->path();
         list->setPath(savePath);
-        const QString fault = PlayListCommands::saveList(context, *list);
+        const QString fault = OpenLists::saveList(context, *list);
         if (!fault.isEmpty()) {
             list->setPath(oldPath);
             ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
@@ -134,7 +134,7 @@ Outcome accept(AppContext &context, const Request &request)
 
     context.fileDialogOpen = false;
     if (request.purpose == FileDialogPurpose::SaveAndCloseList) {
-        if (PlayList *list = PlayListCommands::playListAt(context, request.slot))
+        if (PlayList *list = OpenLists::playListAt(context, request.slot))
             list->close();
         context.lists.slotAt(request.slot).isFree = true;
     }

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 
 #include "core/AppContext.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/OpenLists.h"
 
 using namespace Qt::StringLiterals;
 
@@ -53,7 +53,7 @@ PathBatch folderFiles(const EightBitText::Path &folder, const QString &pattern)
 void openSelectedLists(AppContext &context, const QStringList &lists)
 {
     for (const QString &list : lists)
-        PlayListCommands::openListFile(context, list);
+        OpenLists::openListFile(context, list);
 }
 
 } // namespace Finder

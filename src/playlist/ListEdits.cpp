@@ -6,22 +6,30 @@
 
 namespace ListEdits {
 
-EntriesCommand::EntriesCommand(PlayListModel &model, Kind kind, PlayListModel::Removal entries, int dropBatch)
-    : m_model(model)
-    , m_kind(kind)
+EntriesCommand::EntriesCommand(PlayListModel &model, const QString &text, PlayListModel::RemovalPlan plan)
+    : QUndoCommand(text)
+    , m_model(model)
+    , m_kind(Kind::Removed)
+    , m_entries{std::move(plan.rows), {}}
+    , m_after(std::move(plan.after))
+    , m_dropBatch(0)
+{}
+
+EntriesCommand::EntriesCommand(PlayListModel &model, const QString &text, PlayListModel::Removal entries, int dropBatch)
+    : QUndoCommand(text)
+    , m_model(model)
+    , m_kind(Kind::Added)
     , m_entries(std::move(entries))
+    , m_after(model.selection())
     , m_dropBatch(dropBatch)
-{
-    // What was added is in the list: only its rows are kept until an undo takes it out.
-    if (m_kind == Kind::Added)
-        m_entries.refs.clear();
-}
+{}
 
 void EntriesCommand::take()
 {
     m_entries = m_model.takeRows(m_entries.rows);
 }
 
+// What is in the list again keeps only its rows until it is taken out.
 void EntriesCommand::give()
 {
     std::vector<int> rows = m_entries.rows;
@@ -39,12 +47,11 @@ void EntriesCommand::undo()
 
 void EntriesCommand::redo()
 {
-    if (!std::exchange(m_pushed, true))
-        return;
     if (m_kind == Kind::Removed)
         take();
     else
         give();
+    m_model.select(m_after);
 }
 
 bool EntriesCommand::mergeWith(const QUndoCommand *other)
@@ -53,44 +60,30 @@ bool EntriesCommand::mergeWith(const QUndoCommand *other)
     if (m_kind != Kind::Added || next->m_kind != Kind::Added || m_dropBatch == 0 || next->m_dropBatch != m_dropBatch)
         return false;
     m_entries.rows.insert(m_entries.rows.end(), next->m_entries.rows.begin(), next->m_entries.rows.end());
+    m_after = next->m_after;
     return true;
 }
 
-SortCommand::SortCommand(PlayListModel &model, std::vector<int> order)
-    : m_model(model)
+SortCommand::SortCommand(PlayListModel &model, const QString &text, std::vector<int> order)
+    : QUndoCommand(text)
+    , m_model(model)
     , m_order(std::move(order))
 {}
 
-void SortCommand::redo()
-{
-    if (std::exchange(m_pushed, true))
-        m_model.reorder(m_order, true);
-}
-
-MoveCommand::MoveCommand(PlayListModel &model, int from, int to)
-    : m_model(model)
+MoveCommand::MoveCommand(PlayListModel &model, const QString &text, int from, int to)
+    : QUndoCommand(text)
+    , m_model(model)
     , m_from(from)
     , m_to(to)
 {}
 
-void MoveCommand::redo()
-{
-    if (std::exchange(m_pushed, true))
-        m_model.exchangeAndMoveCaret(m_from, m_to);
-}
-
-ChangeCommand::ChangeCommand(PlayListModel &model, std::vector<int> rows, std::vector<EntryTexts::Ref> before,
-                             std::vector<EntryTexts::Ref> after)
-    : m_model(model)
+ChangeCommand::ChangeCommand(PlayListModel &model, const QString &text, std::vector<int> rows,
+                             std::vector<EntryTexts::Ref> before, std::vector<EntryTexts::Ref> after)
+    : QUndoCommand(text)
+    , m_model(model)
     , m_rows(std::move(rows))
     , m_before(std::move(before))
     , m_after(std::move(after))
 {}
-
-void ChangeCommand::redo()
-{
-    if (std::exchange(m_pushed, true))
-        m_model.replaceEntries(m_rows, m_after);
-}
 
 } // namespace ListEdits

@@ -9,9 +9,9 @@
 #include "playlist/PlayListModel.h"
 
 /**
- * The undoable changes to a list's entries. Each is pushed after it was done, keeps only what it changed
- * (the entries taken out or put in with their rows, the order a sort made, the two rows exchanged), and
- * does nothing on the push itself.
+ * The undoable changes to a list's entries. Each does its change in redo(), which the push runs the first
+ * time, and ends as that first run did, selection and caret included. Each keeps only what it changes: the
+ * rows and the references of the entries taken out or put in, the order a sort made, the two rows exchanged.
  */
 namespace ListEdits {
 
@@ -20,7 +20,10 @@ class EntriesCommand : public QUndoCommand
 {
 public:
     enum class Kind { Removed, Added };
-    EntriesCommand(PlayListModel &model, Kind kind, PlayListModel::Removal entries, int dropBatch = 0);
+    /** Takes out the rows the plan names. */
+    EntriesCommand(PlayListModel &model, const QString &text, PlayListModel::RemovalPlan plan);
+    /** Puts in entries whose texts the model keeps already, at the rows given; the selection stays. */
+    EntriesCommand(PlayListModel &model, const QString &text, PlayListModel::Removal entries, int dropBatch);
 
     void undo() override;
     void redo() override;
@@ -36,52 +39,59 @@ private:
     const Kind m_kind;
     /** The rows; the entries too while they are out of the list. */
     PlayListModel::Removal m_entries;
+    /** The selection and the caret the step leaves. */
+    PlayListModel::Selection m_after;
     const int m_dropBatch;
-    bool m_pushed = false;
 };
 
 class SortCommand : public QUndoCommand
 {
 public:
-    SortCommand(PlayListModel &model, std::vector<int> order);
+    static constexpr int kId = 2;
+    SortCommand(PlayListModel &model, const QString &text, std::vector<int> order);
     void undo() override { m_model.reorder(m_order, false); }
-    void redo() override;
+    void redo() override { m_model.reorder(m_order, true); }
+    int id() const override { return kId; }
 
 private:
     PlayListModel &m_model;
     const std::vector<int> m_order;
-    bool m_pushed = false;
 };
 
+/** Two neighbouring entries exchanged; the caret goes with the moved one. */
 class MoveCommand : public QUndoCommand
 {
 public:
-    MoveCommand(PlayListModel &model, int from, int to);
+    MoveCommand(PlayListModel &model, const QString &text, int from, int to);
     void undo() override { m_model.exchangeAndMoveCaret(m_to, m_from); }
-    void redo() override;
+    void redo() override { m_model.exchangeAndMoveCaret(m_from, m_to); }
 
 private:
     PlayListModel &m_model;
     const int m_from;
     const int m_to;
-    bool m_pushed = false;
 };
 
 /** Entries whose text changed, each before and after. */
 class ChangeCommand : public QUndoCommand
 {
 public:
-    ChangeCommand(PlayListModel &model, std::vector<int> rows, std::vector<EntryTexts::Ref> before,
+    ChangeCommand(PlayListModel &model, const QString &text, std::vector<int> rows, std::vector<EntryTexts::Ref> before,
                   std::vector<EntryTexts::Ref> after);
     void undo() override { m_model.replaceEntries(m_rows, m_before); }
-    void redo() override;
+    void redo() override { m_model.replaceEntries(m_rows, m_after); }
 
 private:
     PlayListModel &m_model;
     const std::vector<int> m_rows;
     const std::vector<EntryTexts::Ref> m_before;
     const std::vector<EntryTexts::Ref> m_after;
-    bool m_pushed = false;
 };
+
+/** A sort changes the order alone, which never counts as a change to the list. */
+inline bool isSort(const QUndoCommand *command)
+{
+    return command->id() == SortCommand::kId;
+}
 
 } // namespace ListEdits

@@ -11,8 +11,9 @@
 #include "playlist/PlayListModel.h"
 
 /**
- * What a play-list window holds: its entries, its file, its slot in the window table, the player it plays
- * with, and the font of its list. The window shows it; the rules change it.
+ * The document a play-list window shows: its entries, their undo history and whether they are saved, its
+ * file, its slot in the window table, the player it plays with, and the font of its list. The window tells
+ * it what the user asked for; its edits are steps of its undo stack, each doing its change in redo().
  */
 class PlayList : public QObject
 {
@@ -22,17 +23,52 @@ public:
     /** The slot of a list not placed in the window table yet; slots run from 1. */
     static constexpr int kNoSlot = 0;
 
+    /** The editing commands of a play-list window's menus and keys. */
+    enum class Edit {
+        RemoveOne,
+        RemoveSelected,
+        DeleteKey,
+        MoveUp,
+        MoveDown,
+        SelectAll,
+        Clear,
+        Sort,
+        /** Removes the entries whose file does not exist. */
+        RemoveMissing,
+        /** Keeps the first of the entries that name the same file. */
+        RemoveDuplicates,
+        /** Entries in the list's folder or below it become relative to it. */
+        MakeRelative,
+        /** Relative entries become absolute paths. */
+        MakeAbsolute,
+    };
+
     explicit PlayList(QObject *parent = nullptr);
 
     PlayListModel &model() { return m_model; }
     const PlayListModel &model() const { return m_model; }
     /** The list's changes to undo and redo; clean where the list was last opened or saved. */
     QUndoStack &undoStack() { return m_undo; }
+    const QUndoStack &undoStack() const { return m_undo; }
+
+    /**
+     * True when the list has changes that were not saved: a step other than a sort lies between where it was
+     * opened or saved and where it is now, in either direction, or it was marked changed.
+     */
+    bool isChanged() const { return m_changed; }
+    /** Marks the list changed until it is saved, whatever is undone (a recovered list, a drop of nothing). */
+    void markChanged();
+    /** The list as it is now counts as saved: after a save, or when its changes were given up. */
+    void markClean();
+    /** Starts the list's history afresh, unchanged: a new or newly read list. */
+    void resetHistory();
 
     /** The list's file; empty while the list has never been saved under a name. */
     QString path() const { return m_path; }
     void setPath(const QString &path);
     bool isUntitled() const { return m_path.isEmpty(); }
+    /** The folder of the list's file, against which relative entries are resolved; empty while untitled. */
+    QString folder() const;
     /** The window's caption: the list's file, or "Untitled " and the slot number less one. */
     QString caption() const;
 
@@ -62,12 +98,36 @@ public:
     /** Stops reading the list's file: the list opens nothing. */
     void cancelLoading() { emit loadCancelRequested(); }
 
+    /** Runs an editing command, a step that can be undone (but selecting); a list being read takes none. */
+    void edit(Edit edit);
+    /** Appends entries as one step that can be undone; the batches of one folder drop (same number) make one step. */
+    void append(const QList<PlayListModel::Entry> &entries, int dropBatch = 0);
+    /** Takes back (does again) the list's last change. */
+    void undo();
+    void redo();
+
+    /** Drops are taken; not for a moment after a press on the list, when a drop is a click. */
+    bool takesDrops() const { return m_takesDrops; }
+    void setTakesDrops(bool takes) { m_takesDrops = takes; }
+    /**
+     * Entries dropped onto the list: appended, in order, unselected, duplicates kept; the list is marked
+     * changed even when nothing comes. False, and nothing done, while the list takes no drops or is read.
+     */
+    bool drop(const QList<PlayListModel::Entry> &entries);
+
+    /** Looks, off the interface thread and a little later, for the files the entries name; missing ones show grey. */
+    void checkMissing();
+    /** The look itself, at once. */
+    void lookForMissing();
+
     /** Asks the window to show itself. */
     void show();
     /** Asks the window to close through its close request. */
     void close();
 
 signals:
+    /** isChanged() turned. */
+    void changedStateChanged(bool changed);
     void captionChanged(const QString &caption);
     void listFontChanged(const QString &font);
     void sizeRequested(const QSize &pixels);
@@ -77,6 +137,13 @@ signals:
     void loadCancelRequested();
 
 private:
+    bool unsavedStepsLie() const;
+    void updateChanged();
+    /** Pushes an edit, which the stack does at once. */
+    void push(QUndoCommand *command);
+    /** The texts were renumbered: the history goes, a change not saved stays. */
+    void forgetHistory();
+
     PlayListModel m_model;
     QUndoStack m_undo;
     QString m_path;
@@ -84,4 +151,7 @@ private:
     QString m_listFont;
     QSize m_size;
     int m_loadProgress = -1;
+    bool m_markedChanged = false;
+    bool m_changed = false;
+    bool m_takesDrops = true;
 };

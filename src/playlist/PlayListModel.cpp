@@ -240,8 +240,7 @@ PlayListModel::Removal PlayListModel::removeMarked(const std::vector<char> &mark
         m_refs.resize(kept);
     };
 
-    // A reset also empties the selection. Only removeSelected and undoing come this way (removeOne removes a
-    // single run), and they select afresh afterwards.
+    // A reset also empties the selection; the steps that take rows out select afresh afterwards.
     if (runs.size() > kMaxRemovalRuns) {
         beginResetModel();
         compact();
@@ -267,10 +266,7 @@ PlayListModel::Removal PlayListModel::takeRows(const std::vector<int> &rows)
         if (row >= 0 && row < count())
             marked[size_t(row)] = 1;
     }
-    Removal removal = removeMarked(marked);
-    m_selection.setCurrentIndex(index(rows.empty() ? -1 : std::min(rows.front(), count() - 1)),
-                                QItemSelectionModel::ClearAndSelect);
-    return removal;
+    return removeMarked(marked);
 }
 
 void PlayListModel::putBack(Removal removal)
@@ -352,31 +348,54 @@ void PlayListModel::exchangeAndMoveCaret(int from, int to)
     m_selection.setCurrentIndex(index(to), QItemSelectionModel::NoUpdate);
 }
 
-PlayListModel::Removal PlayListModel::removeOne()
+PlayListModel::Selection PlayListModel::selection() const
+{
+    Selection state;
+    for (const QItemSelectionRange &range : m_selection.selection())
+        state.runs.emplace_back(range.top(), range.bottom());
+    state.caret = currentIndex();
+    return state;
+}
+
+void PlayListModel::select(const Selection &state)
+{
+    QItemSelection selection;
+    for (const auto &[first, last] : state.runs)
+        selection.select(index(first), index(last));
+    m_selection.setCurrentIndex(index(state.caret), QItemSelectionModel::NoUpdate);
+    m_selection.select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+// The selection moves up with its entries, as the selection model moves it when the row goes.
+PlayListModel::RemovalPlan PlayListModel::removeOnePlan() const
 {
     const int caret = currentIndex();
     if (caret < 0 || caret >= count())
         return {};
-    std::vector<char> marked(m_refs.size(), 0);
-    marked[size_t(caret)] = 1;
-    Removal removal = removeMarked(marked);
-    // The entry that moved up into the caret's place takes the caret (the selection model moved it up).
-    m_selection.setCurrentIndex(index(std::min(caret, count() - 1)), QItemSelectionModel::NoUpdate);
-    return removal;
+    RemovalPlan plan{{caret}, {{}, std::min(caret, count() - 2)}};
+    for (const QItemSelectionRange &range : m_selection.selection()) {
+        const int first = range.top() > caret ? range.top() - 1 : range.top();
+        const int last = range.bottom() >= caret ? range.bottom() - 1 : range.bottom();
+        if (first <= last)
+            plan.after.runs.emplace_back(first, last);
+    }
+    return plan;
 }
 
 // Removes every selected entry. The caret position `cur` drops by one for every entry removed, wherever it
 // stood; then the entries at cur + 1 and cur are selected where they exist, and so is the entry holding the
 // caret. With nothing selected, nothing is removed and the caret entry and the one below it are selected.
-PlayListModel::Removal PlayListModel::removeSelected()
+PlayListModel::RemovalPlan PlayListModel::removeSelectedPlan() const
 {
     const int caret = currentIndex();
     const std::vector<char> marked = selectedMarks();
+    RemovalPlan plan;
     int cur = caret;
     int survivorsBeforeCaret = 0;
     bool caretRemoved = false;
     for (int row = 0; row < count(); ++row) {
         if (marked[size_t(row)]) {
+            plan.rows.push_back(row);
             --cur;
             if (row == caret)
                 caretRemoved = true;
@@ -384,27 +403,43 @@ PlayListModel::Removal PlayListModel::removeSelected()
             ++survivorsBeforeCaret;
         }
     }
-    Removal removal = removeMarked(marked);
 
-    const int remaining = count();
+    const int remaining = count() - int(plan.rows.size());
     int newCaret = -1;
     if (caret >= 0 && remaining > 0)
         newCaret = caretRemoved ? std::min(survivorsBeforeCaret, remaining - 1) : survivorsBeforeCaret;
-
     std::vector<int> rows;
     if (remaining > 0 && cur >= 0)
         rows = {cur, cur + 1};
     rows.push_back(newCaret);
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    QItemSelection selection;
     for (const int row : rows) {
         if (row >= 0 && row < remaining)
-            selection.select(index(row), index(row));
+            plan.after.runs.emplace_back(row, row);
     }
-    m_selection.setCurrentIndex(index(newCaret), QItemSelectionModel::NoUpdate);
-    m_selection.select(selection, QItemSelectionModel::ClearAndSelect);
-    return removal;
+    plan.after.caret = newCaret;
+    return plan;
+}
+
+PlayListModel::RemovalPlan PlayListModel::clearPlan() const
+{
+    RemovalPlan plan;
+    plan.rows.resize(size_t(count()));
+    std::iota(plan.rows.begin(), plan.rows.end(), 0);
+    return plan;
+}
+
+PlayListModel::RemovalPlan PlayListModel::rowsPlan(std::vector<int> rows) const
+{
+    RemovalPlan plan;
+    if (rows.empty())
+        return plan;
+    const int place = std::min(rows.front(), count() - int(rows.size()) - 1);
+    plan.rows = std::move(rows);
+    if (place >= 0)
+        plan.after = {{{place, place}}, place};
+    return plan;
 }
 
 void PlayListModel::exchange(int a, int b)
@@ -417,43 +452,13 @@ void PlayListModel::exchange(int a, int b)
     emit dataChanged(first, last);
 }
 
-bool PlayListModel::moveUp()
-{
-    const int caret = currentIndex();
-    if (caret <= 0 || caret >= count())
-        return false;
-    exchange(caret, caret - 1);
-    return true;
-}
-
-bool PlayListModel::moveDown()
-{
-    const int caret = currentIndex();
-    if (caret < 0 || caret >= count() - 1)
-        return false;
-    exchange(caret, caret + 1);
-    return true;
-}
-
 void PlayListModel::selectAll()
 {
     if (count() > 0)
         m_selection.select(QItemSelection(index(0), index(count() - 1)), QItemSelectionModel::ClearAndSelect);
 }
 
-PlayListModel::Removal PlayListModel::clear()
-{
-    Removal removal;
-    removal.rows.resize(size_t(m_refs.size()));
-    std::iota(removal.rows.begin(), removal.rows.end(), 0);
-    beginResetModel();
-    removal.refs.assign(m_refs.cbegin(), m_refs.cend());
-    m_refs.clear();
-    endResetModel();
-    return removal;
-}
-
-std::vector<int> PlayListModel::sortEntries(const QCollator &collator)
+std::vector<int> PlayListModel::sortOrder(const QCollator &collator) const
 {
     // Every entry text starts with its title padded with spaces, so comparing titles (a shorter one first
     // when it begins the longer) and then the paths orders entries as their whole texts would.
@@ -497,13 +502,5 @@ std::vector<int> PlayListModel::sortEntries(const QCollator &collator)
         sorter.join();
         std::inplace_merge(order.begin(), order.begin() + middle, order.end(), byText(collator));
     }
-
-    QList<EntryTexts::Ref> sorted;
-    sorted.reserve(m_refs.size());
-    for (const int row : order)
-        sorted.append(m_refs.at(row));
-    beginResetModel();
-    m_refs = std::move(sorted);
-    endResetModel();
     return order;
 }

@@ -99,26 +99,47 @@ public:
      */
     QList<EntryTexts::Ref> addTexts(const QList<Entry> &entries);
 
-    /** Removes the entry at the caret, which stays in its place (on the last entry, at the end). */
-    Removal removeOne();
-    /** Removes every selected entry, then selects around where the caret was (see the .cpp). */
-    Removal removeSelected();
-    /** Exchanges the current entry with the one above (below); false when there is none to exchange with. */
-    bool moveUp();
-    bool moveDown();
-    void selectAll();
-    Removal clear();
-    /**
-     * Orders the entries as a sorted list box does: whole entry texts, letter case ignored. Nothing stays
-     * selected, and there is no caret. Returns the order: the entry now in row i was in row order[i].
-     */
-    std::vector<int> sortEntries(const QCollator &collator);
+    /** A selection and a caret, as runs of selected rows (first, last) and the caret's row (-1: none). */
+    struct Selection
+    {
+        std::vector<std::pair<int, int>> runs;
+        int caret = -1;
+    };
+    /** The selection and the caret now. */
+    Selection selection() const;
+    /** Selects exactly the runs given, and puts the caret on its row. */
+    void select(const Selection &selection);
 
-    /** Takes out the entries of the rows given in ascending order. */
+    /** Rows to take out (ascending), and the selection and caret the list has once they are out. */
+    struct RemovalPlan
+    {
+        std::vector<int> rows;
+        Selection after;
+    };
+    /** The entry at the caret; the caret stays in its place (on the last entry, at the end). */
+    RemovalPlan removeOnePlan() const;
+    /** Every selected entry, then a selection around where the caret was (see the .cpp). */
+    RemovalPlan removeSelectedPlan() const;
+    /** Every entry. */
+    RemovalPlan clearPlan() const;
+    /** The rows given in ascending order; the caret and the selection go to the place of the first. */
+    RemovalPlan rowsPlan(std::vector<int> rows) const;
+
+    void selectAll();
+    /**
+     * The order a sorted list box gives the entries: whole entry texts, letter case ignored. The entry to go
+     * into row i is the one now in row order[i].
+     */
+    std::vector<int> sortOrder(const QCollator &collator) const;
+
+    /** Takes out the entries of the rows given in ascending order; the selection goes with the others. */
     Removal takeRows(const std::vector<int> &rows);
     /** Puts taken entries back into the rows they held, and selects them. */
     void putBack(Removal removal);
-    /** Orders the entries again as sortEntries did (forward), or as they were before it. */
+    /**
+     * Orders the entries as sortOrder() gave (forward), or back as they were before; nothing stays selected,
+     * and there is no caret.
+     */
     void reorder(const std::vector<int> &order, bool forward);
     /** Replaces the entries of the rows given in ascending order. */
     void replaceEntries(const std::vector<int> &rows, const std::vector<EntryTexts::Ref> &refs);

@@ -22,13 +22,14 @@
 #include "core/WindowHost.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/EntryMime.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/Player.h"
 #include "playlist/UniformListView.h"
 
 using namespace Qt::StringLiterals;
-using PlayListCommands::Edit;
-using PlayListCommands::PlayMode;
+using Edit = PlayList::Edit;
+using Player::PlayMode;
 
 Q_LOGGING_CATEGORY(lcPlayList, "tunary.playlist", QtInfoMsg)
 
@@ -60,14 +61,14 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     m_view->viewport()->installEventFilter(this);
     m_dropTimer.setInterval(1000);
     m_dropTimer.setSingleShot(true);
-    connect(&m_dropTimer, &QTimer::timeout, this, [this] { PlayListCommands::dropTimeout(m_context, *m_list); });
+    connect(&m_dropTimer, &QTimer::timeout, this, [this] { m_list->setTakesDrops(true); });
     m_dropSearch = new FolderSearch(this);
     connect(m_dropSearch, &FolderSearch::found, this, [this](const PathBatch &paths) {
         QList<PlayListModel::Entry> entries;
         entries.reserve(paths.size());
         for (qsizetype index = 0; index < paths.size(); ++index)
             entries.append({paths.at(index).toString(), false});
-        PlayListCommands::appendUndoably(*m_list, entries, m_dropBatch);
+        m_list->append(entries, m_dropBatch);
     });
 
     connect(m_list, &PlayList::captionChanged, this, [this](const QString &caption) {
@@ -134,30 +135,27 @@ void PlayListWindow::buildMenus()
 {
     AppContext &context = m_context;
     PlayList &list = *m_list;
-    auto edit = [&context, &list](Edit command) {
-        return [&context, &list, command] { runEdit(context, list, command); };
-    };
+    auto edit = [&context, &list](Edit command) { return [&list, command] { list.edit(command); }; };
     auto play = [&context, &list](PlayMode mode) {
-        return [&context, &list, mode] { PlayListCommands::play(context, list, mode); };
+        return [&context, &list, mode] { Player::play(context, list, mode); };
     };
 
     QMenu *fileMenu = addNamedMenu(this, u"MnuFile"_s, u"&File"_s);
     addCommand(fileMenu, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
-               [&context] { PlayListCommands::newPlayList(context); });
+               [&context] { OpenLists::newPlayList(context); });
     addCommand(fileMenu, u"MnuLoad"_s, u"&Open Play List"_s, {},
                [&context] { context.host().openFinder(FinderMode::Lists); });
     addCommand(fileMenu, u"MnuSave"_s, u"&Save"_s, QKeySequence(u"Ctrl+S"_s),
-               [&context, &list] { PlayListCommands::save(context, list); });
-    addCommand(fileMenu, u"MnuSaveAs"_s, u"Save &As"_s, {},
-               [&context, &list] { PlayListCommands::saveAs(context, list); });
+               [&context, &list] { OpenLists::save(context, list); });
+    addCommand(fileMenu, u"MnuSaveAs"_s, u"Save &As"_s, {}, [&context, &list] { OpenLists::saveAs(context, list); });
     addSeparator(fileMenu, u"mnusep3"_s);
     addCommand(fileMenu, u"MnuExit"_s, u"&Exit"_s, {}, [&context] { context.host().closeFrame(); });
 
     m_listMenu = addNamedMenu(this, u"MnuList"_s, u"&Play List"_s);
-    QAction *undo = addCommand(m_listMenu, u"MnuUndo"_s, u"&Undo"_s, QKeySequence(u"Ctrl+Shift+Z"_s),
-                               [this] { PlayListCommands::undo(m_context, *m_list); });
-    QAction *redo = addCommand(m_listMenu, u"MnuRedo"_s, u"Re&do"_s, QKeySequence(u"Ctrl+Y"_s),
-                               [this] { PlayListCommands::redo(m_context, *m_list); });
+    QAction *undo =
+        addCommand(m_listMenu, u"MnuUndo"_s, u"&Undo"_s, QKeySequence(u"Ctrl+Shift+Z"_s), [this] { m_list->undo(); });
+    QAction *redo =
+        addCommand(m_listMenu, u"MnuRedo"_s, u"Re&do"_s, QKeySequence(u"Ctrl+Y"_s), [this] { m_list->redo(); });
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(&m_list->undoStack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
@@ -233,7 +231,7 @@ bool PlayListWindow::closeWithFrame()
 
 void PlayListWindow::closeEvent(QCloseEvent *event)
 {
-    if (!PlayListCommands::queryClose(m_context, *m_list, m_closingWithFrame)) {
+    if (!OpenLists::queryClose(m_context, *m_list, m_closingWithFrame)) {
         event->ignore();
         return;
     }
@@ -271,7 +269,7 @@ bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            PlayListCommands::listPressed(m_context, *m_list);
+            m_list->setTakesDrops(false);
             m_dropTimer.start();
         }
         if (event->type() == QEvent::MouseButtonRelease &&
@@ -281,7 +279,7 @@ bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)
         }
         if (event->type() == QEvent::MouseButtonDblClick &&
             static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            PlayListCommands::play(m_context, *m_list, PlayMode::Current);
+            Player::play(m_context, *m_list, PlayMode::Current);
             return true;
         }
     }
@@ -309,10 +307,10 @@ bool PlayListWindow::onListDrag(QEvent *event)
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         if (EntryMime::hasEntries(data)) {
-            PlayListCommands::dropEntries(m_context, *m_list, EntryMime::entries(data));
+            m_list->drop(EntryMime::entries(data));
         } else {
             const QStringList paths = EntryMime::localPaths(data);
-            if (PlayListCommands::dropEntries(m_context, *m_list, {})) {
+            if (m_list->drop({})) {
                 ++m_dropBatch;
                 m_dropSearch->startMany(paths, QStringLiteral("*.mp3"));
             }
@@ -324,27 +322,24 @@ bool PlayListWindow::onListDrag(QEvent *event)
     }
 }
 
-// True when the key is used up here; Ctrl+Up and Ctrl+Down also go on to the list, which moves its caret
-// with the moved entry.
+// True when the key is used up here. Ctrl+Up and Ctrl+Down move the entry at the caret, and the caret with it.
 bool PlayListWindow::onListKey(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers shift = event->modifiers() & ~Qt::KeypadModifier;
     switch (event->key()) {
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        runEdit(m_context, *m_list, Edit::DeleteKey);
+        m_list->edit(Edit::DeleteKey);
         return true;
     case Qt::Key_Up:
-        if (shift == Qt::ControlModifier)
-            runEdit(m_context, *m_list, Edit::MoveUp);
-        return false;
     case Qt::Key_Down:
-        if (shift == Qt::ControlModifier)
-            runEdit(m_context, *m_list, Edit::MoveDown);
-        return false;
+        if (shift != Qt::ControlModifier)
+            return false;
+        m_list->edit(event->key() == Qt::Key_Up ? Edit::MoveUp : Edit::MoveDown);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        PlayListCommands::play(m_context, *m_list, PlayMode::Current);
+        Player::play(m_context, *m_list, PlayMode::Current);
         return true;
     case Qt::Key_F1:
         if (shift == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {

@@ -16,8 +16,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/SafeWrite.h"
 #include "playlist/M3UFile.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
 
 using namespace Qt::StringLiterals;
 
@@ -113,7 +113,7 @@ void keepNow(AppContext &context, PlayList &list)
     // Slot 1 holds the hidden list, which the user never edits.
     if (slot < 2 || slot > context.lists.size())
         return;
-    if (!context.lists.slotAt(slot).changed) {
+    if (!list.isChanged()) {
         forget(context, slot);
         return;
     }
@@ -218,15 +218,15 @@ void offerLeftOver(AppContext &context)
         for (const QString &file : files) {
             const QString path = originalPath(file);
             bool cancelled = false;
-            if (!PlayListCommands::openListFile(context, file, &cancelled)) {
+            if (!OpenLists::openListFile(context, file, &cancelled)) {
                 // A list whose reading was cancelled is kept aside, not deleted unasked.
                 if (cancelled)
                     keptAside.append(file);
                 continue;
             }
-            if (PlayList *list = PlayListCommands::playListAt(context, context.loadingSlot)) {
+            if (PlayList *list = OpenLists::playListAt(context, context.loadingSlot)) {
                 list->setPath(path);
-                context.lists.slotAt(list->slot()).changed = true;
+                list->markChanged();
                 recovered.append(list->slot());
             }
         }
@@ -241,7 +241,7 @@ void offerLeftOver(AppContext &context)
         QFile::remove(pathFileOf(file));
     }
     for (const int slot : std::as_const(recovered)) {
-        if (PlayList *list = PlayListCommands::playListAt(context, slot))
+        if (PlayList *list = OpenLists::playListAt(context, slot))
             keepNow(context, *list);
     }
 }

@@ -29,7 +29,7 @@
 #include "help/ErrorMessages.h"
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/OpenLists.h"
 #include "settings/FrameColour.h"
 
 using namespace Qt::StringLiterals;
@@ -145,7 +145,7 @@ QWidget *SettingsDialog::buildPlayerPage()
     m_playerPath->installEventFilter(this);
     auto *browsePlayer = named(new QPushButton(u"&Browse"_s, page), u"Command2"_s);
     connect(browsePlayer, &QPushButton::clicked, this, [this] {
-        PlayListCommands::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer, 0, fillIn(m_playerPath));
+        OpenLists::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer, 0, fillIn(m_playerPath));
     });
     grid->addWidget(m_playerPath, 2, 0, 1, 2);
     grid->addWidget(browsePlayer, 2, 2);
@@ -288,7 +288,7 @@ QWidget *SettingsDialog::buildMiscPage()
         // The file dialog starts in the folder shown on the Paths page, which is kept even if this dialog is
         // cancelled.
         m_context.settings.m3uFolder = m_m3uFolder->text();
-        PlayListCommands::openFileDialog(m_context, FileDialogPurpose::ChooseStartUpList, 0, fillIn(m_openAndPlayFile));
+        OpenLists::openFileDialog(m_context, FileDialogPurpose::ChooseStartUpList, 0, fillIn(m_openAndPlayFile));
     });
     grid->addWidget(m_fonts, 1, 0);
     grid->addWidget(m_fontSample, 1, 1);

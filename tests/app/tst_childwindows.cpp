@@ -15,8 +15,8 @@
 
 #include "app/MainWindow.h"
 #include "app/UiWindowHost.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
 #include "playlist/PlayListWindow.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
@@ -31,9 +31,9 @@ struct Frame : TestApp
     Frame()
     {
         windows.loadFrame();
-        PlayListCommands::newPlayList(context);
+        OpenLists::newPlayList(context);
     }
-    PlayList *list() const { return PlayListCommands::playListAt(context, 2); }
+    PlayList *list() const { return OpenLists::playListAt(context, 2); }
 
     UiWindowHost windows{context};
 };
@@ -89,7 +89,7 @@ private slots:
     {
         QFETCH(QString, dialog);
         Frame frame;
-        frame.context.lists.slotAt(2).changed = true;
+        frame.list()->markChanged();
         QMdiSubWindow *listWindow = qobject_cast<PlayListWindow *>(frame.list()->parent())->subWindow();
         listWindow->showMaximized();
         const QString kind = dialog.section(u' ', 0, 0);
@@ -98,7 +98,7 @@ private slots:
         else if (kind == u"about"_s)
             frame.windows.showAbout();
         else
-            PlayListCommands::openFileDialog(
+            OpenLists::openFileDialog(
                 frame.context, kind == u"save"_s ? FileDialogPurpose::SaveList : FileDialogPurpose::SaveAndCloseList,
                 2);
         QPointer<QMdiSubWindow> window = frame.windows.frame()->mdiArea()->subWindowList().last();
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(frame.windows.frame()->windowTitle(), u"TUNARY - [Untitled 1]"_s);
         QVERIFY(!frame.context.settingsOpen && !frame.context.fileDialogOpen);
         QVERIFY(!QFile::exists(frame.folders.settingsFile()));
-        QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.context.lists.slotAt(2).changed);
+        QVERIFY(frame.list()->caption() == u"Untitled 1"_s && frame.list()->isChanged());
     }
 
     void tabFollowsWhatIsSeen_data()
@@ -145,7 +145,7 @@ private slots:
         else if (window == u"help"_s)
             frame.windows.showFinderHelp();
         else
-            PlayListCommands::openFileDialog(frame.context, FileDialogPurpose::SaveList, 2);
+            OpenLists::openFileDialog(frame.context, FileDialogPurpose::SaveList, 2);
         QWidget *dialog = frame.windows.frame()->mdiArea()->subWindowList().last()->widget();
         QStringList stops;
         for (QWidget *next = dialog->nextInFocusChain(); next != dialog; next = next->nextInFocusChain()) {
@@ -163,7 +163,7 @@ private slots:
         Frame frame;
         frame.list()->model().appendEntries(
             {{u"/m/bravo.mp3"_s, false}, {u"/m/Charlie.mp3"_s, false}, {u"/m/Alpha.mp3"_s, false}});
-        PlayListCommands::runEdit(frame.context, *frame.list(), PlayListCommands::Edit::Sort);
+        frame.list()->edit(PlayList::Edit::Sort);
         QCOMPARE(titlesOf(frame.list()->model()), QStringList({u"Alpha"_s, u"bravo"_s, u"Charlie"_s}));
     }
 

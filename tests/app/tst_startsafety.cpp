@@ -137,9 +137,9 @@ private slots:
 
         app.context.settings.playerPath = QCoreApplication::applicationFilePath();
         writeFile(app.folders.root() + u"/l.m3u"_s, "/m/a.mp3\r\n");
-        QVERIFY(PlayListCommands::openListFile(app.context, app.folders.root() + u"/l.m3u"_s));
-        PlayListCommands::play(app.context, *PlayListCommands::playListAt(app.context, app.context.loadingSlot),
-                               PlayListCommands::PlayMode::All);
+        QVERIFY(OpenLists::openListFile(app.context, app.folders.root() + u"/l.m3u"_s));
+        Player::play(app.context, *OpenLists::playListAt(app.context, app.context.loadingSlot),
+                               Player::PlayMode::All);
         QCOMPARE(app.starter.calls.size(), 1);
         QCOMPARE(app.boxes.shown.last().title, u"Error Number: 2"_s);
     }

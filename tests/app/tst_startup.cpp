@@ -432,13 +432,13 @@ private slots:
                     list.cancelLoading();
             });
         };
-        PlayListCommands::setQuietReadTime(0);
+        OpenLists::setQuietReadTime(0);
         loadSettings(app.context);
         StartUp::startUpSteps(app.context);
-        PlayListCommands::setQuietReadTime(25);
+        OpenLists::setQuietReadTime(25);
         QVERIFY(app.starter.calls.isEmpty());
         QCOMPARE(app.journal.filter(u"box"_s), QStringList());
-        QVERIFY(!PlayListCommands::playListAt(app.context, app.context.loadingSlot));
+        QVERIFY(!OpenLists::playListAt(app.context, app.context.loadingSlot));
     }
 
     void colourValues()
@@ -462,15 +462,15 @@ private slots:
     // else opens; saving one, or refusing its changes, leaves nothing behind.
     void recovery()
     {
-        using namespace PlayListCommands;
+        using namespace OpenLists;
         QFETCH(bool, yes);
         TestApp crashed;
         crashed.host.loadFrame();
         const QString named = crashed.folders.root() + u"/named.m3u"_s;
         writeFile(named, "/m/a.mp3\r\n");
         QVERIFY(openListFile(crashed.context, named));
-        dropEntries(crashed.context, *playListAt(crashed.context, 2), entriesOf({u"/m/b.mp3"_s}));
-        dropEntries(crashed.context, *playListAt(crashed.context, newPlayList(crashed.context)), entriesOf({u"/c"_s}));
+        playListAt(crashed.context, 2)->drop(entriesOf({u"/m/b.mp3"_s}));
+        playListAt(crashed.context, newPlayList(crashed.context))->drop(entriesOf({u"/c"_s}));
         QTRY_COMPARE_WITH_TIMEOUT(Recovery::leftOver(crashed.context).size(), 2, 2000);
 
         // A file of the folder that its writer never wrote is put aside, not offered and not deleted.
@@ -494,7 +494,7 @@ private slots:
         QCOMPARE(Recovery::leftOver(next).size(), yes ? 2 : 0);
         if (!yes)
             return;
-        QVERIFY(next.lists.slotAt(2).changed && next.lists.slotAt(3).changed);
+        QVERIFY(playListAt(next, 2)->isChanged() && playListAt(next, 3)->isChanged());
         QCOMPARE(titlesOf(playListAt(next, 2)->model()), QStringList({u"a"_s, u"b"_s}));
         save(next, *playListAt(next, 2));
         QCOMPARE(readFile(named), "/m/a.mp3\r\n/m/b.mp3\r\n"_ba);
@@ -510,13 +510,13 @@ private slots:
         TestApp app;
         app.host.loadFrame();
         writeFile(app.folders.recoveryFolder(), "in the way");
-        using namespace PlayListCommands;
+        using namespace OpenLists;
         PlayList &list = *playListAt(app.context, newPlayList(app.context));
         const QRegularExpression logged(u"cannot be kept for recovery: .*recovery cannot be made"_s);
         QTest::ignoreMessage(QtWarningMsg, logged);
         QTest::failOnWarning(logged);
         for (int change = 0; change < 3; ++change) {
-            dropEntries(app.context, list, entriesOf({u"/m/%1.mp3"_s.arg(change)}));
+            list.drop(entriesOf({u"/m/%1.mp3"_s.arg(change)}));
             Recovery::keepNow(app.context, list);
             Recovery::finishWriting();
         }

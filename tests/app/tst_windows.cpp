@@ -37,7 +37,8 @@
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using Edit = PlayList::Edit;
 
 namespace {
 
@@ -76,7 +77,8 @@ struct Windows
         PlayList *list = playListAt(app.context, newPlayList(app.context));
         for (int i = 0; i < entries; ++i)
             list->model().appendEntries(entriesOf({u"/m/"_s + QString::number(i) + u".mp3"_s}));
-        app.context.lists.slotAt(list->slot()).changed = changed;
+        if (changed)
+            list->markChanged();
         return qobject_cast<PlayListWindow *>(list->parent());
     }
     bool showsFrameMenus() const
@@ -93,7 +95,7 @@ struct Windows
             count += window->isVisible() && qobject_cast<PlayListWindow *>(window->widget());
         return count;
     }
-    bool changed(PlayListWindow *window) const { return app.context.lists.slotAt(window->playList()->slot()).changed; }
+    bool changed(PlayListWindow *window) const { return window->playList()->isChanged(); }
     // As the desktop delivers it: the drag of the source's selection enters the list, then is dropped there.
     static void drop(PlayListWindow *target, QAbstractItemView *source)
     {
@@ -274,21 +276,6 @@ private slots:
             QCOMPARE(list->currentIndex().row(), 3);
     }
 
-    void deleteRemovesTheSelectionAndSelectsAround()
-    {
-        Windows windows;
-        PlayListWindow *window = windows.newList(5);
-        UniformListView *list = window->list();
-        list->selectionModel()->select(QItemSelection(list->model()->index(2, 0), list->model()->index(3, 0)),
-                                       QItemSelectionModel::ClearAndSelect);
-        list->selectionModel()->setCurrentIndex(list->model()->index(4, 0), QItemSelectionModel::NoUpdate);
-        QTest::keyClick(list, Qt::Key_Delete);
-        QCOMPARE(windows.titles(window), u"0 1 4"_s);
-        QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{list->model()->index(2, 0)});
-        QCOMPARE(list->currentIndex().row(), 2);
-        QVERIFY(windows.changed(window));
-    }
-
     // Cancel at any list keeps every window open, the unchanged lists asked before it included.
     void frameCloseAsksEachChangedList()
     {
@@ -296,7 +283,7 @@ private slots:
         QSignalSpy unloaded(&windows.host, &UiWindowHost::frameUnloaded);
         windows.newList(1);
         for (int i = 0; i < 2; ++i)
-            runEdit(windows.app.context, *windows.newList(1)->playList(), Edit::Clear);
+            windows.newList(1)->playList()->edit(Edit::Clear);
         windows.app.boxes.answers = {MessageAnswer::No, MessageAnswer::Cancel};
         QVERIFY(!windows.host.frame()->close());
         QCOMPARE(windows.app.boxes.shown.size(), 2);
@@ -403,7 +390,7 @@ private slots:
 
         // From one list onto another: a copy; the source keeps its entries and its state.
         first->playList()->model().appendEntries({{u"/m/b.mp3"_s, false}, {u"/m/c.mp3"_s, false}});
-        windows.app.context.lists.slotAt(2).changed = false;
+        first->playList()->markClean();
         for (int row : {2, 0})
             first->list()->selectionModel()->select(first->list()->model()->index(row, 0), QItemSelectionModel::Select);
         Windows::drop(second, first->list());
@@ -426,7 +413,7 @@ private slots:
         QVERIFY(!windows.changed(window));
 
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, onFirst);
-        QTRY_VERIFY_WITH_TIMEOUT(windows.app.context.lists.slotAt(2).dropReady, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->playList()->takesDrops(), 3000);
         Windows::drop(window, view);
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, onFirst);
         QCOMPARE(Windows::titles(window), u"0 1 0"_s);
@@ -477,7 +464,7 @@ private slots:
         TestApp app;
         setUpWindowTable(app.context);
         const int slot = newPlayList(app.context);
-        app.context.lists.slotAt(slot).changed = true;
+        playListAt(app.context, slot)->markChanged();
         const QString list = app.folders.root() + u"/two.m3u"_s;
         writeFile(list, "/m/two.mp3\r\n");
         app.boxes.whileOpen = [&app, &list](const MessageBoxRequest &) {
@@ -486,7 +473,7 @@ private slots:
         };
         app.boxes.answers = {MessageAnswer::No};
         QVERIFY(queryClose(app.context, *playListAt(app.context, slot), true));
-        QVERIFY(!app.context.lists.slotAt(slot).changed);
+        QVERIFY(!playListAt(app.context, slot)->isChanged());
         QVERIFY(app.context.lists.slotAt(slot).isFree);
         QCOMPARE(app.context.lists.size(), 42);
     }

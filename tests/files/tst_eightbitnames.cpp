@@ -13,7 +13,8 @@
 #include "files/FinderWindow.h"
 #include "files/FolderList.h"
 #include "playlist/EntryMime.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/OpenLists.h"
+#include "playlist/Player.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsForm.h"
 #include "support/TestApp.h"
@@ -99,9 +100,9 @@ private slots:
         results->selectAll();
         std::unique_ptr<QMimeData> drag(results->model()->mimeData(results->selectionModel()->selectedIndexes()));
         QVERIFY(drag->urls().first().toEncoded().endsWith("/D%E9j%E0%20Vu/CD%B2/b.mp3"));
-        PlayList *list = PlayListCommands::playListAt(app.context, PlayListCommands::newPlayList(app.context));
-        QVERIFY(PlayListCommands::dropEntries(app.context, *list, EntryMime::entries(drag.get())));
-        PlayListCommands::play(app.context, *list, PlayListCommands::PlayMode::All);
+        PlayList *list = OpenLists::playListAt(app.context, OpenLists::newPlayList(app.context));
+        QVERIFY(list->drop(EntryMime::entries(drag.get())));
+        Player::play(app.context, *list, Player::PlayMode::All);
         QCOMPARE(readFile(app.starter.calls.last().arguments.first()),
                  music + "/CD\xb2/b.mp3\r\n" + music + "/Caf\xe9 Latin.mp3\r\n");
     }

@@ -51,18 +51,18 @@ struct Saving : TestApp
     Saving()
     {
         host.loadFrame();
-        list = PlayListCommands::playListAt(context, PlayListCommands::newPlayList(context));
+        list = OpenLists::playListAt(context, OpenLists::newPlayList(context));
         list->model().appendEntries({{u"/m/a.mp3"_s, false}, {u"/m/b.mp3"_s, false}});
-        context.lists.slotAt(2).changed = true;
+        list->markChanged();
         QDir().mkpath(folder);
-        PlayListCommands::openFileDialog(context, FileDialogPurpose::SaveList, 2);
+        OpenLists::openFileDialog(context, FileDialogPurpose::SaveList, 2);
     }
 
     bool ok(const QString &name, FileDialogPurpose purpose = FileDialogPurpose::SaveList)
     {
         return FileDialog::accept(context, {purpose, 2, folder, name}).closes;
     }
-    bool changed() const { return context.lists.slotAt(2).changed; }
+    bool changed() const { return list->isChanged(); }
 
     PlayList *list = nullptr;
     QString folder = folders.root() + u"/lists"_s;

@@ -7,13 +7,16 @@
 
 #include "app/MainWindow.h"
 #include "app/UiWindowHost.h"
+#include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/Player.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using namespace Player;
+using Edit = PlayList::Edit;
 
 class TestListFiles : public QObject
 {
@@ -86,7 +89,7 @@ private slots:
                 if (thousandths != 0)
                     return;
                 save(app.context, *list);
-                runEdit(app.context, *list, Edit::Clear);
+                list->edit(Edit::Clear);
                 list->setPath(m_dir.filePath(u"other.m3u"_s));
                 QVERIFY(!saveList(app.context, *list).isEmpty());
                 list->setPath(path);
@@ -113,7 +116,7 @@ private slots:
         if (opened) {
             QCOMPARE(list->model().count(), 1000000);
             QCOMPARE(list->model().line(999999), u"/music/999999.mp3"_s);
-            QVERIFY(!app.context.lists.slotAt(slot).changed && !list->isLoading());
+            QVERIFY(!list->isChanged() && !list->isLoading());
         }
     }
 
@@ -124,9 +127,9 @@ private slots:
         windows.loadFrame();
         PlayList &list = *playListAt(app.context, newPlayList(app.context));
         for (int play = 0; play < 12; ++play) {
-            list.model().clear();
+            list.model().setEntries({});
             list.model().appendEntries({{u"/m/%1.mp3"_s.arg(play), false}});
-            PlayListCommands::play(app.context, list, PlayMode::All);
+            Player::play(app.context, list, PlayMode::All);
         }
         for (int play = 0; play < 12; ++play)
             QCOMPARE(readFile(app.starter.calls.value(play).arguments.value(0)), u"/m/%1.mp3\r\n"_s.arg(play).toUtf8());

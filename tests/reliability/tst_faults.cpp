@@ -18,7 +18,8 @@
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using namespace Player;
 
 class TestFaults : public QObject
 {
@@ -68,14 +69,14 @@ private slots:
         QVERIFY(openListFile(app.context, path));
         PlayList &list = *playListAt(app.context, 2);
         for (int i = 0; i < 200; ++i)
-            dropEntries(app.context, list, {{u"/m/new-"_s + QString::number(i) + u".mp3"_s, false}});
+            list.drop({{u"/m/new-"_s + QString::number(i) + u".mp3"_s, false}});
         {
             FullDisk disk(1024);
             save(app.context, list);
         }
         QCOMPARE(app.journal.filter(u"box"_s), QStringList{u"box Error Number: 6"_s});
         QCOMPARE(readFile(path), "/m/old.mp3\r\n"_ba);
-        QVERIFY(app.context.lists.slotAt(2).changed);
+        QVERIFY(playListAt(app.context, 2)->isChanged());
         QCOMPARE(QDir(app.folders.root()).entryList(QDir::Files), QStringList{u"list.m3u"_s});
     }
 

@@ -8,7 +8,9 @@
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;
-using namespace PlayListCommands;
+using namespace OpenLists;
+using namespace Player;
+using Edit = PlayList::Edit;
 
 namespace {
 
@@ -60,8 +62,7 @@ private slots:
             }
             case 1: // entries dropped onto a list
                 for (int i = pick(30); i >= 0; --i)
-                    dropEntries(app.context, *list,
-                                entriesOf({u"/music/"_s + QString::number(pick(500)) + u" song.mp3"_s}));
+                    list->drop(entriesOf({u"/music/"_s + QString::number(pick(500)) + u" song.mp3"_s}));
                 break;
             case 2:
             case 3: { // an edit, with a caret and a selection somewhere
@@ -70,7 +71,7 @@ private slots:
                                                         QItemSelectionModel::NoUpdate);
                 for (int i = 0; count && i < 3; ++i)
                     model.selectionModel()->select(model.index(pick(count)), QItemSelectionModel::Select);
-                runEdit(app.context, *list, Edit(pick(8)));
+                list->edit(Edit(pick(8)));
                 break;
             }
             case 4: // saved under a name of its own

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "core/AppContext.h"
-#include "playlist/PlayListCommands.h"
+#include "playlist/OpenLists.h"
+#include "playlist/Player.h"
 #include "support/TestDoubles.h"
 #include "support/TestFiles.h"
 
@@ -14,7 +15,7 @@ struct TestApp
     {
         context.setHost(&host);
         // Like the real frame, the first load sets up the window table.
-        host.onFirstLoad = [this] { PlayListCommands::setUpWindowTable(context); };
+        host.onFirstLoad = [this] { OpenLists::setUpWindowTable(context); };
         folders.ensureProgramFolder();
     }
 
@@ -40,7 +41,7 @@ inline QStringList openLists(const AppContext &context)
 {
     QStringList captions;
     for (int slot = 2; slot <= context.lists.size(); ++slot) {
-        if (PlayList *list = PlayListCommands::playListAt(context, slot))
+        if (PlayList *list = OpenLists::playListAt(context, slot))
             captions.append(list->caption());
     }
     return captions;

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: MIT
+
+#include "playlist/OpenLists.h"
+
+#include <memory>
+#include <utility>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPointer>
+#include <QSemaphore>
+#include <QThreadPool>
+#include <QTimer>
+
+#include "core/AppContext.h"
+#include "core/WindowHost.h"
+#include "help/ErrorMessages.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SafeWrite.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/Recovery.h"
+
+using namespace Qt::StringLiterals;
+
+namespace OpenLists {
+
+namespace {
+
+// A new or loaded list window's size, in twips.
+constexpr int kWindowWidth = 3675;
+constexpr int kWindowHeight = 5680;
+
+// Where there are no windows, lists live here.
+QObject *windowlessLists()
+{
+    static QObject lists;
+    return &lists;
+}
+
+PlayList &windowForSlot(AppContext &context, int slot)
+{
+    PlayList *list = playListAt(context, slot);
+    if (!list) {
+        list = context.host().createPlayListWindow();
+        if (!list)
+            list = new PlayList(windowlessLists());
+        context.lists.setPlayList(slot, list);
+    }
+    return *list;
+}
+
+void discardWindow(AppContext &context, PlayList &list)
+{
+    if (list.parent() == windowlessLists())
+        delete &list;
+    else
+        context.host().discardPlayListWindow(&list);
+}
+
+// Sets a window up from scratch for a list in its slot, with its file (none for a new list).
+void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
+{
+    list.setSlot(slot);
+    list.setSizeTwips(kWindowWidth, kWindowHeight);
+    list.setPath(path);
+    list.setListFont(context.settings.listFont);
+    list.playerPath = context.settings.playerPath;
+    list.encoding = ListEncoding::EightBit;
+    list.model().setEntries({});
+    list.resetHistory();
+    Recovery::watch(context, list);
+}
+
+// A list past the limit would take the memory of the whole machine: the user is told why it stays closed.
+void reportTooLarge(AppContext &context, const QString &path)
+{
+    const QString text = u"%1 is larger than %2 MB and can not be opened"_s.arg(
+        QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024LL * 1024)));
+    context.platform.messageBoxes.show({u"List Too Large"_s, text, MessageIcon::Warning, MessageButtons::Ok});
+}
+
+} // namespace
+
+PlayList *playListAt(const AppContext &context, int slot)
+{
+    return qobject_cast<PlayList *>(context.lists.windowAt(slot));
+}
+
+void setUpWindowTable(AppContext &context)
+{
+    context.lists.resetToOneSlot();
+    PlayList &hidden = windowForSlot(context, 1);
+    hidden.setSlot(1);
+}
+
+int newPlayList(AppContext &context)
+{
+    const int slot = context.lists.allocateSlot();
+    PlayList &list = windowForSlot(context, slot);
+    setUp(context, list, slot, QString());
+    list.show();
+    return slot;
+}
+
+namespace {
+
+// Lists are read by workers of their own, so that a look for missing files never holds one up.
+QThreadPool &listReaders()
+{
+    static QThreadPool pool;
+    pool.setMaxThreadCount(2);
+    return pool;
+}
+
+// A list file read by a worker; the interface thread takes it once finished is released.
+struct ListRead
+{
+    M3UFile::ReadProgress progress;
+    M3UContent content;
+    QString fault;
+    bool tooLarge = false;
+    QSemaphore finished;
+
+    bool done() const { return finished.available() > 0; }
+};
+
+// A list read within this time shows as soon as it is read, with no progress shown.
+int quietReadMs = 25;
+constexpr int kProgressIntervalMs = 50;
+
+enum class ReadOutcome { Read, Failed, Cancelled };
+
+// Starts reading a list's file in a worker; its window is made meanwhile.
+std::shared_ptr<ListRead> startReading(const QString &path)
+{
+    auto read = std::make_shared<ListRead>();
+    listReaders().start([read, path] {
+        read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
+        read->finished.release();
+    });
+    return read;
+}
+
+// Waits for the read. The interface waits a moment for it; a longer read shows the window with its progress
+// and a way to cancel, and the interface goes on meanwhile. The list may be closed while it is read: that
+// cancels the read.
+ReadOutcome finishReading(PlayList &list, const std::shared_ptr<ListRead> &read)
+{
+    if (!read->finished.tryAcquire(1, quietReadMs)) {
+        const QPointer<PlayList> guard(&list);
+        QEventLoop loop;
+        QTimer tick;
+        const auto showProgress = [&read, &loop, &guard] {
+            if (read->done()) {
+                loop.quit();
+                return;
+            }
+            const qint64 total = read->progress.total;
+            if (guard && total > 0)
+                guard->setLoadProgress(int(std::min<qint64>(999, read->progress.done * 1000 / total)));
+        };
+        QObject::connect(&tick, &QTimer::timeout, &loop, showProgress);
+        QObject::connect(&list, &QObject::destroyed, &loop, &QEventLoop::quit);
+        // A cancel may come before the loop runs, as the window shows its progress.
+        bool cancelled = false;
+        QObject::connect(&list, &PlayList::loadCancelRequested, &loop, [&cancelled, &loop] {
+            cancelled = true;
+            loop.quit();
+        });
+        list.setLoadProgress(0);
+        list.show();
+        tick.start(kProgressIntervalMs);
+        if (!cancelled)
+            loop.exec();
+        if (guard)
+            guard->setLoadProgress(-1);
+        if (!guard || cancelled || !read->done()) {
+            read->progress.stop = true;
+            return ReadOutcome::Cancelled;
+        }
+    }
+    return read->fault.isEmpty() ? ReadOutcome::Read : ReadOutcome::Failed;
+}
+
+} // namespace
+
+void setQuietReadTime(int milliseconds)
+{
+    quietReadMs = milliseconds;
+}
+
+bool openListFile(AppContext &context, const QString &path, bool *cancelled)
+{
+    if (cancelled)
+        *cancelled = false;
+    const std::shared_ptr<ListRead> read = startReading(path);
+    const int slot = context.lists.allocateSlot();
+    context.loadingSlot = slot;
+    PlayList &list = windowForSlot(context, slot);
+    setUp(context, list, slot, path);
+
+    const QPointer<PlayList> guard(&list);
+    const ReadOutcome outcome = finishReading(list, read);
+    // Other lists may have opened while this one was read.
+    context.loadingSlot = slot;
+    if (outcome != ReadOutcome::Read) {
+        if (outcome == ReadOutcome::Failed && read->tooLarge)
+            reportTooLarge(context, path);
+        if (cancelled)
+            *cancelled = outcome == ReadOutcome::Cancelled;
+        // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
+        if (guard) {
+            context.lists.slotAt(slot).isFree = true;
+            context.lists.setPlayList(slot, nullptr);
+            discardWindow(context, *guard);
+        }
+        return false;
+    }
+    list.encoding = read->content.encoding;
+    list.model().setContent(std::move(read->content.texts), std::move(read->content.refs));
+    list.show();
+    list.checkMissing();
+    if (context.settings.alwaysSort == u"True"_s) {
+        // The window may be closed while the waiting events run.
+        const QPointer<PlayList> guard(&list);
+        QCoreApplication::processEvents();
+        if (guard)
+            guard->edit(PlayList::Edit::Sort);
+        // The list as opened, sorted, is where undoing stops.
+        if (guard)
+            guard->resetHistory();
+    }
+    return true;
+}
+
+QString saveList(AppContext &context, PlayList &list)
+{
+    // Saved now, a list still being read would be saved empty over its file.
+    if (list.isLoading())
+        return QCoreApplication::translate("PlayList", "The list is still being read.");
+    const QString fileName = PlayListEntry::trimBlanks(list.path());
+    QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
+    if (!fault.isEmpty())
+        return fault;
+    list.markClean();
+    Recovery::forget(context, list.slot());
+    return {};
+}
+
+void save(AppContext &context, PlayList &list)
+{
+    if (list.isLoading())
+        return;
+    if (list.isUntitled()) {
+        openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
+        return;
+    }
+    // A failed save keeps the list marked changed, so nothing is lost on closing.
+    const QString fault = saveList(context, list);
+    if (!fault.isEmpty())
+        ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
+}
+
+void saveAs(AppContext &context, PlayList &list)
+{
+    if (list.isLoading())
+        return;
+    openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
+}
+
+void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot, WindowHost::PathChosen whenChosen)
+{
+    if (context.fileDialogOpen)
+        return;
+    context.fileDialogOpen = true;
+    context.host().openFileDialog(purpose, slot, std::move(whenChosen));
+}
+
+void saveAndCloseList(AppContext &context, int slot)
+{
+    PlayList *list = playListAt(context, slot);
+    if (!list)
+        return;
+    // Dropped with the window, should it be gone before the events waiting now have run.
+    QTimer::singleShot(0, list,
+                       [&context, slot] { openFileDialog(context, FileDialogPurpose::SaveAndCloseList, slot); });
+}
+
+bool queryClose(AppContext &context, PlayList &list, bool frameClosing)
+{
+    if (frameClosing)
+        context.frameClosing = true;
+    const int slot = list.slot();
+    if (!list.isChanged())
+        return true;
+
+    // While the box is open, lists may be opened or closed: the table is looked up again afterwards.
+    const QPointer<PlayList> guard(&list);
+    const MessageAnswer answer =
+        context.platform.messageBoxes.show({u"Save First?"_s, u"Save Changes to "_s + list.caption() + u'?',
+                                            MessageIcon::None, MessageButtons::YesNoCancel});
+    if (!guard)
+        return false;
+    switch (answer) {
+    case MessageAnswer::Yes:
+        // The file dialog saves the list and closes it (and the frame, when it was closing) afterwards.
+        saveAndCloseList(context, slot);
+        return false;
+    case MessageAnswer::No:
+        guard->markClean();
+        context.lists.slotAt(slot).isFree = true;
+        Recovery::forget(context, slot);
+        return true;
+    default:
+        // A refused close of the frame is over: a later save must not end the program.
+        context.frameClosing = false;
+        return false;
+    }
+}
+
+} // namespace OpenLists

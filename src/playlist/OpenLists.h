@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QString>
+
+#include "core/Modes.h"
+#include "core/WindowHost.h"
+#include "playlist/PlayList.h"
+
+class AppContext;
+
+/** The lists open in windows: their slots in the window table, new, opened, saved and closed lists. */
+namespace OpenLists {
+
+/** The list in a slot, or nothing when the slot has no window. */
+PlayList *playListAt(const AppContext &context, int slot);
+
+/** Sets up the window table with its hidden window in slot 1. */
+void setUpWindowTable(AppContext &context);
+
+/** Opens a new empty list, "Untitled " and its slot number less one; returns its slot. */
+int newPlayList(AppContext &context);
+
+/**
+ * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so).
+ * LoadingSlot holds the new window's slot afterwards. A file that cannot be read (missing, not a regular
+ * file) frees the slot again and gives false; nothing is reported but a file too large to read. A big list
+ * is read by a worker while its window shows the progress: the user may cancel it, or close the window,
+ * which gives false with cancelled set, and nothing opened.
+ */
+bool openListFile(AppContext &context, const QString &path, bool *cancelled = nullptr);
+/** How long opening a list waits for its file before it shows the progress (25 ms unless set). */
+void setQuietReadTime(int milliseconds);
+
+/** Writes the list to its file, atomically; it is unchanged then. Returns the fault, or "". */
+QString saveList(AppContext &context, PlayList &list);
+
+/** "&Save": an untitled list asks for a name; a named one is written, a fault reported as error 6. */
+void save(AppContext &context, PlayList &list);
+/** "Save &As": always asks for a name. */
+void saveAs(AppContext &context, PlayList &list);
+/** Opens the file dialog unless it is open already. */
+void openFileDialog(AppContext &context, FileDialogPurpose purpose, int slot = 0,
+                    WindowHost::PathChosen whenChosen = {});
+/** After the events waiting now: the file dialog in mode "save_kill" for the slot. */
+void saveAndCloseList(AppContext &context, int slot);
+
+/** The close request of a play-list window; true when the window may close. */
+bool queryClose(AppContext &context, PlayList &list, bool frameClosing);
+
+} // namespace OpenLists
