@@ -11,6 +11,7 @@
 #include "app/StartupGate.h"
 #include "app/TrayMinimizer.h"
 #include "platform/NotificationIcon.h"
+#include "platform/StandardFolders.h"
 #include "playlist/Recovery.h"
 #include "settings/FrameColour.h"
 #include "settings/SettingsFile.h"
@@ -453,6 +454,37 @@ private slots:
         }
         QCOMPARE(list.model().count(), 3);
         QCOMPARE(readFile(app.folders.recoveryFolder()), "in the way"_ba);
+    }
+
+    // Copies with settings folders of their own share the state folder, never the lists they keep there: a
+    // start neither offers nor deletes the live file of a copy of other settings.
+    void recoveryOfOtherSettings()
+    {
+        const QTemporaryDir home;
+        qputenv("XDG_STATE_HOME", home.filePath(u"state"_s).toUtf8());
+        const auto restore = qScopeGuard([] {
+            qunsetenv("XDG_STATE_HOME");
+            qunsetenv("XDG_CONFIG_HOME");
+        });
+        qputenv("XDG_CONFIG_HOME", home.filePath(u"a"_s).toUtf8());
+        StandardFolders foldersOfA;
+        qputenv("XDG_CONFIG_HOME", home.filePath(u"b"_s).toUtf8());
+        StandardFolders foldersOfB;
+        TestApp app;
+        AppContext copyA({app.boxes, app.starter, foldersOfA, app.drives, app.registry});
+        copyA.setHost(&app.host);
+        app.host.loadFrame();
+        PlayListCommands::setUpWindowTable(copyA);
+        PlayList &list = *PlayListCommands::playListAt(copyA, PlayListCommands::newPlayList(copyA));
+        PlayListCommands::dropEntries(copyA, list, entriesOf({u"/m/a.mp3"_s}));
+        Recovery::keepNow(copyA, list);
+        Recovery::finishWriting();
+
+        AppContext copyB({app.boxes, app.starter, foldersOfB, app.drives, app.registry});
+        app.boxes.answers = {MessageAnswer::No};
+        Recovery::offerLeftOver(copyB);
+        QCOMPARE(app.boxes.shown.size(), 0);
+        QCOMPARE(Recovery::leftOver(copyA).size(), 1);
     }
 };
 
