@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QThreadPool>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "core/AppContext.h"
 #include "platform/Folders.h"
@@ -30,12 +32,59 @@ namespace {
 // A change is on disk within two seconds: the first change of a burst waits this long for the rest.
 constexpr int kDelayMs = 1500;
 
-// One worker, so that the writes and removals of a list happen in the order they were asked for.
-QThreadPool &writer()
+// The worker that writes and removes kept lists, owned by the application, whose end waits for its last task.
+// One thread, so that the writes and removals of a list happen in the order they were asked for.
+class Writer : public QObject
 {
-    static QThreadPool pool;
-    pool.setMaxThreadCount(1);
-    return pool;
+public:
+    static constexpr auto kName = "recoveryWriter";
+
+    explicit Writer(QObject *application)
+        : QObject(application)
+    {
+        setObjectName(QString::fromLatin1(kName));
+        m_pool.setMaxThreadCount(1);
+    }
+    ~Writer() override { m_pool.waitForDone(); }
+
+    static Writer &of(QObject *application)
+    {
+        auto *writer = application->findChild<Writer *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
+        return writer ? *writer : *new Writer(application);
+    }
+
+    template <typename Task>
+    void run(Task task)
+    {
+        // The future is not kept: finish() waits on the pool, since waiting on a future may run a task not yet
+        // started on the waiting thread, ahead of its turn.
+        (void)QtConcurrent::run(&m_pool, [this, task = std::move(task)] {
+            const QMutexLocker held(&m_held);
+            task();
+        });
+    }
+    void finish() { m_pool.waitForDone(); }
+    void hold(bool held) { held ? m_held.lock() : m_held.unlock(); }
+
+    // Keeping is a safety net: a folder that cannot be written is worth a line in the log, once per fault, and
+    // never a box. Only tasks call this.
+    void reportFault(const QString &fault)
+    {
+        if (fault.isEmpty() || fault == m_lastFault)
+            return;
+        m_lastFault = fault;
+        qCWarning(lcRecovery).noquote() << "changed lists cannot be kept for recovery:" << fault;
+    }
+
+private:
+    QMutex m_held;
+    QString m_lastFault;
+    QThreadPool m_pool;
+};
+
+Writer &writer()
+{
+    return Writer::of(QCoreApplication::instance());
 }
 
 QString listFile(const AppContext &context, int slot)
@@ -47,17 +96,6 @@ QString listFile(const AppContext &context, int slot)
 QString pathFileOf(const QString &listFile)
 {
     return listFile.chopped(4) + u".path"_s;
-}
-
-// Keeping is a safety net: a folder that cannot be written is worth a line in the log, once per fault, and
-// never a box. Only the worker calls this.
-void reportFault(const QString &fault)
-{
-    static QString lastFault;
-    if (fault.isEmpty() || fault == lastFault)
-        return;
-    lastFault = fault;
-    qCWarning(lcRecovery).noquote() << "changed lists cannot be kept for recovery:" << fault;
 }
 
 QString originalPath(const QString &listFile)
@@ -120,23 +158,24 @@ void keepNow(AppContext &context, PlayList &list)
     // The texts and references are shared with the list, not copied; the worker formats them.
     const QString file = listFile(context, slot);
     const QString folder = context.platform.folders.recoveryFolder();
-    writer().start([file, folder, texts = list.model().texts(), refs = list.model().refs(), encoding = list.encoding,
-                    path = list.path()] {
+    Writer &worker = writer();
+    worker.run([&worker, file, folder, texts = list.model().texts(), refs = list.model().refs(),
+                encoding = list.encoding, path = list.path()] {
         if (!QDir().mkpath(folder)) {
-            reportFault(QCoreApplication::translate("Recovery", "%1 cannot be made").arg(folder));
+            worker.reportFault(QCoreApplication::translate("Recovery", "%1 cannot be made").arg(folder));
             return;
         }
         QString fault = writeFileAtomically(pathFileOf(file), path.toUtf8());
         if (fault.isEmpty())
             fault = writeFileAtomically(file, M3UFile::format(texts, refs, encoding));
-        reportFault(fault.isEmpty() ? QString() : u"%1: %2"_s.arg(file, fault));
+        worker.reportFault(fault.isEmpty() ? QString() : u"%1: %2"_s.arg(file, fault));
     });
 }
 
 void forget(AppContext &context, int slot)
 {
     const QString file = listFile(context, slot);
-    writer().start([file] {
+    writer().run([file] {
         QFile::remove(file);
         QFile::remove(pathFileOf(file));
     });
@@ -144,7 +183,12 @@ void forget(AppContext &context, int slot)
 
 void finishWriting()
 {
-    writer().waitForDone();
+    writer().finish();
+}
+
+void holdWriting(bool held)
+{
+    writer().hold(held);
 }
 
 QStringList leftOver(const AppContext &context)

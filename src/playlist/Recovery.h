@@ -24,6 +24,8 @@ void keepNow(AppContext &context, PlayList &list);
 void forget(AppContext &context, int slot);
 /** Waits until every write and removal handed to the worker is done. */
 void finishWriting();
+/** For tests that look at the folder mid-way: while held, the worker starts no further write or removal. */
+void holdWriting(bool held);
 
 /** The lists left by an earlier run, as the files kept for them. */
 QStringList leftOver(const AppContext &context);
