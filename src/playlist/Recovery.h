@@ -31,7 +31,8 @@ void holdWriting(bool held);
 QStringList leftOver(const AppContext &context);
 /**
  * At start, after the start-up messages: names the lists an earlier run left and asks whether to open them.
- * Yes opens each, changed, under its old file (an untitled one untitled); No deletes them.
+ * Yes opens each, changed, under its old file (an untitled one untitled); a kept file goes only once its list
+ * is kept anew. No deletes them.
  */
 void offerLeftOver(AppContext &context);
 
