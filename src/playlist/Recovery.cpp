@@ -147,13 +147,13 @@ void keep(AppContext &context, PlayList &list, const QString &replaced)
     Writer &worker = writer();
     worker.run([&worker, file, folder, replaced, texts = list.model().texts(), refs = list.model().refs(),
                 encoding = list.encoding, path = list.path()] {
-        if (!QDir().mkpath(folder)) {
+        if (!makePrivateFolder(folder)) {
             worker.reportFault(QCoreApplication::translate("Recovery", "%1 cannot be made").arg(folder));
             return;
         }
-        QString fault = writeFileAtomically(pathFileOf(file), path.toUtf8());
+        QString fault = writeFileAtomically(pathFileOf(file), path.toUtf8(), FileAccess::OwnerOnly);
         if (fault.isEmpty())
-            fault = writeFileAtomically(file, M3UFile::format(texts, refs, encoding));
+            fault = writeFileAtomically(file, M3UFile::format(texts, refs, encoding), FileAccess::OwnerOnly);
         worker.reportFault(fault.isEmpty() ? QString() : u"%1: %2"_s.arg(file, fault));
         if (fault.isEmpty() && !replaced.isEmpty()) {
             QFile::remove(replaced);
@@ -237,7 +237,7 @@ void putAside(const QString &file)
 {
     const QFileInfo info(file);
     const QString folder = info.absolutePath() + u"/kept"_s;
-    QDir().mkpath(folder);
+    makePrivateFolder(folder);
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss-zzz"_s);
     const QString target = u"%1/%2-%3"_s.arg(folder, stamp, info.fileName());
     if (QFile::rename(file, target)) {

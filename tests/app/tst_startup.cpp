@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 
 // The program's start: the command line, the settings file, the loader and the hand-off to a running copy.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -52,6 +54,13 @@ public:
     QStringList calls; // the frame's too
     std::function<void()> click;
 };
+
+// The permission bits of a file or folder, as ls -l shows them.
+int modeOf(const QString &path)
+{
+    struct stat info = {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
 
 } // namespace
 
@@ -390,13 +399,15 @@ private slots:
         QTest::newRow("thrown away") << false;
     }
 
-    // Changed lists are kept soon after they change; the start after a crash offers them back before anything
-    // else opens, and keeps them on disk until they are kept anew; saving one, or refusing its changes, leaves
-    // nothing behind.
+    // Changed lists are kept soon after they change, for the user alone; the start after a crash offers them back
+    // before anything else opens, and keeps them on disk until they are kept anew; saving one, or refusing its
+    // changes, leaves nothing behind.
     void recovery()
     {
         using namespace PlayListCommands;
         QFETCH(bool, yes);
+        const mode_t usualMask = umask(022);
+        const auto restoreMask = qScopeGuard([usualMask] { umask(usualMask); });
         TestApp crashed;
         crashed.host.loadFrame();
         const QString named = crashed.folders.root() + u"/named.m3u"_s;
@@ -405,9 +416,13 @@ private slots:
         dropEntries(crashed.context, *playListAt(crashed.context, 2), entriesOf({u"/m/b.mp3"_s}));
         dropEntries(crashed.context, *playListAt(crashed.context, newPlayList(crashed.context)), entriesOf({u"/c"_s}));
         QTRY_COMPARE_WITH_TIMEOUT(Recovery::leftOver(crashed.context).size(), 2, 10000);
+        Recovery::finishWriting();
+        const QString folder = crashed.folders.recoveryFolder();
+        QCOMPARE(modeOf(folder), 0700);
+        for (const QString &name : QDir(folder).entryList(QDir::Files))
+            QVERIFY2(modeOf(folder + u'/' + name) == 0600, qPrintable(name));
 
         // A file of the folder that its writer never wrote is put aside, not offered and not deleted.
-        const QString folder = crashed.folders.recoveryFolder();
         writeFile(folder + u"/list-9.m3u"_s, "/m/\0\x01\xff"_ba);
 
         // The next start, over the folders the crashed run never tidied.
@@ -421,6 +436,7 @@ private slots:
         StartUp::startUpSteps(next);
         const MessageBoxRequest &box = crashed.boxes.shown.last();
         QVERIFY(box.title == u"Recover Play Lists"_s && box.text.contains(named + u"\ran untitled list\r\r"_s));
+        QCOMPARE(modeOf(folder + u"/kept"_s), 0700);
         const QStringList aside = QDir(folder + u"/kept"_s).entryList(QDir::Files);
         QVERIFY2(aside.size() == 1 && aside.first().endsWith(u"-list-9.m3u"_s), qPrintable(aside.join(u' ')));
         QCOMPARE(openLists(next), yes ? QStringList({named, u"Untitled 2"_s}) : QStringList());
@@ -494,6 +510,7 @@ private slots:
         Recovery::offerLeftOver(copyB);
         QCOMPARE(app.boxes.shown.size(), 0);
         QCOMPARE(Recovery::leftOver(copyA).size(), 1);
+        QCOMPARE(modeOf(home.filePath(u"state/tunary/recovery"_s)), 0700);
     }
 };
 
