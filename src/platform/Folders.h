@@ -23,7 +23,10 @@ public:
     /** The small file where the main window keeps its size and place between runs; never TUNARY.INI. */
     virtual QString frameStateFile() const { return programFolder() + u"/frame.state"; }
 
-    /** Where changed lists are kept until they are saved, so that a crash or a power cut loses none. */
+    /**
+     * Where this copy keeps its changed lists until they are saved, so that a crash or a power cut loses none.
+     * A copy with another program folder (its own settings) has a recovery folder of its own.
+     */
     virtual QString recoveryFolder() const { return programFolder() + u"/recovery"; }
 
     QString settingsFile() const { return programFolder() + u"/TUNARY.INI"; }

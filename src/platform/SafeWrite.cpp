@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -45,7 +46,14 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAc
 
 bool makePrivateFolder(const QString &path)
 {
-    if (!QDir().mkpath(path))
-        return false;
-    return QFile::setPermissions(path, kPrivateFolder);
+    // Each missing folder is made for its owner alone from the start, those above the last one included.
+    QStringList missing;
+    for (QString folder = QDir::cleanPath(QDir().absoluteFilePath(path)); !QFileInfo::exists(folder);
+         folder = QFileInfo(folder).absolutePath())
+        missing.prepend(folder);
+    for (const QString &folder : std::as_const(missing)) {
+        if (!QDir().mkdir(folder, kPrivateFolder) && !QFileInfo(folder).isDir())
+            return false;
+    }
+    return QFileInfo(path).isDir() && QFile::setPermissions(path, kPrivateFolder);
 }

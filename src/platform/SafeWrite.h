@@ -20,5 +20,8 @@ enum class FileAccess {
  */
 QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::Usual);
 
-/** Makes a folder (and those above it) that the user alone may enter; an existing one is narrowed to that. */
+/**
+ * Makes a folder that the user alone may enter, and so any missing above it; an existing folder is narrowed to
+ * that, the existing ones above it are left as they are.
+ */
 bool makePrivateFolder(const QString &path);

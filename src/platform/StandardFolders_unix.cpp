@@ -2,6 +2,7 @@
 
 #include "platform/StandardFolders.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -40,7 +41,10 @@ QString StandardFolders::frameStateFile() const
     return stateFolder() + u"/frame.state";
 }
 
+// Copies with settings of their own (another XDG_CONFIG_HOME) may share the state folder: each keeps its lists in
+// a folder named after its program folder, and never sees another's.
 QString StandardFolders::recoveryFolder() const
 {
-    return stateFolder() + u"/recovery";
+    const QByteArray hash = QCryptographicHash::hash(m_programFolder.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return stateFolder() + u"/recovery/" + QString::fromLatin1(hash.left(16));
 }

@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QThreadPool>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "core/AppContext.h"
 #include "platform/Folders.h"
@@ -30,12 +32,59 @@ namespace {
 // A change is on disk within two seconds: the first change of a burst waits this long for the rest.
 constexpr int kDelayMs = 1500;
 
-// One worker, so that the writes and removals of a list happen in the order they were asked for.
-QThreadPool &writer()
+// The worker that writes and removes kept lists, owned by the application, whose end waits for its last task.
+// One thread, so that the writes and removals of a list happen in the order they were asked for.
+class Writer : public QObject
 {
-    static QThreadPool pool;
-    pool.setMaxThreadCount(1);
-    return pool;
+public:
+    static constexpr auto kName = "recoveryWriter";
+
+    explicit Writer(QObject *application)
+        : QObject(application)
+    {
+        setObjectName(QString::fromLatin1(kName));
+        m_pool.setMaxThreadCount(1);
+    }
+    ~Writer() override { m_pool.waitForDone(); }
+
+    static Writer &of(QObject *application)
+    {
+        auto *writer = application->findChild<Writer *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
+        return writer ? *writer : *new Writer(application);
+    }
+
+    template <typename Task>
+    void run(Task task)
+    {
+        // The future is not kept: finish() waits on the pool, since waiting on a future may run a task not yet
+        // started on the waiting thread, ahead of its turn.
+        (void)QtConcurrent::run(&m_pool, [this, task = std::move(task)] {
+            const QMutexLocker held(&m_held);
+            task();
+        });
+    }
+    void finish() { m_pool.waitForDone(); }
+    void hold(bool held) { held ? m_held.lock() : m_held.unlock(); }
+
+    // Keeping is a safety net: a folder that cannot be written is worth a line in the log, once per fault, and
+    // never a box. Only tasks call this.
+    void reportFault(const QString &fault)
+    {
+        if (fault.isEmpty() || fault == m_lastFault)
+            return;
+        m_lastFault = fault;
+        qCWarning(lcRecovery).noquote() << "changed lists cannot be kept for recovery:" << fault;
+    }
+
+private:
+    QMutex m_held;
+    QString m_lastFault;
+    QThreadPool m_pool;
+};
+
+Writer &writer()
+{
+    return Writer::of(QCoreApplication::instance());
 }
 
 QString listFile(const AppContext &context, int slot)
@@ -47,17 +96,6 @@ QString listFile(const AppContext &context, int slot)
 QString pathFileOf(const QString &listFile)
 {
     return listFile.chopped(4) + u".path"_s;
-}
-
-// Keeping is a safety net: a folder that cannot be written is worth a line in the log, once per fault, and
-// never a box. Only the worker calls this.
-void reportFault(const QString &fault)
-{
-    static QString lastFault;
-    if (fault.isEmpty() || fault == lastFault)
-        return;
-    lastFault = fault;
-    qCWarning(lcRecovery).noquote() << "changed lists cannot be kept for recovery:" << fault;
 }
 
 QString originalPath(const QString &listFile)
@@ -99,6 +137,31 @@ private:
     QTimer m_timer;
 };
 
+// Writes a list to its slot's file. Once that is written, the files of `replaced` (the kept list it was opened
+// from) go: until then they still hold it.
+void keep(AppContext &context, PlayList &list, const QString &replaced)
+{
+    // The texts and references are shared with the list, not copied; the worker formats them.
+    const QString file = listFile(context, list.slot());
+    const QString folder = context.platform.folders.recoveryFolder();
+    Writer &worker = writer();
+    worker.run([&worker, file, folder, replaced, texts = list.model().texts(), refs = list.model().refs(),
+                encoding = list.encoding, path = list.path()] {
+        if (!makePrivateFolder(folder)) {
+            worker.reportFault(QCoreApplication::translate("Recovery", "%1 cannot be made").arg(folder));
+            return;
+        }
+        QString fault = writeFileAtomically(pathFileOf(file), path.toUtf8(), FileAccess::OwnerOnly);
+        if (fault.isEmpty())
+            fault = writeFileAtomically(file, M3UFile::format(texts, refs, encoding), FileAccess::OwnerOnly);
+        worker.reportFault(fault.isEmpty() ? QString() : u"%1: %2"_s.arg(file, fault));
+        if (fault.isEmpty() && !replaced.isEmpty()) {
+            QFile::remove(replaced);
+            QFile::remove(pathFileOf(replaced));
+        }
+    });
+}
+
 } // namespace
 
 void watch(AppContext &context, PlayList &list)
@@ -117,26 +180,13 @@ void keepNow(AppContext &context, PlayList &list)
         forget(context, slot);
         return;
     }
-    // The texts and references are shared with the list, not copied; the worker formats them.
-    const QString file = listFile(context, slot);
-    const QString folder = context.platform.folders.recoveryFolder();
-    writer().start([file, folder, texts = list.model().texts(), refs = list.model().refs(), encoding = list.encoding,
-                    path = list.path()] {
-        if (!QDir().mkpath(folder)) {
-            reportFault(QCoreApplication::translate("Recovery", "%1 cannot be made").arg(folder));
-            return;
-        }
-        QString fault = writeFileAtomically(pathFileOf(file), path.toUtf8());
-        if (fault.isEmpty())
-            fault = writeFileAtomically(file, M3UFile::format(texts, refs, encoding));
-        reportFault(fault.isEmpty() ? QString() : u"%1: %2"_s.arg(file, fault));
-    });
+    keep(context, list, QString());
 }
 
 void forget(AppContext &context, int slot)
 {
     const QString file = listFile(context, slot);
-    writer().start([file] {
+    writer().run([file] {
         QFile::remove(file);
         QFile::remove(pathFileOf(file));
     });
@@ -144,14 +194,26 @@ void forget(AppContext &context, int slot)
 
 void finishWriting()
 {
-    writer().waitForDone();
+    writer().finish();
 }
+
+void holdWriting(bool held)
+{
+    writer().hold(held);
+}
+
+namespace {
+
+// A kept list being opened again is renamed to one of these, out of the way of the names lists are kept under.
+const QString kRecoveredPrefix = u"recovered-"_s;
+
+} // namespace
 
 QStringList leftOver(const AppContext &context)
 {
     const QDir folder(context.platform.folders.recoveryFolder());
     QStringList files;
-    for (const QString &name : folder.entryList({u"list-*.m3u"_s}, QDir::Files, QDir::Name))
+    for (const QString &name : folder.entryList({u"list-*.m3u"_s, kRecoveredPrefix + u"*.m3u"_s}, QDir::Files))
         files.append(folder.filePath(name));
     return files;
 }
@@ -174,16 +236,33 @@ bool isDamaged(const QString &file)
 void putAside(const QString &file)
 {
     const QFileInfo info(file);
-    QDir folder(info.absolutePath());
-    const QString aside = u"kept"_s;
-    folder.mkpath(aside);
+    const QString folder = info.absolutePath() + u"/kept"_s;
+    makePrivateFolder(folder);
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss-zzz"_s);
-    const QString target = folder.filePath(u"%1/%2-%3"_s.arg(aside, stamp, info.fileName()));
+    const QString target = u"%1/%2-%3"_s.arg(folder, stamp, info.fileName());
     if (QFile::rename(file, target)) {
         QFile::rename(pathFileOf(file), pathFileOf(target));
         qCWarning(lcRecovery).noquote() << "a recovery file that was not opened was put aside as" << target;
     } else {
         qCWarning(lcRecovery).noquote() << "a recovery file that was not opened cannot be put aside:" << file;
+    }
+}
+
+// Renames a kept list about to be opened again to a name no list is kept under, so that keeping the lists
+// opened from it and its neighbours anew overwrites none of them before it is written again.
+QString setApart(const QString &file)
+{
+    const QFileInfo info(file);
+    if (info.fileName().startsWith(kRecoveredPrefix))
+        return file;
+    for (int number = 1;; ++number) {
+        const QString target = info.dir().filePath(u"%1%2.m3u"_s.arg(kRecoveredPrefix).arg(number));
+        if (QFileInfo::exists(target) || QFileInfo::exists(pathFileOf(target)))
+            continue;
+        if (!QFile::rename(file, target))
+            return file;
+        QFile::rename(pathFileOf(file), pathFileOf(target));
+        return target;
     }
 }
 
@@ -212,37 +291,29 @@ void offerLeftOver(AppContext &context)
             .arg(names.join(u'\r'));
     const MessageAnswer answer = context.platform.messageBoxes.show(
         {u"Recover Play Lists"_s, text, MessageIcon::Question, MessageButtons::YesNo});
-    QList<int> recovered;
-    QStringList keptAside;
-    if (answer == MessageAnswer::Yes) {
-        for (const QString &file : files) {
-            const QString path = originalPath(file);
-            bool cancelled = false;
-            if (!OpenLists::openListFile(context, file, &cancelled)) {
-                // A list whose reading was cancelled is kept aside, not deleted unasked.
-                if (cancelled)
-                    keptAside.append(file);
-                continue;
-            }
-            if (PlayList *list = OpenLists::playListAt(context, context.loadingSlot)) {
-                list->setPath(path);
-                list->markChanged();
-                recovered.append(list->slot());
-            }
+    if (answer != MessageAnswer::Yes) {
+        for (const QString &file : std::as_const(files)) {
+            QFile::remove(file);
+            QFile::remove(pathFileOf(file));
         }
+        return;
     }
-    // The files go either way; a list opened again is kept anew under its slot, which may be an old one's.
-    for (const QString &file : files) {
-        if (keptAside.contains(file)) {
+    // Every file is set apart before any list is kept anew, which may be under an old file's name.
+    for (QString &file : files)
+        file = setApart(file);
+    for (const QString &file : std::as_const(files)) {
+        const QString path = originalPath(file);
+        // A list that is not opened (its reading cancelled, say) is kept aside, not deleted unasked.
+        if (!OpenLists::openListFile(context, file)) {
             putAside(file);
             continue;
         }
-        QFile::remove(file);
-        QFile::remove(pathFileOf(file));
-    }
-    for (const int slot : std::as_const(recovered)) {
-        if (PlayList *list = OpenLists::playListAt(context, slot))
-            keepNow(context, *list);
+        // Opened again, a list is kept under its slot; its old file goes once that is written.
+        if (PlayList *list = OpenLists::playListAt(context, context.loadingSlot)) {
+            list->setPath(path);
+            list->markChanged();
+            keep(context, *list, file);
+        }
     }
 }
 

@@ -24,12 +24,15 @@ void keepNow(AppContext &context, PlayList &list);
 void forget(AppContext &context, int slot);
 /** Waits until every write and removal handed to the worker is done. */
 void finishWriting();
+/** For tests that look at the folder mid-way: while held, the worker starts no further write or removal. */
+void holdWriting(bool held);
 
 /** The lists left by an earlier run, as the files kept for them. */
 QStringList leftOver(const AppContext &context);
 /**
  * At start, after the start-up messages: names the lists an earlier run left and asks whether to open them.
- * Yes opens each, changed, under its old file (an untitled one untitled); No deletes them.
+ * Yes opens each, changed, under its old file (an untitled one untitled); a kept file goes only once its list
+ * is kept anew. No deletes them.
  */
 void offerLeftOver(AppContext &context);
 

@@ -144,9 +144,8 @@ QWidget *SettingsDialog::buildPlayerPage()
     m_playerPath = named(new QLineEdit(page), u"TxtPath"_s);
     m_playerPath->installEventFilter(this);
     auto *browsePlayer = named(new QPushButton(u"&Browse"_s, page), u"Command2"_s);
-    connect(browsePlayer, &QPushButton::clicked, this, [this] {
-        OpenLists::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer, 0, fillIn(m_playerPath));
-    });
+    connect(browsePlayer, &QPushButton::clicked, this,
+            [this] { OpenLists::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer, 0, fillIn(m_playerPath)); });
     grid->addWidget(m_playerPath, 2, 0, 1, 2);
     grid->addWidget(browsePlayer, 2, 2);
     grid->addWidget(wrapped(u"Select the drive you wish to search for WINAMP.EXE then press Search."_s, page), 3, 0, 1,

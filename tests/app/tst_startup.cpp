@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 
 // The program's start: the command line, the settings file, the loader and the hand-off to a running copy.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 #include "app/StartupGate.h"
 #include "app/TrayMinimizer.h"
 #include "platform/NotificationIcon.h"
+#include "platform/StandardFolders.h"
 #include "playlist/Recovery.h"
 #include "settings/FrameColour.h"
 #include "settings/SettingsFile.h"
@@ -53,6 +56,13 @@ public:
     QStringList calls; // the frame's too
     std::function<void()> click;
 };
+
+// The permission bits of a file or folder, as ls -l shows them.
+int modeOf(const QString &path)
+{
+    struct stat info = {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
 
 } // namespace
 
@@ -458,12 +468,15 @@ private slots:
         QTest::newRow("thrown away") << false;
     }
 
-    // Changed lists are kept within two seconds; the start after a crash offers them back before anything
-    // else opens; saving one, or refusing its changes, leaves nothing behind.
+    // Changed lists are kept soon after they change, for the user alone; the start after a crash offers them back
+    // before anything else opens, and keeps them on disk until they are kept anew; saving one, or refusing its
+    // changes, leaves nothing behind.
     void recovery()
     {
         using namespace OpenLists;
         QFETCH(bool, yes);
+        const mode_t usualMask = umask(022);
+        const auto restoreMask = qScopeGuard([usualMask] { umask(usualMask); });
         TestApp crashed;
         crashed.host.loadFrame();
         const QString named = crashed.folders.root() + u"/named.m3u"_s;
@@ -471,10 +484,14 @@ private slots:
         QVERIFY(openListFile(crashed.context, named));
         playListAt(crashed.context, 2)->drop(entriesOf({u"/m/b.mp3"_s}));
         playListAt(crashed.context, newPlayList(crashed.context))->drop(entriesOf({u"/c"_s}));
-        QTRY_COMPARE_WITH_TIMEOUT(Recovery::leftOver(crashed.context).size(), 2, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(Recovery::leftOver(crashed.context).size(), 2, 10000);
+        Recovery::finishWriting();
+        const QString folder = crashed.folders.recoveryFolder();
+        QCOMPARE(modeOf(folder), 0700);
+        for (const QString &name : QDir(folder).entryList(QDir::Files))
+            QVERIFY2(modeOf(folder + u'/' + name) == 0600, qPrintable(name));
 
         // A file of the folder that its writer never wrote is put aside, not offered and not deleted.
-        const QString folder = crashed.folders.recoveryFolder();
         writeFile(folder + u"/list-9.m3u"_s, "/m/\0\x01\xff"_ba);
 
         // The next start, over the folders the crashed run never tidied.
@@ -484,12 +501,21 @@ private slots:
         host.onFirstLoad = [&next] { setUpWindowTable(next); };
         host.loadFrame();
         crashed.boxes.answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
+        crashed.boxes.whileOpen = [](const MessageBoxRequest &) { Recovery::holdWriting(true); };
         StartUp::startUpSteps(next);
         const MessageBoxRequest &box = crashed.boxes.shown.last();
         QVERIFY(box.title == u"Recover Play Lists"_s && box.text.contains(named + u"\ran untitled list\r\r"_s));
+        QCOMPARE(modeOf(folder + u"/kept"_s), 0700);
         const QStringList aside = QDir(folder + u"/kept"_s).entryList(QDir::Files);
         QVERIFY2(aside.size() == 1 && aside.first().endsWith(u"-list-9.m3u"_s), qPrintable(aside.join(u' ')));
         QCOMPARE(openLists(next), yes ? QStringList({named, u"Untitled 2"_s}) : QStringList());
+        // A crash before the lists opened again are kept anew would still find them.
+        QByteArray onDisk;
+        for (const QString &file : Recovery::leftOver(next))
+            onDisk += readFile(file);
+        QCOMPARE(onDisk.contains("/m/b.mp3") && onDisk.contains("/c"), yes);
+        crashed.boxes.whileOpen = nullptr;
+        Recovery::holdWriting(false);
         Recovery::finishWriting();
         QCOMPARE(Recovery::leftOver(next).size(), yes ? 2 : 0);
         if (!yes)
@@ -522,6 +548,38 @@ private slots:
         }
         QCOMPARE(list.model().count(), 3);
         QCOMPARE(readFile(app.folders.recoveryFolder()), "in the way"_ba);
+    }
+
+    // Copies with settings folders of their own share the state folder, never the lists they keep there: a
+    // start neither offers nor deletes the live file of a copy of other settings.
+    void recoveryOfOtherSettings()
+    {
+        const QTemporaryDir home;
+        qputenv("XDG_STATE_HOME", home.filePath(u"state"_s).toUtf8());
+        const auto restore = qScopeGuard([] {
+            qunsetenv("XDG_STATE_HOME");
+            qunsetenv("XDG_CONFIG_HOME");
+        });
+        qputenv("XDG_CONFIG_HOME", home.filePath(u"a"_s).toUtf8());
+        StandardFolders foldersOfA;
+        qputenv("XDG_CONFIG_HOME", home.filePath(u"b"_s).toUtf8());
+        StandardFolders foldersOfB;
+        TestApp app;
+        AppContext copyA({app.boxes, app.starter, foldersOfA, app.drives, app.registry});
+        copyA.setHost(&app.host);
+        app.host.loadFrame();
+        OpenLists::setUpWindowTable(copyA);
+        PlayList &list = *OpenLists::playListAt(copyA, OpenLists::newPlayList(copyA));
+        list.drop(entriesOf({u"/m/a.mp3"_s}));
+        Recovery::keepNow(copyA, list);
+        Recovery::finishWriting();
+
+        AppContext copyB({app.boxes, app.starter, foldersOfB, app.drives, app.registry});
+        app.boxes.answers = {MessageAnswer::No};
+        Recovery::offerLeftOver(copyB);
+        QCOMPARE(app.boxes.shown.size(), 0);
+        QCOMPARE(Recovery::leftOver(copyA).size(), 1);
+        QCOMPARE(modeOf(home.filePath(u"state/tunary/recovery"_s)), 0700);
     }
 };
 

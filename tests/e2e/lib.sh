@@ -102,6 +102,9 @@ ended() { ! kill -0 "$1" 2>/dev/null; }
 # Waits until file $1 holds exactly the bytes of $2; $3 names the step in the message.
 expect_file() { wait_until 10 cmp -s "$1" "$2" || fail "$3 wrote: $(od -c "$1" 2>&1 | head -5)"; }
 
+# The folder where the copy whose program folder is $1 keeps its changed lists: one per settings folder.
+recovery_folder_of() { echo "$XDG_STATE_HOME/tunary/recovery/$(printf '%s' "$1" | sha1sum | cut -c1-16)"; }
+
 # Writes a TUNARY.INI whose player is $1 (CR LF ends, as the program writes it).
 write_settings() {
     mkdir -p "$program_folder"

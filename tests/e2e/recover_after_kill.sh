@@ -5,7 +5,7 @@
 # recovery folder empty.
 source "$(dirname "$0")/lib.sh"
 
-recovery="$XDG_STATE_HOME/tunary/recovery"
+recovery=$(recovery_folder_of "$program_folder")
 write_settings "$(make_player)"
 mkdir -p "$work/lists"
 printf '/m/a.mp3\r\n/m/b.mp3\r\n/m/c.mp3\r\n' >"$work/lists/party.m3u"
