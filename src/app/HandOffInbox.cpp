@@ -34,8 +34,12 @@ HandOffInbox::HandOffInbox(AppContext &context, QObject *parent)
 bool HandOffInbox::receive(const QByteArray &message)
 {
     const std::optional<HandOff::Request> request = HandOff::parseRequest(message);
-    if (m_closed || !request)
+    if (!request)
         return false;
+    // Once the program is ending its lists go to the hand-off file, for the next start.
+    if (m_closed)
+        return request->list.isEmpty() ||
+               HandOff::append(m_context.platform.folders.handOffFile(), {request->list}).isEmpty();
     if (!request->list.isEmpty()) {
         m_waiting.append({request->list, true, request->senderPid});
         deliverSoon();

@@ -29,14 +29,14 @@ public:
     /** Whether the windows are busy (unless set: the start not done, or a box open); lists wait meanwhile. */
     void setBusyCheck(std::function<bool()> busy) { m_busy = std::move(busy); }
 
-    /** A later start's message; true when it was kept (it will be opened). */
+    /** A later start's message; true when it was kept (to be opened, or in the hand-off file once ending). */
     bool receive(const QByteArray &message);
     /**
      * Takes the lists waiting in the hand-off file, and from now on whenever that file changes. Those found now
      * were left by a start while no copy answered: they open, but only those that come later are played.
      */
     void watchFile();
-    /** The program is ending: nothing more is taken, and what waits goes back to the hand-off file. */
+    /** The program is ending: nothing more opens, and what waits (or comes) goes to the hand-off file. */
     QString close();
 
     int waiting() const { return int(m_waiting.size()); }

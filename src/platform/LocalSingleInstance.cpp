@@ -217,30 +217,40 @@ void LocalSingleInstance::listen()
         return;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            // What came before the end is heard first: a later copy may say "ok" and end at once.
+            connect(socket, &QLocalSocket::disconnected, socket, [this, socket] {
+                hear(socket);
+                socket->deleteLater();
+            });
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] { hear(socket); });
             hear(socket);
         }
     });
 }
 
-// A later copy that only looks whether this one runs says nothing; one with a message gets an answer.
+// A later copy that only looks whether this one runs says nothing. One with a message is answered "1" when
+// there is somebody to take it, and the message is taken only once the later copy says "ok": a later copy
+// that gave up waiting (this copy was stopped, say) keeps its list in the hand-off file instead, and a list
+// is never taken twice.
 void LocalSingleInstance::hear(QLocalSocket *socket)
 {
-    if (socket->property("answered").toBool())
-        return;
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > kMaxMessage)
-            socket->abort();
-        return;
+    while (socket->canReadLine()) {
+        QByteArray line = socket->readLine(kMaxMessage);
+        line.chop(1);
+        const QByteArray message = socket->property("message").toByteArray();
+        if (message.isNull()) {
+            socket->setProperty("message", line.isNull() ? QByteArray("") : line);
+            socket->write(m_handler ? "1\n" : "0\n");
+            socket->flush();
+        } else {
+            if (line == "ok" && m_handler)
+                m_handler(message);
+            socket->disconnectFromServer();
+            return;
+        }
     }
-    socket->setProperty("answered", true);
-    QByteArray message = socket->readLine(kMaxMessage);
-    message.chop(1);
-    const bool kept = m_handler && m_handler(message);
-    socket->write(kept ? "1\n" : "0\n");
-    socket->flush();
-    socket->disconnectFromServer();
+    if (socket->bytesAvailable() > kMaxMessage)
+        socket->abort();
 }
 
 SingleInstance::Delivery LocalSingleInstance::send(const QByteArray &message)
@@ -262,18 +272,31 @@ SingleInstance::Delivery LocalSingleInstance::send(const QByteArray &message)
             return Delivery::NoAnswer;
         QThread::msleep(kLookAgainMs);
     }
+    const auto writeAll = [&socket, &left] {
+        while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(left())) {
+        }
+        return socket.bytesToWrite() == 0 && socket.state() == QLocalSocket::ConnectedState;
+    };
     socket.write(message + '\n');
-    while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(left())) {
-    }
+    writeAll();
     while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState && left() > 0)
         socket.waitForReadyRead(left());
     if (!socket.canReadLine()) {
         socket.abort();
         return Delivery::NoAnswer;
     }
-    const QByteArray answer = socket.readLine().trimmed();
-    socket.abort();
-    return answer == "1" ? Delivery::Kept : Delivery::Refused;
+    if (socket.readLine().trimmed() != "1") {
+        socket.abort();
+        return Delivery::Refused;
+    }
+    // Past this word the running copy has the message; without it, it drops it.
+    socket.write("ok\n");
+    const bool confirmed = writeAll();
+    if (confirmed)
+        socket.disconnectFromServer();
+    else
+        socket.abort();
+    return confirmed ? Delivery::Kept : Delivery::NoAnswer;
 }
 
 void LocalSingleInstance::setMessageHandler(std::function<bool(const QByteArray &)> handler)

@@ -18,7 +18,8 @@ class QLocalSocket;
  * other lock (left by a crash or a power cut, damaged, written on another machine) is stale and taken over,
  * unless a live process still holds it open: then this copy cannot tell, and says why.
  *
- * A later copy's message is one line; the running copy answers it with "1" (kept) or "0" (refused) on a line.
+ * A later copy's message is one line; the running copy answers "1" (it will take it) or "0", and takes it once
+ * the later copy has answered "ok", so a later copy that gave up waiting never has its message taken.
  */
 class LocalSingleInstance : public QObject, public SingleInstance
 {

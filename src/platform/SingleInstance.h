@@ -15,7 +15,7 @@ public:
     enum class Delivery {
         /** The running copy answered that it keeps it. */
         Kept,
-        /** The running copy answered, and refused it. */
+        /** The running copy answered that it takes no messages. */
         Refused,
         /** No copy answered in time. */
         NoAnswer,
@@ -32,6 +32,6 @@ public:
     virtual QString undecidedReason() const { return {}; }
     /** A later copy: hands one line (no line break) to the running copy and waits a while at most for its answer. */
     virtual Delivery send(const QByteArray &message) = 0;
-    /** The running copy: what it does with a later copy's line; its result (kept or not) is the answer. */
+    /** The running copy: what it does with a later copy's line; false for a line that is no message of ours. */
     virtual void setMessageHandler(std::function<bool(const QByteArray &)> handler) = 0;
 };
