@@ -49,6 +49,15 @@ struct Path
     bool operator==(const Path &) const = default;
 };
 
+/**
+ * The bytes the system knows a file by, for a path held as text: its UTF-8, unless no file has that name and
+ * the text read as Windows-1252 names one (a name that is not UTF-8, as the finder and the command line show
+ * it). A path naming no file yet is UTF-8.
+ */
+QByteArray systemName(const QString &path);
+/** Moves a file onto a name given as the system's bytes, atomically, replacing what was there. */
+bool moveOnto(const QString &from, const QByteArray &target);
+
 /** One name in a folder, as its bytes. */
 struct FolderItem
 {

@@ -2,6 +2,7 @@
 
 #include "platform/EightBitText.h"
 
+#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,6 +44,25 @@ std::optional<QList<FolderItem>> readFolder(const Path &folder)
     }
     closedir(dir);
     return items;
+}
+
+QByteArray systemName(const QString &path)
+{
+    const QByteArray utf8 = QFile::encodeName(path);
+    struct stat status = {};
+    if (::lstat(utf8.constData(), &status) == 0)
+        return utf8;
+    const Path eightBit{path, true};
+    // Only a text that decode() would give for bytes that are not UTF-8 stands for such a name.
+    if (eightBit.normalized() != eightBit)
+        return utf8;
+    const QByteArray bytes = eightBit.bytes();
+    return ::lstat(bytes.constData(), &status) == 0 ? bytes : utf8;
+}
+
+bool moveOnto(const QString &from, const QByteArray &target)
+{
+    return ::rename(QFile::encodeName(from).constData(), target.constData()) == 0;
 }
 
 FolderState folderState(const Path &folder)

@@ -30,6 +30,18 @@ std::optional<QList<FolderItem>> readFolder(const Path &folder)
     return items;
 }
 
+QByteArray systemName(const QString &path)
+{
+    return path.toUtf8();
+}
+
+bool moveOnto(const QString &from, const QByteArray &target)
+{
+    const QString to = QString::fromUtf8(target);
+    QFile::remove(to);
+    return QFile::rename(from, to);
+}
+
 FolderState folderState(const Path &folder)
 {
     const QFileInfo info(folder.text);

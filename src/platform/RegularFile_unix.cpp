@@ -10,10 +10,12 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "platform/EightBitText.h"
+
 QString openRegularFile(const QString &path, QFile &file)
 {
     // Without O_NONBLOCK opening a pipe waits for a writer; the flag means nothing for a regular file.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(EightBitText::systemName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return qt_error_string(errno);
     struct stat status = {};

@@ -2,10 +2,15 @@
 
 #include "platform/SafeWrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include "platform/EightBitText.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -16,6 +21,19 @@ constexpr QFileDevice::Permissions kPrivateFolder = kOwnerOnly | QFileDevice::Ex
 
 QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
 {
+    const QByteArray target = EightBitText::systemName(path);
+    if (target != QFile::encodeName(path)) {
+        // A file whose name is not UTF-8 (kept as Windows-1252 text) is one Qt cannot name: it is written beside
+        // it under a name Qt can make, then moved onto its own.
+        const QString beside = path + u".tunary-save"_s;
+        if (QString fault = writeFileAtomically(beside, bytes, access); !fault.isEmpty())
+            return fault;
+        if (!EightBitText::moveOnto(beside, target)) {
+            QFile::remove(beside);
+            return QCoreApplication::translate("SafeWrite", "%1 could not be replaced.").arg(path);
+        }
+        return {};
+    }
     QSaveFile file(path);
     // Never fall back to writing the old file in place: that is exactly what could lose it.
     file.setDirectWriteFallback(false);

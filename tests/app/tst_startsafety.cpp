@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 
+#include <cstdio>
 #include <unistd.h>
 
 #include <QDateTime>
@@ -108,6 +109,32 @@ private slots:
 
     // A player that hands its play file back, twice, is named once and plays nothing; a list handed over by a
     // player of ours (or a program it started) opens but does not play; nor does TUNARY itself as the player.
+    // A list whose name is not UTF-8 (from an older system), named on the command line: it opens and plays,
+    // and saving writes it under its own name, not under a UTF-8 one.
+    void listNamedInWindows1252()
+    {
+        TestApp app;
+        app.context.settings.playerPath = u"/opt/player"_s;
+        const QByteArray name = QFile::encodeName(app.folders.root()) + "/Caf\xe9.m3u";
+        FILE *file = std::fopen(name.constData(), "wb");
+        QVERIFY(file && std::fputs("/m/a.mp3\r\n/m/b.mp3\r\n", file) >= 0 && std::fclose(file) == 0);
+        const EightBitText::Path path = CommandLine::fromArguments({name}, "/");
+        StartUp::splashUnloading(app.context, path.text);
+        QCOMPARE(openLists(app.context), QStringList{path.text});
+        QCOMPARE(app.starter.calls.size(), 2); // the list, then the player on its own
+        QCOMPARE(readFile(app.starter.calls.first().arguments.first()), "/m/a.mp3\r\n/m/b.mp3\r\n"_ba);
+
+        PlayList &list = *OpenLists::playListAt(app.context, app.context.loadingSlot);
+        list.model().selectionModel()->setCurrentIndex(list.model().index(0), QItemSelectionModel::NoUpdate);
+        list.edit(PlayList::Edit::RemoveOne);
+        QVERIFY(OpenLists::saveList(app.context, list).isEmpty());
+        QFile saved;
+        QVERIFY(saved.open(std::fopen(name.constData(), "rb"), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QCOMPARE(saved.readAll(), "/m/b.mp3\r\n"_ba);
+        QVERIFY(!QFile::exists(path.text)); // no file of that name in UTF-8
+        std::remove(name.constData());
+    }
+
     void noPlayLoop()
     {
         TestApp app;
