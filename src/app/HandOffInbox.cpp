@@ -82,7 +82,7 @@ QString HandOffInbox::close()
     for (const Waiting &waiting : std::as_const(m_waiting))
         lists.append(waiting.list);
     m_waiting.clear();
-    const QString fault = HandOff::append(m_context.platform.folders.handOffFile(), lists);
+    QString fault = HandOff::append(m_context.platform.folders.handOffFile(), lists);
     if (!fault.isEmpty())
         qCWarning(lcHandOff).noquote() << "lists handed over but not opened cannot be kept:" << fault;
     return fault;

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <numeric>
-#include <thread>
 
 #include <QCollator>
 #include <QColor>
 #include <QCoreApplication>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "playlist/EntryMime.h"
 #include "playlist/PlayListEntry.h"
@@ -493,13 +493,15 @@ std::vector<int> PlayListModel::sortOrder(const QCollator &collator) const
         const int middle = rows / 2;
         std::vector<QCollatorSortKey> secondKeys;
         secondKeys.reserve(size_t(rows - middle));
-        std::thread keyMaker([&] { makeKeys(second, middle, rows, secondKeys); });
+        // Waiting for a half that no thread has begun runs it here, so a busy pool never holds the sort up.
+        QFuture<void> keyMaker = QtConcurrent::run([&] { makeKeys(second, middle, rows, secondKeys); });
         makeKeys(collator, 0, middle, keys);
-        keyMaker.join();
+        keyMaker.waitForFinished();
         keys.insert(keys.end(), std::make_move_iterator(secondKeys.begin()), std::make_move_iterator(secondKeys.end()));
-        std::thread sorter([&] { std::stable_sort(order.begin() + middle, order.end(), byText(second)); });
+        QFuture<void> sorter =
+            QtConcurrent::run([&] { std::stable_sort(order.begin() + middle, order.end(), byText(second)); });
         std::stable_sort(order.begin(), order.begin() + middle, byText(collator));
-        sorter.join();
+        sorter.waitForFinished();
         std::inplace_merge(order.begin(), order.begin() + middle, order.end(), byText(collator));
     }
     return order;
