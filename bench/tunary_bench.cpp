@@ -12,11 +12,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QListView>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QTimer>
 
 #include "app/UiWindowHost.h"
@@ -101,6 +101,22 @@ void settle()
         QCoreApplication::processEvents();
 }
 
+// Opens a list as the user does and runs the event loop until it has been read; the list, or none.
+PlayList *openAndWait(AppContext &context, const QString &path)
+{
+    PlayList *list = nullptr;
+    QEventLoop loop;
+    bool read = false;
+    OpenLists::openListFile(context, path, [&](OpenLists::OpenOutcome, PlayList *opened) {
+        list = opened;
+        read = true;
+        loop.quit();
+    });
+    if (!read)
+        loop.exec();
+    return list;
+}
+
 // Runs the event loop as the program does between a user's steps: posted events, paints and deferred
 // deletions all happen.
 void runEventLoop(int milliseconds)
@@ -139,10 +155,11 @@ private:
 
 // A list just opened looks for its missing files a moment later: that look is let finish, its marks applied,
 // so that it does not run into what is timed next.
-void letOpeningLookFinish()
+void letOpeningLookFinish(const PlayList &list)
 {
     runEventLoop(400);
-    QThreadPool::globalInstance()->waitForDone();
+    while (list.isLookingForMissing())
+        runEventLoop(10);
     settle();
 }
 
@@ -183,7 +200,7 @@ QList<QByteArray> readLines(const QString &path)
 void benchMissing(PlayList &list)
 {
     PlayListModel &model = list.model();
-    letOpeningLookFinish();
+    letOpeningLookFinish(list);
     std::vector<double> times;
     double longestGap = 0;
     bool allMarked = true;
@@ -294,8 +311,7 @@ void benchHugeList(AppContext &context, const QString &path)
     QElapsedTimer timer;
     gaps.start();
     timer.start();
-    const bool opened = OpenLists::openListFile(context, path);
-    PlayList *list = opened ? OpenLists::playListAt(context, context.loadingSlot) : nullptr;
+    PlayList *list = openAndWait(context, path);
     settle();
     const double shownMs = double(timer.nsecsElapsed()) / 1e6;
     // The first paints and whatever the window does next, as the user starts to look.
@@ -350,8 +366,7 @@ int main(int argc, char *argv[])
     };
     auto loadFile = [&](const QString &path) {
         closeAll();
-        OpenLists::openListFile(context, path);
-        list = OpenLists::playListAt(context, context.loadingSlot);
+        list = openAndWait(context, path);
         settle();
     };
     auto load = [&] { loadFile(listPath); };
@@ -436,7 +451,7 @@ int main(int argc, char *argv[])
         std::printf("remove_duplicates %.1f\n", medianMs(
                                                     [&] {
                                                         loadFile(repeatingPath);
-                                                        letOpeningLookFinish();
+                                                        letOpeningLookFinish(*list);
                                                     },
                                                     [&] {
                                                         const int before = list->model().count();

@@ -2,8 +2,11 @@
 
 #include "app/HandOffInbox.h"
 
+#include <utility>
+
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QPointer>
 
 #include "app/HandOff.h"
 #include "app/StartUp.h"
@@ -76,9 +79,12 @@ QString HandOffInbox::close()
     m_next.stop();
     if (!m_watcher.directories().isEmpty())
         m_watcher.removePaths(m_watcher.directories());
-    if (m_waiting.isEmpty())
-        return {};
     QByteArrayList lists;
+    // A list still being read may not open before the program ends: it is kept with the others.
+    if (!m_opening.isNull())
+        lists.append(std::exchange(m_opening, {}));
+    if (lists.isEmpty() && m_waiting.isEmpty())
+        return {};
     for (const Waiting &waiting : std::as_const(m_waiting))
         lists.append(waiting.list);
     m_waiting.clear();
@@ -96,7 +102,8 @@ void HandOffInbox::deliverSoon()
 
 void HandOffInbox::deliverNext()
 {
-    if (m_closed || m_waiting.isEmpty())
+    // One list at a time: the next waits until this one has been read.
+    if (m_closed || m_waiting.isEmpty() || !m_opening.isNull())
         return;
     if (m_busy && m_busy()) {
         m_next.start(kBusyRetryMs);
@@ -107,7 +114,12 @@ void HandOffInbox::deliverNext()
     const bool fromOurPlayer = ProcessTree::descendsFrom(next.senderPid, m_context.playerProcesses);
     if (fromOurPlayer)
         qCInfo(lcHandOff) << "a list handed over by a player of ours is opened, not played";
-    StartUp::openHandedOver(m_context, next.list, next.play && !fromOurPlayer);
-    if (!m_waiting.isEmpty())
-        deliverSoon();
+    m_opening = next.list;
+    StartUp::openHandedOver(m_context, next.list, next.play && !fromOurPlayer, [inbox = QPointer(this)] {
+        if (!inbox)
+            return;
+        inbox->m_opening.clear();
+        if (!inbox->m_waiting.isEmpty())
+            inbox->deliverSoon();
+    });
 }

@@ -60,6 +60,8 @@ private:
     AppContext &m_context;
     std::function<bool()> m_busy;
     QList<Waiting> m_waiting;
+    // The list being opened now, until it has been read; null when none is.
+    QByteArray m_opening;
     QTimer m_next;
     QFileSystemWatcher m_watcher;
     bool m_closed = false;

@@ -2,7 +2,8 @@
 
 #include "app/StartUp.h"
 
-#include <QCoreApplication>
+#include <utility>
+
 #include <QDir>
 #include <QLoggingCategory>
 
@@ -29,9 +30,11 @@ void splashUnloading(AppContext &context, const QString &commandLine)
 {
     context.commandLine = commandLine;
     loadSettings(context);
-    startUpSteps(context);
-    startPlayer(context);
-    context.startUpDone = true;
+    // Lists handed over meanwhile wait until the start-up list has been read and played.
+    startUpSteps(context, [&context] {
+        startPlayer(context);
+        context.startUpDone = true;
+    });
 }
 
 namespace {
@@ -46,8 +49,12 @@ bool readsAsTrue(const QString &text)
 
 } // namespace
 
-void startUpSteps(AppContext &context)
+void startUpSteps(AppContext &context, std::function<void()> done)
 {
+    const auto finish = [&done] {
+        if (done)
+            done();
+    };
     context.host().showPlayerPath(context.settings.playerPath);
     // Lists an earlier run left unsaved come back before anything else opens or plays.
     Recovery::offerLeftOver(context);
@@ -61,32 +68,45 @@ void startUpSteps(AppContext &context)
         listToOpen = context.commandLine;
     } else {
         ErrorMessages::showError(context, ErrorNumber::NotAListFile, QString());
+        finish();
         return;
     }
-    if (listToOpen.isEmpty() || Player::refuseOwnPlayFile(context, listToOpen))
+    if (listToOpen.isEmpty() || Player::refuseOwnPlayFile(context, listToOpen)) {
+        finish();
         return;
+    }
 
-    QCoreApplication::processEvents();
-    // A list whose reading the user cancelled is not played, and no failure is reported for it.
-    bool cancelled = false;
-    const bool opened = OpenLists::openListFile(context, listToOpen, &cancelled);
-    if (context.noAutoPlay || cancelled)
-        return;
-    if (PlayList *list = opened ? OpenLists::playListAt(context, context.loadingSlot) : nullptr)
-        Player::play(context, *list, Player::PlayMode::All);
-    else
-        Player::reportPlayFailure(context, 0, QString()); // fails as playing an empty list would
+    OpenLists::openListFile(context, listToOpen,
+                            [&context, done = std::move(done)](OpenLists::OpenOutcome outcome, PlayList *list) {
+                                // A list whose reading the user cancelled is not played, and no failure is
+                                // reported for it.
+                                if (outcome != OpenLists::OpenOutcome::Cancelled && !context.noAutoPlay) {
+                                    if (list)
+                                        Player::play(context, *list, Player::PlayMode::All);
+                                    else
+                                        // fails as playing an empty list would
+                                        Player::reportPlayFailure(context, 0, QString());
+                                }
+                                if (done)
+                                    done();
+                            });
 }
 
-void openHandedOver(AppContext &context, const QByteArray &list, bool play)
+void openHandedOver(AppContext &context, const QByteArray &list, bool play, std::function<void()> done)
 {
     const QString path = EightBitText::Path::fromBytes(list).text;
-    if (Player::refuseOwnPlayFile(context, path) || !OpenLists::openListFile(context, path))
+    if (Player::refuseOwnPlayFile(context, path)) {
+        if (done)
+            done();
         return;
-    if (!play)
-        return;
-    if (PlayList *opened = OpenLists::playListAt(context, context.loadingSlot))
-        Player::play(context, *opened, Player::PlayMode::All);
+    }
+    OpenLists::openListFile(context, path,
+                            [&context, play, done = std::move(done)](OpenLists::OpenOutcome, PlayList *opened) {
+                                if (opened && play)
+                                    Player::play(context, *opened, Player::PlayMode::All);
+                                if (done)
+                                    done();
+                            });
 }
 
 void startPlayer(AppContext &context)

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,16 +18,20 @@ namespace StartUp {
  */
 void splashUnloading(AppContext &context, const QString &commandLine);
 
-/** The start-up steps at the end of the first settings load. */
-void startUpSteps(AppContext &context);
+/**
+ * The start-up steps at the end of the first settings load. The start-up list is played once it has been read;
+ * done hears when that is over (at once when there is no list, or it was read within the quiet time).
+ */
+void startUpSteps(AppContext &context, std::function<void()> done = {});
 
 /** Starts the player with no arguments; an empty or unusable player path is passed over quietly. */
 void startPlayer(AppContext &context);
 
 /**
  * A list handed over by a later start of the program (its name's bytes): opened in a new window and, when
- * asked, played whole; one that cannot be opened is dropped without a message.
+ * asked, played whole once read; one that cannot be opened is dropped without a message. done hears when the
+ * list has been read, or dropped.
  */
-void openHandedOver(AppContext &context, const QByteArray &list, bool play);
+void openHandedOver(AppContext &context, const QByteArray &list, bool play, std::function<void()> done = {});
 
 } // namespace StartUp

@@ -7,10 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
-#include <QPointer>
-#include <QSemaphore>
-#include <QThreadPool>
 #include <QTimer>
 
 #include "core/AppContext.h"
@@ -50,10 +46,11 @@ PlayList &windowForSlot(AppContext &context, int slot)
     return *list;
 }
 
+// The list may be in the middle of telling what became of its file: it goes once that is done.
 void discardWindow(AppContext &context, PlayList &list)
 {
     if (list.parent() == windowlessLists())
-        delete &list;
+        list.deleteLater();
     else
         context.host().discardPlayListWindow(&list);
 }
@@ -105,82 +102,31 @@ int newPlayList(AppContext &context)
 
 namespace {
 
-// Lists are read by workers of their own, so that a look for missing files never holds one up.
-QThreadPool &listReaders()
-{
-    static QThreadPool pool;
-    pool.setMaxThreadCount(2);
-    return pool;
-}
-
-// A list file read by a worker; the interface thread takes it once finished is released.
-struct ListRead
-{
-    M3UFile::ReadProgress progress;
-    M3UContent content;
-    QString fault;
-    bool tooLarge = false;
-    QSemaphore finished;
-
-    bool done() const { return finished.available() > 0; }
-};
-
 // A list read within this time shows as soon as it is read, with no progress shown.
 int quietReadMs = 25;
-constexpr int kProgressIntervalMs = 50;
 
-enum class ReadOutcome { Read, Failed, Cancelled };
-
-// Starts reading a list's file in a worker; its window is made meanwhile.
-std::shared_ptr<ListRead> startReading(const QString &path)
+// The read list shows, sorted when the settings say so; a list that cannot be read is taken off its slot.
+void takeRead(AppContext &context, PlayList &list, OpenOutcome outcome)
 {
-    auto read = std::make_shared<ListRead>();
-    listReaders().start([read, path] {
-        read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
-        read->finished.release();
-    });
-    return read;
-}
-
-// Waits for the read. The interface waits a moment for it; a longer read shows the window with its progress
-// and a way to cancel, and the interface goes on meanwhile. The list may be closed while it is read: that
-// cancels the read.
-ReadOutcome finishReading(PlayList &list, const std::shared_ptr<ListRead> &read)
-{
-    if (!read->finished.tryAcquire(1, quietReadMs)) {
-        const QPointer<PlayList> guard(&list);
-        QEventLoop loop;
-        QTimer tick;
-        const auto showProgress = [&read, &loop, &guard] {
-            if (read->done()) {
-                loop.quit();
-                return;
-            }
-            const qint64 total = read->progress.total;
-            if (guard && total > 0)
-                guard->setLoadProgress(int(std::min<qint64>(999, read->progress.done * 1000 / total)));
-        };
-        QObject::connect(&tick, &QTimer::timeout, &loop, showProgress);
-        QObject::connect(&list, &QObject::destroyed, &loop, &QEventLoop::quit);
-        // A cancel may come before the loop runs, as the window shows its progress.
-        bool cancelled = false;
-        QObject::connect(&list, &PlayList::loadCancelRequested, &loop, [&cancelled, &loop] {
-            cancelled = true;
-            loop.quit();
-        });
-        list.setLoadProgress(0);
-        list.show();
-        tick.start(kProgressIntervalMs);
-        if (!cancelled)
-            loop.exec();
-        if (guard)
-            guard->setLoadProgress(-1);
-        if (!guard || cancelled || !read->done()) {
-            read->progress.stop = true;
-            return ReadOutcome::Cancelled;
-        }
+    const int slot = list.slot();
+    // Other lists may have opened while this one was read.
+    context.loadingSlot = slot;
+    if (outcome != OpenOutcome::Read) {
+        if (outcome == OpenOutcome::TooLarge)
+            reportTooLarge(context, list.path());
+        // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
+        context.lists.slotAt(slot).isFree = true;
+        context.lists.setPlayList(slot, nullptr);
+        discardWindow(context, list);
+        return;
     }
-    return read->fault.isEmpty() ? ReadOutcome::Read : ReadOutcome::Failed;
+    list.show();
+    if (context.settings.alwaysSort == u"True"_s) {
+        list.edit(PlayList::Edit::Sort);
+        // The list as opened, sorted, is where undoing stops.
+        list.resetHistory();
+    }
+    list.checkMissing();
 }
 
 } // namespace
@@ -190,48 +136,19 @@ void setQuietReadTime(int milliseconds)
     quietReadMs = milliseconds;
 }
 
-bool openListFile(AppContext &context, const QString &path, bool *cancelled)
+void openListFile(AppContext &context, const QString &path, WhenRead whenRead)
 {
-    if (cancelled)
-        *cancelled = false;
-    const std::shared_ptr<ListRead> read = startReading(path);
     const int slot = context.lists.allocateSlot();
     context.loadingSlot = slot;
     PlayList &list = windowForSlot(context, slot);
     setUp(context, list, slot, path);
-
-    const QPointer<PlayList> guard(&list);
-    const ReadOutcome outcome = finishReading(list, read);
-    // Other lists may have opened while this one was read.
-    context.loadingSlot = slot;
-    if (outcome != ReadOutcome::Read) {
-        if (outcome == ReadOutcome::Failed && read->tooLarge)
-            reportTooLarge(context, path);
-        if (cancelled)
-            *cancelled = outcome == ReadOutcome::Cancelled;
-        // Nothing is shown for a list that cannot be read, and its slot goes to the next list.
-        if (guard) {
-            context.lists.slotAt(slot).isFree = true;
-            context.lists.setPlayList(slot, nullptr);
-            discardWindow(context, *guard);
-        }
-        return false;
-    }
-    list.encoding = read->content.encoding;
-    list.model().setContent(std::move(read->content.texts), std::move(read->content.refs));
-    list.show();
-    list.checkMissing();
-    if (context.settings.alwaysSort == u"True"_s) {
-        // The window may be closed while the waiting events run.
-        const QPointer<PlayList> guard(&list);
-        QCoreApplication::processEvents();
-        if (guard)
-            guard->edit(PlayList::Edit::Sort);
-        // The list as opened, sorted, is where undoing stops.
-        if (guard)
-            guard->resetHistory();
-    }
-    return true;
+    list.readFile(quietReadMs, [&context, whenRead = std::move(whenRead)](OpenOutcome outcome, PlayList *read) {
+        // A list closed while it was read has gone with its window.
+        if (read)
+            takeRead(context, *read, outcome);
+        if (whenRead)
+            whenRead(outcome, outcome == OpenOutcome::Read ? read : nullptr);
+    });
 }
 
 QString saveList(AppContext &context, PlayList &list)

@@ -22,15 +22,21 @@ void setUpWindowTable(AppContext &context);
 /** Opens a new empty list, "Untitled " and its slot number less one; returns its slot. */
 int newPlayList(AppContext &context);
 
+/** How reading a list's file ended. */
+using OpenOutcome = PlayList::ReadOutcome;
+/** Hears how opening a list ended: with the list when it was read, else with none. */
+using WhenRead = PlayList::WhenRead;
+
 /**
- * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so).
- * LoadingSlot holds the new window's slot afterwards. A file that cannot be read (missing, not a regular
- * file) frees the slot again and gives false; nothing is reported but a file too large to read. A big list
- * is read by a worker while its window shows the progress: the user may cancel it, or close the window,
- * which gives false with cancelled set, and nothing opened.
+ * Opens a list file in a new window, shown once it is filled (and sorted when the settings say so); LoadingSlot
+ * holds the new window's slot. The file is read in the background: one read within the quiet time opens before
+ * this returns, and whenRead hears it then; a longer read shows the window at once with its progress, and
+ * whenRead hears it later from the event loop. The user may cancel it or close the window: it opens nothing
+ * (Cancelled). A file that cannot be read (missing, not a regular file) frees the slot again; nothing is
+ * reported but a file too large to read.
  */
-bool openListFile(AppContext &context, const QString &path, bool *cancelled = nullptr);
-/** How long opening a list waits for its file before it shows the progress (25 ms unless set). */
+void openListFile(AppContext &context, const QString &path, WhenRead whenRead = {});
+/** How long opening a list waits for its file before it shows the progress (25 ms unless set; 0: not at all). */
 void setQuietReadTime(int milliseconds);
 
 /** Writes the list to its file, atomically; it is unchanged then. Returns the fault, or "". */

@@ -3,20 +3,117 @@
 #include "playlist/PlayList.h"
 
 #include <algorithm>
+#include <utility>
+
+#include <QSemaphore>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "playlist/ListEdits.h"
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// How often a list being read shows how far it has come.
+constexpr int kReadProgressMs = 50;
+
+} // namespace
+
+// A list file read by a worker. The list takes it once finished is released, or its future has finished.
+struct PlayList::Read
+{
+    M3UFile::ReadProgress progress;
+    M3UContent content;
+    QString fault;
+    bool tooLarge = false;
+    QSemaphore finished;
+};
+
 PlayList::PlayList(QObject *parent)
     : QObject(parent)
     , m_model(this)
 {
+    // One worker: a look for missing files comes after the read, and a new look after the old one stopped.
+    m_workers.setMaxThreadCount(1);
     // Each step keeps only what it changed; a hundred of them are enough to take back a slip.
     m_undo.setUndoLimit(100);
     connect(&m_model, &PlayListModel::historyLost, this, &PlayList::forgetHistory);
     connect(&m_undo, &QUndoStack::indexChanged, this, &PlayList::updateChanged);
     connect(&m_undo, &QUndoStack::cleanChanged, this, &PlayList::updateChanged);
+
+    m_readProgress.setInterval(kReadProgressMs);
+    connect(&m_readProgress, &QTimer::timeout, this, &PlayList::showReadProgress);
+    connect(&m_readWatcher, &QFutureWatcherBase::finished, this, &PlayList::takeRead);
+    connect(this, &PlayList::loadCancelRequested, this, [this] {
+        if (!m_read)
+            return;
+        m_read->progress.stop = true;
+        endReading(ReadOutcome::Cancelled);
+    });
+    connect(&m_lookWatcher, &QFutureWatcherBase::finished, this, &PlayList::takeMissingLook);
+}
+
+PlayList::~PlayList()
+{
+    if (!m_read)
+        return;
+    // Whoever waits for the read hears that it ended, though there is no list to show.
+    m_read->progress.stop = true;
+    m_read.reset();
+    if (const WhenRead whenRead = std::exchange(m_whenRead, {}))
+        whenRead(ReadOutcome::Cancelled, nullptr);
+}
+
+void PlayList::readFile(int quietMs, WhenRead whenRead)
+{
+    const auto read = std::make_shared<Read>();
+    m_read = read;
+    m_whenRead = std::move(whenRead);
+    m_readWatcher.setFuture(QtConcurrent::run(&m_workers, [read, path = m_path] {
+        read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
+        read->finished.release();
+    }));
+    if (quietMs > 0 && read->finished.tryAcquire(1, quietMs)) {
+        takeRead();
+        return;
+    }
+    m_readProgress.start();
+    show();
+    // Last: whoever hears the progress may cancel the read, or end the list.
+    setLoadProgress(0);
+}
+
+void PlayList::showReadProgress()
+{
+    const qint64 total = m_read ? m_read->progress.total.load() : 0;
+    if (total > 0)
+        setLoadProgress(int(std::min<qint64>(999, m_read->progress.done * 1000 / total)));
+}
+
+void PlayList::takeRead()
+{
+    // A read already taken, or cancelled, has nothing more to give.
+    if (!m_read)
+        return;
+    Read &read = *m_read;
+    ReadOutcome outcome = ReadOutcome::Read;
+    if (!read.fault.isEmpty()) {
+        outcome = read.tooLarge ? ReadOutcome::TooLarge : ReadOutcome::Failed;
+    } else {
+        encoding = read.content.encoding;
+        m_model.setContent(std::move(read.content.texts), std::move(read.content.refs));
+    }
+    endReading(outcome);
+}
+
+// Whoever hears the outcome may end the list: nothing is done after telling it.
+void PlayList::endReading(ReadOutcome outcome)
+{
+    m_read.reset();
+    m_readProgress.stop();
+    setLoadProgress(-1);
+    if (const WhenRead whenRead = std::exchange(m_whenRead, {}))
+        whenRead(outcome, this);
 }
 
 // The one place that tells whether the list is changed. A sort is no change: steps that only sort lie

@@ -2,9 +2,17 @@
 
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QFutureWatcher>
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QThreadPool>
+#include <QTimer>
 #include <QUndoStack>
 
 #include "playlist/M3UFile.h"
@@ -43,7 +51,13 @@ public:
         MakeAbsolute,
     };
 
+    /** How reading the list's file ended. */
+    enum class ReadOutcome { Read, Failed, TooLarge, Cancelled };
+    /** Hears how a read ended, with the list; with none when the list went while its file was read. */
+    using WhenRead = std::function<void(ReadOutcome, PlayList *)>;
+
     explicit PlayList(QObject *parent = nullptr);
+    ~PlayList() override;
 
     PlayListModel &model() { return m_model; }
     const PlayListModel &model() const { return m_model; }
@@ -98,6 +112,13 @@ public:
     /** Stops reading the list's file: the list opens nothing. */
     void cancelLoading() { emit loadCancelRequested(); }
 
+    /**
+     * Fills the list from its file, read in the background. A file read within quietMs (none when 0) is taken
+     * before this returns, and whenRead hears it then; a longer read asks the window to show with its progress
+     * at once, and whenRead hears it from the event loop. cancelLoading() and the list's end stop the read.
+     */
+    void readFile(int quietMs, WhenRead whenRead);
+
     /** Runs an editing command, a step that can be undone (but selecting); a list being read takes none. */
     void edit(Edit edit);
     /** Appends entries as one step that can be undone; the batches of one folder drop (same number) make one step. */
@@ -117,8 +138,9 @@ public:
 
     /** Looks, off the interface thread and a little later, for the files the entries name; missing ones show grey. */
     void checkMissing();
-    /** The look itself, at once. */
+    /** The look itself, started at once. */
     void lookForMissing();
+    bool isLookingForMissing() const { return m_lookWatcher.isRunning(); }
 
     /** Asks the window to show itself. */
     void show();
@@ -137,6 +159,19 @@ signals:
     void loadCancelRequested();
 
 private:
+    struct Read;
+    struct MissingLook
+    {
+        qsizetype textsSize = 0;
+        QList<EntryTexts::Ref> refs;
+        std::optional<std::vector<bool>> missing;
+    };
+
+    void takeRead();
+    void endReading(ReadOutcome outcome);
+    void showReadProgress();
+    void takeMissingLook();
+
     bool unsavedStepsLie() const;
     void updateChanged();
     /** Pushes an edit, which the stack does at once. */
@@ -144,6 +179,9 @@ private:
     /** The texts were renumbered: the history goes, a change not saved stays. */
     void forgetHistory();
 
+    // The list's work off the interface thread: reading its file, looking for its files. Declared first, so that
+    // on the list's end it waits for that work only once the work has been told to stop.
+    QThreadPool m_workers;
     PlayListModel m_model;
     QUndoStack m_undo;
     QString m_path;
@@ -154,4 +192,9 @@ private:
     bool m_markedChanged = false;
     bool m_changed = false;
     bool m_takesDrops = true;
+    std::shared_ptr<Read> m_read;
+    WhenRead m_whenRead;
+    QFutureWatcher<void> m_readWatcher;
+    QTimer m_readProgress;
+    QFutureWatcher<MissingLook> m_lookWatcher;
 };

@@ -8,10 +8,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
 #include <QSet>
-#include <QThreadPool>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "playlist/ListEdits.h"
 #include "playlist/PlayList.h"
@@ -174,24 +173,26 @@ void PlayList::lookForMissing()
 {
     // The worker is given the texts and references, which it shares with the list rather than copies; the
     // marks are taken only if the entries are still those looked at.
-    PlayListModel &model = m_model;
-    QThreadPool::globalInstance()->start([model = QPointer<PlayListModel>(&model), texts = model.texts(),
-                                          refs = model.refs(), folder = folder(), stopped = model.beginLook()] {
-        std::vector<bool> missing(size_t(refs.size()), false);
-        for (qsizetype i = 0; i < refs.size(); ++i) {
-            if (*stopped)
-                return;
-            const QString file = fileNamedBy(folder, PlayListEntry::trimBlanks(texts.text(refs[i])));
-            missing[size_t(i)] = !file.isEmpty() && !QFileInfo::exists(file);
-        }
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [model, size = texts.size(), refs, missing = std::move(missing)]() mutable {
-                if (model && model->texts().size() == size && model->refs() == refs)
-                    model->setMissing(std::move(missing));
-            },
-            Qt::QueuedConnection);
-    });
+    m_lookWatcher.setFuture(QtConcurrent::run(
+        &m_workers, [texts = m_model.texts(), refs = m_model.refs(), folder = folder(), stopped = m_model.beginLook()] {
+            MissingLook look{texts.size(), refs, std::vector<bool>(size_t(refs.size()), false)};
+            for (qsizetype i = 0; i < refs.size(); ++i) {
+                if (*stopped) {
+                    look.missing.reset();
+                    break;
+                }
+                const QString file = fileNamedBy(folder, PlayListEntry::trimBlanks(texts.text(refs[i])));
+                (*look.missing)[size_t(i)] = !file.isEmpty() && !QFileInfo::exists(file);
+            }
+            return look;
+        }));
+}
+
+void PlayList::takeMissingLook()
+{
+    MissingLook look = m_lookWatcher.result();
+    if (look.missing && m_model.texts().size() == look.textsSize && m_model.refs() == look.refs)
+        m_model.setMissing(std::move(*look.missing));
 }
 
 void PlayList::edit(Edit edit)

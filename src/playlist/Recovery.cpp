@@ -302,18 +302,20 @@ void offerLeftOver(AppContext &context)
     for (QString &file : files)
         file = setApart(file);
     for (const QString &file : std::as_const(files)) {
-        const QString path = originalPath(file);
-        // A list that is not opened (its reading cancelled, say) is kept aside, not deleted unasked.
-        if (!OpenLists::openListFile(context, file)) {
-            putAside(file);
-            continue;
-        }
-        // Opened again, a list is kept under its slot; its old file goes once that is written.
-        if (PlayList *list = OpenLists::playListAt(context, context.loadingSlot)) {
-            list->setPath(path);
-            list->markChanged();
-            keep(context, *list, file);
-        }
+        OpenLists::openListFile(context, file,
+                                [&context, file, path = originalPath(file)](OpenLists::OpenOutcome, PlayList *list) {
+                                    // A list that is not opened (its reading cancelled, say) is kept aside, not
+                                    // deleted unasked.
+                                    if (!list) {
+                                        putAside(file);
+                                        return;
+                                    }
+                                    // Opened again, a list is kept under its slot; its old file goes once that is
+                                    // written.
+                                    list->setPath(path);
+                                    list->markChanged();
+                                    keep(context, *list, file);
+                                });
     }
 }
 

@@ -164,8 +164,9 @@ private slots:
 
         app.context.settings.playerPath = QCoreApplication::applicationFilePath();
         writeFile(app.folders.root() + u"/l.m3u"_s, "/m/a.mp3\r\n");
-        QVERIFY(OpenLists::openListFile(app.context, app.folders.root() + u"/l.m3u"_s));
-        Player::play(app.context, *OpenLists::playListAt(app.context, app.context.loadingSlot), Player::PlayMode::All);
+        PlayList *list = openRead(app.context, app.folders.root() + u"/l.m3u"_s);
+        QVERIFY(list);
+        Player::play(app.context, *list, Player::PlayMode::All);
         QCOMPARE(app.starter.calls.size(), 1);
         QCOMPARE(app.boxes.shown.last().title, u"Error Number: 2"_s);
     }

@@ -427,9 +427,18 @@ private slots:
         QVERIFY(app.host.frameLoaded);
     }
 
-    // A start-up list whose reading the user cancels opens nothing, plays nothing and reports nothing.
-    void cancelledStartUpListIsNotPlayed()
+    void startUpListReadInTheBackground_data()
     {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("read") << false;
+        QTest::newRow("cancelled") << true;
+    }
+
+    // A start-up list read in the background plays once it is read; cancelled, it opens nothing, plays nothing
+    // and reports nothing.
+    void startUpListReadInTheBackground()
+    {
+        QFETCH(bool, cancel);
         TestApp app;
         app.writeProgramFile(u"TUNARY.INI"_s, kExampleFile);
         QByteArray lines;
@@ -438,19 +447,28 @@ private slots:
         app.context.commandLine = app.folders.root() + u"/big.m3u"_s;
         writeFile(app.context.commandLine, lines);
         QObject watcher;
-        app.host.onPlayListCreated = [&watcher](PlayList &list) {
-            QObject::connect(&list, &PlayList::loadProgressChanged, &watcher, [&list](int thousandths) {
-                if (thousandths == 0)
+        app.host.onPlayListCreated = [&watcher, cancel](PlayList &list) {
+            QObject::connect(&list, &PlayList::loadProgressChanged, &watcher, [&list, cancel](int thousandths) {
+                if (thousandths == 0 && cancel)
                     list.cancelLoading();
             });
         };
         OpenLists::setQuietReadTime(0);
         loadSettings(app.context);
-        StartUp::startUpSteps(app.context);
-        OpenLists::setQuietReadTime(25);
+        bool done = false;
+        StartUp::startUpSteps(app.context, [&done] { done = true; });
+        QCOMPARE(done, cancel);
         QVERIFY(app.starter.calls.isEmpty());
+        QTRY_VERIFY(done);
+        QCOMPARE(app.starter.calls.size(), cancel ? 0 : 1);
+        // Sorted as the settings say, before it played.
+        if (!cancel) {
+            const QByteArray played = readFile(app.starter.calls.first().arguments.first());
+            QVERIFY(played.size() == lines.size() &&
+                    played.startsWith("/music/0.mp3\r\n/music/1.mp3\r\n/music/10.mp3"));
+        }
         QCOMPARE(app.journal.filter(u"box"_s), QStringList());
-        QVERIFY(!OpenLists::playListAt(app.context, app.context.loadingSlot));
+        QCOMPARE(OpenLists::playListAt(app.context, app.context.loadingSlot) != nullptr, !cancel);
     }
 
     void colourValues()
@@ -483,7 +501,7 @@ private slots:
         crashed.host.loadFrame();
         const QString named = crashed.folders.root() + u"/named.m3u"_s;
         writeFile(named, "/m/a.mp3\r\n");
-        QVERIFY(openListFile(crashed.context, named));
+        QVERIFY(openRead(crashed.context, named));
         playListAt(crashed.context, 2)->drop(entriesOf({u"/m/b.mp3"_s}));
         playListAt(crashed.context, newPlayList(crashed.context))->drop(entriesOf({u"/c"_s}));
         QTRY_COMPARE_WITH_TIMEOUT(Recovery::leftOver(crashed.context).size(), 2, 10000);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 
+#include <optional>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/MainWindow.h"
 #include "app/UiWindowHost.h"
@@ -49,7 +51,11 @@ private slots:
         QFETCH(QString, box);
         TestApp app;
         // Opening a pipe must not wait for a writer: none ever comes.
-        QCOMPARE(openListFile(app.context, path), opened);
+        std::optional<OpenOutcome> outcome;
+        openListFile(app.context, path, [&outcome](OpenOutcome read, PlayList *) { outcome = read; });
+        QVERIFY(outcome);
+        const OpenOutcome failed = box.isEmpty() ? OpenOutcome::Failed : OpenOutcome::TooLarge;
+        QCOMPARE(int(*outcome), int(opened ? OpenOutcome::Read : failed));
         QCOMPARE(app.boxes.shown.size(), box.isEmpty() ? 0 : 1);
         if (!box.isEmpty())
             QVERIFY(app.boxes.shown.first().text.contains(path) && app.boxes.shown.first().text.contains(box));
@@ -63,8 +69,9 @@ private slots:
         QTest::newRow("window closed") << u"close"_s;
     }
 
-    // A list that takes longer than a moment to read shows its progress; meanwhile it takes no edit and saves
-    // nothing over its file, and cancelled or closed it opens nothing.
+    // A list that takes longer than a moment to read shows its progress at once, and the caller goes on while it
+    // is read: what follows comes from the event loop. Meanwhile the list takes no edit and saves nothing over its
+    // file, and cancelled or closed it opens nothing.
     void bigListIsReadWhileTheWindowWaits()
     {
         QFETCH(QString, how);
@@ -81,6 +88,8 @@ private slots:
         setQuietReadTime(0);
         QList<int> shown;
         QObject watcher;
+        bool returned = false;
+        std::optional<bool> returnedBeforeTheLoopRan;
         const int slot = app.context.lists.allocateSlot();
         app.context.lists.slotAt(slot).isFree = true; // the slot the list will take
         app.host.onPlayListCreated = [&](PlayList &list) {
@@ -88,6 +97,7 @@ private slots:
                 shown.append(thousandths);
                 if (thousandths != 0)
                     return;
+                QTimer::singleShot(0, &watcher, [&] { returnedBeforeTheLoopRan = returned; });
                 save(app.context, *list);
                 list->edit(Edit::Clear);
                 list->setPath(m_dir.filePath(u"other.m3u"_s));
@@ -99,18 +109,28 @@ private slots:
                     list->deleteLater(); // as its window does when it closes
             });
         };
-        bool cancelled = true;
-        const bool opened = openListFile(app.context, path, &cancelled);
-        setQuietReadTime(25);
-        QCOMPARE(opened, how.isEmpty());
-        QCOMPARE(cancelled, !how.isEmpty());
+        std::optional<OpenOutcome> outcome;
+        PlayList *opened = nullptr;
+        openListFile(app.context, path, [&](OpenOutcome read, PlayList *list) {
+            outcome = read;
+            opened = list;
+        });
+        returned = true;
+        if (how.isEmpty()) {
+            // Nothing waited for the file: it is still being read.
+            QVERIFY(!outcome);
+            QVERIFY(playListAt(app.context, slot)->isLoading());
+        }
+        QTRY_VERIFY(outcome && returnedBeforeTheLoopRan);
+        QVERIFY(*returnedBeforeTheLoopRan);
+        QCOMPARE(int(*outcome), int(how.isEmpty() ? OpenOutcome::Read : OpenOutcome::Cancelled));
         // The window of a list closed while it was read is gone with its progress.
         QVERIFY(!shown.isEmpty() && shown.first() == 0 && (shown.last() == -1) == (how != u"close"_s));
         QVERIFY(app.boxes.shown.isEmpty());
         QCOMPARE(readFile(path), file);
         QVERIFY(!QFile::exists(m_dir.filePath(u"other.m3u"_s)));
         PlayList *list = playListAt(app.context, slot);
-        QCOMPARE(list != nullptr, opened);
+        QCOMPARE(list, opened);
         if (how == u"cancel"_s)
             QVERIFY(app.context.lists.slotAt(slot).isFree);
         if (opened) {

@@ -231,7 +231,7 @@ private slots:
         QFETCH(QString, steps);
         Program program;
         const QString path = program.listFile("/m/c.mp3\r\n/m/a.mp3\r\n/m/b.mp3\r\n");
-        QVERIFY(openListFile(program.context, path));
+        QVERIFY(openRead(program.context, path));
         PlayList &list = program.list(2);
         QSignalSpy turns(&list, &PlayList::changedStateChanged);
         const QHash<QString, std::function<void()>> run{{u"sort"_s, [&list] { list.edit(Edit::Sort); }},
@@ -304,7 +304,7 @@ private slots:
         };
         const QStringList before =
             lines(u"a.mp3|$/sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x|http://radio/x|$/a.mp3|#EXTINF:1,x"_s);
-        QVERIFY(openListFile(program.context, program.listFile(before.join(u"\n"_s).toUtf8())));
+        QVERIFY(openRead(program.context, program.listFile(before.join(u"\n"_s).toUtf8())));
         PlayList &list = program.list(2);
         PlayListModel &model = list.model();
         // The missing file is shown as such once a worker has looked; the others keep their path as tooltip.
@@ -411,7 +411,7 @@ private slots:
         program.context.settings.alwaysSort = sort ? u"True"_s : u"False"_s;
         newPlayList(program.context);
         const QString path = file.isNull() ? program.folders.root() + u"/a.m3u"_s : program.listFile(file);
-        QCOMPARE(openListFile(program.context, path), !titles.isNull());
+        QCOMPARE(openRead(program.context, path) != nullptr, !titles.isNull());
         QCOMPARE(program.context.loadingSlot, 3);
         QVERIFY(program.boxes.shown.isEmpty());
         if (titles.isNull()) {
@@ -500,7 +500,7 @@ private slots:
                                 "D:\\m\\d.mp3\r\na1+b.c-d://s\r\n\xC3\xA9/f.mp3\r\n1:/g.mp3\r\n./h.mp3\r\n"
                                 "x/../i.mp3\r\nj/\r\n\xE9/k.mp3"_ba;
         const QString path = program.listFile(c.file.isNull() ? list : c.file);
-        QVERIFY(openListFile(program.context, path));
+        QVERIFY(openRead(program.context, path));
         PlayListModel &model = program.list(2).model();
         model.selectionModel()->select(model.index(2), QItemSelectionModel::Select);
         model.selectionModel()->select(model.index(0), QItemSelectionModel::Select);

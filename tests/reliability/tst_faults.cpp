@@ -66,7 +66,7 @@ private slots:
         app.host.loadFrame();
         const QString path = app.folders.root() + u"/list.m3u"_s;
         writeFile(path, "/m/old.mp3\r\n");
-        QVERIFY(openListFile(app.context, path));
+        QVERIFY(openRead(app.context, path));
         PlayList &list = *playListAt(app.context, 2);
         for (int i = 0; i < 200; ++i)
             list.drop({{u"/m/new-"_s + QString::number(i) + u".mp3"_s, false}});

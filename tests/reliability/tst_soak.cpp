@@ -35,8 +35,7 @@ private slots:
         auto pick = [&random](qsizetype size) { return int(random.bounded(size)); };
         QHash<QString, QByteArray> saved; // file -> what its list held when it was saved
         auto reopened = [&app](const QString &file) {
-            PlayList *list =
-                openListFile(app.context, file) ? playListAt(app.context, app.context.loadingSlot) : nullptr;
+            PlayList *list = openRead(app.context, file);
             return list ? M3UFile::format(list->model(), ListEncoding::EightBit) : QByteArray();
         };
         long startKb = 0;

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <memory>
+
 #include "core/AppContext.h"
 #include "playlist/OpenLists.h"
 #include "playlist/Player.h"
@@ -11,9 +13,14 @@
 /** A fresh program state for one test: every platform service a double, every file in a temporary folder. */
 struct TestApp
 {
+    static constexpr int kTestQuietReadMs = 10000;
+
     TestApp()
     {
         context.setHost(&host);
+        // The lists of a test open before openListFile returns, however busy the machine; tests of lists read
+        // in the background set a quiet time of 0.
+        OpenLists::setQuietReadTime(kTestQuietReadMs);
         // Like the real frame, the first load sets up the window table.
         host.onFirstLoad = [this] { OpenLists::setUpWindowTable(context); };
         folders.ensureProgramFolder();
@@ -32,8 +39,9 @@ struct TestApp
     TempFolders folders;
     FixedDrives drives;
     NoRegistry registry;
-    RecordingWindowHost host{journal};
     AppContext context{{boxes, starter, folders, drives, registry}};
+    // After the context: a list still being read when the test ends tells its end to a context still there.
+    RecordingWindowHost host{journal};
 };
 
 /** The captions of the lists open, from slot 2 on. */
@@ -45,4 +53,12 @@ inline QStringList openLists(const AppContext &context)
             captions.append(list->caption());
     }
     return captions;
+}
+
+/** Opens a list file; the list when it was read before openListFile returned, as a test's small list is. */
+inline PlayList *openRead(AppContext &context, const QString &path)
+{
+    const auto read = std::make_shared<PlayList *>(nullptr);
+    OpenLists::openListFile(context, path, [read](OpenLists::OpenOutcome, PlayList *list) { *read = list; });
+    return *read;
 }
