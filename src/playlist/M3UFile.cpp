@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <thread>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -16,6 +15,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "platform/EightBitText.h"
 #include "platform/RegularFile.h"
@@ -267,12 +267,12 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
     }
     QList<EntryTexts::Ref> second;
     bool secondFinished = true;
-    std::thread secondHalf;
+    // Waiting for a half that no thread has begun runs it here, so a busy pool never holds the split up.
+    QFuture<void> secondHalf;
     if (middle < size)
-        secondHalf = std::thread([&] { secondFinished = splitInto(middle, size, second, false); });
+        secondHalf = QtConcurrent::run([&] { secondFinished = splitInto(middle, size, second, false); });
     const bool finished = splitInto(start, middle, content.refs, true);
-    if (secondHalf.joinable())
-        secondHalf.join();
+    secondHalf.waitForFinished();
     if (!finished || !secondFinished)
         return {};
     content.refs.append(second);
