@@ -256,7 +256,7 @@ QString setApart(const QString &file)
     if (info.fileName().startsWith(kRecoveredPrefix))
         return file;
     for (int number = 1;; ++number) {
-        const QString target = info.dir().filePath(u"%1%2.m3u"_s.arg(kRecoveredPrefix).arg(number));
+        QString target = info.dir().filePath(u"%1%2.m3u"_s.arg(kRecoveredPrefix).arg(number));
         if (QFileInfo::exists(target) || QFileInfo::exists(pathFileOf(target)))
             continue;
         if (!QFile::rename(file, target))
