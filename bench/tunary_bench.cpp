@@ -19,10 +19,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/UiWindowHost.h"
+#include "app/ui/UiWindowHost.h"
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
-#include "files/FinderWindow.h"
+#include "files/ui/FinderWindow.h"
 #include "platform/Drives.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"

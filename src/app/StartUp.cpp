@@ -9,8 +9,8 @@
 
 #include "app/CommandLine.h"
 #include "core/AppContext.h"
+#include "core/ErrorMessages.h"
 #include "core/WindowHost.h"
-#include "help/ErrorMessages.h"
 #include "platform/EightBitText.h"
 #include "platform/Folders.h"
 #include "platform/ProgramStarter.h"

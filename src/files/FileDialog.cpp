@@ -9,10 +9,10 @@
 #include <QFileInfo>
 
 #include "core/AppContext.h"
+#include "core/ErrorMessages.h"
 #include "core/FolderSearch.h"
 #include "core/Paths.h"
 #include "core/WindowHost.h"
-#include "help/ErrorMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFiles.h"
 #include "playlist/OpenLists.h"

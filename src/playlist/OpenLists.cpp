@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "core/AppContext.h"
+#include "core/ErrorMessages.h"
 #include "core/WindowHost.h"
-#include "help/ErrorMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SafeWrite.h"
 #include "playlist/PlayListEntry.h"

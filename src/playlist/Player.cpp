@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 
 #include "core/AppContext.h"
-#include "help/ErrorMessages.h"
+#include "core/ErrorMessages.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PlayFiles.h"

@@ -10,8 +10,8 @@
 #include <QFileInfo>
 
 #include "core/AppContext.h"
+#include "core/ErrorMessages.h"
 #include "core/WindowHost.h"
-#include "help/ErrorMessages.h"
 #include "platform/EightBitText.h"
 #include "platform/Folders.h"
 #include "platform/SafeWrite.h"

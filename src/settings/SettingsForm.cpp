@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 
 #include "core/AppContext.h"
-#include "help/ErrorMessages.h"
+#include "core/ErrorMessages.h"
 #include "settings/SettingsFile.h"
 
 using namespace Qt::StringLiterals;

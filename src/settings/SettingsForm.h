@@ -7,8 +7,8 @@
 #include <QColor>
 #include <QString>
 
+#include "core/ErrorMessages.h"
 #include "core/Settings.h"
-#include "help/ErrorMessages.h"
 
 class AppContext;
 

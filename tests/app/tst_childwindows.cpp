@@ -13,11 +13,11 @@
 #include <QStyleOptionTitleBar>
 #include <QTest>
 
-#include "app/MainWindow.h"
-#include "app/UiWindowHost.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/UiWindowHost.h"
 #include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListWindow.h"
+#include "playlist/ui/PlayListWindow.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
 

@@ -14,8 +14,8 @@
 #include "app/HandOffInbox.h"
 #include "app/StartUp.h"
 #include "app/StartupGate.h"
-#include "platform/LocalSingleInstance.h"
 #include "platform/PlayFiles.h"
+#include "platform/ui/LocalSingleInstance.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
 

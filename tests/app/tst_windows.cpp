@@ -22,19 +22,19 @@
 
 #include "app/HandOff.h"
 #include "app/HandOffInbox.h"
-#include "app/MainWindow.h"
-#include "app/SplashScreen.h"
-#include "app/UiWindowHost.h"
 #include "app/WindowPlacement.h"
-#include "files/FinderWindow.h"
-#include "files/FolderList.h"
-#include "platform/QtMessageBoxes.h"
-#include "playlist/PlayListWindow.h"
-#include "playlist/UniformListView.h"
-#include "settings/SettingsDialog.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/SplashScreen.h"
+#include "app/ui/UiWindowHost.h"
+#include "files/ui/FinderWindow.h"
+#include "files/ui/FolderList.h"
+#include "platform/ui/QtMessageBoxes.h"
+#include "playlist/ui/PlayListWindow.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsForm.h"
+#include "settings/ui/SettingsDialog.h"
 #include "support/TestApp.h"
+#include "widgets/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 using namespace OpenLists;

@@ -9,9 +9,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/UiWindowHost.h"
-#include "files/FinderWindow.h"
-#include "files/FolderList.h"
+#include "app/ui/UiWindowHost.h"
+#include "files/ui/FinderWindow.h"
+#include "files/ui/FolderList.h"
 #include "playlist/EntryMime.h"
 #include "playlist/OpenLists.h"
 #include "playlist/Player.h"

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/MainWindow.h"
-#include "app/UiWindowHost.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/UiWindowHost.h"
 #include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
 #include "playlist/Player.h"

@@ -9,7 +9,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "playlist/UniformListView.h"
+#include "widgets/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 

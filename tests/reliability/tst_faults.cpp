@@ -11,10 +11,10 @@
 #include <QTest>
 
 #include "app/HandOff.h"
-#include "help/ErrorMessages.h"
-#include "platform/LocalSingleInstance.h"
+#include "core/ErrorMessages.h"
 #include "platform/ProcessProgramStarter.h"
 #include "platform/TerminationSignals.h"
+#include "platform/ui/LocalSingleInstance.h"
 #include "support/TestApp.h"
 
 using namespace Qt::StringLiterals;

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "core/MenuCommands.h"
+#include "widgets/MenuCommands.h"
 
 class AppContext;
 class FolderList;

@@ -4,9 +4,9 @@
 
 #include <QWidget>
 
-#include "core/MenuCommands.h"
 #include "core/WindowHost.h"
 #include "settings/SettingsForm.h"
+#include "widgets/MenuCommands.h"
 
 class AppContext;
 class FolderSearch;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "playlist/UniformListView.h"
+#include "widgets/UniformListView.h"
 
 #include <QCursor>
 #include <QDragMoveEvent>

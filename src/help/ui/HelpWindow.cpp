@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "help/HelpWindow.h"
+#include "help/ui/HelpWindow.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

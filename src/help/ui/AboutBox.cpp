@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "help/AboutBox.h"
+#include "help/ui/AboutBox.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -9,8 +9,8 @@
 #include <QPushButton>
 
 #include "core/AppContext.h"
-#include "core/Logo.h"
 #include "help/SysInfo.h"
+#include "widgets/Logo.h"
 
 using namespace Qt::StringLiterals;
 

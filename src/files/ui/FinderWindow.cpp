@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "files/FinderWindow.h"
+#include "files/ui/FinderWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,13 +17,13 @@
 
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
-#include "core/TabOrder.h"
 #include "core/WindowHost.h"
 #include "files/Finder.h"
-#include "files/FolderList.h"
 #include "files/PathListModel.h"
+#include "files/ui/FolderList.h"
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
+#include "widgets/TabOrder.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/DialogWindow.h"
+#include "app/ui/DialogWindow.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

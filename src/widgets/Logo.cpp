@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "core/Logo.h"
+#include "widgets/Logo.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "files/FileDialogWindow.h"
+#include "files/ui/FileDialogWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,10 +13,10 @@
 #include <QPushButton>
 
 #include "core/AppContext.h"
-#include "core/TabOrder.h"
 #include "files/FileDialog.h"
-#include "files/FolderList.h"
+#include "files/ui/FolderList.h"
 #include "platform/Drives.h"
+#include "widgets/TabOrder.h"
 
 using namespace Qt::StringLiterals;
 

@@ -9,14 +9,14 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "app/MainWindow.h"
-#include "app/SplashScreen.h"
 #include "app/TrayMinimizer.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/SplashScreen.h"
 #include "core/WindowHost.h"
-#include "files/FileDialogWindow.h"
-#include "help/AboutBox.h"
-#include "help/HelpWindow.h"
-#include "settings/SettingsDialog.h"
+#include "files/ui/FileDialogWindow.h"
+#include "help/ui/AboutBox.h"
+#include "help/ui/HelpWindow.h"
+#include "settings/ui/SettingsDialog.h"
 
 class AppContext;
 class NotificationIcon;

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "core/MenuCommands.h"
+#include "widgets/MenuCommands.h"
 
 class AppContext;
 class FolderSearch;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "platform/SystemTrayIcon.h"
+#include "platform/ui/SystemTrayIcon.h"
 
 SystemTrayIcon::SystemTrayIcon(const QIcon &icon)
     : m_icon(icon)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "core/MenuCommands.h"
+#include "widgets/MenuCommands.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>

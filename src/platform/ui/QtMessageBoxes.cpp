@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "platform/QtMessageBoxes.h"
+#include "platform/ui/QtMessageBoxes.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/MainWindow.h"
+#include "app/ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +19,6 @@
 #include "app/CommandLine.h"
 #include "app/WindowPlacement.h"
 #include "core/AppContext.h"
-#include "core/MenuCommands.h"
 #include "core/WindowHost.h"
 #include "platform/Folders.h"
 #include "platform/PlayFiles.h"
@@ -27,8 +26,9 @@
 #include "playlist/EntryMime.h"
 #include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListWindow.h"
 #include "playlist/Recovery.h"
+#include "playlist/ui/PlayListWindow.h"
+#include "widgets/MenuCommands.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/SplashScreen.h"
+#include "app/ui/SplashScreen.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,8 +13,8 @@
 
 #include "app/StartUp.h"
 #include "core/AppContext.h"
-#include "core/Logo.h"
 #include "platform/MessageBoxes.h"
+#include "widgets/Logo.h"
 
 using namespace Qt::StringLiterals;
 

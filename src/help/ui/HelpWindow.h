@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "core/MenuCommands.h"
 #include "help/HelpTopics.h"
+#include "widgets/MenuCommands.h"
 
 class AppContext;
 class QListWidget;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "settings/SettingsDialog.h"
+#include "settings/ui/SettingsDialog.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -23,14 +23,14 @@
 #include <QVBoxLayout>
 
 #include "core/AppContext.h"
+#include "core/ErrorMessages.h"
 #include "core/FolderSearch.h"
-#include "core/TabOrder.h"
 #include "core/WindowHost.h"
-#include "help/ErrorMessages.h"
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/OpenLists.h"
 #include "settings/FrameColour.h"
+#include "widgets/TabOrder.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/UiWindowHost.h"
+#include "app/ui/UiWindowHost.h"
 
 #include <QApplication>
 #include <QListView>
@@ -8,18 +8,18 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/DialogWindow.h"
-#include "app/MainWindow.h"
-#include "app/SplashScreen.h"
+#include "app/ui/DialogWindow.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/SplashScreen.h"
 #include "core/AppContext.h"
-#include "files/FileDialogWindow.h"
-#include "files/FinderWindow.h"
-#include "help/ErrorMessages.h"
+#include "core/ErrorMessages.h"
+#include "files/ui/FileDialogWindow.h"
+#include "files/ui/FinderWindow.h"
 #include "help/HelpTopics.h"
-#include "platform/QtMessageBoxes.h"
+#include "platform/ui/QtMessageBoxes.h"
 #include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
-#include "playlist/PlayListWindow.h"
+#include "playlist/ui/PlayListWindow.h"
 #include "settings/FrameColour.h"
 
 Q_LOGGING_CATEGORY(lcWindows, "tunary.windows", QtInfoMsg)

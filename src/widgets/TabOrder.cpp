@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "core/TabOrder.h"
+#include "widgets/TabOrder.h"
 
 #include <algorithm>
 #include <tuple>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "platform/LocalSingleInstance.h"
+#include "platform/ui/LocalSingleInstance.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

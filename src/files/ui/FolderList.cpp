@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "files/FolderList.h"
+#include "files/ui/FolderList.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "help/ErrorMessages.h"
+#include "core/ErrorMessages.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "playlist/PlayListWindow.h"
+#include "playlist/ui/PlayListWindow.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -18,14 +18,14 @@
 
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
-#include "core/MenuCommands.h"
 #include "core/WindowHost.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/EntryMime.h"
 #include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
 #include "playlist/Player.h"
-#include "playlist/UniformListView.h"
+#include "widgets/MenuCommands.h"
+#include "widgets/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 using Edit = PlayList::Edit;
