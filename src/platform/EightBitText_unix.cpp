@@ -48,7 +48,7 @@ std::optional<QList<FolderItem>> readFolder(const Path &folder)
 
 QByteArray systemName(const QString &path)
 {
-    const QByteArray utf8 = QFile::encodeName(path);
+    QByteArray utf8 = QFile::encodeName(path);
     struct stat status = {};
     if (::lstat(utf8.constData(), &status) == 0)
         return utf8;

@@ -32,7 +32,7 @@ constexpr int kLookAgainMs = 50;
 // A later copy may find the lock taken a moment before the running copy listens.
 constexpr int kFindServerMs = 2000;
 // No later copy's line is longer than a few names; a longer one is no message of ours.
-constexpr qint64 kMaxMessage = 1024 * 1024;
+constexpr qint64 kMaxMessage = 1024LL * 1024;
 
 // One name per program folder, so copies with settings of their own (another XDG_CONFIG_HOME) run side by side.
 QString instanceName(const QString &programFolder)
@@ -78,7 +78,7 @@ QString serverNameFor(const QString &programFolder, const QString &runtimeFolder
     return name;
 #else
     // The user's private runtime folder keeps other users away from the socket.
-    const QString inRuntime = runtimeFolder + u'/' + name;
+    QString inRuntime = runtimeFolder + u'/' + name;
     if (!runtimeFolder.isEmpty() && inRuntime.size() < kMaxSocketPath)
         return inRuntime;
     const QString folder = privateSocketFolder(programFolder);
