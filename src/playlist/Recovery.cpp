@@ -207,6 +207,29 @@ namespace {
 // A kept list being opened again is renamed to one of these, out of the way of the names lists are kept under.
 const QString kRecoveredPrefix = u"recovered-"_s;
 
+// Lists kept by an older version lie in the recovery folder itself, which every copy shared then: the first copy
+// to look takes them as its own, each moved under a name of its folder that no list is kept under, so that none
+// is lost in the update.
+void adoptSharedLeftovers(const QString &folder)
+{
+    const QDir shared(QFileInfo(folder).absolutePath());
+    if (shared.dirName() != u"recovery"_s)
+        return;
+    const QStringList older = shared.entryList({u"list-*.m3u"_s}, QDir::Files, QDir::Name);
+    if (older.isEmpty() || !makePrivateFolder(folder))
+        return;
+    int number = 0;
+    for (const QString &name : older) {
+        QString target;
+        do
+            target = QDir(folder).filePath(u"%1older-%2.m3u"_s.arg(kRecoveredPrefix).arg(++number));
+        while (QFileInfo::exists(target));
+        const QString file = shared.filePath(name);
+        if (QFile::rename(file, target))
+            QFile::rename(pathFileOf(file), pathFileOf(target));
+    }
+}
+
 } // namespace
 
 QStringList leftOver(const AppContext &context)
@@ -271,6 +294,7 @@ QString setApart(const QString &file)
 void offerLeftOver(AppContext &context)
 {
     finishWriting();
+    adoptSharedLeftovers(context.platform.folders.recoveryFolder());
     QStringList files;
     for (const QString &file : leftOver(context)) {
         if (isDamaged(file))

@@ -600,6 +600,14 @@ private slots:
         QCOMPARE(app.boxes.shown.size(), 0);
         QCOMPARE(Recovery::leftOver(copyA).size(), 1);
         QCOMPARE(modeOf(home.filePath(u"state/tunary/recovery"_s)), 0700);
+
+        // A list an older version kept in the folder all copies shared is offered by the first copy to look.
+        writeFile(home.filePath(u"state/tunary/recovery/list-2.m3u"_s), "/m/older.mp3\r\n");
+        writeFile(home.filePath(u"state/tunary/recovery/list-2.path"_s), "/m/older.m3u");
+        Recovery::offerLeftOver(copyB);
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY(app.boxes.shown.first().text.contains(u"/m/older.m3u"_s));
+        QCOMPARE(Recovery::leftOver(copyA).size(), 1);
     }
 };
 
