@@ -11,10 +11,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QStringList arguments = text.split(QChar(0));
-    const QString commandLine = CommandLine::fromArguments(arguments, QStringLiteral("/start"));
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArrayList arguments = bytes.split('\0');
+    const EightBitText::Path path = CommandLine::fromArguments(arguments, "/start");
+    const QString commandLine = path.text;
     if (!commandLine.isEmpty() && (commandLine.startsWith(u':') || QDir::isRelativePath(commandLine)))
+        std::abort();
+    // The name keeps its bytes: read back, they give the same name.
+    if (path.normalized() != path)
         std::abort();
     const bool list = CommandLine::isPlayListName(commandLine);
     const QString lower = commandLine.toLower();

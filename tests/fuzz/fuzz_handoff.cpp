@@ -7,22 +7,30 @@
 #include <cstdlib>
 
 #include "app/HandOff.h"
-#include "platform/EightBitText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
 
-    const QStringList waiting = HandOff::parse(bytes);
+    const QByteArrayList waiting = HandOff::parse(bytes);
     if (HandOff::parse(HandOff::format(waiting)) != waiting)
         std::abort();
 
-    QStringList names;
+    QByteArrayList names;
     for (const QByteArray &part : bytes.split('\0')) {
         if (!part.isEmpty())
-            names.append(EightBitText::decode(part));
+            names.append(part);
     }
     if (HandOff::parse(HandOff::format(names)) != names)
+        std::abort();
+
+    // Any line a socket brings is read without harm; a request made of any name comes back whole.
+    if (const std::optional<HandOff::Request> request = HandOff::parseRequest(bytes)) {
+        if (HandOff::parseRequest(HandOff::formatRequest(*request)) != request)
+            std::abort();
+    }
+    const HandOff::Request request{bytes, 4242};
+    if (HandOff::parseRequest(HandOff::formatRequest(request)) != request)
         std::abort();
     return 0;
 }

@@ -135,7 +135,7 @@ void PlayListWindow::buildMenus()
 {
     AppContext &context = m_context;
     PlayList &list = *m_list;
-    auto edit = [&context, &list](Edit command) { return [&list, command] { list.edit(command); }; };
+    auto edit = [&list](Edit command) { return [&list, command] { list.edit(command); }; };
     auto play = [&context, &list](PlayMode mode) {
         return [&context, &list, mode] { Player::play(context, list, mode); };
     };
