@@ -23,7 +23,8 @@ EightBitText::Path fromArguments(const QByteArrayList &arguments, const QByteArr
     const EightBitText::Path path =
         relative ? EightBitText::Path::fromBytes(QByteArray(startFolder + '/' + bytes)) : given;
     // Read as Windows-1252, every byte is one character: cleaning the text keeps the other bytes as they are.
-    return {QDir::cleanPath(path.text), path.windows1252};
+    // What is left may be UTF-8 after all ("\xcd/.."), so it is read once more from its bytes.
+    return EightBitText::Path{QDir::cleanPath(path.text), path.windows1252}.normalized();
 }
 
 bool isPlayListName(const QString &commandLine)

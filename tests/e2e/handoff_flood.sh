@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 starts=${TUNARY_FLOOD:-200}
 write_settings "$(make_player)"
 handoff="$program_folder/_tunary.\$\$\$"
-mkdir -p "$work/lists" "$work/status"
+mkdir -p "$work/lists" "$work/status" "$work/errors"
 for n in $(seq "$starts") planted folder; do printf '/m/%s.mp3\r\n' "$n" >"$work/lists/$n.m3u"; done
 
 run
@@ -18,14 +18,16 @@ wait_until 10 test -s "$work/player.log" || fail "the player was not started"
 for n in $(seq "$starts"); do
     (
         status=0
-        "$TUNARY" "$work/lists/$n.m3u" >"$work/status/$n.err" 2>&1 || status=$?
+        "$TUNARY" "$work/lists/$n.m3u" >"$work/errors/$n" 2>&1 || status=$?
         echo "$status" >"$work/status/$n"
     ) &
 done
-all_ended() { [ "$(ls "$work/status" | grep -vc err)" -eq "$starts" ]; }
-wait_until 120 all_ended || fail "$(ls "$work/status" | grep -vc err) of $starts later starts ended"
-failed=$(grep -lv '^0$' "$work"/status/[0-9]* || true)
-[ -z "$failed" ] || fail "later starts ended with another status: $failed $(cat "$work"/status/*.err | head -5)"
+all_ended() { [ "$(ls "$work/status" | wc -l)" -eq "$starts" ]; }
+wait_until 120 all_ended || fail "$(ls "$work/status" | wc -l) of $starts later starts ended"
+failed=$(grep -lv '^0$' "$work"/status/* || true)
+[ -z "$failed" ] || fail "later starts ended with another status: $failed $(cat "$work"/errors/* | head -5)"
+# A start the running copy could not answer in time (a slow machine) says so and leaves its list in the file.
+kept=$( (grep -l "hand-off file" "$work"/errors/* || true) | wc -l)
 
 # Each later start ends once its list is taken, possibly before its player has it.
 played_all() { [ "$(ls "$work"/played-*.m3u | wc -l)" -ge "$1" ]; }
@@ -43,4 +45,4 @@ wait_until 20 played_all $((starts + 2)) || fail "a list handed over beside the 
 grep -lq planted "$work"/played-*.m3u || fail "the list beside the planted lock was not played"
 grep -lq folder "$work"/played-*.m3u || fail "the list beside the folder was not played"
 kill -0 "${pids[0]}" 2>/dev/null || fail "the running copy ended"
-echo "PASS ($starts later starts at once)"
+echo "PASS ($starts later starts at once, $kept of them through the hand-off file)"
