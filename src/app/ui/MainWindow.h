@@ -69,7 +69,6 @@ private:
     AppContext &m_context;
     QMdiArea *m_area;
     QList<QMenu *> m_menus;
-    /** Polls for lists handed over by later starts, once a second for the whole run. */
     /** Brings the menu bar up to date once the events of a change of windows have run. */
     QTimer m_menuUpdate;
     bool m_closing = false;
