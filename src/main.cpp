@@ -93,9 +93,6 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    // From here a signal to end is taken on the event loop; until the windows can answer it, it just ends.
-    TerminationSignals termination;
-    termination.setHandler([] { QCoreApplication::exit(0); });
     QApplication::setWindowIcon(QIcon(tunaryLogo(64)));
     // The program ends when its frame closes, not when the splash (its first window) does.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -128,6 +125,11 @@ int main(int argc, char *argv[])
     }
     }
 
+    // From here a signal to end is taken on the event loop; until the windows can answer it, it just ends. A
+    // later start, which runs no event loop, ends on a signal as any program does.
+    TerminationSignals termination;
+    termination.setHandler([] { QCoreApplication::exit(0); });
+
     QtMessageBoxes messageBoxes;
     ProcessProgramStarter programStarter;
     StorageDrives drives;
@@ -138,11 +140,16 @@ int main(int argc, char *argv[])
     windows.setNotificationIcon(&trayIcon);
     // Lists handed over by later starts wait while a box or dialog is open, or the start is not done.
     HandOffInbox inbox(context);
-    instance.setMessageHandler([&inbox](const QByteArray &message) { return inbox.receive(message); });
+    instance.setMessageHandler({[&inbox](const QByteArray &message) { return inbox.accepts(message); },
+                                [&inbox](const QByteArray &message) { inbox.take(message); }});
     QObject::connect(&inbox, &HandOffInbox::frontRequested, &windows, &UiWindowHost::activateFrame);
     inbox.watchFile();
     // Once the frame is gone, later starts keep their lists in the hand-off file for the next start.
-    QObject::connect(&windows, &UiWindowHost::frameUnloaded, &inbox, [&inbox] { inbox.close(); });
+    const auto stopTakingLists = [&inbox, &instance] {
+        inbox.close();
+        instance.stopListening();
+    };
+    QObject::connect(&windows, &UiWindowHost::frameUnloaded, &inbox, stopTakingLists);
     QObject::connect(&windows, &UiWindowHost::frameUnloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // A signal to end, or the end of the desktop session, ends the program as File > Exit does.
     termination.setHandler([&windows] { windows.requestEnd(); });
@@ -156,7 +163,7 @@ int main(int argc, char *argv[])
 
     windows.showSplash(commandLine.text);
     const int status = QApplication::exec();
-    inbox.close();
+    stopTakingLists();
     // However the program ended, the play files of this run go with it.
     PlayFiles::removeAll(folders.playFile());
     return status;

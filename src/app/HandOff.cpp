@@ -151,12 +151,21 @@ QByteArrayList take(const QString &handOffPath)
     QLockFile lock(lockPath(handOffPath));
     if (!lock.tryLock(0))
         return {};
-    QFile file(handOffPath);
-    if (!QFileInfo(handOffPath).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(handOffPath).isFile())
         return {};
+    // Moved aside before it is read: lists that stayed in the file would be taken again at its next change.
+    const QString taking = handOffPath + u".taking"_s;
+    QFile::remove(taking);
+    if (!QFile::rename(handOffPath, taking))
+        return {};
+    QFile file(taking);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QFile::rename(taking, handOffPath);
+        return {};
+    }
     const QByteArray content = file.readAll();
     file.close();
-    QFile::remove(handOffPath);
+    QFile::remove(taking);
     return parse(content);
 }
 

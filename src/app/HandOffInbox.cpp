@@ -27,27 +27,54 @@ constexpr int kBusyRetryMs = 100;
 HandOffInbox::HandOffInbox(AppContext &context, QObject *parent)
     : QObject(parent)
     , m_context(context)
-    , m_busy([&context] { return !context.startUpDone || context.host().isWaitingForUser(); })
+    , m_busy([&context] { return !context.startUpDone || context.frameClosing || context.host().isWaitingForUser(); })
 {
     m_next.setSingleShot(true);
     connect(&m_next, &QTimer::timeout, this, &HandOffInbox::deliverNext);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { takeFile(true); });
 }
 
-bool HandOffInbox::receive(const QByteArray &message)
+bool HandOffInbox::accepts(const QByteArray &message)
 {
     const std::optional<HandOff::Request> request = HandOff::parseRequest(message);
-    if (!request)
+    // Once the program is ending, a later start keeps its list in the hand-off file itself.
+    if (!request || m_closed)
         return false;
-    // Once the program is ending its lists go to the hand-off file, for the next start.
-    if (m_closed)
-        return request->list.isEmpty() ||
-               HandOff::append(m_context.platform.folders.handOffFile(), {request->list}).isEmpty();
+    // Later, the sender may be gone, and its process number another's.
+    constexpr qsizetype kMaxUntaken = 1024;
+    if (m_fromOurPlayer.size() >= kMaxUntaken)
+        m_fromOurPlayer.clear();
+    m_fromOurPlayer.insert(message, ProcessTree::descendsFrom(request->senderPid, m_context.playerProcesses));
+    return true;
+}
+
+void HandOffInbox::take(const QByteArray &message)
+{
+    const std::optional<HandOff::Request> request = HandOff::parseRequest(message);
+    const bool fromOurPlayer = m_fromOurPlayer.take(message);
+    if (!request)
+        return;
+    if (m_closed) {
+        // Said yes to just before the end: kept for the next start.
+        if (!request->list.isEmpty())
+            HandOff::append(m_context.platform.folders.handOffFile(), {request->list});
+        return;
+    }
     if (!request->list.isEmpty()) {
-        m_waiting.append({request->list, true, request->senderPid});
+        // A player that hands its list back to this program would otherwise start itself again and again.
+        if (fromOurPlayer)
+            qCInfo(lcHandOff) << "a list handed over by a player of ours is opened, not played";
+        m_waiting.append({request->list, !fromOurPlayer});
         deliverSoon();
     }
     emit frontRequested();
+}
+
+bool HandOffInbox::receive(const QByteArray &message)
+{
+    if (!accepts(message))
+        return false;
+    take(message);
     return true;
 }
 
@@ -65,7 +92,7 @@ void HandOffInbox::takeFile(bool play)
         return;
     const QByteArrayList lists = HandOff::take(file);
     for (const QByteArray &list : lists)
-        m_waiting.append({list, play, 0});
+        m_waiting.append({list, play});
     if (!lists.isEmpty()) {
         deliverSoon();
         if (play)
@@ -110,12 +137,8 @@ void HandOffInbox::deliverNext()
         return;
     }
     const Waiting next = m_waiting.takeFirst();
-    // A player that hands its list back to this program would otherwise start itself again and again.
-    const bool fromOurPlayer = ProcessTree::descendsFrom(next.senderPid, m_context.playerProcesses);
-    if (fromOurPlayer)
-        qCInfo(lcHandOff) << "a list handed over by a player of ours is opened, not played";
     m_opening = next.list;
-    StartUp::openHandedOver(m_context, next.list, next.play && !fromOurPlayer, [inbox = QPointer(this)] {
+    StartUp::openHandedOver(m_context, next.list, next.play, [inbox = QPointer(this)] {
         if (!inbox)
             return;
         inbox->m_opening.clear();

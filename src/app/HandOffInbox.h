@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QTimer>
@@ -29,7 +30,14 @@ public:
     /** Whether the windows are busy (unless set: the start not done, or a box open); lists wait meanwhile. */
     void setBusyCheck(std::function<bool()> busy) { m_busy = std::move(busy); }
 
-    /** A later start's message; true when it was kept (to be opened, or in the hand-off file once ending). */
+    /**
+     * Whether a later start's message is taken: a request, while the program is not ending. Who sent it is
+     * looked at now, while that start still waits for the answer.
+     */
+    bool accepts(const QByteArray &message);
+    /** A message accepted: its list is opened (or, once the program is ending, kept in the hand-off file). */
+    void take(const QByteArray &message);
+    /** Both at once, as a later start in the same process would; true when taken. */
     bool receive(const QByteArray &message);
     /**
      * Takes the lists waiting in the hand-off file, and from now on whenever that file changes. Those found now
@@ -50,7 +58,6 @@ private:
     {
         QByteArray list;
         bool play = true;
-        qint64 senderPid = 0;
     };
 
     void takeFile(bool play);
@@ -60,6 +67,8 @@ private:
     AppContext &m_context;
     std::function<bool()> m_busy;
     QList<Waiting> m_waiting;
+    /** The messages accepted but not yet taken, and whether a player of ours sent each. */
+    QHash<QByteArray, bool> m_fromOurPlayer;
     // The list being opened now, until it has been read; null when none is.
     QByteArray m_opening;
     QTimer m_next;

@@ -3,6 +3,7 @@
 #include "platform/EightBitText.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -62,7 +63,17 @@ QByteArray systemName(const QString &path)
 
 bool moveOnto(const QString &from, const QByteArray &target)
 {
-    return ::rename(QFile::encodeName(from).constData(), target.constData()) == 0;
+    const QByteArray source = QFile::encodeName(from);
+    // A link is followed, as a save through it replaces the file it leads to, and that file keeps its mode.
+    QByteArray destination = target;
+    if (char *real = ::realpath(target.constData(), nullptr)) {
+        destination = real;
+        std::free(real);
+    }
+    struct stat status = {};
+    if (::stat(destination.constData(), &status) == 0 && ::chmod(source.constData(), status.st_mode & 07777) != 0)
+        return false;
+    return ::rename(source.constData(), destination.constData()) == 0;
 }
 
 FolderState folderState(const Path &folder)

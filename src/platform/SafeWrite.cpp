@@ -25,7 +25,7 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAc
     if (target != QFile::encodeName(path)) {
         // A file whose name is not UTF-8 (kept as Windows-1252 text) is one Qt cannot name: it is written beside
         // it under a name Qt can make, then moved onto its own.
-        const QString beside = path + u".tunary-save"_s;
+        const QString beside = path + u".tunary-save-"_s + QString::number(QCoreApplication::applicationPid());
         if (QString fault = writeFileAtomically(beside, bytes, access); !fault.isEmpty())
             return fault;
         if (!EightBitText::moveOnto(beside, target)) {

@@ -32,6 +32,17 @@ public:
     virtual QString undecidedReason() const { return {}; }
     /** A later copy: hands one line (no line break) to the running copy and waits a while at most for its answer. */
     virtual Delivery send(const QByteArray &message) = 0;
-    /** The running copy: what it does with a later copy's line; false for a line that is no message of ours. */
-    virtual void setMessageHandler(std::function<bool(const QByteArray &)> handler) = 0;
+    /**
+     * How the running copy hears later copies: whether it takes a line, asked while the later copy waits (no
+     * answers "0", and the later copy keeps its list itself), and what it does with the line once the later
+     * copy has heard the yes.
+     */
+    struct MessageHandler
+    {
+        std::function<bool(const QByteArray &)> accepts;
+        std::function<void(const QByteArray &)> take;
+    };
+    virtual void setMessageHandler(MessageHandler handler) = 0;
+    /** The running copy is ending: no later copy is heard any more, and lines already said yes to are taken now. */
+    virtual void stopListening() {}
 };

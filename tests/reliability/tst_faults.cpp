@@ -159,9 +159,10 @@ private slots:
         }
     }
 
-    // A later copy's line reaches the running copy over its socket, once; one whose copy gave up waiting (the
-    // running copy was busy) is not taken, as that copy keeps its list elsewhere. Without a runtime folder the
-    // socket goes to a folder of the user's alone, never to a name others could take first.
+    // A later copy's line reaches the running copy over its socket, once; one refused, or whose copy gave up
+    // waiting (the running copy was busy), is not taken, as that copy keeps its list elsewhere; one said yes to
+    // just before the running copy ends is still taken. Without a runtime folder the socket goes to a folder of
+    // the user's alone, never to a name others could take first.
     void messagesReachTheRunningCopy_data()
     {
         QTest::addColumn<bool>("runtimeFolder");
@@ -182,16 +183,18 @@ private slots:
         QCOMPARE(folder, runtimeFolder ? runtime : program);
         QVERIFY(!(QFile::permissions(folder) & (QFile::ReadOther | QFile::WriteOther | QFile::WriteGroup)));
         QByteArrayList heard;
-        running.setMessageHandler([&heard](const QByteArray &message) {
-            heard.append(message);
-            return true;
-        });
+        std::atomic<int> accepted = 0;
+        running.setMessageHandler({[&accepted](const QByteArray &message) {
+                                       ++accepted;
+                                       return message != "refused";
+                                   },
+                                   [&heard](const QByteArray &message) { heard.append(message); }});
         std::atomic<bool> done = false;
         bool primary = true;
         QList<SingleInstance::Delivery> deliveries;
         std::thread sender([&] {
             primary = later.tryBecomePrimary();
-            deliveries = {later.send("a list"), later.send("another")};
+            deliveries = {later.send("a list"), later.send("refused")};
             done = true;
         });
         QTRY_VERIFY(done);
@@ -202,9 +205,17 @@ private slots:
         std::thread impatient([&] { deliveries.append(later.send("given up")); });
         impatient.join();
         QTest::qWait(200);
-        QCOMPARE(heard, (QByteArrayList{"a list", "another"}));
+        // Said yes to, then the running copy ends before it has read the "ok".
+        later.setDeliveryTime(10000);
+        std::thread last([&] { deliveries.append(later.send("just in time")); });
+        // One pass of the event loop at a time, so that the yes goes out and the "ok" is left unread.
+        while (accepted < 4)
+            QCoreApplication::processEvents();
+        last.join();
+        running.stopListening();
+        QCOMPARE(heard, (QByteArrayList{"a list", "just in time"}));
         using Delivery = SingleInstance::Delivery;
-        QCOMPARE(deliveries, (QList{Delivery::Kept, Delivery::Kept, Delivery::NoAnswer}));
+        QCOMPARE(deliveries, (QList{Delivery::Kept, Delivery::Refused, Delivery::NoAnswer, Delivery::Kept}));
     }
 
     void lockLeftByACrashedCopyIsTakenOver()

@@ -110,7 +110,7 @@ struct InstanceHub
 {
     bool primaryTaken = false;
     bool answers = true;
-    std::function<bool(const QByteArray &)> handler;
+    SingleInstance::MessageHandler handler;
 };
 
 class InProcessSingleInstance : public SingleInstance
@@ -123,14 +123,14 @@ public:
     bool tryBecomePrimary() override { return m_primary = m_primary || !std::exchange(m_hub.primaryTaken, true); }
     Delivery send(const QByteArray &message) override
     {
-        if (!m_hub.answers || !m_hub.handler)
+        if (!m_hub.answers || !m_hub.handler.accepts)
             return Delivery::NoAnswer;
-        return m_hub.handler(message) ? Delivery::Kept : Delivery::Refused;
+        if (!m_hub.handler.accepts(message))
+            return Delivery::Refused;
+        m_hub.handler.take(message);
+        return Delivery::Kept;
     }
-    void setMessageHandler(std::function<bool(const QByteArray &)> handler) override
-    {
-        m_hub.handler = std::move(handler);
-    }
+    void setMessageHandler(MessageHandler handler) override { m_hub.handler = std::move(handler); }
 
 private:
     InstanceHub &m_hub;

@@ -240,11 +240,16 @@ void LocalSingleInstance::hear(QLocalSocket *socket)
         const QByteArray message = socket->property("message").toByteArray();
         if (message.isNull()) {
             socket->setProperty("message", line.isNull() ? QByteArray("") : line);
-            socket->write(m_handler ? "1\n" : "0\n");
+            const bool accepted = m_handler.accepts && m_handler.accepts(line);
+            socket->write(accepted ? "1\n" : "0\n");
             socket->flush();
+            if (!accepted) {
+                socket->disconnectFromServer();
+                return;
+            }
         } else {
-            if (line == "ok" && m_handler)
-                m_handler(message);
+            if (line == "ok" && m_handler.take)
+                m_handler.take(message);
             socket->disconnectFromServer();
             return;
         }
@@ -299,7 +304,23 @@ SingleInstance::Delivery LocalSingleInstance::send(const QByteArray &message)
     return confirmed ? Delivery::Kept : Delivery::NoAnswer;
 }
 
-void LocalSingleInstance::setMessageHandler(std::function<bool(const QByteArray &)> handler)
+void LocalSingleInstance::setMessageHandler(MessageHandler handler)
 {
     m_handler = std::move(handler);
+}
+
+void LocalSingleInstance::stopListening()
+{
+    if (!m_server)
+        return;
+    m_server->close();
+    // A later copy that heard the yes has said "ok", or is about to: its line is taken before this copy goes.
+    constexpr int kLastWordMs = 500;
+    for (QLocalSocket *socket : m_server->findChildren<QLocalSocket *>()) {
+        if (socket->property("message").isNull() || socket->state() != QLocalSocket::ConnectedState)
+            continue;
+        if (!socket->canReadLine())
+            socket->waitForReadyRead(kLastWordMs);
+        hear(socket);
+    }
 }

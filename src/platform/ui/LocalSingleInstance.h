@@ -39,7 +39,8 @@ public:
     bool tryBecomePrimary() override;
     QString undecidedReason() const override { return m_undecidedReason; }
     Delivery send(const QByteArray &message) override;
-    void setMessageHandler(std::function<bool(const QByteArray &)> handler) override;
+    void setMessageHandler(MessageHandler handler) override;
+    void stopListening() override;
 
 private:
     /** Unsettled: missing, or unreadable and so young that a copy may be writing it right now. */
@@ -54,7 +55,7 @@ private:
     QLockFile m_lock;
     QString m_serverName;
     QLocalServer *m_server = nullptr;
-    std::function<bool(const QByteArray &)> m_handler;
+    MessageHandler m_handler;
     int m_deliveryMs = 10000;
     QString m_undecidedReason;
 };
