@@ -70,12 +70,10 @@ void HandOffInbox::take(const QByteArray &message)
     emit frontRequested();
 }
 
-bool HandOffInbox::receive(const QByteArray &message)
+SingleInstance::MessageHandler HandOffInbox::messageHandler()
 {
-    if (!accepts(message))
-        return false;
-    take(message);
-    return true;
+    return {[this](const QByteArray &message) { return accepts(message); },
+            [this](const QByteArray &message) { take(message); }};
 }
 
 void HandOffInbox::watchFile()

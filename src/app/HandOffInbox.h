@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include "platform/SingleInstance.h"
+
 class AppContext;
 
 /**
@@ -37,8 +39,8 @@ public:
     bool accepts(const QByteArray &message);
     /** A message accepted: its list is opened (or, once the program is ending, kept in the hand-off file). */
     void take(const QByteArray &message);
-    /** Both at once, as a later start in the same process would; true when taken. */
-    bool receive(const QByteArray &message);
+    /** accepts() and take(), for the running copy's socket. */
+    SingleInstance::MessageHandler messageHandler();
     /**
      * Takes the lists waiting in the hand-off file, and from now on whenever that file changes. Those found now
      * were left by a start while no copy answered: they open, but only those that come later are played.

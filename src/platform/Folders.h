@@ -4,6 +4,12 @@
 
 #include <QString>
 
+/**
+ * A short name for a program folder, the same in every run (16 hex digits of its SHA-1): copies with settings
+ * of their own (another XDG_CONFIG_HOME) keep their running copy, lock and recovery files apart by it.
+ */
+QString folderKey(const QString &programFolder);
+
 /** Where the program keeps its own files. Every path is absolute; the current folder is never changed. */
 class Folders
 {

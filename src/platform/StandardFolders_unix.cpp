@@ -2,7 +2,6 @@
 
 #include "platform/StandardFolders.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -45,6 +44,5 @@ QString StandardFolders::frameStateFile() const
 // a folder named after its program folder, and never sees another's.
 QString StandardFolders::recoveryFolder() const
 {
-    const QByteArray hash = QCryptographicHash::hash(m_programFolder.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return stateFolder() + u"/recovery/" + QString::fromLatin1(hash.left(16));
+    return stateFolder() + u"/recovery/" + folderKey(m_programFolder);
 }

@@ -144,7 +144,7 @@ private slots:
         const QString own = PlayFiles::make(app.folders.playFile(), "/m/a.mp3\r\n").path;
         HandOffInbox inbox(app.context);
         for (int i = 0; i < 2; ++i)
-            QVERIFY(inbox.receive(HandOff::formatRequest({own.toUtf8(), 1})));
+            QVERIFY(handOver(inbox, HandOff::formatRequest({own.toUtf8(), 1})));
         QTRY_COMPARE(inbox.waiting(), 0);
         QVERIFY(openLists(app.context).isEmpty() && app.starter.calls.isEmpty());
         QCOMPARE(app.boxes.shown.size(), 1);
@@ -155,10 +155,10 @@ private slots:
         writeFile(copy, "/m/a.mp3\r\n");
         const HandOff::Request fromPlayer{copy.toUtf8(), QCoreApplication::applicationPid()};
         app.context.rememberPlayer(::getpid() + 1);
-        QVERIFY(inbox.receive(HandOff::formatRequest(fromPlayer)));
+        QVERIFY(handOver(inbox, HandOff::formatRequest(fromPlayer)));
         QTRY_COMPARE(app.starter.calls.size(), 1);
         app.context.rememberPlayer(::getppid());
-        QVERIFY(inbox.receive(HandOff::formatRequest(fromPlayer)));
+        QVERIFY(handOver(inbox, HandOff::formatRequest(fromPlayer)));
         QTRY_COMPARE(openLists(app.context).size(), 2);
         QCOMPARE(app.starter.calls.size(), 1);
 

@@ -488,7 +488,7 @@ private slots:
         QDialog box(windows.frame());
         int listsWhileOpen = -1;
         QTimer::singleShot(0, &box, [&] {
-            QVERIFY(inbox.receive(HandOff::formatRequest({list.toUtf8(), 1})));
+            QVERIFY(handOver(inbox, HandOff::formatRequest({list.toUtf8(), 1})));
             QTest::qWait(300);
             listsWhileOpen = windows.shownLists();
             box.reject();

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/HandOffInbox.h"
 #include "core/AppContext.h"
 #include "playlist/OpenLists.h"
 #include "playlist/Player.h"
@@ -43,6 +44,14 @@ struct TestApp
     // After the context: a list still being read when the test ends tells its end to a context still there.
     RecordingWindowHost host{journal};
 };
+
+/** A later start handing a message to the running copy's inbox, as over its socket; true when it was taken. */
+inline bool handOver(HandOffInbox &inbox, const QByteArray &message)
+{
+    InstanceHub hub;
+    hub.handler = inbox.messageHandler();
+    return InProcessSingleInstance(hub).send(message) == SingleInstance::Delivery::Kept;
+}
 
 /** The captions of the lists open, from slot 2 on. */
 inline QStringList openLists(const AppContext &context)

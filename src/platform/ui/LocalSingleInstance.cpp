@@ -3,7 +3,6 @@
 #include "platform/ui/LocalSingleInstance.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +12,7 @@
 #include <QSysInfo>
 #include <QThread>
 
+#include "platform/Folders.h"
 #include "platform/SafeWrite.h"
 
 #ifndef Q_OS_WIN
@@ -37,8 +37,7 @@ constexpr qint64 kMaxMessage = 1024LL * 1024;
 // One name per program folder, so copies with settings of their own (another XDG_CONFIG_HOME) run side by side.
 QString instanceName(const QString &programFolder)
 {
-    const QByteArray hash = QCryptographicHash::hash(programFolder.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return u"tunary-"_s + QString::fromLatin1(hash.left(16));
+    return u"tunary-"_s + folderKey(programFolder);
 }
 
 // Socket paths are short on every system that has them.

@@ -17,6 +17,7 @@
 #include "platform/DesktopSession.h"
 #include "platform/PlayFiles.h"
 #include "platform/ProcessProgramStarter.h"
+#include "platform/ProgramArguments.h"
 #include "platform/StandardFolders.h"
 #include "platform/StorageDrives.h"
 #include "platform/SystemRegistry.h"
@@ -62,22 +63,6 @@ std::optional<int> answerInformationRequest(int argc, char *argv[])
 // How long a box about a fault that ends the program waits for somebody to read it.
 constexpr int kFaultBoxMs = 30000;
 
-/** The arguments as the system passed them, after Qt took its own; bytes, so that any file name survives. */
-QByteArrayList argumentBytes(int argc, char *argv[])
-{
-    QByteArrayList arguments;
-#ifdef Q_OS_WIN
-    Q_UNUSED(argc)
-    Q_UNUSED(argv)
-    for (const QString &argument : QApplication::arguments().mid(1))
-        arguments.append(argument.toUtf8());
-#else
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QByteArray(argv[i]));
-#endif
-    return arguments;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -99,7 +84,7 @@ int main(int argc, char *argv[])
 
     // The list to open is taken now, against the folder the program was started in, before any hand-off.
     const EightBitText::Path commandLine =
-        CommandLine::fromArguments(argumentBytes(argc, argv), QFile::encodeName(QDir::currentPath()));
+        CommandLine::fromArguments(programArguments(argc, argv), QFile::encodeName(QDir::currentPath()));
 
     StandardFolders folders;
     folders.ensureProgramFolder();
@@ -140,8 +125,7 @@ int main(int argc, char *argv[])
     windows.setNotificationIcon(&trayIcon);
     // Lists handed over by later starts wait while a box or dialog is open, or the start is not done.
     HandOffInbox inbox(context);
-    instance.setMessageHandler({[&inbox](const QByteArray &message) { return inbox.accepts(message); },
-                                [&inbox](const QByteArray &message) { inbox.take(message); }});
+    instance.setMessageHandler(inbox.messageHandler());
     QObject::connect(&inbox, &HandOffInbox::frontRequested, &windows, &UiWindowHost::activateFrame);
     inbox.watchFile();
     // Once the frame is gone, later starts keep their lists in the hand-off file for the next start.
