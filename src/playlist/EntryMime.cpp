@@ -25,7 +25,7 @@ QMimeData *make(const QList<PlayListModel::Entry> &entries)
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     QList<QUrl> urls;
     for (const PlayListModel::Entry &entry : entries) {
-        stream << entry.line << entry.windows1252;
+        stream << entry.line << entry.windows1252 << entry.ownLines;
         if (entry.line.startsWith(u'/') || (entry.line.size() > 2 && entry.line[1] == u':'))
             urls.append(EightBitText::Path{entry.line.trimmed(), entry.windows1252}.url());
     }
@@ -49,7 +49,7 @@ QList<PlayListModel::Entry> entries(const QMimeData *data)
     QDataStream stream(data->data(mimeType()));
     while (!stream.atEnd()) {
         PlayListModel::Entry entry;
-        stream >> entry.line >> entry.windows1252;
+        stream >> entry.line >> entry.windows1252 >> entry.ownLines;
         if (stream.status() != QDataStream::Ok)
             break;
         result.append(entry);

@@ -43,21 +43,25 @@ const EntryTexts::Block &EntryTexts::blockOf(Ref offset) const
     return *(after - 1);
 }
 
-QByteArrayView EntryTexts::bytes(Ref ref) const
+EntryTexts::Span EntryTexts::spanAt(Ref ref) const
 {
     const Ref offset = ref & kOffset;
     const Block &block = blockOf(offset);
     const char *begin = block.bytes.constData() + (offset - block.start);
-    const char *end = block.bytes.constData() + block.bytes.size();
-    if (block.counted) {
-        quint64 length = 0;
-        int shift = 0;
-        auto byte = static_cast<unsigned char>(*begin++);
-        for (; byte & 0x80; byte = static_cast<unsigned char>(*begin++), shift += 7)
-            length |= quint64(byte & 0x7F) << shift;
-        length |= quint64(byte) << shift;
-        return {begin, qsizetype(length)};
-    }
+    const char *blockEnd = block.bytes.constData() + block.bytes.size();
+    if (!block.counted)
+        return {begin, blockEnd, blockEnd, false};
+    quint64 length = 0;
+    int shift = 0;
+    auto byte = static_cast<unsigned char>(*begin++);
+    for (; byte & 0x80; byte = static_cast<unsigned char>(*begin++), shift += 7)
+        length |= quint64(byte & 0x7F) << shift;
+    length |= quint64(byte) << shift;
+    return {begin, begin + length, begin + length, true};
+}
+
+QByteArrayView EntryTexts::lineFrom(const char *begin, const char *end)
+{
     // The line ends at its first CR or LF; it is looked for a stretch at a time, as a file of lone CRs has
     // no LF to look for.
     for (const char *from = begin; from != end;) {
@@ -73,10 +77,87 @@ QByteArrayView EntryTexts::bytes(Ref ref) const
     return {begin, end - begin};
 }
 
-QString EntryTexts::text(Ref ref) const
+const char *EntryTexts::nextLine(const char *begin, const char *end)
 {
-    const QByteArrayView line = bytes(ref);
-    if (ref & kWindows1252Bytes)
+    const char *next = begin + lineFrom(begin, end).size();
+    while (next != end && (*next == '\r' || *next == '\n'))
+        ++next;
+    return next;
+}
+
+QByteArrayView EntryTexts::line(Ref ref) const
+{
+    const Span span = spanAt(ref);
+    return span.counted ? QByteArrayView(span.begin, span.end - span.begin) : lineFrom(span.begin, span.end);
+}
+
+QByteArrayView EntryTexts::bytes(Ref ref) const
+{
+    const Span span = spanAt(ref);
+    if (span.begin == span.end || *span.begin != '#')
+        return span.counted ? QByteArrayView(span.begin, span.end - span.begin) : lineFrom(span.begin, span.end);
+    if (span.counted) {
+        // An added text's path follows its last LF; a path that starts with "#" has none before it.
+        const QByteArrayView text(span.begin, span.end - span.begin);
+        return text.sliced(text.lastIndexOf('\n') + 1);
+    }
+    const char *at = span.begin;
+    while (at != span.end && *at == '#')
+        at = nextLine(at, span.end);
+    return lineFrom(at, span.end);
+}
+
+QList<QByteArrayView> EntryTexts::ownLines(Ref ref) const
+{
+    QList<QByteArrayView> lines;
+    const Span span = spanAt(ref);
+    if (span.begin == span.end || *span.begin != '#')
+        return lines;
+    if (span.counted) {
+        const QByteArrayView text(span.begin, span.end - span.begin);
+        const qsizetype pathStart = text.lastIndexOf('\n') + 1;
+        for (qsizetype start = 0; start < pathStart;) {
+            const qsizetype end = text.indexOf('\n', start);
+            lines.append(text.sliced(start, end - start));
+            start = end + 1;
+        }
+        return lines;
+    }
+    for (const char *at = span.begin; at != span.end && *at == '#'; at = nextLine(at, span.end))
+        lines.append(lineFrom(at, span.end));
+    return lines;
+}
+
+QList<QString> EntryTexts::ownTexts(Ref ref) const
+{
+    QList<QString> texts;
+    for (const QByteArrayView line : ownLines(ref))
+        texts.append(EightBitText::decode(line));
+    return texts;
+}
+
+QString EntryTexts::joined(const QList<QString> &ownLines, const QString &path)
+{
+    if (ownLines.isEmpty())
+        return path;
+    QString text;
+    for (const QString &line : ownLines) {
+        text += line;
+        text += u'\n';
+    }
+    return text + path;
+}
+
+QString EntryTexts::storedText(Ref ref) const
+{
+    return joined(ownTexts(ref), text(ref));
+}
+
+namespace {
+
+QString decodeLine(QByteArrayView line, bool windows1252)
+{
+    if (windows1252)
         return EightBitText::decode(line);
     // fromUtf8() would drop a mark that starts the line; it is part of the entry.
     if (line.startsWith("\xEF\xBB\xBF")) {
@@ -85,6 +166,18 @@ QString EntryTexts::text(Ref ref) const
         return utf8.decode(line);
     }
     return QString::fromUtf8(line);
+}
+
+} // namespace
+
+QString EntryTexts::text(Ref ref) const
+{
+    return decodeLine(bytes(ref), ref & kWindows1252Bytes);
+}
+
+QString EntryTexts::lineText(Ref ref) const
+{
+    return decodeLine(line(ref), ref & kWindows1252Bytes);
 }
 
 namespace {

@@ -11,9 +11,13 @@
  * The texts of a list's entries as bytes, and a 32-bit reference per entry into them. The bytes are kept in
  * blocks that never change once made: a list file as it was read (its lines stay where they are, ended by its
  * own CR or LF) and the texts added later, a block per batch (each text after its length, as a text added may
- * hold any character). A reference holds where its line starts among
- * all blocks and how its bytes are read, so a list costs its file and four bytes per entry, and a copy of the
- * texts (for a worker thread, or an undo step) shares the blocks instead of copying them.
+ * hold any character). A reference holds where its entry starts among all blocks and how its bytes are read,
+ * so a list costs its file and four bytes per entry, and a copy of the texts (for a worker thread, or an undo
+ * step) shares the blocks instead of copying them.
+ *
+ * An entry is its path's line, after the entry's own lines: the comment and directive lines ("#EXTINF:...")
+ * that stood right before the path in its list. In a file's block they are the file's lines as they stand; an
+ * added text holds them before its path, each ended by LF.
  */
 class EntryTexts
 {
@@ -27,10 +31,23 @@ public:
     /** The blocks together hold at most this many bytes. */
     static constexpr qsizetype kCapacity = qsizetype(kWrittenAsWindows1252);
 
-    /** The line's bytes, without the end of its line. */
+    /** The bytes of the entry's path line, without the end of its line. */
     QByteArrayView bytes(Ref ref) const;
-    /** The line as text. */
+    /** The entry's path line as text. */
     QString text(Ref ref) const;
+    /** The entry's own lines before its path, each without its end; none for most lists. */
+    QList<QByteArrayView> ownLines(Ref ref) const;
+    /** The entry's own lines as texts, each read as UTF-8 where it is, else as Windows-1252. */
+    QList<QString> ownTexts(Ref ref) const;
+    /** The entry as one text, as addLines() takes it: its own lines, each ended by LF, then its path. */
+    QString storedText(Ref ref) const;
+    /** The one line at the reference, whatever it starts with: for lines kept apart from entries. */
+    QByteArrayView line(Ref ref) const;
+    /** The one line as text. */
+    QString lineText(Ref ref) const;
+
+    /** A text for addLines(): an entry's own lines, each ended by LF, then its path. */
+    static QString joined(const QList<QString> &ownLines, const QString &path);
     static bool writtenAsWindows1252(Ref ref) { return ref & kWrittenAsWindows1252; }
 
     /** Room for this many more bytes. */
@@ -40,7 +57,10 @@ public:
      * in the block, with its flags. The block must fit (hasRoomFor).
      */
     Ref addBlock(QByteArray block);
-    /** Adds the texts of lines in one block; the references to them, in order. They must fit. */
+    /**
+     * Adds texts in one block; the references to them, in order. They must fit. A text may hold an entry's own
+     * lines before its path (joined()).
+     */
     QList<Ref> addLines(const QList<QString> &lines, const QList<bool> &windows1252);
     /** The bytes the lines would take in a block of added texts. */
     static qsizetype blockSize(const QList<QString> &lines);
@@ -60,6 +80,19 @@ private:
         bool counted = false;
     };
     const Block &blockOf(Ref offset) const;
+    /** Where the text at the offset lies, and what follows it in its block. */
+    struct Span
+    {
+        const char *begin;
+        const char *end;
+        const char *blockEnd;
+        bool counted;
+    };
+    Span spanAt(Ref ref) const;
+    /** The line that starts at begin, up to its CR or LF or the end. */
+    static QByteArrayView lineFrom(const char *begin, const char *end);
+    /** Where the line after the one at begin starts, past its end and any empty lines. */
+    static const char *nextLine(const char *begin, const char *end);
 
     QList<Block> m_blocks;
     Ref m_end = 0;

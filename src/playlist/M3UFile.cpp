@@ -201,11 +201,25 @@ QList<PlayListModel::Entry> M3UContent::entries() const
     QList<PlayListModel::Entry> entries;
     entries.reserve(refs.size());
     for (const EntryTexts::Ref ref : refs)
-        entries.append({texts.text(ref), EntryTexts::writtenAsWindows1252(ref)});
+        entries.append({texts.text(ref), EntryTexts::writtenAsWindows1252(ref), texts.ownTexts(ref)});
     return entries;
 }
 
 namespace M3UFile {
+
+bool isListDirective(QByteArrayView line)
+{
+    for (const QByteArrayView directive : {"#EXTM3U"_ba, "#PLAYLIST:"_ba, "#EXTENC:"_ba}) {
+        if (line.size() >= directive.size() && qstrnicmp(line.data(), directive.data(), directive.size()) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool isUtf8ListName(const QString &path)
+{
+    return PlayListEntry::trimBlanks(path).endsWith(u".m3u8"_s, Qt::CaseInsensitive);
+}
 
 M3UContent parse(const QByteArray &bytes)
 {
@@ -223,10 +237,30 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
         QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                                QStringDecoder::Flag::ConvertInitialBom);
         const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
-        QList<QString> lines;
-        forEachLine(QStringView(text), [&lines](QStringView line) { lines.append(line.toString()); });
-        if (!progress.stop && content.texts.hasRoomFor(EntryTexts::blockSize(lines)))
-            content.refs = content.texts.addLines(lines, {});
+        // The head's lines, the entries (each with its own lines) and the tail's lines, in one block.
+        QList<QString> texts;
+        qsizetype headLines = 0;
+        qsizetype entryCount = 0;
+        QList<QString> own;
+        forEachLine(QStringView(text), [&](QStringView line) {
+            if (texts.size() == headLines && own.isEmpty() && isListDirective(line.toUtf8())) {
+                texts.append(line.toString());
+                ++headLines;
+            } else if (line.startsWith(u'#')) {
+                own.append(line.toString());
+            } else {
+                texts.append(EntryTexts::joined(own, line.toString()));
+                ++entryCount;
+                own.clear();
+            }
+        });
+        texts.append(own);
+        if (progress.stop || !content.texts.hasRoomFor(EntryTexts::blockSize(texts)))
+            return content;
+        const QList<EntryTexts::Ref> refs = content.texts.addLines(texts, {});
+        content.head = refs.first(headLines);
+        content.refs = refs.sliced(headLines, entryCount);
+        content.tail = refs.sliced(headLines + entryCount);
         return content;
     }
 
@@ -237,16 +271,53 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
         start = kUtf8Mark.size();
     }
     const EntryTexts::Ref base = content.texts.addBlock(bytes);
-    const auto splitInto = [&bytes, base, &progress, before](qsizetype from, qsizetype to, QList<EntryTexts::Ref> &refs,
-                                                             bool tells) {
+    const auto lineRef = [&bytes, base](qsizetype offset, qsizetype length, bool ascii) {
+        return (base + EntryTexts::Ref(offset)) |
+               (ascii ? 0 : EntryTexts::flagsFor(QByteArrayView(bytes.constData() + offset, length)));
+    };
+    // The list's own directives at its top.
+    for (qsizetype at = start;;) {
+        while (at < bytes.size() && (bytes[at] == '\r' || bytes[at] == '\n'))
+            ++at;
+        qsizetype end = at;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (at == end || !isListDirective(QByteArrayView(bytes).sliced(at, end - at)))
+            break;
+        content.head.append(lineRef(at, end - at, false));
+        start = at = end;
+    }
+    // The lines of an entry's own ("#...") lie before its path; the entry starts at the first of them. Those
+    // after the last path are the tail.
+    struct Pending
+    {
+        qsizetype start = -1;
+        QList<EntryTexts::Ref> lines;
+    };
+    const auto splitInto = [&bytes, &lineRef, &progress, before](qsizetype from, qsizetype to,
+                                                                 QList<EntryTexts::Ref> &refs, Pending &pending,
+                                                                 bool tells) {
         // A line of a list takes some 60 bytes; the references grow past that where lines are shorter.
         refs.reserve((to - from) / 64 + 1);
         return splitLines(
             QByteArrayView(bytes).sliced(from, to - from),
             [&](qsizetype at, qsizetype length, bool ascii) {
                 const qsizetype offset = from + at;
-                const QByteArrayView line(bytes.constData() + offset, length);
-                refs.append((base + EntryTexts::Ref(offset)) | (ascii ? 0 : EntryTexts::flagsFor(line)));
+                if (bytes[offset] == '#') {
+                    if (pending.start < 0)
+                        pending.start = offset;
+                    pending.lines.append(lineRef(offset, length, ascii));
+                    return;
+                }
+                const EntryTexts::Ref ref = lineRef(offset, length, ascii);
+                if (pending.start < 0) {
+                    refs.append(ref);
+                    return;
+                }
+                // The entry starts at its first own line, and is read as its path is.
+                constexpr EntryTexts::Ref kFlags = EntryTexts::kWindows1252Bytes | EntryTexts::kWrittenAsWindows1252;
+                refs.append((ref & kFlags) | lineRef(pending.start, 0, true));
+                pending = {};
             },
             [&](qsizetype done) {
                 if (tells)
@@ -262,20 +333,36 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
     if (size - start >= kTwoThreadBytes && size - start <= kTwoThreadMaxBytes) {
         const auto *newline = static_cast<const char *>(std::memchr(bytes.constData() + start + (size - start) / 2,
                                                                     '\n', size_t(size - start - (size - start) / 2)));
-        if (newline)
-            middle = newline - bytes.constData() + 1;
+        // The halves meet after a path, so that no entry's own lines lie in the first half and its path in the
+        // second.
+        const auto afterOwnLine = [&bytes, start](qsizetype at) {
+            qsizetype end = at;
+            while (end > start && (bytes[end - 1] == '\r' || bytes[end - 1] == '\n'))
+                --end;
+            qsizetype begin = end;
+            while (begin > start && bytes[begin - 1] != '\r' && bytes[begin - 1] != '\n')
+                --begin;
+            return end > begin && bytes[begin] == '#';
+        };
+        for (middle = newline ? newline - bytes.constData() + 1 : size; middle < size && afterOwnLine(middle);) {
+            const auto *next =
+                static_cast<const char *>(std::memchr(bytes.constData() + middle, '\n', size_t(size - middle)));
+            middle = next ? next - bytes.constData() + 1 : size;
+        }
     }
     QList<EntryTexts::Ref> second;
+    Pending firstPending, secondPending;
     bool secondFinished = true;
     // Waiting for a half that no thread has begun runs it here, so a busy pool never holds the split up.
     QFuture<void> secondHalf;
     if (middle < size)
-        secondHalf = QtConcurrent::run([&] { secondFinished = splitInto(middle, size, second, false); });
-    const bool finished = splitInto(start, middle, content.refs, true);
+        secondHalf = QtConcurrent::run([&] { secondFinished = splitInto(middle, size, second, secondPending, false); });
+    const bool finished = splitInto(start, middle, content.refs, firstPending, true);
     secondHalf.waitForFinished();
     if (!finished || !secondFinished)
         return {};
     content.refs.append(second);
+    content.tail = middle < size ? secondPending.lines : firstPending.lines;
     return content;
 }
 
@@ -331,11 +418,12 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
 }
 
 QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
-                  const QString &relativeTo)
+                  const FormatOptions &options)
 {
     QByteArray bytes = mark(encoding);
     const QByteArray end = lineEnd(encoding);
     const bool eightBit = encoding == ListEncoding::EightBit || encoding == ListEncoding::Utf8WithMark;
+    const QString &relativeTo = options.relativeTo;
     // A clean folder of this system's separator, as the bytes that go before a relative entry's own.
     QByteArray folderBytes, folderBytes1252;
     if (!relativeTo.isEmpty() && QDir::separator() == u'/' && QDir::cleanPath(relativeTo) == relativeTo) {
@@ -347,35 +435,56 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
     for (const EntryTexts::Ref ref : refs)
         reserve += texts.bytes(ref).size() + end.size();
     bytes.reserve(eightBit ? reserve : reserve * 2);
+
+    const auto writtenAsWindows1252 = [&options](EntryTexts::Ref ref) {
+        return EntryTexts::writtenAsWindows1252(ref) && (!options.utf8 || (ref & EntryTexts::kWindows1252Bytes));
+    };
+    // Bytes that are already what a line is written as go out as they are: an entry's own lines and the lines
+    // around the entries, which are not paths, as they stand.
+    const auto asRead = [&](EntryTexts::Ref ref) {
+        return eightBit && ((ref & EntryTexts::kWindows1252Bytes) != 0) == writtenAsWindows1252(ref);
+    };
+    const auto writeLine = [&](QByteArrayView line, EntryTexts::Ref ref) {
+        if (asRead(ref))
+            bytes += line;
+        else
+            bytes += encodeLine(EightBitText::decode(line), writtenAsWindows1252(ref), encoding);
+        bytes += end;
+    };
+    for (const EntryTexts::Ref ref : options.head)
+        writeLine(texts.line(ref), ref);
     for (const EntryTexts::Ref ref : refs) {
         // An entry of blanks alone names nothing; an empty line would not be read back.
         const QByteArrayView path = trimmedBlanks(texts.bytes(ref));
         if (path.isEmpty())
             continue;
-        // Bytes that are already what the entry is written as go out as they are.
-        const bool windows1252Bytes = (ref & EntryTexts::kWindows1252Bytes) != 0;
-        const bool asRead = eightBit && windows1252Bytes == EntryTexts::writtenAsWindows1252(ref);
-        if (!relativeTo.isEmpty() && isRelativeEntry(path) && asRead && !folderBytes.isEmpty() && joinsCleanly(path)) {
-            bytes += EntryTexts::writtenAsWindows1252(ref) ? folderBytes1252 : folderBytes;
+        const bool windows1252 = writtenAsWindows1252(ref);
+        for (const QByteArrayView line : texts.ownLines(ref))
+            writeLine(line, ref);
+        const bool pathAsRead = asRead(ref);
+        if (!relativeTo.isEmpty() && isRelativeEntry(path) && pathAsRead && !folderBytes.isEmpty() &&
+            joinsCleanly(path)) {
+            bytes += windows1252 ? folderBytes1252 : folderBytes;
             bytes += path;
         } else if (!relativeTo.isEmpty() && isRelativeEntry(path)) {
             QString relative = PlayListEntry::trimBlanks(texts.text(ref));
             relative.replace(u'\\', u'/');
             const QString resolved = QDir::toNativeSeparators(QDir::cleanPath(relativeTo + u'/' + relative));
-            bytes += encodeLine(resolved, EntryTexts::writtenAsWindows1252(ref), encoding);
-        } else if (asRead)
+            bytes += encodeLine(resolved, windows1252, encoding);
+        } else if (pathAsRead)
             bytes += path;
         else
-            bytes +=
-                encodeLine(PlayListEntry::trimBlanks(texts.text(ref)), EntryTexts::writtenAsWindows1252(ref), encoding);
+            bytes += encodeLine(PlayListEntry::trimBlanks(texts.text(ref)), windows1252, encoding);
         bytes += end;
     }
+    for (const EntryTexts::Ref ref : options.tail)
+        writeLine(texts.line(ref), ref);
     return keptPlain(bytes, encoding);
 }
 
-QByteArray format(const PlayListModel &model, ListEncoding encoding)
+QByteArray format(const PlayListModel &model, ListEncoding encoding, bool utf8)
 {
-    return format(model.texts(), model.refs(), encoding);
+    return format(model.texts(), model.refs(), encoding, {model.head(), model.tail(), {}, utf8});
 }
 
 } // namespace M3UFile

@@ -21,11 +21,17 @@ enum class ListEncoding {
     Utf16BigEndian,
 };
 
-/** A list file as read: one entry per line that is not empty, as references into the file's own bytes. */
+/**
+ * A list file as read, as references into the file's own bytes: one entry per path, with the comment and
+ * directive lines ("#...") that stand before it; the list's own directives at its top ("#EXTM3U") and the lines
+ * after its last path are kept apart, one reference per line.
+ */
 struct M3UContent
 {
     EntryTexts texts;
     QList<EntryTexts::Ref> refs;
+    QList<EntryTexts::Ref> head;
+    QList<EntryTexts::Ref> tail;
     ListEncoding encoding = ListEncoding::EightBit;
 
     /** The entries as texts. */
@@ -36,10 +42,15 @@ struct M3UContent
 namespace M3UFile {
 
 /**
- * Reads list text. CR LF, a lone CR and a lone LF each end a line; empty lines are skipped; every other line,
- * comment and directive lines included, is one entry, kept exactly as read.
+ * Reads list text. CR LF, a lone CR and a lone LF each end a line; empty lines are skipped. Every other line
+ * is a path, one entry each, kept exactly as read, but lines that start with "#": those at the top that speak
+ * for the whole list ("#EXTM3U", "#PLAYLIST:", "#EXTENC:") are its head, those after the last path its tail,
+ * and the others belong to the entry of the path after them.
  */
 M3UContent parse(const QByteArray &bytes);
+
+/** Whether a line at a list's top speaks for the whole list rather than for the entry after it. */
+bool isListDirective(QByteArrayView line);
 
 /** The largest list file read, in bytes. */
 inline constexpr qint64 kMaxFileSize = 512LL * 1024 * 1024;
@@ -62,15 +73,29 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress);
 /** As read(), telling its progress; a stopped read returns a fault and no entries. */
 QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgress &progress);
 
+/** What goes around the entries in a written list, and how they are written. */
+struct FormatOptions
+{
+    /** Lines written before the entries and after them, as they are. */
+    QList<EntryTexts::Ref> head;
+    QList<EntryTexts::Ref> tail;
+    /** With a folder given, relative entries are written as paths in it (as a list is played from elsewhere). */
+    QString relativeTo;
+    /** A UTF-8 list (M3U8): no entry is written as Windows-1252 unless its bytes were read so. */
+    bool utf8 = false;
+};
+
 /**
- * One line per entry, the path without blanks around it, each ended by CR LF, in the given encoding. An entry
- * of blanks alone is left out: as an empty line it would not be read back. With a folder given, relative
- * entries are written as paths in that folder (as a list is played from a file elsewhere).
+ * One line per entry, after the entry's own lines: the path without blanks around it, each line ended by CR
+ * LF, in the given encoding. An entry of blanks alone is left out: as an empty line it would not be read back.
  */
 QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
-                  const QString &relativeTo = QString());
+                  const FormatOptions &options = {});
 
-/** The model's entries in file form. */
-QByteArray format(const PlayListModel &model, ListEncoding encoding);
+/** The model's entries, with its head and tail, in file form. */
+QByteArray format(const PlayListModel &model, ListEncoding encoding, bool utf8 = false);
+
+/** Whether a list's name says it is a UTF-8 list (".m3u8"). */
+bool isUtf8ListName(const QString &path);
 
 } // namespace M3UFile

@@ -157,7 +157,8 @@ QString saveList(AppContext &context, PlayList &list)
     if (list.isLoading())
         return QCoreApplication::translate("PlayList", "The list is still being read.");
     const QString fileName = PlayListEntry::trimBlanks(list.path());
-    QString fault = writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding));
+    QString fault =
+        writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding, M3UFile::isUtf8ListName(fileName)));
     if (!fault.isEmpty())
         return fault;
     list.markClean();

@@ -101,7 +101,8 @@ void PlayList::takeRead()
         outcome = read.tooLarge ? ReadOutcome::TooLarge : ReadOutcome::Failed;
     } else {
         encoding = read.content.encoding;
-        m_model.setContent(std::move(read.content.texts), std::move(read.content.refs));
+        m_model.setContent(std::move(read.content.texts), std::move(read.content.refs), std::move(read.content.head),
+                           std::move(read.content.tail));
     }
     endReading(outcome);
 }

@@ -136,7 +136,8 @@ std::unique_ptr<QUndoCommand> changePaths(PlayList &list, bool relative)
             changed = fileNamedBy(listFolder, path);
         }
         rows.push_back(row);
-        after.append({changed, EntryTexts::writtenAsWindows1252(model.refs().at(row))});
+        const EntryTexts::Ref ref = model.refs().at(row);
+        after.append({changed, EntryTexts::writtenAsWindows1252(ref), model.texts().ownTexts(ref)});
     }
     if (rows.empty())
         return nullptr;

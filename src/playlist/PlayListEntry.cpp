@@ -13,6 +13,20 @@ QString titleOf(const QString &line)
     return title.mid(folderEnd + 1).toString();
 }
 
+QString extinfTitle(const QString &line)
+{
+    if (!line.startsWith(QLatin1String("#EXTINF:"), Qt::CaseInsensitive))
+        return {};
+    bool quoted = false;
+    for (qsizetype i = 8; i < line.size(); ++i) {
+        if (line[i] == u'"')
+            quoted = !quoted;
+        else if (line[i] == u',' && !quoted)
+            return line.mid(i + 1).trimmed();
+    }
+    return {};
+}
+
 QString makeEntry(const QString &title, const QString &path)
 {
     QString text = title;

@@ -17,6 +17,12 @@ constexpr int kTitleWidth = 400;
  */
 QString titleOf(const QString &line);
 
+/**
+ * The title an "#EXTINF:seconds,Title" line gives its entry: what follows the first comma outside quotes (the
+ * line's attributes may hold commas), without blanks around it; empty for any other line.
+ */
+QString extinfTitle(const QString &line);
+
 /** The entry text: the title padded with spaces to 400 characters, "|", then the path. */
 QString makeEntry(const QString &title, const QString &path);
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "platform/EightBitText.h"
 #include "playlist/EntryMime.h"
 #include "playlist/PlayListEntry.h"
 
@@ -97,7 +98,7 @@ QStringList PlayListModel::mimeTypes() const
 PlayListModel::Entry PlayListModel::entry(int row) const
 {
     const EntryTexts::Ref ref = m_refs[row];
-    return {m_texts.text(ref), EntryTexts::writtenAsWindows1252(ref)};
+    return {m_texts.text(ref), EntryTexts::writtenAsWindows1252(ref), m_texts.ownTexts(ref)};
 }
 
 QMimeData *PlayListModel::mimeData(const QModelIndexList &indexes) const
@@ -110,13 +111,22 @@ QMimeData *PlayListModel::mimeData(const QModelIndexList &indexes) const
 
 QString PlayListModel::title(int row) const
 {
-    return PlayListEntry::titleOf(line(row));
+    const EntryTexts::Ref ref = m_refs[row];
+    for (const QByteArrayView own : m_texts.ownLines(ref)) {
+        if (QString title = PlayListEntry::extinfTitle(EightBitText::decode(own)); !title.isEmpty())
+            return title;
+    }
+    return PlayListEntry::titleOf(m_texts.text(ref));
 }
 
 QString PlayListModel::entryText(int row) const
 {
-    const QString text = line(row);
-    return PlayListEntry::makeEntry(PlayListEntry::titleOf(text), text);
+    return PlayListEntry::makeEntry(title(row), line(row));
+}
+
+bool PlayListModel::isExtended() const
+{
+    return !m_head.isEmpty() && m_texts.line(m_head.first()).startsWith("#EXTM3U");
 }
 
 QString PlayListModel::entryPath(int row) const
@@ -153,16 +163,21 @@ void PlayListModel::setEntries(const QList<Entry> &entries)
     beginResetModel();
     m_texts = EntryTexts();
     m_refs.clear();
+    m_head.clear();
+    m_tail.clear();
     m_refs = addTexts(entries);
     // The selection model forgets the selection and the caret with the reset.
     endResetModel();
 }
 
-void PlayListModel::setContent(EntryTexts texts, QList<EntryTexts::Ref> refs)
+void PlayListModel::setContent(EntryTexts texts, QList<EntryTexts::Ref> refs, QList<EntryTexts::Ref> head,
+                               QList<EntryTexts::Ref> tail)
 {
     beginResetModel();
     m_texts = std::move(texts);
     m_refs = std::move(refs);
+    m_head = std::move(head);
+    m_tail = std::move(tail);
     // The selection model forgets the selection and the caret with the reset.
     endResetModel();
 }
@@ -174,24 +189,31 @@ QList<EntryTexts::Ref> PlayListModel::addTexts(const QList<Entry> &entries)
     lines.reserve(entries.size());
     windows1252.reserve(entries.size());
     for (const Entry &entry : entries) {
-        lines.append(entry.line);
+        lines.append(EntryTexts::joined(entry.ownLines, entry.line));
         windows1252.append(entry.windows1252);
     }
     const qsizetype needed = EntryTexts::blockSize(lines);
     if (!m_texts.hasRoomFor(needed)) {
-        // Texts no entry refers to any more are dropped: the entries' texts are written afresh.
+        // Texts no entry refers to any more are dropped: the entries' texts, and the lines around them, are
+        // written afresh.
         QList<QString> kept;
         QList<bool> keptWindows1252;
-        kept.reserve(m_refs.size());
-        keptWindows1252.reserve(m_refs.size());
-        for (const EntryTexts::Ref ref : std::as_const(m_refs)) {
-            kept.append(m_texts.text(ref));
-            keptWindows1252.append(EntryTexts::writtenAsWindows1252(ref));
+        const qsizetype total = m_head.size() + m_refs.size() + m_tail.size();
+        kept.reserve(total);
+        keptWindows1252.reserve(total);
+        for (const auto *refs : {&m_head, &m_refs, &m_tail}) {
+            for (const EntryTexts::Ref ref : *refs) {
+                kept.append(refs == &m_refs ? m_texts.storedText(ref) : m_texts.lineText(ref));
+                keptWindows1252.append(EntryTexts::writtenAsWindows1252(ref));
+            }
         }
         EntryTexts texts;
         if (!texts.hasRoomFor(EntryTexts::blockSize(kept) + needed))
             return {};
-        m_refs = texts.addLines(kept, keptWindows1252);
+        const QList<EntryTexts::Ref> refs = texts.addLines(kept, keptWindows1252);
+        m_head = refs.first(m_head.size());
+        m_refs = refs.sliced(m_head.size(), m_refs.size());
+        m_tail = refs.sliced(m_head.size() + m_refs.size());
         m_texts = std::move(texts);
         emit historyLost();
     }

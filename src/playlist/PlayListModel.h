@@ -31,6 +31,8 @@ public:
         QString line;
         /** The line's bytes were Windows-1252 text, and are written back that way. */
         bool windows1252 = false;
+        /** The comment and directive lines ("#EXTINF:...") that go before the path, and travel with it. */
+        QList<QString> ownLines = {};
 
         bool operator==(const Entry &) const = default;
     };
@@ -57,6 +59,7 @@ public:
     Entry entry(int row) const;
     /** The line of an entry, as read or given. */
     QString line(int row) const { return m_texts.text(m_refs[row]); }
+    /** The title an entry's own "#EXTINF" line gives it, or else the one made from its path. */
     QString title(int row) const;
     QString entryText(int row) const;
     /** The path as it is saved and played: the line without blanks around it. */
@@ -80,6 +83,13 @@ public:
      */
     const EntryTexts &texts() const { return m_texts; }
     const QList<EntryTexts::Ref> &refs() const { return m_refs; }
+    /** The lines that speak for the whole list at its top ("#EXTM3U"), and those after its last entry. */
+    const QList<EntryTexts::Ref> &head() const { return m_head; }
+    const QList<EntryTexts::Ref> &tail() const { return m_tail; }
+    /** Whether the list is an extended one: it starts with "#EXTM3U". */
+    bool isExtended() const;
+    /** Replaces the lines at the list's top (kept by addTexts()). */
+    void setHead(QList<EntryTexts::Ref> head) { m_head = std::move(head); }
 
     /** The selection and the caret; a view of this model is given this one to work on. */
     QItemSelectionModel *selectionModel() { return &m_selection; }
@@ -90,8 +100,9 @@ public:
 
     /** Replaces every entry; nothing is selected then, and there is no caret. */
     void setEntries(const QList<Entry> &entries);
-    /** As setEntries(), with entries as read from a list file. */
-    void setContent(EntryTexts texts, QList<EntryTexts::Ref> refs);
+    /** As setEntries(), with entries as read from a list file, and the lines around them. */
+    void setContent(EntryTexts texts, QList<EntryTexts::Ref> refs, QList<EntryTexts::Ref> head = {},
+                    QList<EntryTexts::Ref> tail = {});
     void appendEntries(const QList<Entry> &entries);
     /**
      * Keeps the texts of entries for the list, to be put in with replaceEntries(); empty when they do not fit.
@@ -158,6 +169,8 @@ private:
 
     EntryTexts m_texts;
     QList<EntryTexts::Ref> m_refs;
+    QList<EntryTexts::Ref> m_head;
+    QList<EntryTexts::Ref> m_tail;
     std::vector<bool> m_missing;
     std::shared_ptr<std::atomic<bool>> m_lookStopped;
     QItemSelectionModel m_selection;

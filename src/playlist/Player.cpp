@@ -67,9 +67,9 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
         return;
     }
     // Each play has a file of its own: a player that reads its file late still gets this play's list.
-    const PlayFiles::Made playFile =
-        PlayFiles::make(context.platform.folders.playFile(),
-                        M3UFile::format(model.texts(), toPlay, ListEncoding::EightBit, list.folder()));
+    const PlayFiles::Made playFile = PlayFiles::make(
+        context.platform.folders.playFile(),
+        M3UFile::format(model.texts(), toPlay, ListEncoding::EightBit, {model.head(), {}, list.folder()}));
     QString fault = playFile.fault;
     if (fault.isEmpty()) {
         const QString argument = QDir::toNativeSeparators(playFile.path);

@@ -146,6 +146,7 @@ void keep(AppContext &context, PlayList &list, const QString &replaced)
     const QString folder = context.platform.folders.recoveryFolder();
     Writer &worker = writer();
     worker.run([&worker, file, folder, replaced, texts = list.model().texts(), refs = list.model().refs(),
+                options = M3UFile::FormatOptions{list.model().head(), list.model().tail(), {}, false},
                 encoding = list.encoding, path = list.path()] {
         if (!makePrivateFolder(folder)) {
             worker.reportFault(QCoreApplication::translate("Recovery", "%1 cannot be made").arg(folder));
@@ -153,7 +154,7 @@ void keep(AppContext &context, PlayList &list, const QString &replaced)
         }
         QString fault = writeFileAtomically(pathFileOf(file), path.toUtf8(), FileAccess::OwnerOnly);
         if (fault.isEmpty())
-            fault = writeFileAtomically(file, M3UFile::format(texts, refs, encoding), FileAccess::OwnerOnly);
+            fault = writeFileAtomically(file, M3UFile::format(texts, refs, encoding, options), FileAccess::OwnerOnly);
         worker.reportFault(fault.isEmpty() ? QString() : u"%1: %2"_s.arg(file, fault));
         if (fault.isEmpty() && !replaced.isEmpty()) {
             QFile::remove(replaced);

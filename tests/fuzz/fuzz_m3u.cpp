@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 
-// The M3U reader: every line that is not empty is an entry; saving trims the blanks around each path and drops
-// what is left empty; the saved list reads back as those paths, and saving it again gives the same bytes.
+// The M3U reader: every line that is not empty and not a comment ("#...") is an entry, with the comments before
+// it; saving trims the blanks around each path and drops what is left empty; the saved list reads back as those
+// entries, and saving it again gives the same bytes.
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,25 +15,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const M3UContent first = M3UFile::parse(bytes);
     const QList<QByteArray> lines = QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
     const QList<PlayListModel::Entry> entries = first.entries();
-    if (first.encoding == ListEncoding::EightBit && lines.size() - lines.count(QByteArray()) != entries.size())
+    qsizetype paths = 0;
+    for (const QByteArray &line : lines)
+        paths += !line.isEmpty() && !line.startsWith('#');
+    if (first.encoding == ListEncoding::EightBit && paths != entries.size())
         std::abort();
 
-    QStringList expected;
-    for (const PlayListModel::Entry &entry : entries)
-        expected.append(PlayListEntry::trimBlanks(entry.line));
-    expected.removeAll(QString());
-    // Saved from the file's own bytes and saved from the entries' texts, a list gives the same file.
+    QList<PlayListModel::Entry> expected;
+    for (const PlayListModel::Entry &entry : entries) {
+        if (!PlayListEntry::trimBlanks(entry.line).isEmpty())
+            expected.append({PlayListEntry::trimBlanks(entry.line), false, entry.ownLines});
+    }
+    // Saved from the file's own bytes and saved from the entries' texts, a list's entries give the same file.
     PlayListModel model;
-    model.setContent(first.texts, first.refs);
+    model.setContent(first.texts, first.refs, first.head, first.tail);
+    const QByteArray entriesWritten = M3UFile::format(model.texts(), model.refs(), first.encoding);
     const QByteArray written = M3UFile::format(model, first.encoding);
     model.setEntries(entries);
-    if (M3UFile::format(model, first.encoding) != written)
+    if (M3UFile::format(model, first.encoding) != entriesWritten)
         std::abort();
     const M3UContent second = M3UFile::parse(written);
-    QStringList read;
+    QList<PlayListModel::Entry> read;
     for (const PlayListModel::Entry &entry : second.entries())
-        read.append(entry.line);
-    model.setContent(second.texts, second.refs);
+        read.append({entry.line, false, entry.ownLines});
+    model.setContent(second.texts, second.refs, second.head, second.tail);
     if (second.encoding != first.encoding || read != expected || M3UFile::format(model, second.encoding) != written)
         std::abort();
     return 0;

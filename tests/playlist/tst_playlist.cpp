@@ -80,8 +80,8 @@ private slots:
         QTest::addColumn<QString>("lines");
         QTest::addColumn<QByteArray>("saved");
         const QString megabyte = QString(1 << 20, u'x');
-        QTest::newRow("CR LF, header") << "#EXTM3U\r\n#EXTINF:1,A\r\nD:\\A.mp3\r\n"_ba
-                                       << u"#EXTM3U|#EXTINF:1,A|D:\\A.mp3"_s << QByteArray();
+        QTest::newRow("CR LF, header") << "#EXTM3U\r\n#EXTINF:1,A\r\nD:\\A.mp3\r\n#end\r\n"_ba << u"D:\\A.mp3"_s
+                                       << QByteArray();
         QTest::newRow("LF, empty lines skipped") << "/1\n\n/2\n"_ba << u"/1|/2"_s << "/1\r\n/2\r\n"_ba;
         QTest::newRow("CR, last line unended") << "/1\r\r\nab"_ba << u"/1|ab"_s << "/1\r\nab\r\n"_ba;
         QTest::newRow("blanks kept, trimmed on saving")
@@ -144,7 +144,7 @@ private slots:
         QFETCH(QByteArray, saved);
         const M3UContent content = M3UFile::parse(file);
         PlayListModel model;
-        model.setContent(content.texts, content.refs);
+        model.setContent(content.texts, content.refs, content.head, content.tail);
         QStringList read;
         for (int row = 0; row < model.count(); ++row)
             read.append(model.line(row));
@@ -153,7 +153,8 @@ private slots:
         // The same entries given as texts (as a drop gives them) are saved the same.
         PlayListModel given;
         given.setEntries(content.entries());
-        QCOMPARE(M3UFile::format(given, content.encoding), saved.isNull() ? file : saved);
+        QCOMPARE(M3UFile::format(given, content.encoding),
+                 M3UFile::format(model.texts(), model.refs(), content.encoding));
     }
 
     void edits_data()
@@ -271,11 +272,14 @@ private slots:
         QTest::addColumn<int>("edit");      // -1: a drop
         QTest::addColumn<QString>("after"); // the paths the first run leaves, "$" the list's folder; "": not told here
         const QList<std::pair<Edit, QString>> checked{
-            {Edit::RemoveMissing, u"a.mp3|$/sub/b.mp3|@/c.mp3|#EXTINF:1,x|http://radio/x|$/a.mp3|#EXTINF:1,x"_s},
-            {Edit::RemoveDuplicates, u"a.mp3|$/sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x|http://radio/x|#EXTINF:1,x"_s},
-            {Edit::MakeRelative, u"a.mp3|sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x|http://radio/x|a.mp3|#EXTINF:1,x"_s},
+            {Edit::RemoveMissing,
+             u"a.mp3|#EXTINF:5,b>$/sub/b.mp3|@/c.mp3|#EXTINF:1,x>http://radio/x|$/a.mp3|#y>z://y"_s},
+            {Edit::RemoveDuplicates,
+             u"a.mp3|#EXTINF:5,b>$/sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x>http://radio/x|#y>z://y"_s},
+            {Edit::MakeRelative,
+             u"a.mp3|#EXTINF:5,b>sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x>http://radio/x|a.mp3|#y>z://y"_s},
             {Edit::MakeAbsolute,
-             u"$/a.mp3|$/sub/b.mp3|@/c.mp3|$/gone.mp3|#EXTINF:1,x|http://radio/x|$/a.mp3|#EXTINF:1,x"_s}};
+             u"$/a.mp3|#EXTINF:5,b>$/sub/b.mp3|@/c.mp3|$/gone.mp3|#EXTINF:1,x>http://radio/x|$/a.mp3|#y>z://y"_s}};
         for (const auto &[edit, after] : checked)
             QTest::addRow("edit %d", int(edit)) << int(edit) << after;
         for (const Edit edit : {Edit::RemoveOne, Edit::RemoveSelected, Edit::DeleteKey, Edit::MoveUp, Edit::MoveDown,
@@ -284,8 +288,9 @@ private slots:
         QTest::newRow("drop") << -1 << QString();
     }
 
-    // Entries are resolved against the list's folder, as for playing; comments and addresses name no file.
-    // Undone, an edit gives back the entries; done again, it ends exactly as its first run did.
+    // Entries are resolved against the list's folder, as for playing; addresses name no file; an entry's own
+    // lines (before ">") stay with it. Undone, an edit gives back the entries; done again, it ends exactly as its
+    // first run did.
     void redoRepeatsTheFirstRun()
     {
         QFETCH(int, edit);
@@ -299,12 +304,13 @@ private slots:
             return text.replace(u"$"_s, folder)
                 .replace(u"@"_s, other)
                 .replace(u"/"_s, QDir::separator())
-                .replace(u"http:\\\\radio\\x"_s, u"http://radio/x"_s)
+                .replace(u":\\\\"_s, u"://"_s)
+                .replace(u"radio\\x"_s, u"radio/x"_s)
                 .split(u'|');
         };
         const QStringList before =
-            lines(u"a.mp3|$/sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x|http://radio/x|$/a.mp3|#EXTINF:1,x"_s);
-        QVERIFY(openRead(program.context, program.listFile(before.join(u"\n"_s).toUtf8())));
+            lines(u"a.mp3|#EXTINF:5,b>$/sub/b.mp3|@/c.mp3|gone.mp3|#EXTINF:1,x>http://radio/x|$/a.mp3|#y>z://y"_s);
+        QVERIFY(openRead(program.context, program.listFile(before.join(u"\n"_s).replace(u'>', u'\n').toUtf8())));
         PlayList &list = program.list(2);
         PlayListModel &model = list.model();
         // The missing file is shown as such once a worker has looked; the others keep their path as tooltip.
@@ -312,13 +318,14 @@ private slots:
             QTRY_COMPARE(model.index(3).data(Qt::ToolTipRole).toString(), u"File not found"_s);
             QCOMPARE(model.index(0).data(Qt::ToolTipRole).toString(), before.first());
         }
-        for (const int row : {1, 3, 4, 7})
+        for (const int row : {1, 3, 4, 6})
             model.selectionModel()->select(model.index(row), QItemSelectionModel::Select);
         model.selectionModel()->setCurrentIndex(model.index(5), QItemSelectionModel::NoUpdate);
         const auto paths = [&model] {
             QStringList paths;
             for (int row = 0; row < model.count(); ++row)
-                paths << model.entryPath(row);
+                paths << model.entry(row).ownLines.join(u'>') + (model.entry(row).ownLines.isEmpty() ? u""_s : u">"_s) +
+                             model.entryPath(row);
             return paths;
         };
         const auto state = [&] { return std::tuple(paths(), model.selectedRows(), model.currentIndex()); };
@@ -397,7 +404,7 @@ private slots:
         QTest::addColumn<QString>("titles"); // null: the list cannot be read
         // A title: the line without its last four characters, from after its last "\" or "/".
         QTest::newRow("read") << "#EXTM3U\r\nD:\\MP3\\Song.mpeg\r\nab\r\nC:\\a\\b.mp\r\n/m/b.mp3"_ba << false
-                              << u"#EX Song. ab  b"_s;
+                              << u"Song. ab  b"_s;
         QTest::newRow("sorted when the settings say so") << "/m/b.mp3\n/m/c.mp3\n/m/a.mp3"_ba << true << u"a b c"_s;
         QTest::newRow("missing") << QByteArray() << false << QString();
     }
