@@ -86,4 +86,25 @@ ChangeCommand::ChangeCommand(PlayListModel &model, const QString &text, std::vec
     , m_after(std::move(after))
 {}
 
+void ChangeCommand::changeHead(QList<EntryTexts::Ref> before, QList<EntryTexts::Ref> after)
+{
+    m_changesHead = true;
+    m_headBefore = std::move(before);
+    m_headAfter = std::move(after);
+}
+
+void ChangeCommand::undo()
+{
+    m_model.replaceEntries(m_rows, m_before);
+    if (m_changesHead)
+        m_model.setHead(m_headBefore);
+}
+
+void ChangeCommand::redo()
+{
+    m_model.replaceEntries(m_rows, m_after);
+    if (m_changesHead)
+        m_model.setHead(m_headAfter);
+}
+
 } // namespace ListEdits

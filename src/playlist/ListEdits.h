@@ -72,20 +72,25 @@ private:
     const int m_to;
 };
 
-/** Entries whose text changed, each before and after. */
+/** Entries whose text changed, each before and after; with them, the lines at the list's top may change. */
 class ChangeCommand : public QUndoCommand
 {
 public:
     ChangeCommand(PlayListModel &model, const QString &text, std::vector<int> rows, std::vector<EntryTexts::Ref> before,
                   std::vector<EntryTexts::Ref> after);
-    void undo() override { m_model.replaceEntries(m_rows, m_before); }
-    void redo() override { m_model.replaceEntries(m_rows, m_after); }
+    /** The step also changes the lines at the list's top. */
+    void changeHead(QList<EntryTexts::Ref> before, QList<EntryTexts::Ref> after);
+    void undo() override;
+    void redo() override;
 
 private:
     PlayListModel &m_model;
     const std::vector<int> m_rows;
     const std::vector<EntryTexts::Ref> m_before;
     const std::vector<EntryTexts::Ref> m_after;
+    bool m_changesHead = false;
+    QList<EntryTexts::Ref> m_headBefore;
+    QList<EntryTexts::Ref> m_headAfter;
 };
 
 /** A sort changes the order alone, which never counts as a change to the list. */

@@ -51,10 +51,12 @@ PlayList::PlayList(QObject *parent)
         endReading(ReadOutcome::Cancelled);
     });
     connect(&m_lookWatcher, &QFutureWatcherBase::finished, this, &PlayList::takeMissingLook);
+    setUpTagWork();
 }
 
 PlayList::~PlayList()
 {
+    stopTagWork();
     if (!m_read)
         return;
     // Whoever waits for the read hears that it ended, though there is no list to show.

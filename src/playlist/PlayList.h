@@ -121,7 +121,11 @@ public:
 
     /** Runs an editing command, a step that can be undone (but selecting); a list being read takes none. */
     void edit(Edit edit);
-    /** Appends entries as one step that can be undone; the batches of one folder drop (same number) make one step. */
+    /**
+     * Appends entries as one step that can be undone; the batches of one folder drop (same number) make one step.
+     * On an extended list, entries without lines of their own get "#EXTINF" lines from their files' tags first,
+     * read off the interface thread; the entries come in the order they were given either way.
+     */
     void append(const QList<PlayListModel::Entry> &entries, int dropBatch = 0);
     /** Takes back (does again) the list's last change. */
     void undo();
@@ -135,6 +139,15 @@ public:
      * changed even when nothing comes. False, and nothing done, while the list takes no drops or is read.
      */
     bool drop(const QList<PlayListModel::Entry> &entries);
+
+    /**
+     * Gives every entry whose file can be read the "#EXTINF" line its tags make (in place of the first it has),
+     * and makes the list an extended one ("#EXTM3U" first), as one step. The tags are read off the interface
+     * thread; entries taken out meanwhile are left out, and other files keep their lines as they were.
+     */
+    void titlesFromTags();
+    void stopReadingTags();
+    bool isReadingTags() const { return m_tagRead != nullptr; }
 
     /** Looks, off the interface thread and a little later, for the files the entries name; missing ones show grey. */
     void checkMissing();
@@ -157,9 +170,12 @@ signals:
     void closeRequested();
     void loadProgressChanged(int thousandths);
     void loadCancelRequested();
+    /** How far titlesFromTags() has come, in thousandths; -1 once it is done. */
+    void tagProgressChanged(int thousandths);
 
 private:
     struct Read;
+    struct TagRead;
     struct MissingLook
     {
         qsizetype textsSize = 0;
@@ -171,6 +187,10 @@ private:
     void endReading(ReadOutcome outcome);
     void showReadProgress();
     void takeMissingLook();
+    void setUpTagWork();
+    void stopTagWork();
+    void takeTags();
+    void appendNow(const QList<PlayListModel::Entry> &entries, int dropBatch);
 
     bool unsavedStepsLie() const;
     void updateChanged();
@@ -197,4 +217,11 @@ private:
     QFutureWatcher<void> m_readWatcher;
     QTimer m_readProgress;
     QFutureWatcher<MissingLook> m_lookWatcher;
+    // Tags are read on a thread of their own, one piece of work after another, so entries added keep their order.
+    QThreadPool m_tagWorkers;
+    std::shared_ptr<TagRead> m_tagRead;
+    QFutureWatcher<void> m_tagWatcher;
+    QTimer m_tagProgress;
+    std::shared_ptr<std::atomic<bool>> m_tagsStopped = std::make_shared<std::atomic<bool>>(false);
+    int m_tagJobs = 0;
 };

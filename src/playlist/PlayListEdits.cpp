@@ -49,21 +49,6 @@ bool namesAFile(const QString &path)
     return !path.startsWith(u'#') && !path.contains(u"://"_s);
 }
 
-// The file an entry names, resolved against the list's folder as for playing; empty where that cannot be told
-// (a relative entry of an untitled list, whose folder is empty). Safe on any thread.
-QString fileNamedBy(const QString &folder, const QString &path)
-{
-    if (!namesAFile(path))
-        return {};
-    if (!isRelativeEntry(path))
-        return path;
-    if (folder.isEmpty())
-        return {};
-    QString relative = path;
-    relative.replace(u'\\', u'/');
-    return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
-}
-
 // Two entries name the same file when their resolved paths match; a Windows path with a drive letter in any
 // letter case, as that system does.
 QString sameFileKey(const QString &file)
@@ -261,7 +246,7 @@ void PlayList::edit(Edit edit)
     }
 }
 
-void PlayList::append(const QList<PlayListModel::Entry> &entries, int dropBatch)
+void PlayList::appendNow(const QList<PlayListModel::Entry> &entries, int dropBatch)
 {
     if (entries.isEmpty())
         return;

@@ -165,6 +165,7 @@ void PlayListModel::setEntries(const QList<Entry> &entries)
     m_refs.clear();
     m_head.clear();
     m_tail.clear();
+    ++m_textsGeneration;
     m_refs = addTexts(entries);
     // The selection model forgets the selection and the caret with the reset.
     endResetModel();
@@ -178,6 +179,7 @@ void PlayListModel::setContent(EntryTexts texts, QList<EntryTexts::Ref> refs, QL
     m_refs = std::move(refs);
     m_head = std::move(head);
     m_tail = std::move(tail);
+    ++m_textsGeneration;
     // The selection model forgets the selection and the caret with the reset.
     endResetModel();
 }
@@ -215,6 +217,7 @@ QList<EntryTexts::Ref> PlayListModel::addTexts(const QList<Entry> &entries)
         m_refs = refs.sliced(m_head.size(), m_refs.size());
         m_tail = refs.sliced(m_head.size() + m_refs.size());
         m_texts = std::move(texts);
+        ++m_textsGeneration;
         emit historyLost();
     }
     return m_texts.addLines(lines, windows1252);

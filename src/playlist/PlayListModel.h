@@ -90,6 +90,11 @@ public:
     bool isExtended() const;
     /** Replaces the lines at the list's top (kept by addTexts()). */
     void setHead(QList<EntryTexts::Ref> head) { m_head = std::move(head); }
+    /**
+     * Changes whenever the texts are made afresh (a new content, or renumbered to make room): a reference taken
+     * earlier names the same entry while it stays the same.
+     */
+    int textsGeneration() const { return m_textsGeneration; }
 
     /** The selection and the caret; a view of this model is given this one to work on. */
     QItemSelectionModel *selectionModel() { return &m_selection; }
@@ -171,6 +176,7 @@ private:
     QList<EntryTexts::Ref> m_refs;
     QList<EntryTexts::Ref> m_head;
     QList<EntryTexts::Ref> m_tail;
+    int m_textsGeneration = 0;
     std::vector<bool> m_missing;
     std::shared_ptr<std::atomic<bool>> m_lookStopped;
     QItemSelectionModel m_selection;

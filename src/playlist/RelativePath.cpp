@@ -2,6 +2,7 @@
 
 #include "playlist/RelativePath.h"
 
+#include <QDir>
 #include <QStringView>
 
 namespace {
@@ -41,4 +42,17 @@ bool isRelativeEntry(QByteArrayView path)
 bool isRelativeEntry(const QString &path)
 {
     return isRelative(QStringView(path), [](QChar c) { return char32_t(c.unicode()); });
+}
+
+QString fileNamedBy(const QString &folder, const QString &path)
+{
+    if (path.startsWith(u'#') || path.contains(QLatin1String("://")))
+        return {};
+    if (!isRelativeEntry(path))
+        return path;
+    if (folder.isEmpty())
+        return {};
+    QString relative = path;
+    relative.replace(u'\\', u'/');
+    return QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + relative));
 }

@@ -6,7 +6,6 @@
 #include <QMimeData>
 #include <QTest>
 
-#include "platform/EightBitText.h"
 #include "playlist/EntryMime.h"
 #include "playlist/M3UFile.h"
 #include "support/TestApp.h"
@@ -147,6 +146,67 @@ private slots:
                           : Step(step) == Step::DragCopy                           ? before.entries.size() - 2
                           : Step(step) == Step::RemoveDuplicates && headLines == 0 ? 1
                                                                                    : 0);
+    }
+
+    // Titles from Tags gives every readable file its tags' #EXTINF line, in place of the one it had; other lines
+    // stay, as do the entries whose file is missing or no music; the list becomes extended; one step undoes it.
+    void titlesFromTags()
+    {
+        TestApp app;
+        setUpWindowTable(app.context);
+        const QString folder = app.folders.root() + u"/lists"_s;
+        writeFile(folder + u"/a.wav"_s, silentWav(2000));
+        QVERIFY(tagFile(folder + u"/a.wav"_s, u"Ann"_s, u"Song"_s));
+        writeFile(folder + u"/b.wav"_s, silentWav(1000));
+        writeFile(folder + u"/c.mp3"_s, "no music");
+        const QByteArray file = "/m/gone.mp3\r\n#EXTINF:9,Old\r\n#EXTGRP:g\r\na.wav\r\n" + folder.toUtf8() +
+                                "/b.wav\r\n#EXTINF:7,Kept\r\nc.mp3\r\nhttp://radio/s.mp3\r\n";
+        writeFile(folder + u"/mix.m3u"_s, file);
+        PlayList *list = openRead(app.context, folder + u"/mix.m3u"_s);
+        QVERIFY(list);
+        list->titlesFromTags();
+        QVERIFY(list->isReadingTags());
+        QTRY_VERIFY(!list->isReadingTags());
+        const QByteArray tagged = "#EXTM3U\r\n/m/gone.mp3\r\n#EXTINF:2,Ann - Song\r\n#EXTGRP:g\r\na.wav\r\n"
+                                  "#EXTINF:1,b\r\n" +
+                                  folder.toUtf8() + "/b.wav\r\n#EXTINF:7,Kept\r\nc.mp3\r\nhttp://radio/s.mp3\r\n";
+        QCOMPARE(M3UFile::format(list->model(), list->encoding), tagged);
+        QCOMPARE(titlesOf(list->model()).join(u'|'), u"gone|Ann - Song|b|Kept|s"_s);
+        QVERIFY(list->isChanged());
+        list->undo();
+        QCOMPARE(M3UFile::format(list->model(), list->encoding), file);
+        QVERIFY(!list->isChanged());
+        list->redo();
+        QCOMPARE(M3UFile::format(list->model(), list->encoding), tagged);
+    }
+
+    // Files dropped on an extended list come with their tags' #EXTINF lines, in the order they were dropped;
+    // entries that bring lines of their own keep them; a plain list takes them as they are.
+    void dropsOnExtendedListsAreTagged()
+    {
+        TestApp app;
+        setUpWindowTable(app.context);
+        const QString a = app.folders.root() + u"/m/a.wav"_s, b = app.folders.root() + u"/m/b.wav"_s;
+        writeFile(a, silentWav(3000));
+        QVERIFY(tagFile(a, QString(), u"Only a title"_s));
+        writeFile(b, silentWav(1000));
+        for (const bool extended : {true, false}) {
+            PlayList &list = *playListAt(app.context, newPlayList(app.context));
+            if (extended) {
+                const M3UContent header = M3UFile::parse("#EXTM3U\n"_ba);
+                list.model().setContent(header.texts, {}, header.head);
+            }
+            QVERIFY(list.drop(entriesOf({a})));
+            QVERIFY(list.drop({{b, false, {u"#EXTINF:5,Mine"_s}}}));
+            QVERIFY(list.drop(entriesOf({b})));
+            QTRY_COMPARE(list.model().count(), 3);
+            const QList<QList<QString>> own{list.model().entry(0).ownLines, list.model().entry(1).ownLines,
+                                            list.model().entry(2).ownLines};
+            using Lines = QList<QList<QString>>;
+            const Lines tagged{{u"#EXTINF:3,Only a title"_s}, {u"#EXTINF:5,Mine"_s}, {u"#EXTINF:1,b"_s}};
+            const Lines plain{{}, {u"#EXTINF:5,Mine"_s}, {}};
+            QCOMPARE(own, extended ? tagged : plain);
+        }
     }
 
     // A UTF-8 list (M3U8) writes every entry it was given in UTF-8; bytes it read as Windows-1252 stay as read.

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 // Reading titles and lengths from music files' tags, on small files the tests make and tag themselves.
-#include <memory>
-#include <mpegfile.h>
 #include <sys/stat.h>
-#include <wavfile.h>
 
 #include <QDataStream>
 #include <QDir>
@@ -18,21 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Silence as 8-bit mono PCM at 8 kHz: eight samples a millisecond.
-QByteArray wav(int milliseconds)
-{
-    const quint32 samples = 8 * milliseconds;
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + samples);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1) << quint16(8);
-    out.writeRawData("data", 4);
-    out << samples;
-    return bytes + QByteArray(samples, char(0x80));
-}
 int wavSeconds(int milliseconds)
 {
     return qRound(milliseconds / 1000.0);
@@ -49,28 +31,6 @@ QByteArray mp3(int frames)
 int mp3Seconds(int frames)
 {
     return qRound(frames * 1152 / 44100.0);
-}
-
-// Tags a file as a tag editor would: an ID3v2 tag, the fields given; a null text is left out.
-bool tag(const QString &path, const QString &artist, const QString &title)
-{
-    const QByteArray name = QFile::encodeName(path);
-    std::unique_ptr<TagLib::File> file;
-    TagLib::Tag *id3 = nullptr;
-    if (path.endsWith(u".wav"_s)) {
-        auto wave = std::make_unique<TagLib::RIFF::WAV::File>(name.constData());
-        id3 = wave->ID3v2Tag();
-        file = std::move(wave);
-    } else {
-        auto mpeg = std::make_unique<TagLib::MPEG::File>(name.constData());
-        id3 = mpeg->ID3v2Tag(true);
-        file = std::move(mpeg);
-    }
-    if (!artist.isNull())
-        id3->setArtist(TagLib::String(artist.toUtf8().constData(), TagLib::String::UTF8));
-    if (!title.isNull())
-        id3->setTitle(TagLib::String(title.toUtf8().constData(), TagLib::String::UTF8));
-    return file->isValid() && file->save();
 }
 
 } // namespace
@@ -118,19 +78,19 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("shown"); // what the #EXTINF line shows after the comma
-        QTest::newRow("wav") << u"a.wav"_s << wav(2750) << u"Björk"_s << u"Jóga"_s << wavSeconds(2750)
+        QTest::newRow("wav") << u"a.wav"_s << silentWav(2750) << u"Björk"_s << u"Jóga"_s << wavSeconds(2750)
                              << u"Björk - Jóga"_s;
         QTest::newRow("mp3") << u"b.mp3"_s << mp3(230) << u"Ærø"_s << u"Sang"_s << mp3Seconds(230) << u"Ærø - Sang"_s;
         QTest::newRow("title alone") << u"c.mp3"_s << mp3(122) << QString() << u"  Ærø "_s << mp3Seconds(122)
                                      << u"Ærø"_s;
-        QTest::newRow("no tags") << u"Ærø.v2.wav"_s << wav(1200) << QString() << QString() << wavSeconds(1200)
+        QTest::newRow("no tags") << u"Ærø.v2.wav"_s << silentWav(1200) << QString() << QString() << wavSeconds(1200)
                                  << u"Ærø.v2"_s;
         // Only the extension tells TagLib to look for MPEG frames past the start.
         QTest::newRow("mp3 after junk") << u"junk.mp3"_s << QByteArray(QByteArray(5000, 'J') + mp3(80)) << QString()
                                         << QString() << mp3Seconds(80) << u"junk"_s;
         QTest::newRow("mp3 without extension")
             << u"track"_s << mp3(80) << QString() << QString() << mp3Seconds(80) << u"track"_s;
-        QTest::newRow("no sound") << u"empty.wav"_s << wav(0) << QString() << u"T"_s << -1 << u"T"_s;
+        QTest::newRow("no sound") << u"empty.wav"_s << silentWav(0) << QString() << u"T"_s << -1 << u"T"_s;
     }
 
     void read()
@@ -144,7 +104,7 @@ private slots:
         const QString path = m_dir.filePath(name);
         writeFile(path, audio);
         if (!artist.isNull() || !title.isNull())
-            QVERIFY(tag(path, artist, title));
+            QVERIFY(tagFile(path, artist, title));
         const QByteArray before = readFile(path);
 
         const std::optional<TrackTags> tags = TrackTagReader::read(path);

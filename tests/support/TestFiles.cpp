@@ -3,7 +3,11 @@
 #include "support/TestFiles.h"
 
 #include <csignal>
+#include <memory>
+#include <mpegfile.h>
+#include <wavfile.h>
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,4 +54,40 @@ QList<PlayListModel::Entry> entriesOf(const QStringList &paths)
     for (const QString &path : paths)
         entries.append({path, false});
     return entries;
+}
+
+QByteArray silentWav(int milliseconds)
+{
+    const quint32 samples = 8 * milliseconds;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + samples);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1) << quint16(8);
+    out.writeRawData("data", 4);
+    out << samples;
+    return bytes + QByteArray(samples, char(0x80));
+}
+
+bool tagFile(const QString &path, const QString &artist, const QString &title)
+{
+    const QByteArray name = QFile::encodeName(path);
+    std::unique_ptr<TagLib::File> file;
+    TagLib::Tag *id3 = nullptr;
+    if (path.endsWith(QLatin1String(".wav"))) {
+        auto wave = std::make_unique<TagLib::RIFF::WAV::File>(name.constData());
+        id3 = wave->ID3v2Tag();
+        file = std::move(wave);
+    } else {
+        auto mpeg = std::make_unique<TagLib::MPEG::File>(name.constData());
+        id3 = mpeg->ID3v2Tag(true);
+        file = std::move(mpeg);
+    }
+    if (!artist.isNull())
+        id3->setArtist(TagLib::String(artist.toUtf8().constData(), TagLib::String::UTF8));
+    if (!title.isNull())
+        id3->setTitle(TagLib::String(title.toUtf8().constData(), TagLib::String::UTF8));
+    return file->isValid() && file->save();
 }

@@ -17,6 +17,14 @@ inline QString namesOf(const PlayListModel &model)
 {
     return titlesOf(model).join(u' ');
 }
+/** A WAV file of silence as 8-bit mono PCM at 8 kHz: eight samples a millisecond. */
+QByteArray silentWav(int milliseconds);
+/**
+ * Tags a WAV or MP3 file as a tag editor would: an ID3v2 tag, the fields given; a null text is left out. The
+ * program itself never writes to a music file.
+ */
+bool tagFile(const QString &path, const QString &artist, const QString &title);
+
 /** Entries for these paths, as a drop brings them. */
 QList<PlayListModel::Entry> entriesOf(const QStringList &paths);
 

@@ -40,6 +40,7 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     , m_view(new UniformListView(this))
     , m_loadingBar(new QWidget(this))
     , m_loadingProgress(new QProgressBar(m_loadingBar))
+    , m_tagBar(new QWidget(this))
 {
     setObjectName(u"FrmPlayList"_s);
     m_view->setObjectName(u"Lst1"_s);
@@ -128,7 +129,32 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
             m_view->setFocus();
     });
 
+    setUpTagBar();
     buildMenus();
+}
+
+// While tags are read, a bar over the list tells how far it has come; the list stays at work.
+void PlayListWindow::setUpTagBar()
+{
+    m_tagBar->setObjectName(u"tagBar"_s);
+    auto *progress = new QProgressBar(m_tagBar);
+    progress->setRange(0, 1000);
+    auto *stop = new QPushButton(QCoreApplication::translate("PlayList", "&Stop"), m_tagBar);
+    stop->setObjectName(u"cmdStopTags"_s);
+    connect(stop, &QPushButton::clicked, m_list, &PlayList::stopReadingTags);
+    auto *row = new QHBoxLayout(m_tagBar);
+    row->addWidget(new QLabel(QCoreApplication::translate("PlayList", "Reading tags..."), m_tagBar));
+    row->addWidget(progress, 1);
+    row->addWidget(stop);
+    m_tagBar->setAutoFillBackground(true);
+    m_tagBar->hide();
+    connect(m_list, &PlayList::tagProgressChanged, this, [this, progress](int thousandths) {
+        progress->setValue(std::max(thousandths, 0));
+        if ((thousandths >= 0) != m_tagBar->isVisible()) {
+            m_tagBar->setVisible(thousandths >= 0);
+            layOutList();
+        }
+    });
 }
 
 void PlayListWindow::buildMenus()
@@ -175,7 +201,7 @@ void PlayListWindow::buildMenus()
     addCommand(removeMenu, u"mnuRemoveDuplicates"_s, u"Remove &Duplicates"_s, QKeySequence(u"Ctrl+Shift+D"_s),
                edit(Edit::RemoveDuplicates));
     // Relative paths need the list's folder: an untitled list has none.
-    QMenu *pathsMenu = m_listMenu->addMenu(u"Pa&ths"_s);
+    QMenu *pathsMenu = m_listMenu->addMenu(u"Pat&hs"_s);
     pathsMenu->setObjectName(u"mnuPaths"_s);
     QAction *relative =
         addCommand(pathsMenu, u"mnuRelative"_s, u"&Relative to the List"_s, {}, edit(Edit::MakeRelative));
@@ -184,6 +210,8 @@ void PlayListWindow::buildMenus()
         relative->setEnabled(!m_list->isUntitled());
         absolute->setEnabled(!m_list->isUntitled());
     });
+    addCommand(m_listMenu, u"mnuTags"_s, u"Titles from &Tags"_s, QKeySequence(u"Ctrl+Shift+T"_s),
+               [this] { m_list->titlesFromTags(); });
     QMenu *playMenu = m_listMenu->addMenu(u"&Play"_s);
     playMenu->setObjectName(u"mnuplay"_s);
     addCommand(playMenu, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(PlayMode::Current));
@@ -258,6 +286,10 @@ void PlayListWindow::layOutList()
     m_view->setGeometry(margin, margin, listWidth, listHeight);
     if (m_loadingBar->isVisible())
         m_loadingBar->setGeometry(margin, margin, listWidth, m_loadingBar->sizeHint().height());
+    if (m_tagBar->isVisible()) {
+        const int barHeight = m_tagBar->sizeHint().height();
+        m_tagBar->setGeometry(margin, std::max(margin, margin + listHeight - barHeight), listWidth, barHeight);
+    }
 }
 
 bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)

@@ -50,6 +50,7 @@ protected:
 
 private:
     void buildMenus();
+    void setUpTagBar();
     void fillWindowMenu();
     bool onListKey(QKeyEvent *event);
     bool onListDrag(QEvent *event);
@@ -61,6 +62,7 @@ private:
     /** Shown over the list while its file is read: the progress and a button to cancel. */
     QWidget *m_loadingBar;
     QProgressBar *m_loadingProgress;
+    QWidget *m_tagBar;
     QMenu *m_listMenu = nullptr;
     QMenu *m_windowMenu = nullptr;
     QList<QMenu *> m_menus;
