@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -324,6 +325,70 @@ void benchHugeList(AppContext &context, const QString &path)
     std::printf("huge_longest_gap %.1f\n", gaps.longest());
 }
 
+// An MP3 file of a few silent frames after an ID3v2.3 tag naming its artist and title, as a tag editor writes it.
+QByteArray taggedMp3(const QByteArray &artist, const QByteArray &title)
+{
+    const auto frame = [](const char *id, const QByteArray &text) {
+        const QByteArray data = '\0' + text; // ISO-8859-1
+        QByteArray bytes(id);
+        for (const int shift : {24, 16, 8, 0})
+            bytes.append(char((data.size() >> shift) & 0xFF));
+        return bytes + QByteArray(2, '\0') + data;
+    };
+    const QByteArray frames = frame("TPE1", artist) + frame("TIT2", title);
+    QByteArray tag = "ID3\x03\x00\x00"_ba;
+    for (const int shift : {21, 14, 7, 0})
+        tag.append(char((frames.size() >> shift) & 0x7F));
+    const QByteArray mpegFrame = "\xFF\xFB\x90\x64"_ba + QByteArray(417 - 4, '\0');
+    return tag + frames + mpegFrame.repeated(40);
+}
+
+// Titles from Tags on a list of tagged files: the time until every entry has its title, and the longest pause of
+// the interface meanwhile.
+void benchTags(AppContext &context, const QString &folder, int files)
+{
+    QList<QByteArray> paths;
+    for (int i = 0; i < files; ++i) {
+        const QString path = folder + u"/%1/track %2.mp3"_s.arg(i / 100).arg(i);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            !file.write(taggedMp3("Artist " + QByteArray::number(i % 97), "Title " + QByteArray::number(i))))
+            return;
+        paths.append(QFile::encodeName(path));
+    }
+    const QString listPath = folder + u"/tagged.m3u"_s;
+    if (!writeList(listPath, paths))
+        return;
+    std::vector<double> times;
+    double longest = 0;
+    for (int run = 0; run < 3; ++run) {
+        PlayList *list = openAndWait(context, listPath);
+        if (!list)
+            return;
+        letOpeningLookFinish(*list);
+        GapWatch gaps;
+        QElapsedTimer timer;
+        gaps.start();
+        timer.start();
+        list->titlesFromTags();
+        while (list->isReadingTags())
+            runEventLoop(5);
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        gaps.stop();
+        longest = std::max(longest, gaps.longest());
+        if (!list->model().isExtended())
+            std::fprintf(stderr, "titles from tags changed nothing\n");
+        list->markClean();
+        list->close();
+        settle();
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("tags %.1f\n", times[times.size() / 2]);
+    std::printf("tags_files %d\n", files);
+    std::printf("tags_longest_gap %.1f\n", longest);
+}
+
 int main(int argc, char *argv[])
 {
     // Off screen unless told otherwise (QT_QPA_PLATFORM=xcb under xvfb-run shows the figures of a real display).
@@ -346,6 +411,10 @@ int main(int argc, char *argv[])
     windows.loadFrame();
     if (listPath == u"--huge"_s && argc > 2) {
         benchHugeList(context, QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
+    if (listPath == u"--tags"_s && argc > 2) {
+        benchTags(context, QString::fromLocal8Bit(argv[2]), 10000);
         return 0;
     }
     if (listPath == u"--tree"_s && argc > 2) {
@@ -470,6 +539,30 @@ int main(int argc, char *argv[])
                                        list->setPath(saved);
                                    },
                                    [&] { OpenLists::saveList(context, *list); }));
+
+    // The same entries as players write them: a header, and a title line before each path.
+    QList<QByteArray> extended{"#EXTM3U"};
+    extended.reserve(2 * lines.size() + 1);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        extended.append("#EXTINF:" + QByteArray::number(i % 600) + ",Artist " + QByteArray::number(i % 997) +
+                        " - Title " + QByteArray::number(i));
+        extended.append(lines[i]);
+    }
+    const QString extendedPath = folders.dir.path() + u"/extended.m3u"_s;
+    if (writeList(extendedPath, extended)) {
+        const auto loadExtended = [&] { loadFile(extendedPath); };
+        std::printf("extended_load %.1f\n", medianMs(closeAll, loadExtended));
+        std::printf("extended_sort %.1f\n", medianMs(loadExtended, [&] {
+                        list->edit(Edit::Sort);
+                        settle();
+                    }));
+        std::printf("extended_save %.1f\n", medianMs(
+                                                [&] {
+                                                    loadExtended();
+                                                    list->setPath(saved);
+                                                },
+                                                [&] { OpenLists::saveList(context, *list); }));
+    }
     closeAll();
     return 0;
 }
