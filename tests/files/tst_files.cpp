@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "core/FolderSearch.h"
+#include "core/MusicFiles.h"
 #include "files/FileDialog.h"
 #include "files/PathListModel.h"
 #include "support/TestApp.h"
@@ -148,6 +149,48 @@ private slots:
         QTemporaryDir dir;
         makeTree(dir.path(), u"song.mp3 a.m3u B.M3u winamp.exe notes folder.m3u/"_s);
         QCOMPARE(FolderWalk::matchingFiles(dir.path(), pattern).join(u' '), listed);
+    }
+
+    // The program's own options live beside TUNARY.INI, come back in a later run, and leave TUNARY.INI alone.
+    void optionsAreKeptBesideTheSettingsFile()
+    {
+        TestApp app;
+        const QByteArray settings = "/opt/player\r\n/music\r\n/lists\r\n255\r\n 255 \r\n 0 \r\n 0 \r\nCourier New\r\n"
+                                    "False\r\nFalse\r\n(Enter M3U here)\r\n"_ba;
+        app.writeProgramFile(u"TUNARY.INI"_s, settings);
+        QCOMPARE(app.context.options.musicFiles(), MusicFiles::Mp3Only);
+        QCOMPARE(app.context.options.setMusicFiles(MusicFiles::AllFormats), std::nullopt);
+        QVERIFY(!app.readProgramFile(u"tunary-options.ini"_s).isEmpty());
+        AppContext later({app.boxes, app.starter, app.folders, app.drives, app.registry});
+        QCOMPARE(later.options.musicFiles(), MusicFiles::AllFormats);
+        QCOMPARE(later.options.setMusicFiles(MusicFiles::Mp3Only), std::nullopt);
+        QCOMPARE(app.context.options.musicFiles(), MusicFiles::Mp3Only);
+        QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), settings);
+    }
+
+    // A damaged file is written afresh; one that cannot be written says so, and where it is.
+    void storingOptions_data()
+    {
+        QTest::addColumn<QByteArray>("existing"); // null: a folder in the file's place
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("damaged") << "[Finder\nMusicFiles=Mp3Only\n\x01\n"_ba << true;
+        QTest::newRow("cannot be written") << QByteArray() << false;
+    }
+
+    void storingOptions()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(bool, stored);
+        TestApp app;
+        const QString path = app.context.options.path();
+        if (existing.isNull())
+            QVERIFY(QDir().mkpath(path));
+        else
+            writeFile(path, existing);
+        const std::optional<QString> fault = app.context.options.setMusicFiles(MusicFiles::AllFormats);
+        QCOMPARE(!fault, stored);
+        QVERIFY(stored || fault->contains(path));
+        QCOMPARE(app.context.options.musicFiles(), stored ? MusicFiles::AllFormats : MusicFiles::Mp3Only);
     }
 
     // The file dialog, the folder walk and its batches join alike: a root does not double its separator.
