@@ -31,6 +31,7 @@ NoWindows noWindows;
 
 AppContext::AppContext(const Platform &platform)
     : platform(platform)
+    , options(platform.folders)
     , m_host(&noWindows)
 {}
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include "core/ProgramOptions.h"
 #include "core/Settings.h"
 #include "core/WindowTable.h"
 
@@ -41,6 +42,8 @@ public:
     void setHost(WindowHost *host);
 
     SettingsRecord settings;
+    /** The settings of the program's own file beside TUNARY.INI. */
+    ProgramOptions options;
     WindowTable lists;
 
     /** The list named when the program was started (quotes removed, made absolute). */

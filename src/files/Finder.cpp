@@ -11,17 +11,27 @@ using namespace Qt::StringLiterals;
 
 namespace Finder {
 
+QString patternFor(FinderMode mode, MusicFiles files)
+{
+    return mode == FinderMode::Lists ? u"*.M3U;*.M3U8"_s : MusicPatterns::forChoice(files);
+}
+
 Setup setupFor(const AppContext &context, FinderMode mode)
 {
     const SettingsRecord &settings = context.settings;
+    const MusicFiles files = context.options.musicFiles();
     if (mode == FinderMode::Mp3Files) {
         return {u"Add MP3"_s,
-                QString::fromLatin1(kMp3Pattern),
-                {settings.mp3Folder, settings.isWindows1252(&SettingsRecord::mp3Folder)}};
+                u"*.MP3"_s,
+                patternFor(mode, files),
+                {settings.mp3Folder, settings.isWindows1252(&SettingsRecord::mp3Folder)},
+                files};
     }
     return {u"Open M3U"_s,
-            QString::fromLatin1(kListPattern),
-            {settings.m3uFolder, settings.isWindows1252(&SettingsRecord::m3uFolder)}};
+            u"*.M3U"_s,
+            patternFor(mode, files),
+            {settings.m3uFolder, settings.isWindows1252(&SettingsRecord::m3uFolder)},
+            files};
 }
 
 QString folderFault(const EightBitText::Path &folder)

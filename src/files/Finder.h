@@ -7,6 +7,7 @@
 
 #include "core/FolderSearch.h"
 #include "core/Modes.h"
+#include "core/MusicFiles.h"
 #include "platform/EightBitText.h"
 
 class AppContext;
@@ -14,20 +15,24 @@ class AppContext;
 /** The rules behind the file finder: its two modes, its start folder, and opening what it found. */
 namespace Finder {
 
+/** The ";"-separated patterns a finder searches: M3U and M3U8 lists, or MP3 files alone or music of every kind. */
+QString patternFor(FinderMode mode, MusicFiles files);
+
 struct Setup
 {
     QString caption;
-    /** The pattern searched, shown after "Looking For:". */
+    /** The pattern shown after "Looking For:", which names the mode. */
+    QString shownPattern;
+    /** The patterns searched. */
     QString pattern;
     /** The folder setting, in the code page it was read in. */
     EightBitText::Path folder;
+    /** The kinds of music file the user chose last. */
+    MusicFiles musicFiles;
 };
 
-/** Lists are found in the M3U folder, MP3 files in the MP3 folder. */
+/** Lists are found in the M3U folder, music files in the MP3 folder, of the kinds the user chose last. */
 Setup setupFor(const AppContext &context, FinderMode mode);
-
-constexpr auto kListPattern = "*.M3U";
-constexpr auto kMp3Pattern = "*.MP3";
 
 /** Why a start folder cannot be used (not set, missing, not a folder, unreadable); empty when it can. */
 QString folderFault(const EightBitText::Path &folder);

@@ -36,5 +36,7 @@ public:
     virtual QString recoveryFolder() const { return programFolder() + u"/recovery"; }
 
     QString settingsFile() const { return programFolder() + u"/TUNARY.INI"; }
+    /** The program's own settings that TUNARY.INI has no line for, beside it. */
+    QString optionsFile() const { return programFolder() + u"/tunary-options.ini"; }
     QString handOffFile() const { return programFolder() + u"/_tunary.$$$"; }
 };

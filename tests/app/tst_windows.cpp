@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 // The program's windows over the platform doubles.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDropEvent>
@@ -322,21 +323,27 @@ private slots:
     void fileManagerDropAddsFilesAndFolders()
     {
         QTemporaryDir dir;
-        for (const QString &name : {u"F/A/a.mp3"_s, u"F/B/b.MP3"_s, u"F/m.mp3"_s, u"F/x.txt"_s, u"z.mp3"_s, u"y.txt"_s})
+        for (const QString &name : {u"F/A/a.mp3"_s, u"F/B/b.MP3"_s, u"F/m.mp3"_s, u"F/c.flac"_s, u"F/x.txt"_s,
+                                    u"z.mp3"_s, u"y.txt"_s, u"w.OGG"_s})
             writeFile(dir.path() + u'/' + name);
         Windows windows;
         PlayListWindow *window = windows.newList(1);
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(dir.path() + u"/z.mp3"_s), QUrl::fromLocalFile(dir.path() + u"/y.txt"_s),
-                      QUrl::fromLocalFile(dir.path() + u"/F"_s)});
+                      QUrl::fromLocalFile(dir.path() + u"/w.OGG"_s), QUrl::fromLocalFile(dir.path() + u"/F"_s)});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(window->list()->viewport(), &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(window->list()->viewport(), &drop);
-        // The files arrive in the order dropped, a folder's in the finder's order; other files are left out.
-        QTRY_COMPARE(windows.titles(window), u"0 z b a m"_s);
-        QCOMPARE(window->playList()->model().entryPath(2), dir.path() + u"/F/B/b.MP3"_s);
+        // The files arrive in the order dropped, a folder's in the finder's order; music of every kind is taken,
+        // whatever the finder looks for, and other files are left out.
+        const PlayListModel &model = window->playList()->model();
+        QTRY_COMPARE(model.rowCount(), 7);
+        QStringList paths;
+        for (int row = 1; row < model.rowCount(); ++row)
+            paths.append(model.entryPath(row).remove(dir.path()));
+        QCOMPARE(paths.join(u' '), u"/z.mp3 /w.OGG /F/B/b.MP3 /F/A/a.mp3 /F/c.flac /F/m.mp3"_s);
         QVERIFY(windows.changed(window));
     }
     void missingFolderGivesErrorFour()
@@ -373,6 +380,44 @@ private slots:
         finder->searchOrStop(); // the highlighted folder opens first, and is searched
         QCOMPARE(folders->folder(), windows.music + u"/A"_s);
         QCOMPARE(finder->results(), QStringList{windows.music + u"/A/a.mp3"_s});
+    }
+
+    // The MP3 finder looks for MP3 files alone or all music files, as the user chose last; the list finder also
+    // lists M3U8 lists.
+    void finderRemembersWhichMusicFilesItLooksFor()
+    {
+        Windows windows;
+        writeFile(windows.music + u"/c.flac"_s);
+        writeFile(windows.lists + u"/four.m3u8"_s);
+        FinderWindow *lists = windows.finder(FinderMode::Lists);
+        QVERIFY(lists->results().contains(windows.lists + u"/four.m3u8"_s));
+        QVERIFY(!lists->findChild<QCheckBox *>(u"chkAllMusic"_s)->isVisibleTo(lists));
+        FinderWindow *finder = windows.finder(FinderMode::Mp3Files);
+        auto *allMusic = finder->findChild<QCheckBox *>(u"chkAllMusic"_s);
+        QSet<QString> mnemonics;
+        for (const QAbstractButton *button : finder->findChildren<QAbstractButton *>()) {
+            if (button->isVisibleTo(finder))
+                mnemonics.insert(button->text().section(u'&', 1).left(1).toLower());
+        }
+        QCOMPARE(mnemonics.size(), 4); // the box and Search, Close, Help
+        const QStringList mp3 = {windows.music + u"/m.mp3"_s};
+        const QStringList all = {windows.music + u"/c.flac"_s, windows.music + u"/m.mp3"_s};
+        QCOMPARE(finder->results(), mp3);
+        QVERIFY(!allMusic->isChecked());
+        allMusic->click();
+        QCOMPARE(finder->results(), all);
+        FinderWindow *next = windows.finder(FinderMode::Mp3Files);
+        QVERIFY(next->findChild<QCheckBox *>(u"chkAllMusic"_s)->isChecked());
+        QCOMPARE(next->results(), all);
+        QVERIFY(windows.app.boxes.shown.isEmpty());
+
+        // A choice that cannot be kept is said, and holds in this finder all the same.
+        const QString options = windows.app.context.options.path();
+        QVERIFY(QFile::remove(options) && QDir().mkpath(options));
+        allMusic->click();
+        QCOMPARE(finder->results(), mp3);
+        QCOMPARE(windows.app.boxes.shown.size(), 1);
+        QVERIFY(windows.app.boxes.shown.first().text.contains(options));
     }
 
     void dropsFromTheFinderAndBetweenLists()

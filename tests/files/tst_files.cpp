@@ -9,7 +9,9 @@
 #include <QTest>
 
 #include "core/FolderSearch.h"
+#include "core/MusicFiles.h"
 #include "files/FileDialog.h"
+#include "files/Finder.h"
 #include "files/PathListModel.h"
 #include "support/TestApp.h"
 
@@ -28,14 +30,15 @@ void makeTree(const QString &root, const QString &paths)
     }
 }
 
-// The walk's results for "*.MP3", one at a time, under the root and without it; onBatch may stop the walk.
+// The walk's results (for "*.MP3" unless told), one at a time, under the root and without it; onBatch may stop
+// the walk.
 QString walk(const QString &root, const std::function<void(std::atomic<bool> &)> &onBatch = {},
-             FolderWalk::Threads threads = FolderWalk::Threads::One)
+             FolderWalk::Threads threads = FolderWalk::Threads::One, const QString &pattern = u"*.MP3"_s)
 {
     std::atomic<bool> stop{false};
     QStringList found;
     const bool stopped = FolderWalk::search(
-        root, u"*.MP3"_s, stop,
+        root, pattern, stop,
         [&](const PathBatch &batch) {
             found += batch.toList();
             if (onBatch)
@@ -148,6 +151,76 @@ private slots:
         QTemporaryDir dir;
         makeTree(dir.path(), u"song.mp3 a.m3u B.M3u winamp.exe notes folder.m3u/"_s);
         QCOMPARE(FolderWalk::matchingFiles(dir.path(), pattern).join(u' '), listed);
+    }
+
+    // What the finder looks for in each of its modes, and what a drop takes, over a tree: letter case is ignored,
+    // other files and folders named like music are left out.
+    void findersAndDropsPatterns_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("found");
+        const QString all = u"sub/b.MP3 sub/c.FLAC sub/f.Opus a.mp3 d.ogg e.oga g.m4a h.aac i.wav j.WMA k.aif "
+                            u"l.aiff m.ape n.wv o.mpc"_s;
+        QTest::newRow("MP3 only") << Finder::patternFor(FinderMode::Mp3Files, MusicFiles::Mp3Only)
+                                  << u"sub/b.MP3 a.mp3"_s;
+        QTest::newRow("all music") << Finder::patternFor(FinderMode::Mp3Files, MusicFiles::AllFormats) << all;
+        QTest::newRow("drops") << MusicPatterns::forDrops() << all;
+        QTest::newRow("lists") << Finder::patternFor(FinderMode::Lists, MusicFiles::Mp3Only) << u"sub/Y.M3U8 x.m3u"_s;
+    }
+
+    void findersAndDropsPatterns()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, found);
+        QTemporaryDir dir;
+        makeTree(dir.path(),
+                 u"a.mp3 sub/b.MP3 sub/c.FLAC d.ogg e.oga sub/f.Opus g.m4a h.aac i.wav j.WMA k.aif l.aiff "
+                 u"m.ape n.wv o.mpc x.m3u sub/Y.M3U8 notes.txt cover.jpg song.mp3.txt mix.m3u8.bak clip.mp4 "
+                 u"folder.flac/"_s);
+        QCOMPARE(walk(dir.path(), {}, FolderWalk::Threads::One, pattern), found);
+    }
+
+    // The program's own options live beside TUNARY.INI, come back in a later run, and leave TUNARY.INI alone.
+    void optionsAreKeptBesideTheSettingsFile()
+    {
+        TestApp app;
+        const QByteArray settings = "/opt/player\r\n/music\r\n/lists\r\n255\r\n 255 \r\n 0 \r\n 0 \r\nCourier New\r\n"
+                                    "False\r\nFalse\r\n(Enter M3U here)\r\n"_ba;
+        app.writeProgramFile(u"TUNARY.INI"_s, settings);
+        QCOMPARE(app.context.options.musicFiles(), MusicFiles::Mp3Only);
+        QCOMPARE(app.context.options.setMusicFiles(MusicFiles::AllFormats), std::nullopt);
+        QVERIFY(!app.readProgramFile(u"tunary-options.ini"_s).isEmpty());
+        AppContext later({app.boxes, app.starter, app.folders, app.drives, app.registry});
+        QCOMPARE(Finder::setupFor(later, FinderMode::Mp3Files).pattern,
+                 Finder::patternFor(FinderMode::Mp3Files, MusicFiles::AllFormats));
+        QCOMPARE(later.options.setMusicFiles(MusicFiles::Mp3Only), std::nullopt);
+        QCOMPARE(app.context.options.musicFiles(), MusicFiles::Mp3Only);
+        QCOMPARE(app.readProgramFile(u"TUNARY.INI"_s), settings);
+    }
+
+    // A damaged file is written afresh; one that cannot be written says so, and where it is.
+    void storingOptions_data()
+    {
+        QTest::addColumn<QByteArray>("existing"); // null: a folder in the file's place
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("damaged") << "[Finder\nMusicFiles=Mp3Only\n\x01\n"_ba << true;
+        QTest::newRow("cannot be written") << QByteArray() << false;
+    }
+
+    void storingOptions()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(bool, stored);
+        TestApp app;
+        const QString path = app.context.options.path();
+        if (existing.isNull())
+            QVERIFY(QDir().mkpath(path));
+        else
+            writeFile(path, existing);
+        const std::optional<QString> fault = app.context.options.setMusicFiles(MusicFiles::AllFormats);
+        QCOMPARE(!fault, stored);
+        QVERIFY(stored || fault->contains(path));
+        QCOMPARE(app.context.options.musicFiles(), stored ? MusicFiles::AllFormats : MusicFiles::Mp3Only);
     }
 
     // The file dialog, the folder walk and its batches join alike: a root does not double its separator.

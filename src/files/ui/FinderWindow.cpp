@@ -3,6 +3,7 @@
 #include "files/ui/FinderWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -49,6 +50,7 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     , m_lookingForLabel(new QLabel(u"Looking For:"_s, this))
     , m_pattern(new QLabel(this))
     , m_found(new QLabel(this))
+    , m_allMusic(new QCheckBox(u"All &music files"_s, this))
     , m_open(new QPushButton(u"&Open"_s, this))
     , m_searchButton(new QPushButton(kSearch, this))
     , m_close(new QPushButton(u"&Close"_s, this))
@@ -68,10 +70,13 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
                                                    {m_help, u"CmdHelp"_s}};
     for (const auto &[object, name] : names)
         object->setObjectName(name);
+    m_allMusic->setObjectName(u"chkAllMusic"_s);
 
     const Finder::Setup setUp = Finder::setupFor(context, mode);
     setWindowTitle(setUp.caption);
-    m_pattern->setText(setUp.pattern);
+    m_pattern->setText(setUp.shownPattern);
+    lookFor(setUp.musicFiles);
+    m_allMusic->setChecked(setUp.musicFiles == MusicFiles::AllFormats);
     m_resultView->setModel(m_results);
     m_resultView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_resultView->setUniformItemSizes(true);
@@ -93,6 +98,8 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
 
     m_drives->addItems(context.platform.drives.drives());
     connect(m_drives, &QComboBox::activated, this, &FinderWindow::onDriveChosen);
+    connect(m_allMusic, &QCheckBox::toggled, this,
+            [this](bool all) { onMusicFilesChosen(all ? MusicFiles::AllFormats : MusicFiles::Mp3Only); });
     connect(m_folders, &FolderList::folderChanged, this, &FinderWindow::onFolderChanged);
     connect(m_searchButton, &QPushButton::clicked, this, &FinderWindow::searchOrStop);
     connect(m_open, &QPushButton::clicked, this, &FinderWindow::openSelectedLists);
@@ -124,6 +131,11 @@ void FinderWindow::layOut()
     bottom->addWidget(m_lookingForLabel);
     bottom->addSpacing(7);
     bottom->addWidget(m_pattern);
+    m_allMusic->setVisible(m_mode == FinderMode::Mp3Files);
+    if (m_allMusic->isVisibleTo(this)) {
+        bottom->addSpacing(7);
+        bottom->addWidget(m_allMusic);
+    }
     bottom->addStretch();
     m_open->setVisible(m_mode == FinderMode::Lists);
     for (QPushButton *button : {m_open, m_searchButton, m_close, m_help}) {
@@ -136,7 +148,7 @@ void FinderWindow::layOut()
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
     // Down the results' side, then the folders' side.
-    chainTabOrder({m_resultView, m_open, m_searchButton, m_close, m_help, m_drives, m_folders});
+    chainTabOrder({m_resultView, m_allMusic, m_open, m_searchButton, m_close, m_help, m_drives, m_folders});
     grid->addWidget(m_found, 0, 0);
     grid->addWidget(m_resultView, 1, 0, 2, 1);
     grid->addWidget(m_drives, 1, 1);
@@ -203,14 +215,26 @@ void FinderWindow::buildMenus()
     m_menus = {mnuFile, m_editMenu, mnuSettings, mnuWindow, mnuHelp};
 }
 
-QString FinderWindow::pattern() const
-{
-    return m_pattern->text();
-}
-
 QStringList FinderWindow::results() const
 {
     return m_results->paths();
+}
+
+// With all music files checked the line reads "Looking For: [x] All music files"; the patterns show on hovering.
+void FinderWindow::lookFor(MusicFiles files)
+{
+    m_searchPattern = Finder::patternFor(m_mode, files);
+    m_pattern->setToolTip(QString(m_searchPattern).replace(u';', u' '));
+    m_pattern->setHidden(m_mode == FinderMode::Mp3Files && files == MusicFiles::AllFormats);
+}
+
+// The current folder is listed again for the new kinds, and the choice is kept for the next finder.
+void FinderWindow::onMusicFilesChosen(MusicFiles files)
+{
+    lookFor(files);
+    onFolderChanged();
+    if (const std::optional<QString> fault = m_context.options.setMusicFiles(files))
+        m_context.platform.messageBoxes.show({windowTitle(), *fault, MessageIcon::Warning, MessageButtons::Ok});
 }
 
 // Outside a search the list shows the matching files of the current folder.
@@ -253,6 +277,7 @@ void FinderWindow::searchOrStop()
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_searchButton->setText(kStop);
+    m_allMusic->setEnabled(false); // a search looks for one set of kinds from start to end
     m_folders->hide();
     m_searching = true;
     m_results->setBatch({});
@@ -273,6 +298,7 @@ void FinderWindow::endSearch()
     showFoundCount();
     m_searchButton->setText(kSearch);
     m_searchButton->setEnabled(true);
+    m_allMusic->setEnabled(true);
     emit searchFinished();
 }
 

@@ -4,12 +4,14 @@
 
 #include <QWidget>
 
+#include "core/MusicFiles.h"
 #include "widgets/MenuCommands.h"
 
 class AppContext;
 class FolderList;
 class FolderSearch;
 class PathListModel;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListView;
@@ -37,7 +39,8 @@ public:
     /** The designed size, or wider where the buttons need it. */
     QSize sizeHint() const override;
 
-    QString pattern() const;
+    /** The ";"-separated patterns searched. */
+    QString pattern() const { return m_searchPattern; }
     QStringList results() const;
     bool isSearching() const { return m_searching; }
     FolderList *folderList() const { return m_folders; }
@@ -61,6 +64,8 @@ private:
     void buildMenus();
     void onFolderChanged();
     void onDriveChosen();
+    void lookFor(MusicFiles files);
+    void onMusicFilesChosen(MusicFiles files);
     void endSearch();
     void layOut();
     void showFoundCount();
@@ -71,6 +76,7 @@ private:
     QString m_startFault;
     QMdiArea *m_area = nullptr;
     bool m_searching = false;
+    QString m_searchPattern;
 
     PathListModel *m_results;
     FolderSearch *m_search;
@@ -81,6 +87,8 @@ private:
     QLabel *m_lookingForLabel;
     QLabel *m_pattern;
     QLabel *m_found;
+    /** In the MP3 finder: all kinds of music file, or MP3 files alone. */
+    QCheckBox *m_allMusic;
     QPushButton *m_open;
     QPushButton *m_searchButton;
     QPushButton *m_close;

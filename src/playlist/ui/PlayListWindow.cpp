@@ -18,6 +18,7 @@
 
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
+#include "core/MusicFiles.h"
 #include "core/WindowHost.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/EntryMime.h"
@@ -318,7 +319,7 @@ bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Drops of entries from the program's lists, and of MP3 files and folders from other programs.
+// Drops of entries from the program's lists, and of music files and folders from other programs.
 bool PlayListWindow::onListDrag(QEvent *event)
 {
     switch (event->type()) {
@@ -344,7 +345,7 @@ bool PlayListWindow::onListDrag(QEvent *event)
             const QStringList paths = EntryMime::localPaths(data);
             if (m_list->drop({})) {
                 ++m_dropBatch;
-                m_dropSearch->startMany(paths, QStringLiteral("*.mp3"));
+                m_dropSearch->startMany(paths, MusicPatterns::forDrops());
             }
         }
         return true;
