@@ -2,13 +2,22 @@
 
 #include "playlist/PlayListEntry.h"
 
+using namespace Qt::StringLiterals;
+
 namespace PlayListEntry {
 
 QString titleOf(const QString &line)
 {
     if (line.size() < 4)
         return line;
-    const QStringView title = QStringView(line).chopped(4);
+    // The music formats whose extension is not three letters long lose it whole, as MP3 files lose theirs.
+    qsizetype extension = 4;
+    for (const QLatin1StringView longer : {"flac"_L1, "opus"_L1, "aiff"_L1, "wv"_L1}) {
+        if (line.size() > longer.size() + 1 && line.endsWith(longer, Qt::CaseInsensitive) &&
+            line[line.size() - longer.size() - 1] == u'.')
+            extension = longer.size() + 1;
+    }
+    const QStringView title = QStringView(line).chopped(extension);
     const qsizetype folderEnd = std::max(title.lastIndexOf(u'\\'), title.lastIndexOf(u'/'));
     return title.mid(folderEnd + 1).toString();
 }

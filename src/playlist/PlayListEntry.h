@@ -12,8 +12,8 @@ constexpr int kTitleWidth = 400;
 
 /**
  * The title of a line read from a list: the line without its last four characters (the extension and its
- * dot), then only what follows the last folder separator ("\" or "/"). A line shorter than four characters
- * is its own title.
+ * dot; the whole extension of a FLAC, Opus, AIFF or WavPack file), then only what follows the last folder
+ * separator ("\" or "/"). A line shorter than four characters is its own title.
  */
 QString titleOf(const QString &line);
 

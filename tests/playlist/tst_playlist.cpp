@@ -405,6 +405,9 @@ private slots:
         // A title: the line without its last four characters, from after its last "\" or "/".
         QTest::newRow("read") << "#EXTM3U\r\nD:\\MP3\\Song.mpeg\r\nab\r\nC:\\a\\b.mp\r\n/m/b.mp3"_ba << false
                               << u"Song. ab  b"_s;
+        QTest::newRow("other music formats lose their whole extension")
+            << "/m/a.flac\r\n/m/b.Opus\r\nc.WV\r\n/m/d.ogg\r\n/m/e.aiff\r\n/m/f.xflac"_ba << false
+            << u"a b c d e f.x"_s;
         QTest::newRow("sorted when the settings say so") << "/m/b.mp3\n/m/c.mp3\n/m/a.mp3"_ba << true << u"a b c"_s;
         QTest::newRow("missing") << QByteArray() << false << QString();
     }
