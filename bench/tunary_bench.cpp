@@ -328,7 +328,7 @@ void benchHugeList(AppContext &context, const QString &path)
 // An MP3 file of a few silent frames after an ID3v2.3 tag naming its artist and title, as a tag editor writes it.
 QByteArray taggedMp3(const QByteArray &artist, const QByteArray &title)
 {
-    const auto frame = [](const char *id, const QByteArray &text) {
+    const auto frame = [](const char *id, const QByteArray &text) -> QByteArray {
         const QByteArray data = '\0' + text; // ISO-8859-1
         QByteArray bytes(id);
         for (const int shift : {24, 16, 8, 0})

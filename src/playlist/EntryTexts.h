@@ -68,6 +68,9 @@ public:
     /** How many bytes the blocks hold, the texts no longer referred to included. */
     qsizetype size() const { return m_end; }
 
+    /** The line that starts at begin, up to its CR or LF or the end. */
+    static QByteArrayView lineFrom(const char *begin, const char *end);
+
     /** Flags for a line of a list file: how its bytes are read and written back. */
     static Ref flagsFor(QByteArrayView line);
 
@@ -89,8 +92,6 @@ private:
         bool counted;
     };
     Span spanAt(Ref ref) const;
-    /** The line that starts at begin, up to its CR or LF or the end. */
-    static QByteArrayView lineFrom(const char *begin, const char *end);
     /** Where the line after the one at begin starts, past its end and any empty lines. */
     static const char *nextLine(const char *begin, const char *end);
 

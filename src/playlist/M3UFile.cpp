@@ -289,13 +289,8 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
     }
     // The lines of an entry's own ("#...") lie before its path; the entry starts at the first of them. Those
     // after the last path are the tail.
-    struct Pending
-    {
-        qsizetype start = -1;
-        QList<EntryTexts::Ref> lines;
-    };
     const auto splitInto = [&bytes, &lineRef, &progress, before](qsizetype from, qsizetype to,
-                                                                 QList<EntryTexts::Ref> &refs, Pending &pending,
+                                                                 QList<EntryTexts::Ref> &refs, qsizetype &pending,
                                                                  bool tells) {
         // A line of a list takes some 60 bytes; the references grow past that where lines are shorter.
         refs.reserve((to - from) / 64 + 1);
@@ -304,20 +299,19 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
             [&](qsizetype at, qsizetype length, bool ascii) {
                 const qsizetype offset = from + at;
                 if (bytes[offset] == '#') {
-                    if (pending.start < 0)
-                        pending.start = offset;
-                    pending.lines.append(lineRef(offset, length, ascii));
+                    if (pending < 0)
+                        pending = offset;
                     return;
                 }
                 const EntryTexts::Ref ref = lineRef(offset, length, ascii);
-                if (pending.start < 0) {
+                if (pending < 0) {
                     refs.append(ref);
                     return;
                 }
                 // The entry starts at its first own line, and is read as its path is.
                 constexpr EntryTexts::Ref kFlags = EntryTexts::kWindows1252Bytes | EntryTexts::kWrittenAsWindows1252;
-                refs.append((ref & kFlags) | lineRef(pending.start, 0, true));
-                pending = {};
+                refs.append((ref & kFlags) | lineRef(pending, 0, true));
+                pending = -1;
             },
             [&](qsizetype done) {
                 if (tells)
@@ -351,7 +345,8 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
         }
     }
     QList<EntryTexts::Ref> second;
-    Pending firstPending, secondPending;
+    // Where the own lines start that no path has followed yet; those left at the end are the tail.
+    qsizetype firstPending = -1, secondPending = -1;
     bool secondFinished = true;
     // Waiting for a half that no thread has begun runs it here, so a busy pool never holds the split up.
     QFuture<void> secondHalf;
@@ -362,7 +357,14 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
     if (!finished || !secondFinished)
         return {};
     content.refs.append(second);
-    content.tail = middle < size ? secondPending.lines : firstPending.lines;
+    const qsizetype tail = middle < size ? secondPending : firstPending;
+    for (qsizetype at = tail; at >= 0 && at < size;) {
+        const qsizetype length = EntryTexts::lineFrom(bytes.constData() + at, bytes.constData() + size).size();
+        content.tail.append(lineRef(at, length, false));
+        at += length;
+        while (at < size && (bytes[at] == '\r' || bytes[at] == '\n'))
+            ++at;
+    }
     return content;
 }
 
