@@ -3,11 +3,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QPointer>
+#include <QPushButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "playlist/MovedFiles.h"
+#include "playlist/ui/MovedFilesDialog.h"
 #include "support/TestFiles.h"
 
 using namespace Qt::StringLiterals;
@@ -152,7 +157,30 @@ private slots:
         QVERIFY(MovedFiles::find({{1, u"/old/x.mp3"_s}}, tree.root(), progress).isEmpty());
         QCOMPARE(progress.files.load(), qint64(0));
     }
+
+    void dialogHandsOnTheCheckedFiles()
+    {
+        const QPointer dialog = new MovedFilesDialog(nullptr);
+        QSignalSpy chosen(dialog.get(), &MovedFilesDialog::chosen);
+        auto progress = std::make_shared<MovedFileProgress>();
+        dialog->showSearching(progress);
+        dialog->findChild<QPushButton *>(u"cmdStop"_s)->click();
+        QVERIFY(progress->stop);
+
+        const QList<MovedFile> results{{1, u"/a/x.mp3"_s, u"/b/x.mp3"_s, false, {u"/c/x.mp3"_s, u"/d/x.mp3"_s}},
+                                       {2, u"/a/y.mp3"_s, u"/b/y.mp3"_s, false, {}}};
+        dialog->showResults(results, true, 3);
+        auto *list = dialog->findChild<QTreeWidget *>(u"lstMoved"_s);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(2), u"/c/x.mp3; /d/x.mp3"_s);
+        list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+        dialog->findChild<QPushButton *>(u"cmdOK"_s)->click();
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].value<QList<MovedFile>>(), results.mid(1));
+        QVERIFY(dialog->result() == QDialog::Accepted);
+        delete dialog.get();
+    }
 };
 
-QTEST_GUILESS_MAIN(TestMovedFiles)
+QTEST_MAIN(TestMovedFiles)
 #include "tst_movedfiles.moc"
