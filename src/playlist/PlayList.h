@@ -16,6 +16,7 @@
 #include <QUndoStack>
 
 #include "playlist/M3UFile.h"
+#include "playlist/MovedFiles.h"
 #include "playlist/PlayListModel.h"
 
 /**
@@ -149,6 +150,17 @@ public:
     void stopReadingTags();
     bool isReadingTags() const { return m_tagRead != nullptr; }
 
+    /**
+     * Looks under the folder for files named as those of the entries whose file is missing, off the interface
+     * thread; movedFilesFound tells what it found. The progress returned tells how far it has come, and stops it.
+     */
+    std::shared_ptr<MovedFileProgress> findMovedFiles(const EightBitText::Path &root);
+    /**
+     * Points the entries at the files chosen for them, each keeping its own lines, as one step; entries taken out
+     * or changed meanwhile are left as they are.
+     */
+    void pointAtMovedFiles(const QList<MovedFile> &chosen);
+
     /** Looks, off the interface thread and a little later, for the files the entries name; missing ones show grey. */
     void checkMissing();
     /** The look itself, started at once. */
@@ -170,12 +182,21 @@ signals:
     void closeRequested();
     void loadProgressChanged(int thousandths);
     void loadCancelRequested();
+    /** What findMovedFiles() found: the best file for each entry it found one for, of so many entries missing. */
+    void movedFilesFound(const QList<MovedFile> &found, bool stopped, int missing);
     /** How far titlesFromTags() has come, in thousandths; -1 once it is done. */
     void tagProgressChanged(int thousandths);
 
 private:
     struct Read;
     struct TagRead;
+    struct MovedLook
+    {
+        int generation = 0;
+        QList<MovedFile> found;
+        int missing = 0;
+        bool stopped = false;
+    };
     struct MissingLook
     {
         qsizetype textsSize = 0;
@@ -224,4 +245,6 @@ private:
     QTimer m_tagProgress;
     std::shared_ptr<std::atomic<bool>> m_tagsStopped = std::make_shared<std::atomic<bool>>(false);
     int m_tagJobs = 0;
+    QFutureWatcher<MovedLook> m_movedWatcher;
+    std::shared_ptr<MovedFileProgress> m_movedLook;
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 
-// The list's work on the files its entries name: titles from their tags.
+// The list's work on the files its entries name: titles from their tags, and files that moved.
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -58,6 +59,12 @@ void PlayList::setUpTagWork()
             emit tagProgressChanged(int(std::min<qint64>(999, m_tagRead->done * 1000 / m_tagRead->refs.size())));
     });
     connect(&m_tagWatcher, &QFutureWatcherBase::finished, this, &PlayList::takeTags);
+    connect(&m_movedWatcher, &QFutureWatcherBase::finished, this, [this] {
+        m_movedLook.reset();
+        const MovedLook look = m_movedWatcher.result();
+        emit movedFilesFound(look.generation == m_model.textsGeneration() ? look.found : QList<MovedFile>(),
+                             look.stopped, look.missing);
+    });
 }
 
 // On the list's end: the work on tags stops at its next file, and what it found is not taken.
@@ -66,6 +73,8 @@ void PlayList::stopTagWork()
     *m_tagsStopped = true;
     if (m_tagRead)
         m_tagRead->stop = true;
+    if (m_movedLook)
+        m_movedLook->stop = true;
 }
 
 void PlayList::titlesFromTags()
@@ -167,4 +176,65 @@ void PlayList::append(const QList<PlayListModel::Entry> &entries, int dropBatch)
         --m_tagJobs;
         appendNow(tagged, dropBatch);
     });
+}
+
+std::shared_ptr<MovedFileProgress> PlayList::findMovedFiles(const EightBitText::Path &root)
+{
+    if (m_movedLook)
+        m_movedLook->stop = true;
+    auto progress = std::make_shared<MovedFileProgress>();
+    m_movedLook = progress;
+    m_movedWatcher.setFuture(
+        QtConcurrent::run(&m_tagWorkers, [progress, root, generation = m_model.textsGeneration(),
+                                          texts = m_model.texts(), refs = m_model.refs(), folder = folder()] {
+            MovedLook look{generation, {}, 0, false};
+            QList<MissingEntry> missing;
+            for (const EntryTexts::Ref ref : refs) {
+                if (progress->stop)
+                    break;
+                const QString file = fileNamedBy(folder, PlayListEntry::trimBlanks(texts.text(ref)));
+                if (!file.isEmpty() && !QFileInfo::exists(file))
+                    missing.append({ref, file});
+            }
+            look.missing = int(missing.size());
+            if (!missing.isEmpty() && !progress->stop)
+                look.found = MovedFiles::find(missing, root, *progress);
+            look.stopped = progress->stop;
+            return look;
+        }));
+    return progress;
+}
+
+void PlayList::pointAtMovedFiles(const QList<MovedFile> &chosen)
+{
+    if (isLoading())
+        return;
+    QHash<EntryTexts::Ref, const MovedFile *> byRef;
+    for (const MovedFile &moved : chosen)
+        byRef.insert(moved.ref, &moved);
+    std::vector<int> rows;
+    QList<PlayListModel::Entry> after;
+    const QString listFolder = folder();
+    for (int row = 0; row < m_model.count(); ++row) {
+        const EntryTexts::Ref ref = m_model.refs().at(row);
+        const MovedFile *moved = byRef.value(ref);
+        // An entry that is not the one looked at any more keeps its path.
+        if (!moved || fileNamedBy(listFolder, m_model.entryPath(row)) != moved->oldPath)
+            continue;
+        rows.push_back(row);
+        after.append({moved->newPath, moved->newPathWindows1252, m_model.texts().ownTexts(ref)});
+    }
+    if (rows.empty())
+        return;
+    // Keeping the new texts may renumber the old ones: the old references are taken after it.
+    const QList<EntryTexts::Ref> added = m_model.addTexts(after);
+    if (added.isEmpty())
+        return;
+    std::vector<EntryTexts::Ref> before;
+    before.reserve(rows.size());
+    for (const int row : rows)
+        before.push_back(m_model.refs().at(row));
+    push(new ListEdits::ChangeCommand(m_model, QCoreApplication::translate("PlayList", "Find Moved Files"),
+                                      std::move(rows), std::move(before), {added.cbegin(), added.cend()}));
+    checkMissing();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "playlist/EntryMime.h"
@@ -207,6 +208,43 @@ private slots:
             const Lines plain{{}, {u"#EXTINF:5,Mine"_s}, {}};
             QCOMPARE(own, extended ? tagged : plain);
         }
+    }
+
+    // Entries whose file moved are pointed at the file of the same name under the music folder whose folders
+    // match best, keeping their own lines, as one step; an entry taken out meanwhile is left alone.
+    void movedFilesAreFollowed()
+    {
+        TestApp app;
+        setUpWindowTable(app.context);
+        const QString root = app.folders.root();
+        for (const char *file : {"/music/new/Ann/Live/01.mp3", "/music/new/Bo/Live/01.mp3", "/music/x/02.mp3",
+                                 "/music/y/03.mp3", "/here.mp3"})
+            writeFile(root + QString::fromUtf8(file), "x");
+        const QString list = u"#EXTM3U\n#EXTINF:1,One\n#EXTGRP:g\n%1/old/Ann/Live/01.mp3\n%1/here.mp3\n/gone/02.mp3\n"
+                             u"/gone/03.mp3\n"_s.arg(root);
+        writeFile(root + u"/lists/a.m3u"_s, list.toUtf8());
+        PlayList *opened = openRead(app.context, root + u"/lists/a.m3u"_s);
+        QVERIFY(opened);
+        QSignalSpy found(opened, &PlayList::movedFilesFound);
+        opened->findMovedFiles({root + u"/music"_s, false});
+        QVERIFY(found.wait());
+        const auto moved = found.first().at(0).value<QList<MovedFile>>();
+        QCOMPARE(found.first().at(2).toInt(), 3);
+        QCOMPARE(moved.size(), 3);
+        QCOMPARE(moved.first().newPath, root + u"/music/new/Ann/Live/01.mp3"_s);
+        QCOMPARE(moved.first().others, QStringList{root + u"/music/new/Bo/Live/01.mp3"_s});
+        // The last entry goes before the user says OK.
+        opened->model().selectionModel()->setCurrentIndex(opened->model().index(3), QItemSelectionModel::NoUpdate);
+        opened->edit(Edit::RemoveOne);
+        const QByteArray before = M3UFile::format(opened->model(), opened->encoding);
+        opened->pointAtMovedFiles(moved);
+        const QByteArray after =
+            u"#EXTM3U\r\n#EXTINF:1,One\r\n#EXTGRP:g\r\n%1/music/new/Ann/Live/01.mp3\r\n%1/here.mp3\r\n"
+            u"%1/music/x/02.mp3\r\n"_s.arg(root)
+                .toUtf8();
+        QCOMPARE(M3UFile::format(opened->model(), opened->encoding), after);
+        opened->undo();
+        QCOMPARE(M3UFile::format(opened->model(), opened->encoding), before);
     }
 
     // A UTF-8 list (M3U8) writes every entry it was given in UTF-8; bytes it read as Windows-1252 stay as read.

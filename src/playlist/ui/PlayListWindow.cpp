@@ -25,6 +25,7 @@
 #include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
 #include "playlist/Player.h"
+#include "playlist/ui/MovedFilesDialog.h"
 #include "widgets/MenuCommands.h"
 #include "widgets/UniformListView.h"
 
@@ -213,6 +214,8 @@ void PlayListWindow::buildMenus()
     });
     addCommand(m_listMenu, u"mnuTags"_s, u"Titles from &Tags"_s, QKeySequence(u"Ctrl+Shift+T"_s),
                [this] { m_list->titlesFromTags(); });
+    addCommand(m_listMenu, u"mnuMoved"_s, u"Find &Moved Files"_s, QKeySequence(u"Ctrl+Shift+F"_s),
+               [this] { findMovedFiles(); });
     QMenu *playMenu = m_listMenu->addMenu(u"&Play"_s);
     playMenu->setObjectName(u"mnuplay"_s);
     addCommand(playMenu, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(PlayMode::Current));
@@ -384,4 +387,26 @@ bool PlayListWindow::onListKey(QKeyEvent *event)
     default:
         return false;
     }
+}
+
+// The files of missing entries are looked for under the MP3 folder; a dialog shows the search, then what it
+// found, and hands back what the user chose.
+void PlayListWindow::findMovedFiles()
+{
+    const SettingsRecord &settings = m_context.settings;
+    const EightBitText::Path root{settings.mp3Folder, settings.isWindows1252(&SettingsRecord::mp3Folder)};
+    if (root.text.trimmed().isEmpty() || EightBitText::folderState(root) != EightBitText::FolderState::Readable) {
+        m_context.platform.messageBoxes.show(
+            {QCoreApplication::translate("PlayList", "Find Moved Files"),
+             QCoreApplication::translate("PlayList", "The MP3 folder \"%1\" cannot be searched. Choose it in "
+                                                     "Settings > Configuration.")
+                 .arg(root.text),
+             MessageIcon::Warning, MessageButtons::Ok});
+        return;
+    }
+    auto *dialog = new MovedFilesDialog(this);
+    dialog->showSearching(m_list->findMovedFiles(root));
+    connect(m_list, &PlayList::movedFilesFound, dialog, &MovedFilesDialog::showResults);
+    connect(dialog, &MovedFilesDialog::chosen, m_list, &PlayList::pointAtMovedFiles);
+    dialog->open();
 }

@@ -51,6 +51,7 @@ protected:
 private:
     void buildMenus();
     void setUpTagBar();
+    void findMovedFiles();
     void fillWindowMenu();
     bool onListKey(QKeyEvent *event);
     bool onListDrag(QEvent *event);
