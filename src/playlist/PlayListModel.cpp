@@ -126,7 +126,10 @@ QString PlayListModel::entryText(int row) const
 
 bool PlayListModel::isExtended() const
 {
-    return !m_head.isEmpty() && m_texts.line(m_head.first()).startsWith("#EXTM3U");
+    if (m_head.isEmpty())
+        return false;
+    const QByteArrayView first = m_texts.line(m_head.first());
+    return first.size() >= 7 && qstrnicmp(first.data(), "#EXTM3U", 7) == 0;
 }
 
 QString PlayListModel::entryPath(int row) const

@@ -95,6 +95,9 @@ private slots:
             << "\xEF\xBB\xBF/Caf\xC3\xA9\r\n\xEF\xBB\xBF/b\r\n"_ba;
         QTest::newRow("starting like a mark, stays plain")
             << "\r\xfe\xff\xfe\r\n"_ba << u"þÿþ"_s << "\r\n\xfe\xff\xfe\r\n"_ba;
+        QTest::newRow("utf-16, extended")
+            << "\xFF\xFE#\0E\0X\0T\0M\0\x33\0U\0\n\0#\0x\0\n\0/\0a\0\n\0#\0t\0"_ba << u"/a"_s
+            << "\xFF\xFE#\0E\0X\0T\0M\0\x33\0U\0\r\0\n\0#\0x\0\r\0\n\0/\0a\0\r\0\n\0#\0t\0\r\0\n\0"_ba;
         QTest::newRow("utf-16 little endian") << "\xFF\xFE/\0a\0\r\0\n\0"_ba << u"/a"_s << QByteArray();
         QTest::newRow("utf-16 big endian")
             << "\xFE\xFF\0/\0a\0\r\0\n\0 \0b\0\n"_ba << u"/a| b"_s << "\xFE\xFF\0/\0a\0\r\0\n\0b\0\r\0\n"_ba;

@@ -2,6 +2,8 @@
 
 #include "playlist/ui/MovedFilesDialog.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -117,6 +119,11 @@ void MovedFilesDialog::showResults(QList<MovedFile> results, bool stopped, int m
         rows.append(row);
     }
     m_list->addTopLevelItems(rows);
+    // The paths are what the user checks: their columns take what they need, up to half the list's width each.
+    for (const int column : {0, 1}) {
+        m_list->resizeColumnToContents(column);
+        m_list->setColumnWidth(column, std::min(m_list->columnWidth(column), m_list->viewport()->width() / 2));
+    }
     m_list->setVisible(!m_results.isEmpty());
     updateOk();
 }

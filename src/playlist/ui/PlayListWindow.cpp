@@ -141,13 +141,15 @@ void PlayListWindow::setUpTagBar()
     m_tagBar->setObjectName(u"tagBar"_s);
     auto *progress = new QProgressBar(m_tagBar);
     progress->setRange(0, 1000);
-    auto *stop = new QPushButton(QCoreApplication::translate("PlayList", "&Stop"), m_tagBar);
+    auto *stop = new QPushButton(QCoreApplication::translate("PlayList", "S&top"), m_tagBar);
     stop->setObjectName(u"cmdStopTags"_s);
     connect(stop, &QPushButton::clicked, m_list, &PlayList::stopReadingTags);
-    auto *row = new QHBoxLayout(m_tagBar);
-    row->addWidget(new QLabel(QCoreApplication::translate("PlayList", "Reading tags..."), m_tagBar));
+    auto *lines = new QVBoxLayout(m_tagBar);
+    lines->addWidget(new QLabel(QCoreApplication::translate("PlayList", "Reading tags..."), m_tagBar));
+    auto *row = new QHBoxLayout;
     row->addWidget(progress, 1);
     row->addWidget(stop);
+    lines->addLayout(row);
     m_tagBar->setAutoFillBackground(true);
     m_tagBar->hide();
     connect(m_list, &PlayList::tagProgressChanged, this, [this, progress](int thousandths) {
