@@ -43,21 +43,42 @@ const EntryTexts::Block &EntryTexts::blockOf(Ref offset) const
     return *(after - 1);
 }
 
+namespace {
+
+// Reads a length written by appendLength(), and moves past it.
+quint64 readLength(const char *&at)
+{
+    quint64 length = 0;
+    int shift = 0;
+    auto byte = static_cast<unsigned char>(*at++);
+    for (; byte & 0x80; byte = static_cast<unsigned char>(*at++), shift += 7)
+        length |= quint64(byte & 0x7F) << shift;
+    return length | (quint64(byte) << shift);
+}
+
+} // namespace
+
+// An added text starts with a number: its length times two, or, for an entry with own lines, their count times
+// two plus one, then each own line and the path after their lengths.
 EntryTexts::Span EntryTexts::spanAt(Ref ref) const
 {
     const Ref offset = ref & kOffset;
     const Block &block = blockOf(offset);
     const char *begin = block.bytes.constData() + (offset - block.start);
-    const char *blockEnd = block.bytes.constData() + block.bytes.size();
     if (!block.counted)
-        return {begin, blockEnd, blockEnd, false};
-    quint64 length = 0;
-    int shift = 0;
-    auto byte = static_cast<unsigned char>(*begin++);
-    for (; byte & 0x80; byte = static_cast<unsigned char>(*begin++), shift += 7)
-        length |= quint64(byte & 0x7F) << shift;
-    length |= quint64(byte) << shift;
-    return {begin, begin + length, begin + length, true};
+        return {begin, block.bytes.constData() + block.bytes.size(), false};
+    const quint64 head = readLength(begin);
+    if ((head & 1) == 0)
+        return {begin, begin + head / 2, true, 0, begin};
+    const int ownCount = int(head / 2);
+    const char *at = begin;
+    for (int own = 0; own < ownCount; ++own) {
+        const quint64 length = readLength(at);
+        at += length;
+    }
+    const char *pathBegin = at;
+    const quint64 length = readLength(at);
+    return {begin, at + length, true, ownCount, pathBegin};
 }
 
 QByteArrayView EntryTexts::lineFrom(const char *begin, const char *end)
@@ -88,18 +109,17 @@ const char *EntryTexts::nextLine(const char *begin, const char *end)
 QByteArrayView EntryTexts::line(Ref ref) const
 {
     const Span span = spanAt(ref);
-    return span.counted ? QByteArrayView(span.begin, span.end - span.begin) : lineFrom(span.begin, span.end);
+    return span.counted ? bytes(ref) : lineFrom(span.begin, span.end);
 }
 
 QByteArrayView EntryTexts::bytes(Ref ref) const
 {
     const Span span = spanAt(ref);
-    if (span.begin == span.end || *span.begin != '#')
-        return span.counted ? QByteArrayView(span.begin, span.end - span.begin) : lineFrom(span.begin, span.end);
     if (span.counted) {
-        // An added text's path follows its last LF; a path that starts with "#" has none before it.
-        const QByteArrayView text(span.begin, span.end - span.begin);
-        return text.sliced(text.lastIndexOf('\n') + 1);
+        const char *at = span.pathBegin;
+        if (span.ownCount > 0)
+            readLength(at);
+        return {at, span.end - at};
     }
     const char *at = span.begin;
     while (at != span.end && *at == '#')
@@ -111,15 +131,12 @@ QList<QByteArrayView> EntryTexts::ownLines(Ref ref) const
 {
     QList<QByteArrayView> lines;
     const Span span = spanAt(ref);
-    if (span.begin == span.end || *span.begin != '#')
-        return lines;
     if (span.counted) {
-        const QByteArrayView text(span.begin, span.end - span.begin);
-        const qsizetype pathStart = text.lastIndexOf('\n') + 1;
-        for (qsizetype start = 0; start < pathStart;) {
-            const qsizetype end = text.indexOf('\n', start);
-            lines.append(text.sliced(start, end - start));
-            start = end + 1;
+        const char *at = span.begin;
+        for (int own = 0; own < span.ownCount; ++own) {
+            const auto length = qsizetype(readLength(at));
+            lines.append({at, length});
+            at += length;
         }
         return lines;
     }
@@ -134,23 +151,6 @@ QList<QString> EntryTexts::ownTexts(Ref ref) const
     for (const QByteArrayView line : ownLines(ref))
         texts.append(EightBitText::decode(line));
     return texts;
-}
-
-QString EntryTexts::joined(const QList<QString> &ownLines, const QString &path)
-{
-    if (ownLines.isEmpty())
-        return path;
-    QString text;
-    for (const QString &line : ownLines) {
-        text += line;
-        text += u'\n';
-    }
-    return text + path;
-}
-
-QString EntryTexts::storedText(Ref ref) const
-{
-    return joined(ownTexts(ref), text(ref));
 }
 
 namespace {
@@ -256,29 +256,48 @@ EntryTexts::Ref EntryTexts::addBlock(QByteArray block)
     return start;
 }
 
-qsizetype EntryTexts::blockSize(const QList<QString> &lines)
+qsizetype EntryTexts::blockSize(const QList<QString> &lines, const QList<QList<QString>> &ownLines)
 {
+    // At most three bytes of UTF-8 per UTF-16 unit; counted exactly only when it matters.
+    const auto textSize = [](const QString &text) {
+        const qsizetype length = text.size() * 3;
+        return length + lengthSize(2 * length + 1);
+    };
     qsizetype size = 0;
-    for (const QString &line : lines) {
-        // At most three bytes of UTF-8 per UTF-16 unit; counted exactly only when it matters.
-        const qsizetype length = line.size() * 3;
-        size += length + lengthSize(length);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        size += textSize(lines[i]);
+        if (i < ownLines.size() && !ownLines[i].isEmpty()) {
+            size += lengthSize(2 * ownLines[i].size() + 1);
+            for (const QString &own : ownLines[i])
+                size += textSize(own);
+        }
     }
     return size;
 }
 
-QList<EntryTexts::Ref> EntryTexts::addLines(const QList<QString> &lines, const QList<bool> &windows1252)
+QList<EntryTexts::Ref> EntryTexts::addLines(const QList<QString> &lines, const QList<bool> &windows1252,
+                                            const QList<QList<QString>> &ownLines)
 {
     QByteArray block;
     QList<Ref> refs;
     refs.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray text = lines[i].toUtf8();
         Ref ref = m_end + Ref(block.size());
         if (i < windows1252.size() && windows1252[i])
             ref |= kWrittenAsWindows1252;
         refs.append(ref);
-        appendLength(block, text.size());
+        const QByteArray text = lines[i].toUtf8();
+        if (i < ownLines.size() && !ownLines[i].isEmpty()) {
+            appendLength(block, 2 * ownLines[i].size() + 1);
+            for (const QString &own : ownLines[i]) {
+                const QByteArray ownText = own.toUtf8();
+                appendLength(block, ownText.size());
+                block.append(ownText);
+            }
+            appendLength(block, text.size());
+        } else {
+            appendLength(block, 2 * text.size());
+        }
         block.append(text);
     }
     Q_ASSERT(hasRoomFor(block.size()));

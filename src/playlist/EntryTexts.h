@@ -17,7 +17,7 @@
  *
  * An entry is its path's line, after the entry's own lines: the comment and directive lines ("#EXTINF:...")
  * that stood right before the path in its list. In a file's block they are the file's lines as they stand; an
- * added text holds them before its path, each ended by LF.
+ * added entry holds them as texts of their own before its path's.
  */
 class EntryTexts
 {
@@ -39,15 +39,11 @@ public:
     QList<QByteArrayView> ownLines(Ref ref) const;
     /** The entry's own lines as texts, each read as UTF-8 where it is, else as Windows-1252. */
     QList<QString> ownTexts(Ref ref) const;
-    /** The entry as one text, as addLines() takes it: its own lines, each ended by LF, then its path. */
-    QString storedText(Ref ref) const;
     /** The one line at the reference, whatever it starts with: for lines kept apart from entries. */
     QByteArrayView line(Ref ref) const;
     /** The one line as text. */
     QString lineText(Ref ref) const;
 
-    /** A text for addLines(): an entry's own lines, each ended by LF, then its path. */
-    static QString joined(const QList<QString> &ownLines, const QString &path);
     static bool writtenAsWindows1252(Ref ref) { return ref & kWrittenAsWindows1252; }
 
     /** Room for this many more bytes. */
@@ -58,12 +54,13 @@ public:
      */
     Ref addBlock(QByteArray block);
     /**
-     * Adds texts in one block; the references to them, in order. They must fit. A text may hold an entry's own
-     * lines before its path (joined()).
+     * Adds texts in one block, each with the own lines given for it (none where the list is shorter); the
+     * references to them, in order. They must fit.
      */
-    QList<Ref> addLines(const QList<QString> &lines, const QList<bool> &windows1252);
-    /** The bytes the lines would take in a block of added texts. */
-    static qsizetype blockSize(const QList<QString> &lines);
+    QList<Ref> addLines(const QList<QString> &lines, const QList<bool> &windows1252,
+                        const QList<QList<QString>> &ownLines = {});
+    /** The bytes the lines and their own lines would take in a block of added texts. */
+    static qsizetype blockSize(const QList<QString> &lines, const QList<QList<QString>> &ownLines = {});
 
     /** How many bytes the blocks hold, the texts no longer referred to included. */
     qsizetype size() const { return m_end; }
@@ -83,13 +80,17 @@ private:
         bool counted = false;
     };
     const Block &blockOf(Ref offset) const;
-    /** Where the text at the offset lies, and what follows it in its block. */
+    /**
+     * Where the text at the reference lies: in a file's block, from its first line to the block's end; in a
+     * block of added texts, its own lines (ownCount of them, from begin) and then its path, from pathBegin.
+     */
     struct Span
     {
         const char *begin;
         const char *end;
-        const char *blockEnd;
         bool counted;
+        int ownCount = 0;
+        const char *pathBegin = nullptr;
     };
     Span spanAt(Ref ref) const;
     /** Where the line after the one at begin starts, past its end and any empty lines. */

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -239,25 +240,27 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
         const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
         // The head's lines, the entries (each with its own lines) and the tail's lines, in one block.
         QList<QString> texts;
+        QList<QList<QString>> ownLines;
         qsizetype headLines = 0;
         qsizetype entryCount = 0;
         QList<QString> own;
         forEachLine(QStringView(text), [&](QStringView line) {
             if (texts.size() == headLines && own.isEmpty() && isListDirective(line.toUtf8())) {
                 texts.append(line.toString());
+                ownLines.append(QList<QString>());
                 ++headLines;
             } else if (line.startsWith(u'#')) {
                 own.append(line.toString());
             } else {
-                texts.append(EntryTexts::joined(own, line.toString()));
+                texts.append(line.toString());
+                ownLines.append(std::exchange(own, {}));
                 ++entryCount;
-                own.clear();
             }
         });
         texts.append(own);
-        if (progress.stop || !content.texts.hasRoomFor(EntryTexts::blockSize(texts)))
+        if (progress.stop || !content.texts.hasRoomFor(EntryTexts::blockSize(texts, ownLines)))
             return content;
-        const QList<EntryTexts::Ref> refs = content.texts.addLines(texts, {});
+        const QList<EntryTexts::Ref> refs = content.texts.addLines(texts, {}, ownLines);
         content.head = refs.first(headLines);
         content.refs = refs.sliced(headLines, entryCount);
         content.tail = refs.sliced(headLines + entryCount);
@@ -308,9 +311,13 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
                     refs.append(ref);
                     return;
                 }
-                // The entry starts at its first own line, and is read as its path is.
+                // The entry starts at its first own line, and is read as its path is; a path of ASCII alone reads
+                // the same either way, and goes as its own lines do, so that they are written back as they came.
                 constexpr EntryTexts::Ref kFlags = EntryTexts::kWindows1252Bytes | EntryTexts::kWrittenAsWindows1252;
-                refs.append((ref & kFlags) | lineRef(pending, 0, true));
+                const EntryTexts::Ref flags =
+                    ascii ? EntryTexts::flagsFor(QByteArrayView(bytes.constData() + pending, offset - pending))
+                          : ref & kFlags;
+                refs.append(flags | lineRef(pending, 0, true));
                 pending = -1;
             },
             [&](qsizetype done) {

@@ -191,31 +191,38 @@ QList<EntryTexts::Ref> PlayListModel::addTexts(const QList<Entry> &entries)
 {
     QList<QString> lines;
     QList<bool> windows1252;
+    QList<QList<QString>> ownLines;
     lines.reserve(entries.size());
     windows1252.reserve(entries.size());
+    ownLines.reserve(entries.size());
     for (const Entry &entry : entries) {
-        lines.append(EntryTexts::joined(entry.ownLines, entry.line));
+        lines.append(entry.line);
         windows1252.append(entry.windows1252);
+        ownLines.append(entry.ownLines);
     }
-    const qsizetype needed = EntryTexts::blockSize(lines);
+    const qsizetype needed = EntryTexts::blockSize(lines, ownLines);
     if (!m_texts.hasRoomFor(needed)) {
         // Texts no entry refers to any more are dropped: the entries' texts, and the lines around them, are
         // written afresh.
         QList<QString> kept;
         QList<bool> keptWindows1252;
+        QList<QList<QString>> keptOwnLines;
         const qsizetype total = m_head.size() + m_refs.size() + m_tail.size();
         kept.reserve(total);
         keptWindows1252.reserve(total);
+        keptOwnLines.reserve(total);
         for (const auto *refs : {&m_head, &m_refs, &m_tail}) {
             for (const EntryTexts::Ref ref : *refs) {
-                kept.append(refs == &m_refs ? m_texts.storedText(ref) : m_texts.lineText(ref));
+                const bool entry = refs == &m_refs;
+                kept.append(entry ? m_texts.text(ref) : m_texts.lineText(ref));
                 keptWindows1252.append(EntryTexts::writtenAsWindows1252(ref));
+                keptOwnLines.append(entry ? m_texts.ownTexts(ref) : QList<QString>());
             }
         }
         EntryTexts texts;
-        if (!texts.hasRoomFor(EntryTexts::blockSize(kept) + needed))
+        if (!texts.hasRoomFor(EntryTexts::blockSize(kept, keptOwnLines) + needed))
             return {};
-        const QList<EntryTexts::Ref> refs = texts.addLines(kept, keptWindows1252);
+        const QList<EntryTexts::Ref> refs = texts.addLines(kept, keptWindows1252, keptOwnLines);
         m_head = refs.first(m_head.size());
         m_refs = refs.sliced(m_head.size(), m_refs.size());
         m_tail = refs.sliced(m_head.size() + m_refs.size());
@@ -223,7 +230,7 @@ QList<EntryTexts::Ref> PlayListModel::addTexts(const QList<Entry> &entries)
         ++m_textsGeneration;
         emit historyLost();
     }
-    return m_texts.addLines(lines, windows1252);
+    return m_texts.addLines(lines, windows1252, ownLines);
 }
 
 void PlayListModel::appendEntries(const QList<Entry> &entries)
