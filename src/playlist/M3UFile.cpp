@@ -454,10 +454,16 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
         return eightBit && ((ref & EntryTexts::kWindows1252Bytes) != 0) == writtenAsWindows1252(ref);
     };
     const auto writeLine = [&](QByteArrayView line, EntryTexts::Ref ref) {
-        if (asRead(ref))
+        if (asRead(ref)) {
             bytes += line;
-        else
-            bytes += encodeLine(EightBitText::decode(line), writtenAsWindows1252(ref), encoding);
+        } else {
+            // A line that Windows-1252 cannot hold whole is written in UTF-8: it is no path, and keeps its text.
+            const QString text = EightBitText::decode(line);
+            QByteArray encoded = encodeLine(text, writtenAsWindows1252(ref), encoding);
+            if (eightBit && writtenAsWindows1252(ref) && EightBitText::decode(encoded) != text)
+                encoded = text.toUtf8();
+            bytes += encoded;
+        }
         bytes += end;
     };
     for (const EntryTexts::Ref ref : options.head)
