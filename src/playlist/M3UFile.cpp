@@ -114,6 +114,19 @@ QByteArrayView trimmedBlanks(QByteArrayView bytes)
     return bytes;
 }
 
+// A path as it is written: without the blanks around it, but for a path that would then start with "#" and be
+// read back as a comment, which keeps its blanks in front.
+QByteArrayView writtenPath(QByteArrayView line)
+{
+    const QByteArrayView trimmed = trimmedBlanks(line);
+    return trimmed.startsWith('#') ? line.first(trimmed.data() + trimmed.size() - line.data()) : trimmed;
+}
+QString writtenPath(const QString &line)
+{
+    const QString trimmed = PlayListEntry::trimBlanks(line);
+    return trimmed.startsWith(u'#') ? line.first(line.indexOf(u'#') + trimmed.size()) : trimmed;
+}
+
 // From this size on, a list file is split on two threads, up to the larger one.
 constexpr qsizetype kTwoThreadBytes = 1024LL * 1024;
 constexpr qsizetype kTwoThreadMaxBytes = 16LL * 1024 * 1024;
@@ -470,18 +483,18 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
         writeLine(texts.line(ref), ref);
     for (const EntryTexts::Ref ref : refs) {
         // An entry of blanks alone names nothing; an empty line would not be read back.
-        const QByteArrayView path = trimmedBlanks(texts.bytes(ref));
+        const QByteArrayView path = writtenPath(texts.bytes(ref));
         if (path.isEmpty())
             continue;
         const bool windows1252 = writtenAsWindows1252(ref);
         for (const QByteArrayView line : texts.ownLines(ref))
             writeLine(line, ref);
         const bool pathAsRead = asRead(ref);
-        if (!relativeTo.isEmpty() && isRelativeEntry(path) && pathAsRead && !folderBytes.isEmpty() &&
+        if (!relativeTo.isEmpty() && isRelativeEntry(trimmedBlanks(path)) && pathAsRead && !folderBytes.isEmpty() &&
             joinsCleanly(path)) {
             bytes += windows1252 ? folderBytes1252 : folderBytes;
             bytes += path;
-        } else if (!relativeTo.isEmpty() && isRelativeEntry(path)) {
+        } else if (!relativeTo.isEmpty() && isRelativeEntry(trimmedBlanks(path))) {
             QString relative = PlayListEntry::trimBlanks(texts.text(ref));
             relative.replace(u'\\', u'/');
             const QString resolved = QDir::toNativeSeparators(QDir::cleanPath(relativeTo + u'/' + relative));
@@ -489,7 +502,7 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
         } else if (pathAsRead)
             bytes += path;
         else
-            bytes += encodeLine(PlayListEntry::trimBlanks(texts.text(ref)), windows1252, encoding);
+            bytes += encodeLine(writtenPath(texts.text(ref)), windows1252, encoding);
         bytes += end;
     }
     for (const EntryTexts::Ref ref : options.tail)

@@ -23,8 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QList<PlayListModel::Entry> expected;
     for (const PlayListModel::Entry &entry : entries) {
-        if (!PlayListEntry::trimBlanks(entry.line).isEmpty())
-            expected.append({PlayListEntry::trimBlanks(entry.line), false, entry.ownLines});
+        // A path that would start with "#" keeps the blanks in front of it, or it would be read as a comment.
+        const QString trimmed = PlayListEntry::trimBlanks(entry.line);
+        if (!trimmed.isEmpty())
+            expected.append(
+                {trimmed.startsWith(u'#') ? entry.line.first(entry.line.indexOf(u'#') + trimmed.size()) : trimmed,
+                 false, entry.ownLines});
     }
     // Saved from the file's own bytes and saved from the entries' texts, a list's entries give the same file.
     PlayListModel model;

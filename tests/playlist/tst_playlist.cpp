@@ -86,6 +86,8 @@ private slots:
         QTest::newRow("CR, last line unended") << "/1\r\r\nab"_ba << u"/1|ab"_s << "/1\r\nab\r\n"_ba;
         QTest::newRow("blanks kept, trimmed on saving")
             << " /1 \r\n  \r\n/2"_ba << u" /1 |  |/2"_s << "/1\r\n/2\r\n"_ba;
+        QTest::newRow("a path after blanks that starts with #")
+            << "  #1 \r\n/2"_ba << u"  #1 |/2"_s << "  #1\r\n/2\r\n"_ba;
         QTest::newRow("windows-1252 beside utf-8")
             << "D:\\\x93Hi\x94\r\n/Caf\xC3\xA9/\xD0\x96\r\n"_ba << u"D:\\“Hi”|/Café/Ж"_s << QByteArray();
         QTest::newRow("bytes no code page assigns, cut utf-8")
