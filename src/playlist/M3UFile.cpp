@@ -482,13 +482,13 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
     for (const EntryTexts::Ref ref : options.head)
         writeLine(texts.line(ref), ref);
     for (const EntryTexts::Ref ref : refs) {
-        // An entry of blanks alone names nothing; an empty line would not be read back.
+        for (const QByteArrayView line : texts.ownLines(ref))
+            writeLine(line, ref);
+        // A path of blanks alone names nothing; an empty line would not be read back.
         const QByteArrayView path = writtenPath(texts.bytes(ref));
         if (path.isEmpty())
             continue;
         const bool windows1252 = writtenAsWindows1252(ref);
-        for (const QByteArrayView line : texts.ownLines(ref))
-            writeLine(line, ref);
         const bool pathAsRead = asRead(ref);
         if (!relativeTo.isEmpty() && isRelativeEntry(trimmedBlanks(path)) && pathAsRead && !folderBytes.isEmpty() &&
             joinsCleanly(path)) {

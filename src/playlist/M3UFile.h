@@ -87,7 +87,8 @@ struct FormatOptions
 
 /**
  * One line per entry, after the entry's own lines: the path without blanks around it, each line ended by CR
- * LF, in the given encoding. An entry of blanks alone is left out: as an empty line it would not be read back.
+ * LF, in the given encoding. A path of blanks alone is left out (its own lines are not): as an empty line it
+ * would not be read back. A path that would start with "#" keeps the blanks in front, or it would read as a comment.
  */
 QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
                   const FormatOptions &options = {});
