@@ -43,10 +43,7 @@ const EntryTexts::Block &EntryTexts::blockOf(Ref offset) const
     return *(after - 1);
 }
 
-namespace {
-
-// Reads a length written by appendLength(), and moves past it.
-quint64 readLength(const char *&at)
+quint64 EntryTexts::readLength(const char *&at)
 {
     quint64 length = 0;
     int shift = 0;
@@ -55,8 +52,6 @@ quint64 readLength(const char *&at)
         length |= quint64(byte & 0x7F) << shift;
     return length | (quint64(byte) << shift);
 }
-
-} // namespace
 
 // An added text starts with a number: its length times two, or, for an entry with own lines, their count times
 // two plus one, then each own line and the path after their lengths.
@@ -114,34 +109,13 @@ QByteArrayView EntryTexts::line(Ref ref) const
 
 QByteArrayView EntryTexts::bytes(Ref ref) const
 {
-    const Span span = spanAt(ref);
-    if (span.counted) {
-        const char *at = span.pathBegin;
-        if (span.ownCount > 0)
-            readLength(at);
-        return {at, span.end - at};
-    }
-    const char *at = span.begin;
-    while (at != span.end && *at == '#')
-        at = nextLine(at, span.end);
-    return lineFrom(at, span.end);
+    return visit(ref, [](QByteArrayView) {});
 }
 
 QList<QByteArrayView> EntryTexts::ownLines(Ref ref) const
 {
     QList<QByteArrayView> lines;
-    const Span span = spanAt(ref);
-    if (span.counted) {
-        const char *at = span.begin;
-        for (int own = 0; own < span.ownCount; ++own) {
-            const auto length = qsizetype(readLength(at));
-            lines.append({at, length});
-            at += length;
-        }
-        return lines;
-    }
-    for (const char *at = span.begin; at != span.end && *at == '#'; at = nextLine(at, span.end))
-        lines.append(lineFrom(at, span.end));
+    visit(ref, [&lines](QByteArrayView line) { lines.append(line); });
     return lines;
 }
 

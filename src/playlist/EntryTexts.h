@@ -37,6 +37,32 @@ public:
     QString text(Ref ref) const;
     /** The entry's own lines before its path, each without its end; none for most lists. */
     QList<QByteArrayView> ownLines(Ref ref) const;
+    /** Hands each of the entry's own lines to onOwnLine, in order, then gives its path line, in one pass. */
+    template <typename OnOwnLine>
+    QByteArrayView visit(Ref ref, OnOwnLine onOwnLine) const
+    {
+        const Span span = spanAt(ref);
+        if (span.counted) {
+            const char *at = span.begin;
+            for (int own = 0; own < span.ownCount; ++own) {
+                const auto length = qsizetype(readLength(at));
+                onOwnLine(QByteArrayView(at, length));
+                at += length;
+            }
+            if (span.ownCount > 0)
+                readLength(at);
+            return {at, span.end - at};
+        }
+        const char *at = span.begin;
+        while (at != span.end && *at == '#') {
+            const QByteArrayView line = lineFrom(at, span.end);
+            onOwnLine(line);
+            at = line.data() + line.size();
+            while (at != span.end && (*at == '\r' || *at == '\n'))
+                ++at;
+        }
+        return lineFrom(at, span.end);
+    }
     /** The entry's own lines as texts, each read as UTF-8 where it is, else as Windows-1252. */
     QList<QString> ownTexts(Ref ref) const;
     /** The one line at the reference, whatever it starts with: for lines kept apart from entries. */
@@ -95,6 +121,8 @@ private:
     Span spanAt(Ref ref) const;
     /** Where the line after the one at begin starts, past its end and any empty lines. */
     static const char *nextLine(const char *begin, const char *end);
+    /** Reads the length an added text starts with, and moves past it. */
+    static quint64 readLength(const char *&at);
 
     QList<Block> m_blocks;
     Ref m_end = 0;

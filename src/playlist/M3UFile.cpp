@@ -453,9 +453,9 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
         folderBytes = prefix.toUtf8();
         folderBytes1252 = EightBitText::encodeWindows1252(prefix);
     }
-    qsizetype reserve = bytes.size();
-    for (const EntryTexts::Ref ref : refs)
-        reserve += texts.bytes(ref).size() + end.size();
+    // Room for the texts the entries come from, with a CR for each line; a few entries of a big list get a little.
+    const qsizetype reserve = std::min<qsizetype>(texts.size() + 2 * refs.size(), 512 * refs.size()) +
+                              128 * (options.head.size() + options.tail.size());
     bytes.reserve(eightBit ? reserve : reserve * 2);
 
     const auto writtenAsWindows1252 = [&options](EntryTexts::Ref ref) {
@@ -482,14 +482,44 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
     for (const EntryTexts::Ref ref : options.head)
         writeLine(texts.line(ref), ref);
     for (const EntryTexts::Ref ref : refs) {
-        for (const QByteArrayView line : texts.ownLines(ref))
-            writeLine(line, ref);
+        const bool pathAsRead = asRead(ref);
+        // Own lines read from a file and ended by CR LF there go out as one run, with their path where it follows.
+        const char *runBegin = nullptr;
+        const char *runEnd = nullptr;
+        const auto endRun = [&] {
+            if (runBegin)
+                bytes.append(runBegin, runEnd - runBegin);
+            runBegin = nullptr;
+        };
+        const QByteArrayView line = texts.visit(ref, [&](QByteArrayView own) {
+            if (!pathAsRead) {
+                writeLine(own, ref);
+                return;
+            }
+            if (own.data() != runEnd)
+                endRun();
+            // Something follows every own line: its path at least.
+            const char *after = own.data() + own.size();
+            if (eightBit && after[0] == '\r' && after[1] == '\n') {
+                runBegin = runBegin ? runBegin : own.data();
+                runEnd = after + 2;
+            } else {
+                endRun();
+                bytes += own;
+                bytes += end;
+            }
+        });
         // A path of blanks alone names nothing; an empty line would not be read back.
-        const QByteArrayView path = writtenPath(texts.bytes(ref));
+        const QByteArrayView path = writtenPath(line);
+        if (runBegin && path.size() == line.size() && line.data() == runEnd && relativeTo.isEmpty()) {
+            bytes.append(runBegin, line.data() + line.size() - runBegin);
+            bytes += end;
+            continue;
+        }
+        endRun();
         if (path.isEmpty())
             continue;
         const bool windows1252 = writtenAsWindows1252(ref);
-        const bool pathAsRead = asRead(ref);
         if (!relativeTo.isEmpty() && isRelativeEntry(trimmedBlanks(path)) && pathAsRead && !folderBytes.isEmpty() &&
             joinsCleanly(path)) {
             bytes += windows1252 ? folderBytes1252 : folderBytes;

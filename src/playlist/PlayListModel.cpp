@@ -112,11 +112,12 @@ QMimeData *PlayListModel::mimeData(const QModelIndexList &indexes) const
 QString PlayListModel::title(int row) const
 {
     const EntryTexts::Ref ref = m_refs[row];
-    for (const QByteArrayView own : m_texts.ownLines(ref)) {
-        if (QString title = PlayListEntry::extinfTitle(EightBitText::decode(own)); !title.isEmpty())
-            return title;
-    }
-    return PlayListEntry::titleOf(m_texts.text(ref));
+    QString title;
+    m_texts.visit(ref, [&title](QByteArrayView own) {
+        if (title.isEmpty() && own.size() > 8 && qstrnicmp(own.data(), "#EXTINF:", 8) == 0)
+            title = PlayListEntry::extinfTitle(EightBitText::decode(own));
+    });
+    return title.isEmpty() ? PlayListEntry::titleOf(m_texts.text(ref)) : title;
 }
 
 QString PlayListModel::entryText(int row) const
