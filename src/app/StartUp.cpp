@@ -10,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "core/AppContext.h"
 #include "core/ErrorMessages.h"
+#include "core/PlayerCommand.h"
 #include "core/WindowHost.h"
 #include "platform/EightBitText.h"
 #include "platform/Folders.h"
@@ -112,9 +113,10 @@ void openHandedOver(AppContext &context, const QByteArray &list, bool play, std:
 void startPlayer(AppContext &context)
 {
     const QString player = context.settings.playerPath;
-    if (player.trimmed().isEmpty() || Player::isThisProgram(player))
+    if (player.trimmed().isEmpty() || Player::isThisProgram(player) || !context.options.startsPlayer())
         return;
-    const StartResult started = context.platform.programStarter.start(player, {});
+    const PlayerCommand command = PlayerCommand::parse(player);
+    const StartResult started = context.platform.programStarter.start(command.program, command.argumentsWithoutFile());
     if (started.ok())
         context.rememberPlayer(started.pid);
     else

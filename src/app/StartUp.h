@@ -24,7 +24,10 @@ void splashUnloading(AppContext &context, const QString &commandLine);
  */
 void startUpSteps(AppContext &context, std::function<void()> done = {});
 
-/** Starts the player with no arguments; an empty or unusable player path is passed over quietly. */
+/**
+ * Starts the player without a play file (the arguments of its command that name none), unless the options say
+ * not to; an empty or unusable player setting is passed over quietly.
+ */
 void startPlayer(AppContext &context);
 
 /**

@@ -13,6 +13,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kMusicFilesKey = u"Finder/MusicFiles"_s;
+const QString kStartsPlayerKey = u"Player/StartWithProgram"_s;
 // As written in the file, so a person reading it understands it.
 const QString kMp3Only = u"Mp3Only"_s;
 const QString kAllFormats = u"AllFormats"_s;
@@ -36,6 +37,16 @@ MusicFiles ProgramOptions::musicFiles() const
 std::optional<QString> ProgramOptions::setMusicFiles(MusicFiles files)
 {
     return store(kMusicFilesKey, files == MusicFiles::AllFormats ? kAllFormats : kMp3Only);
+}
+
+bool ProgramOptions::startsPlayer() const
+{
+    return value(kStartsPlayerKey) != u"false"_s;
+}
+
+std::optional<QString> ProgramOptions::setStartsPlayer(bool starts)
+{
+    return store(kStartsPlayerKey, starts ? u"true"_s : u"false"_s);
 }
 
 QString ProgramOptions::value(const QString &key) const

@@ -27,6 +27,10 @@ public:
     /** Stores the choice; what went wrong when the file could not be written, for the user to be told. */
     [[nodiscard]] std::optional<QString> setMusicFiles(MusicFiles files);
 
+    /** Whether the player is started when the program starts: yes until told otherwise. */
+    bool startsPlayer() const;
+    [[nodiscard]] std::optional<QString> setStartsPlayer(bool starts);
+
 private:
     QString value(const QString &key) const;
     std::optional<QString> store(const QString &key, const QString &value);

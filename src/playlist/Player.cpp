@@ -12,6 +12,7 @@
 
 #include "core/AppContext.h"
 #include "core/ErrorMessages.h"
+#include "core/PlayerCommand.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PlayFiles.h"
@@ -73,7 +74,9 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
     QString fault = playFile.fault;
     if (fault.isEmpty()) {
         const QString argument = QDir::toNativeSeparators(playFile.path);
-        const StartResult started = context.platform.programStarter.start(list.playerPath, {argument});
+        const PlayerCommand command = PlayerCommand::parse(list.playerPath);
+        const StartResult started =
+            context.platform.programStarter.start(command.program, command.argumentsFor(argument));
         fault = started.error;
         if (fault.isEmpty()) {
             context.rememberPlayer(started.pid);
@@ -86,7 +89,7 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
 
 bool isThisProgram(const QString &player)
 {
-    QString path = player.trimmed();
+    QString path = PlayerCommand::parse(player).program;
     if (path.isEmpty())
         return false;
     if (!QFileInfo(path).isAbsolute())

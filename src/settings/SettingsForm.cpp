@@ -6,6 +6,7 @@
 
 #include "core/AppContext.h"
 #include "core/ErrorMessages.h"
+#include "core/PlayerCommand.h"
 #include "settings/SettingsFile.h"
 
 using namespace Qt::StringLiterals;
@@ -46,9 +47,9 @@ QString playerOnPath()
     static const char *const players[] = {"audacious", "vlc",      "mpv",        "smplayer",
                                           "qmmp",      "deadbeef", "strawberry", "clementine"};
     for (const char *player : players) {
-        QString path = QStandardPaths::findExecutable(QString::fromLatin1(player));
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(player));
         if (!path.isEmpty())
-            return path;
+            return PlayerCommand::presetFor(path);
     }
     return {};
 }

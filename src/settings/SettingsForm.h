@@ -39,8 +39,9 @@ std::optional<ErrorNumber> accept(AppContext &context, const SettingsValues &val
 constexpr auto kPlayerName = "winamp.exe";
 
 /**
- * The first on PATH of the players that play an M3U file given as their argument, as a full path; empty when
- * none is there. It stands in where no "winamp.exe" is found.
+ * The first on PATH of the players that play an M3U file given as their argument, as the command that runs it
+ * (its full path, and the switches it wants for a list); empty when none is there. It stands in where no
+ * "winamp.exe" is found.
  */
 QString playerOnPath();
 

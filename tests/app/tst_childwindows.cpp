@@ -126,7 +126,7 @@ private slots:
         const auto row = [](const char *window, const QString &stops) {
             QTest::newRow(window) << QString::fromLatin1(window) << stops.split(u' ');
         };
-        row("settings", u"o1 o4 O3 O2 Command1 TxtPath Command2 DrvList CmdSearch cmdCancel Cmdok"_s);
+        row("settings", u"o1 o4 O3 O2 Command1 TxtPath Command2 DrvList CmdSearch chkStartPlayer cmdCancel Cmdok"_s);
         row("save", u"Drv1 Dir1 List1 txtname Cmdok cmbtype cmdCancel"_s);
         row("finder", u"LstFiles CmdOpen CmdSearch cmdClose CmdHelp Drv Dir1"_s);
         row("help", u"LstMessage CmdHelp cmdClose"_s);

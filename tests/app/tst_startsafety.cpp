@@ -122,7 +122,7 @@ private slots:
         StartUp::splashUnloading(app.context, path.text);
         QCOMPARE(openLists(app.context), QStringList{path.text});
         QCOMPARE(app.starter.calls.size(), 2); // the list, then the player on its own
-        QCOMPARE(readFile(app.starter.calls.first().arguments.first()), "/m/a.mp3\r\n/m/b.mp3\r\n"_ba);
+        QCOMPARE(readFile(app.starter.calls.first().arguments.last()), "/m/a.mp3\r\n/m/b.mp3\r\n"_ba);
 
         PlayList &list = *OpenLists::playListAt(app.context, app.context.loadingSlot);
         list.model().selectionModel()->setCurrentIndex(list.model().index(0), QItemSelectionModel::NoUpdate);

@@ -154,6 +154,23 @@ private slots:
             << QStringList{u"$/one.m3u"_s, u"$/two.m3u"_s, u"$/one.m3u"_s, u"$/two.m3u"_s} << 3;
     }
 
+    // At start the player is started without a file, with the arguments of its command that name none, unless
+    // the options say not to.
+    void playerAtStart()
+    {
+        for (const bool starts : {true, false}) {
+            TestApp app;
+            app.context.settings.playerPath = u"'/opt/a player/vlc' --one-instance %f"_s;
+            QVERIFY(!app.context.options.setStartsPlayer(starts));
+            StartUp::startPlayer(app.context);
+            QCOMPARE(app.starter.calls.size(), starts ? 1 : 0);
+            if (starts) {
+                QCOMPARE(app.starter.calls.first().program, u"/opt/a player/vlc"_s);
+                QCOMPARE(app.starter.calls.first().arguments, QStringList{u"--one-instance"_s});
+            }
+        }
+    }
+
     void inbox()
     {
         QFETCH(QByteArray, leftover);
@@ -263,7 +280,7 @@ private slots:
         QCOMPARE(app.starter.calls.size(), played ? 2 : 1);
         QVERIFY(app.starter.calls.last().arguments.isEmpty());
         if (played)
-            QCOMPARE(readFile(app.starter.calls.first().arguments.first()), "/m/" + opened.toUtf8() + ".mp3\r\n");
+            QCOMPARE(readFile(app.starter.calls.first().arguments.last()), "/m/" + opened.toUtf8() + ".mp3\r\n");
         QCOMPARE(app.journal.filter(u"box"_s), box.isEmpty() ? QStringList() : QStringList{u"box "_s + box});
         QVERIFY(!app.context.skipNextPlayError);
         if (!box.isEmpty())
@@ -463,7 +480,7 @@ private slots:
         QCOMPARE(app.starter.calls.size(), cancel ? 0 : 1);
         // Sorted as the settings say, before it played.
         if (!cancel) {
-            const QByteArray played = readFile(app.starter.calls.first().arguments.first());
+            const QByteArray played = readFile(app.starter.calls.first().arguments.last());
             QVERIFY(played.size() == lines.size() &&
                     played.startsWith("/music/0.mp3\r\n/music/1.mp3\r\n/music/10.mp3"));
         }

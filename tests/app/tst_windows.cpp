@@ -27,6 +27,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/UiWindowHost.h"
+#include "core/PlayerCommand.h"
 #include "files/ui/FinderWindow.h"
 #include "files/ui/FolderList.h"
 #include "platform/ui/QtMessageBoxes.h"
@@ -243,10 +244,14 @@ private slots:
         dialog->searchForPlayer();
         QVERIFY(dialog->isSearching());
         QVERIFY(done.wait());
-        QCOMPARE(dialog->findChild<QLineEdit *>(u"TxtPath"_s)->text(), found.isEmpty() ? QString() : root + found);
+        // A player from PATH comes with the switches it wants for a list.
+        const auto command = [&root](const QString &found) {
+            return found.startsWith(u"bin/"_s) ? PlayerCommand::presetFor(root + found) : root + found;
+        };
+        QCOMPARE(dialog->findChild<QLineEdit *>(u"TxtPath"_s)->text(), found.isEmpty() ? QString() : command(found));
         // A first start, without any settings, offers the player of this system.
         QCOMPARE(SettingsForm::valuesFromSettings({}).playerPath,
-                 tree.contains(u"bin/vlc"_s) ? root + u"bin/vlc"_s : QString());
+                 tree.contains(u"bin/vlc"_s) ? command(u"bin/vlc"_s) : QString());
         QCOMPARE(windows.app.journal.filter(u"box"_s),
                  found.isEmpty() ? QStringList{u"box Error Number: 3"_s} : QStringList());
         QVERIFY(dialog->findChild<QPushButton *>(u"CmdSearch"_s)->isVisibleTo(dialog));

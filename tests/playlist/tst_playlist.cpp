@@ -8,8 +8,10 @@
 #include <QCollator>
 #include <QSignalSpy>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "core/PlayerCommand.h"
 #include "platform/EightBitText.h"
 #include "playlist/M3UFile.h"
 #include "support/TestApp.h"
@@ -540,6 +542,45 @@ private slots:
         QVERIFY(!program.context.skipNextPlayError);
         if (c.file.isNull())
             QCOMPARE(model.entryPath(2), u"rel\\c.mp3"_s); // the list keeps its entries as they were
+    }
+
+    // The player setting read as a shell reads a command, never run through one: the program, and the arguments
+    // for playing /run/p.m3u (between "|"); then those for starting it without a file.
+    void playerCommands_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("withoutFile");
+        const QString file = u"/run/p.m3u"_s;
+        QTest::newRow("empty") << u"  "_s << QString() << file << QString();
+        QTest::newRow("a bare path with blanks that exists")
+            << u"@/my player/play"_s << u"@/my player/play"_s << file << QString();
+        QTest::newRow("quoted program with arguments")
+            << u"'/opt/my player/mpv' --a  --b"_s << u"/opt/my player/mpv"_s << u"--a|--b|/run/p.m3u"_s << u"--a|--b"_s;
+        QTest::newRow("%f in the middle")
+            << u"vlc --playlist=%f --x"_s << u"vlc"_s << u"--playlist=/run/p.m3u|--x"_s << u"--x"_s;
+        QTest::newRow("a backslash takes the blank")
+            << u"my\\ player c"_s << u"my player"_s << u"c|/run/p.m3u"_s << u"c"_s;
+        QTest::newRow("double quotes, an escaped quote, %%")
+            << u"\"x\\\"y\" 100%% \"%f\""_s << u"x\"y"_s << u"100%|/run/p.m3u"_s << u"100%"_s;
+        QTest::newRow("a quote left open") << u"mpv 'a b"_s << u"mpv"_s << u"a b|/run/p.m3u"_s << u"a b"_s;
+    }
+
+    void playerCommands()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QString, program);
+        QFETCH(QString, arguments);
+        QFETCH(QString, withoutFile);
+        QTemporaryDir folder;
+        writeFile(folder.path() + u"/my player/play"_s);
+        const PlayerCommand command = PlayerCommand::parse(setting.replace(u'@', folder.path()));
+        QCOMPARE(command.program, program.replace(u'@', folder.path()));
+        QCOMPARE(command.argumentsFor(u"/run/p.m3u"_s).join(u'|'), arguments);
+        QCOMPARE(command.argumentsWithoutFile().join(u'|'), withoutFile);
+        // A command for a player found on PATH reads back as its program, whatever its folder is called.
+        QCOMPARE(PlayerCommand::parse(PlayerCommand::presetFor(u"/o'k dir/vlc"_s)).program, u"/o'k dir/vlc"_s);
     }
 
     // Dropped entries are appended in order, unselected, duplicates kept (a press just before: see the window tests).

@@ -168,7 +168,11 @@ QWidget *SettingsDialog::buildPlayerPage()
     grid->addWidget(
         wrapped(u"Remember, the more sub directorys there are on a drive, the slower it is search in."_s, page), 5, 0,
         1, 3);
-    grid->setRowStretch(6, 1);
+    // Kept in the program's own options file: TUNARY.INI has no line for it.
+    m_startsPlayer = named(new QCheckBox(tr("Start the &player when TUNARY starts"), page), u"chkStartPlayer"_s);
+    m_startsPlayer->setChecked(m_context.options.startsPlayer());
+    grid->addWidget(m_startsPlayer, 6, 0, 1, 3);
+    grid->setRowStretch(7, 1);
     return page;
 }
 
@@ -431,6 +435,10 @@ void SettingsDialog::accept()
         showPage(MiscPage);
     if (refused)
         return;
+    if (m_startsPlayer->isChecked() != m_context.options.startsPlayer()) {
+        if (const std::optional<QString> fault = m_context.options.setStartsPlayer(m_startsPlayer->isChecked()))
+            m_context.platform.messageBoxes.show({windowTitle(), *fault, MessageIcon::Warning, MessageButtons::Ok});
+    }
     m_done = true;
     m_search->stop();
     emit finished();

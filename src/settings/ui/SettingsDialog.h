@@ -95,6 +95,7 @@ private:
     QComboBox *m_fonts = nullptr;
     QLabel *m_fontSample = nullptr;
     QCheckBox *m_alwaysSort = nullptr;
+    QCheckBox *m_startsPlayer = nullptr;
     QCheckBox *m_openAndPlay = nullptr;
     QLineEdit *m_openAndPlayFile = nullptr;
     QPushButton *m_openAndPlayBrowse = nullptr;
