@@ -8,7 +8,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-"$root/scripts/setup.sh" -DTUNARY_WERROR=ON -DBUILD_TESTING=ON
+# mpv is the real player an end-to-end test plays through.
+TUNARY_TEST_PACKAGES="mpv" "$root/scripts/setup.sh" -DTUNARY_WERROR=ON -DBUILD_TESTING=ON
 
 # The sources keep the repository's format, and clang-tidy finds nothing in them. clang-tidy is not installed
 # for this (it brings much of clang with it): without it, the check is skipped.

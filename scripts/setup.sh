@@ -10,6 +10,10 @@ build="$root/build"
 packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth openbox xdotool x11-utils imagemagick
           clang-format libtag1-dev pkg-config)
 
+# What the tests need besides (a real player), named by ./test.sh.
+read -r -a extra <<<"${TUNARY_TEST_PACKAGES:-}"
+packages+=("${extra[@]}")
+
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
