@@ -4,7 +4,9 @@
 # installed, and runs every test through CTest, offscreen; then builds it again with clang under
 # AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/) and runs the whole suite and the fuzzers there.
 # Any sanitizer report fails the run. Extra arguments go to the first ctest run, e.g. ./test.sh -L e2e.
-# TUNARY_NO_SANITIZERS=1 skips the second build; FUZZ_SECONDS sets each fuzzer's time.
+# Before that, it builds the Debian package (scripts/package-deb.sh, lintian errors fail) and checks that it
+# holds the program and its desktop files. TUNARY_NO_PACKAGE=1 skips the package; TUNARY_NO_SANITIZERS=1 skips
+# the second build; FUZZ_SECONDS sets each fuzzer's time.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -30,6 +32,23 @@ fi
 
 export QT_QPA_PLATFORM=offscreen
 (cd "$root/build" && ctest --output-on-failure --parallel "$(nproc)" -LE soak "$@")
+
+if [ -z "${TUNARY_NO_PACKAGE:-}" ]; then
+    "$root/scripts/package-deb.sh"
+    deb=$(echo "$root"/dist/tunary_*.deb)
+    contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
+    absent=0
+    for path in ./usr/bin/tunary ./usr/share/applications/io.github.tunary.Tunary.desktop \
+                ./usr/share/metainfo/io.github.tunary.Tunary.metainfo.xml \
+                ./usr/share/icons/hicolor/scalable/apps/io.github.tunary.Tunary.svg \
+                ./usr/share/icons/hicolor/48x48/apps/io.github.tunary.Tunary.png \
+                ./usr/share/man/man1/tunary.1.gz ./usr/share/doc/tunary/copyright ./usr/share/doc/tunary/LICENSE \
+                './usr/share/doc/tunary/README.md(.gz)?' ./usr/share/doc/tunary/changelog.gz; do
+        grep -qxE "${path//./\\.}" <<<"$contents" || { echo "The package lacks ${path#.}" >&2; absent=1; }
+    done
+    [ "$absent" -eq 0 ] || exit 1
+    echo "The package holds the program, its launcher, AppStream entry, icons, manual page and documents."
+fi
 
 [ -n "${TUNARY_NO_SANITIZERS:-}" ] && exit 0
 "$root/scripts/setup-sanitizers.sh" -DFUZZ_SECONDS="${FUZZ_SECONDS:-10}"

@@ -69,6 +69,8 @@ int main(int argc, char *argv[])
 {
     QApplication::setApplicationName(u"TUNARY"_s);
     QApplication::setApplicationVersion(QStringLiteral(TUNARY_VERSION));
+    // Docks and Wayland compositors find the program's launcher and icon by this name.
+    QGuiApplication::setDesktopFileName(u"io.github.tunary.Tunary"_s);
     if (const std::optional<int> status = answerInformationRequest(argc, argv))
         return *status;
     // Said in one line, where Qt would abort the program.

@@ -47,6 +47,7 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     QLabel *contact = label(u"lblContact"_s, tr("Questions and comments are welcome: please report them where you "
                                                 "got TUNARY."));
     QLabel *lblDisclaimer = label(u"lblDisclaimer"_s, tr("TUNARY may be copied and given away freely, unchanged."));
+    QLabel *lblLicence = label(u"lblLicence"_s, tr("Released under the MIT License; see the LICENSE file."));
 
     auto *Command1 = new QPushButton(u"&Ok"_s, this);
     Command1->setObjectName(u"Command1"_s);
@@ -63,6 +64,7 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     grid->addWidget(credits, 3, 1, 1, 2);
     grid->addWidget(contact, 4, 1, 1, 2);
     grid->addWidget(lblDisclaimer, 5, 0, 1, 2);
+    grid->addWidget(lblLicence, 6, 0, 1, 2);
     grid->addWidget(Command1, 5, 2);
     grid->addWidget(cmdSysInfo, 6, 2);
     setFixedSize(sizeHint().expandedTo(QSize(380, 240)));
