@@ -470,6 +470,29 @@ private slots:
         QVERIFY(windows.changed(window));
     }
 
+    // A right press leaves the selection and the caret alone; its release pops the menu up, whose commands act on
+    // the entries the user selected.
+    void rightPressKeepsTheSelection()
+    {
+        Windows windows;
+        PlayListWindow *window = windows.newList(5);
+        UniformListView *view = window->list();
+        PlayListModel &model = window->playList()->model();
+        for (int row : {0, 2})
+            view->selectionModel()->select(model.index(row), QItemSelectionModel::Select);
+        view->selectionModel()->setCurrentIndex(model.index(2), QItemSelectionModel::NoUpdate);
+        const QPoint onFifth = view->visualRect(model.index(4)).center();
+        QTest::mousePress(view->viewport(), Qt::RightButton, {}, onFifth);
+        QCOMPARE(model.selectedRows(), (QList<int>{0, 2}));
+        QCOMPARE(model.currentIndex(), 2);
+        QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, onFifth);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+        Player::play(windows.app.context, *window->playList(), Player::PlayMode::Selected);
+        QCOMPARE(windows.app.starter.calls.size(), 1);
+        QCOMPARE(readFile(windows.app.starter.calls.first().arguments.last()), "/m/0.mp3\r\n/m/2.mp3\r\n"_ba);
+    }
+
     void frameMenusReturnWhenTheChildGoes_data()
     {
         QTest::addColumn<QString>("child");

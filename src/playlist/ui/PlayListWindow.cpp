@@ -310,6 +310,10 @@ bool PlayListWindow::eventFilter(QObject *watched, QEvent *event)
             m_list->setTakesDrops(false);
             m_dropTimer.start();
         }
+        // A right press leaves the selection and the caret as they are, for the pop-up's commands to act on.
+        if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+            return true;
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
             m_listMenu->popup(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
