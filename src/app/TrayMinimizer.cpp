@@ -25,6 +25,14 @@ void TrayMinimizer::frameResized()
     m_hideFrame();
 }
 
+void TrayMinimizer::frameShown()
+{
+    if (!m_inTray)
+        return;
+    m_inTray = false;
+    m_icon.hide();
+}
+
 void TrayMinimizer::iconClicked()
 {
     if (!m_inTray)

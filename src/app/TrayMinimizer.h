@@ -17,6 +17,8 @@ public:
 
     /** The frame has been minimised. */
     void frameResized();
+    /** The frame came back some other way (a list handed over brings it to the front): the icon goes. */
+    void frameShown();
     bool inTray() const { return m_inTray; }
 
 private:

@@ -295,10 +295,15 @@ private slots:
         taskbar.frameResized();
         icon.click();
         icon.click(); // with no icon shown, nothing happens
+        // Brought back another way (a list handed over), the frame takes its icon away, once.
+        taskbar.frameResized();
+        taskbar.frameShown();
+        taskbar.frameShown();
         // Where the desktop has no notification area, minimising just minimises.
         icon.available = false;
         taskbar.frameResized();
-        QCOMPARE(icon.calls, QStringList({u"show TUNARY"_s, u"hide frame"_s, u"hide"_s, u"restore frame"_s}));
+        QCOMPARE(icon.calls, QStringList({u"show TUNARY"_s, u"hide frame"_s, u"hide"_s, u"restore frame"_s,
+                                          u"show TUNARY"_s, u"hide frame"_s, u"hide"_s}));
     }
 
     void roundTrip()

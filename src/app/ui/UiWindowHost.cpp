@@ -73,6 +73,8 @@ void UiWindowHost::activateFrame()
     if (m_frame->isMinimized())
         m_frame->showNormal();
     m_frame->show();
+    if (m_taskbar)
+        m_taskbar->frameShown();
     m_frame->raise();
     m_frame->activateWindow();
 }
