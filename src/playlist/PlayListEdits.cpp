@@ -130,10 +130,7 @@ std::unique_ptr<QUndoCommand> changePaths(PlayList &list, bool relative)
     const QList<EntryTexts::Ref> added = model.addTexts(after);
     if (added.isEmpty())
         return nullptr;
-    std::vector<EntryTexts::Ref> before;
-    before.reserve(rows.size());
-    for (const int row : rows)
-        before.push_back(model.refs().at(row));
+    std::vector<EntryTexts::Ref> before = model.refsAt(rows);
     std::vector<EntryTexts::Ref> newRefs(added.cbegin(), added.cend());
     const char *text =
         relative ? QT_TRANSLATE_NOOP("PlayList", "Relative Paths") : QT_TRANSLATE_NOOP("PlayList", "Absolute Paths");

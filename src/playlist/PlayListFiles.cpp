@@ -127,19 +127,16 @@ void PlayList::takeTags()
         rows.push_back(row);
         after.append({m_model.texts().text(ref), EntryTexts::writtenAsWindows1252(ref), *found});
     }
-    const bool extend = !rows.empty() && !m_model.isExtended();
     if (rows.empty())
         return;
+    const bool extend = !m_model.isExtended();
     if (extend)
         after.append({kExtendedHeader, false, {}});
     // Keeping the new texts may renumber the old ones: the old references are taken after it.
     QList<EntryTexts::Ref> added = m_model.addTexts(after);
     if (added.isEmpty())
         return;
-    std::vector<EntryTexts::Ref> before;
-    before.reserve(rows.size());
-    for (const int row : rows)
-        before.push_back(m_model.refs().at(row));
+    std::vector<EntryTexts::Ref> before = m_model.refsAt(rows);
     QList<EntryTexts::Ref> headBefore = m_model.head();
     QList<EntryTexts::Ref> headAfter = headBefore;
     if (extend)
@@ -230,10 +227,7 @@ void PlayList::pointAtMovedFiles(const QList<MovedFile> &chosen)
     const QList<EntryTexts::Ref> added = m_model.addTexts(after);
     if (added.isEmpty())
         return;
-    std::vector<EntryTexts::Ref> before;
-    before.reserve(rows.size());
-    for (const int row : rows)
-        before.push_back(m_model.refs().at(row));
+    std::vector<EntryTexts::Ref> before = m_model.refsAt(rows);
     push(new ListEdits::ChangeCommand(m_model, QCoreApplication::translate("PlayList", "Find Moved Files"),
                                       std::move(rows), std::move(before), {added.cbegin(), added.cend()}));
     checkMissing();

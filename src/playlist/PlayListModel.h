@@ -83,6 +83,15 @@ public:
      */
     const EntryTexts &texts() const { return m_texts; }
     const QList<EntryTexts::Ref> &refs() const { return m_refs; }
+    /** The references of the rows given, in their order. */
+    std::vector<EntryTexts::Ref> refsAt(const std::vector<int> &rows) const
+    {
+        std::vector<EntryTexts::Ref> refs;
+        refs.reserve(rows.size());
+        for (const int row : rows)
+            refs.push_back(m_refs.at(row));
+        return refs;
+    }
     /** The lines that speak for the whole list at its top ("#EXTM3U"), and those after its last entry. */
     const QList<EntryTexts::Ref> &head() const { return m_head; }
     const QList<EntryTexts::Ref> &tail() const { return m_tail; }
