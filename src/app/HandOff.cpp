@@ -14,8 +14,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A later start that got no answer waits this long for another to finish writing the file.
-constexpr int kLockWaitMs = 10000;
+// A later start that got no answer waits this long for others to finish writing the file. Each writer holds the
+// lock only for one small synced write, but a file manager opening hundreds of lists on a loaded machine queues
+// them all behind one another.
+constexpr int kLockWaitMs = 30000;
 constexpr char kFirstLine[] = "TUNARY hand-off 2";
 constexpr char kRequestStart[] = "TUNARY request 1 ";
 
