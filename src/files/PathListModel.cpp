@@ -36,12 +36,17 @@ QStringList PathListModel::mimeTypes() const
 
 QMimeData *PathListModel::mimeData(const QModelIndexList &indexes) const
 {
-    QList<PlayListModel::Entry> entries;
+    return EntryMime::make(entries(indexes));
+}
+
+QList<PlayListModel::Entry> PathListModel::entries(const QModelIndexList &indexes) const
+{
+    QList<PlayListModel::Entry> chosen;
     for (const int row : EntryMime::rowsInOrder(indexes)) {
         const EightBitText::Path path = pathAt(row);
-        entries.append({path.text, path.windows1252});
+        chosen.append({path.text, path.windows1252});
     }
-    return EntryMime::make(entries);
+    return chosen;
 }
 
 QString PathListModel::path(int row) const

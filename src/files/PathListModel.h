@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "core/FolderSearch.h"
+#include "playlist/PlayListModel.h"
 
 /** The finder's results: full paths in the order they were found. */
 class PathListModel : public QAbstractListModel
@@ -23,6 +24,8 @@ public:
     /** The dragged paths in list order, as entries for a play list. */
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
+    /** The rows' paths in list order, each once, as entries for a play list: what a drag of them carries. */
+    QList<PlayListModel::Entry> entries(const QModelIndexList &indexes) const;
 
     QString path(int row) const;
     /** The path of a row with its code page, as it goes into a play list. */

@@ -450,6 +450,36 @@ private slots:
         QVERIFY(windows.changed(second));
     }
 
+    // Enter on the MP3 finder's results, or its Ctrl+Enter command, adds the selected files in the finder's order
+    // to the list the finder was opened from, else to the list used last, else to a new one; each add is one step.
+    void keyboardAddsTheSelectedFiles()
+    {
+        Windows windows;
+        for (const QString &name : {u"y"_s, u"z"_s})
+            writeFile(windows.music + u"/C/"_s + name + u".mp3"_s, "x");
+        PlayListWindow *first = windows.newList(0);
+        PlayListWindow *second = windows.newList(1);
+        windows.frame()->mdiArea()->setActiveSubWindow(first->subWindow());
+        FinderWindow *finder = windows.finder(FinderMode::Mp3Files);
+        finder->folderList()->setFolder(windows.music + u"/C"_s);
+        QAbstractItemView *results = finder->resultList();
+        for (int row : {1, 0})
+            results->selectionModel()->select(results->model()->index(row, 0), QItemSelectionModel::Select);
+        QTest::keyClick(results, Qt::Key_Return);
+        QCOMPARE(Windows::titles(first), u"y z"_s);
+        first->playList()->undo();
+        QCOMPARE(Windows::titles(first), QString());
+
+        auto *add = finder->findChild<QAction *>(u"mnuAddToList"_s);
+        delete first->subWindow();
+        add->trigger();
+        QCOMPARE(Windows::titles(second), u"0 y z"_s);
+        delete second->subWindow();
+        add->trigger();
+        QCOMPARE(windows.shownLists(), 1);
+        QVERIFY(windows.app.boxes.shown.isEmpty());
+    }
+
     void quickClickAddsNothingHeldPressCopies()
     {
         Windows windows;

@@ -210,10 +210,46 @@ void UiWindowHost::openFileDialog(FileDialogPurpose purpose, int slot, PathChose
     m_fileDialog->focusName();
 }
 
+// The shown play-list windows' lists, the one the user was in last first.
+QList<PlayList *> UiWindowHost::listsByLastUse() const
+{
+    QList<PlayList *> lists;
+    const QList<QMdiSubWindow *> windows = m_frame->mdiArea()->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto window = windows.crbegin(); window != windows.crend(); ++window) {
+        const auto *list = qobject_cast<PlayListWindow *>((*window)->widget());
+        if (list && (*window)->isVisibleTo(m_frame))
+            lists.append(list->playList());
+    }
+    return lists;
+}
+
+// Files chosen in a finder go to the list it was opened from while that is open, else to the list the user was
+// in last, else to a new list. The list is looked up now: any of them may have closed since the finder opened.
+void UiWindowHost::addChosenFiles(const QPointer<PlayList> &origin, const QList<PlayListModel::Entry> &entries)
+{
+    const QList<PlayList *> lists = listsByLastUse();
+    PlayList *list = origin && lists.contains(origin.data()) ? origin.data() : lists.value(0);
+    if (!list)
+        list = OpenLists::playListAt(m_context, OpenLists::newPlayList(m_context));
+    if (!list)
+        return;
+    if (list->isLoading()) {
+        m_context.platform.messageBoxes.show({list->caption(),
+                                              tr("The list is still being read. Add the files once it is open."),
+                                              MessageIcon::Information, MessageButtons::Ok});
+        return;
+    }
+    list->append(entries);
+}
+
 void UiWindowHost::openFinder(FinderMode mode)
 {
     loadFrame();
+    const QList<PlayList *> lists = listsByLastUse();
+    const QPointer<PlayList> origin = lists.value(0);
     auto *finder = new FinderWindow(m_context, mode);
+    connect(finder, &FinderWindow::filesChosen, this,
+            [this, origin](const QList<PlayListModel::Entry> &entries) { addChosenFiles(origin, entries); });
     const QString fault = finder->startFault();
     if (!fault.isEmpty() && mode == FinderMode::Lists) {
         delete finder;

@@ -16,6 +16,7 @@
 #include "files/ui/FileDialogWindow.h"
 #include "help/ui/AboutBox.h"
 #include "help/ui/HelpWindow.h"
+#include "playlist/PlayListModel.h"
 #include "settings/ui/SettingsDialog.h"
 
 class AppContext;
@@ -64,6 +65,7 @@ public:
     PlayList *createPlayListWindow() override;
     void discardPlayListWindow(PlayList *list) override;
     void openFileDialog(FileDialogPurpose purpose, int slot, PathChosen whenChosen) override;
+    /** A finder; the files chosen in one for adding go to the list in front when it opened. */
     void openFinder(FinderMode mode) override;
     void closeFrame() override;
     void showPlayListHelp() override;
@@ -89,6 +91,8 @@ private:
     void openHelpWindow(const QList<HelpTopics::Subject> &subjects);
     /** Puts a window into the frame, centred, without minimise and maximise buttons. */
     QMdiSubWindow *addDialog(QWidget *dialog);
+    QList<PlayList *> listsByLastUse() const;
+    void addChosenFiles(const QPointer<PlayList> &origin, const QList<PlayListModel::Entry> &entries);
 
 signals:
     /** The main frame has closed, or the program was asked to end before it had one: the program ends. */

@@ -198,6 +198,11 @@ void FinderWindow::buildMenus()
 
     m_editMenu = addNamedMenu(this, u"mnuEdit"_s, u"&Edit"_s);
     addCommand(m_editMenu, u"mnuselectall"_s, u"&Select All"_s, {}, [this] { selectAll(); });
+    if (m_mode == FinderMode::Mp3Files) {
+        QAction *add =
+            addCommand(m_editMenu, u"mnuAddToList"_s, tr("&Add to List"), {}, [this] { addSelectedFiles(); });
+        add->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    }
 
     QMenu *mnuSettings = addNamedMenu(this, u"mnuSettings"_s, u"&Settings"_s);
     addCommand(mnuSettings, u"mnuConfiguration"_s, u"&Configuration"_s, {},
@@ -324,6 +329,15 @@ void FinderWindow::openSelectedLists()
     closeWindow();
 }
 
+void FinderWindow::addSelectedFiles()
+{
+    if (m_mode != FinderMode::Mp3Files)
+        return;
+    const QList<PlayListModel::Entry> entries = m_results->entries(m_resultView->selectionModel()->selectedRows());
+    if (!entries.isEmpty())
+        emit filesChosen(entries);
+}
+
 // The finder lives in a sub-window of the frame: closing the finder alone would leave that behind, empty.
 void FinderWindow::closeWindow()
 {
@@ -338,8 +352,11 @@ bool FinderWindow::eventFilter(QObject *watched, QEvent *event)
     const bool lists = m_mode == FinderMode::Lists;
     if (watched == m_resultView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lists) {
-            openSelectedLists();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (lists)
+                openSelectedLists();
+            else
+                addSelectedFiles();
             return true;
         }
     }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/MusicFiles.h"
+#include "playlist/PlayListModel.h"
 #include "widgets/MenuCommands.h"
 
 class AppContext;
@@ -20,7 +21,7 @@ class QPushButton;
 
 /**
  * The file finder: lists the M3U lists or MP3 files of a folder, or of a whole folder tree after "&Search".
- * Lists are opened from it; MP3 files are dragged from it onto play lists.
+ * Lists are opened from it; MP3 files are dragged from it onto play lists, or added with Enter.
  */
 class FinderWindow : public QWidget, public HasMenus
 {
@@ -48,6 +49,8 @@ public:
 
     void searchOrStop();
     void openSelectedLists();
+    /** "&Add to List", or Enter on the results: the selected files go to a list, as a drag of them would. */
+    void addSelectedFiles();
     /** "&Close", "&Close Add File": ends a running search and closes the finder's window. */
     void closeWindow();
 
@@ -55,6 +58,8 @@ signals:
     /** A command for the frame: arrange the child windows in one of three ways. */
     void arrangeRequested(Arrangement how);
     void searchFinished();
+    /** Files chosen to be added to a play list, in the results' order. */
+    void filesChosen(const QList<PlayListModel::Entry> &entries);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
