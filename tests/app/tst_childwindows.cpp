@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -146,7 +147,11 @@ private slots:
             frame.windows.showFinderHelp();
         else
             OpenLists::openFileDialog(frame.context, FileDialogPurpose::SaveList, 2);
-        QWidget *dialog = frame.windows.frame()->mdiArea()->subWindowList().last()->widget();
+        QMdiSubWindow *subWindow = frame.windows.frame()->mdiArea()->subWindowList().last();
+        QWidget *dialog = subWindow->widget();
+        // The window fits the dialog, with no empty band beside it.
+        const int border = subWindow->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, subWindow);
+        QCOMPARE(subWindow->width(), dialog->width() + 2 * border);
         QStringList stops;
         for (QWidget *next = dialog->nextInFocusChain(); next != dialog; next = next->nextInFocusChain()) {
             if (dialog->isAncestorOf(next) && next->isVisibleTo(dialog) && (next->focusPolicy() & Qt::TabFocus) &&
@@ -200,6 +205,15 @@ private slots:
         QTest::keyClicks(font, u"A Very Long Name Of A Font Family Indeed"_s);
         QTest::keyClick(font, Qt::Key_Return);
         QCOMPARE(places(), before);
+
+        // A family name shows whole in its own font.
+        if (const int family = dialog->findChild<QComboBox *>(u"cmb1"_s)->findText(u"DejaVu Sans Mono"_s);
+            family >= 0) {
+            emit dialog->findChild<QComboBox *>(u"cmb1"_s)->activated(family);
+            QCoreApplication::processEvents();
+            const auto *sample = dialog->findChild<QLabel *>(u"test"_s);
+            QVERIFY(sample->width() >= sample->fontMetrics().horizontalAdvance(sample->text()));
+        }
     }
 
     void helpWindowShowsWholeTitles()

@@ -34,6 +34,8 @@ public:
 
     /** Puts the keyboard focus in the file name, where the user starts. */
     void focusName();
+    /** The designed size it is fixed at, which its window takes, whatever its boxes would like. */
+    QSize sizeHint() const override { return minimumSize(); }
 
 signals:
     /** The dialog is done and its window may go. */

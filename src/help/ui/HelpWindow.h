@@ -19,6 +19,8 @@ public:
     HelpWindow(AppContext &context, const QList<HelpTopics::Subject> &subjects, QWidget *parent = nullptr);
 
     QList<QMenu *> menus() const override { return m_menus; }
+    /** The designed size it is fixed at, which its window takes, whatever its lists would like. */
+    QSize sizeHint() const override { return minimumSize(); }
 
 signals:
     void finished();

@@ -273,8 +273,11 @@ QWidget *SettingsDialog::buildMiscPage()
     m_fonts->setEditable(true);
     m_fonts->addItems(QFontDatabase::families());
     m_fonts->setEditText(u"Select Playlist Font"_s);
+    // The list is as wide as its own text needs, and the sample has the rest of the line, so that a family name
+    // shows whole in its own font. The sample's size never follows its text: a long name does not squeeze the list.
+    m_fonts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_fonts->setMinimumContentsLength(int(m_fonts->currentText().size()));
     m_fontSample = named(new QLabel(page), u"test"_s);
-    // The sample's size never follows its text: a long font name in a wide font does not squeeze the font list.
     m_fontSample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_fontSample->setFixedHeight(m_fonts->sizeHint().height());
     connect(m_fonts, &QComboBox::activated, this, [this](int index) {
@@ -293,8 +296,10 @@ QWidget *SettingsDialog::buildMiscPage()
         m_context.settings.m3uFolder = m_m3uFolder->text();
         OpenLists::openFileDialog(m_context, FileDialogPurpose::ChooseStartUpList, 0, fillIn(m_openAndPlayFile));
     });
-    grid->addWidget(m_fonts, 1, 0);
-    grid->addWidget(m_fontSample, 1, 1);
+    auto *fontLine = new QHBoxLayout;
+    fontLine->addWidget(m_fonts);
+    fontLine->addWidget(m_fontSample, 1);
+    grid->addLayout(fontLine, 1, 0, 1, 2);
     grid->addWidget(m_alwaysSort, 2, 0, 1, 2);
     grid->addWidget(m_openAndPlay, 3, 0, 1, 2);
     grid->addWidget(m_openAndPlayFile, 4, 0);
