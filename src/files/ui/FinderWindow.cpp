@@ -33,11 +33,11 @@ namespace {
 // The one button searches or, while a search runs, stops it.
 QString searchCaption()
 {
-    return QCoreApplication::translate("FinderWindow", "&Search");
+    return QCoreApplication::translate("FinderWindow", "Se&arch");
 }
 QString stopCaption()
 {
-    return QCoreApplication::translate("FinderWindow", "&Stop");
+    return QCoreApplication::translate("FinderWindow", "S&top");
 }
 constexpr int kWidth = 9090 / 15;
 constexpr int kHeight = 3210 / 15;
@@ -61,7 +61,7 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     , m_open(new QPushButton(tr("&Open"), this))
     , m_searchButton(new QPushButton(searchCaption(), this))
     , m_close(new QPushButton(tr("&Close"), this))
-    , m_help(new QPushButton(tr("&Help"), this))
+    , m_help(new QPushButton(tr("He&lp"), this))
 {
     setObjectName(u"FrmAddfile"_s);
     const std::pair<QObject *, QString> names[] = {{m_resultView, u"LstFiles"_s},

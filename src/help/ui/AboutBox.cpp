@@ -51,7 +51,7 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
 
     auto *Command1 = new QPushButton(tr("&Ok"), this);
     Command1->setObjectName(u"Command1"_s);
-    auto *cmdSysInfo = new QPushButton(tr("&System Info..."), this);
+    auto *cmdSysInfo = new QPushButton(tr("S&ystem Info..."), this);
     cmdSysInfo->setObjectName(u"cmdSysInfo"_s);
     connect(Command1, &QPushButton::clicked, this, [this] { emit finished(); });
     connect(cmdSysInfo, &QPushButton::clicked, this, [&context] { SysInfo::startSystemInformation(context); });

@@ -228,7 +228,7 @@ void PlayListWindow::buildMenus()
     addSeparator(m_listMenu, u"MnuSep1"_s);
     addCommand(m_listMenu, u"mnusel"_s, tr("Select A&ll"), QKeySequence(u"Ctrl+L"_s), edit(Edit::SelectAll));
     addSeparator(m_listMenu, u"mnusep4"_s);
-    addCommand(m_listMenu, u"MnuClear"_s, tr("Clea&r list"), QKeySequence(u"Ctrl+R"_s), edit(Edit::Clear));
+    addCommand(m_listMenu, u"MnuClear"_s, tr("Cl&ear list"), QKeySequence(u"Ctrl+R"_s), edit(Edit::Clear));
     addCommand(m_listMenu, u"MnuClose"_s, tr("&Close List"), QKeySequence(u"Ctrl+Z"_s), [&list] { list.close(); });
 
     QMenu *settingsMenu = addNamedMenu(this, u"mnuSettings"_s, tr("&Settings"));

@@ -94,7 +94,7 @@ SettingsDialog::SettingsDialog(AppContext &context, QWidget *parent)
         strip->addWidget(button);
     }
     strip->addStretch();
-    auto *help = named(new QPushButton(tr("&Help"), this), u"Command1"_s);
+    auto *help = named(new QPushButton(tr("He&lp"), this), u"Command1"_s);
     strip->addWidget(help);
     connect(pages, &QButtonGroup::idClicked, this, &SettingsDialog::showPage);
 
@@ -154,7 +154,7 @@ QWidget *SettingsDialog::buildPlayerPage()
     m_drives->addItems(m_context.platform.drives.drives());
     connect(m_drives, &QComboBox::activated, this, [this] { m_search->stop(); });
     m_searchButton = named(new QPushButton(tr("&Search"), page), u"CmdSearch"_s);
-    m_stopButton = named(new QPushButton(tr("&Stop"), page), u"Cmdstop"_s);
+    m_stopButton = named(new QPushButton(tr("S&top"), page), u"Cmdstop"_s);
     m_stopButton->hide();
     connect(m_searchButton, &QPushButton::clicked, this, &SettingsDialog::searchForPlayer);
     connect(m_stopButton, &QPushButton::clicked, this, [this] {
@@ -184,7 +184,7 @@ QWidget *SettingsDialog::buildPathsPage()
     m_mp3Folder->installEventFilter(this);
     m_m3uFolder = named(new QLineEdit(page), u"M3UPathtxt"_s);
     auto *browseMp3Folder = named(new QPushButton(tr("&Browse"), page), u"CmdBrowse"_s);
-    auto *browseM3uFolder = named(new QPushButton(tr("&Browse"), page), u"Command3"_s);
+    auto *browseM3uFolder = named(new QPushButton(tr("B&rowse"), page), u"Command3"_s);
     // The chooser starts at the folder already in the box.
     connect(browseMp3Folder, &QPushButton::clicked, this, [this] {
         m_mp3Folder->setText(m_context.platform.messageBoxes.browseForFolderAt(
