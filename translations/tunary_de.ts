@@ -193,7 +193,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Programme</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Overwrite</source>
         <translation>Überschreiben</translation>
     </message>
@@ -203,7 +203,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Möchten Sie diese Datei wirklich überschreiben?</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <source>Please type a file name first.</source>
         <translation>Bitte geben Sie zuerst einen Dateinamen ein.</translation>
     </message>
@@ -796,7 +796,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Ü&amp;berlappend</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tile &amp;Horizontally</source>
         <translation>&amp;Horizontal nebeneinander</translation>
     </message>
@@ -872,12 +872,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>PlayList</name>
     <message>
-        <location filename="../src/playlist/OpenLists.cpp" line="+75"/>
+        <location filename="../src/playlist/OpenLists.cpp" line="+76"/>
         <source>%1 is larger than %2 MB and can not be opened</source>
         <translation>%1 ist größer als %2 MB und kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>List Too Large</source>
         <translation>Liste zu groß</translation>
     </message>
@@ -1501,7 +1501,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>WIN95/98</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -1542,7 +1542,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>SysInfo</name>
     <message>
-        <location filename="../src/help/SysInfo.cpp" line="+33"/>
+        <location filename="../src/help/SysInfo.cpp" line="+34"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Die Systeminformationen sind zurzeit nicht verfügbar.</translation>
     </message>
