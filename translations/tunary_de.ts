@@ -1463,7 +1463,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Wenn Wiedergabelisten beim Laden in TUNARY sortiert werden sollen, kreuzen Sie „Wiedergabelisten immer sortieren“ an.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Close Settings and &amp;Save</source>
         <translation>Einstellungen schließen und &amp;speichern</translation>
     </message>

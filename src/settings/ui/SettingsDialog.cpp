@@ -313,7 +313,7 @@ QWidget *SettingsDialog::buildMiscPage()
 void SettingsDialog::buildMenus()
 {
     AppContext &context = m_context;
-    QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, u"&File"_s);
+    QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, tr("&File"));
     addCommand(mnuFile, u"mnuCSave"_s, tr("Close Settings and &Save"), {}, [this] { accept(); });
     addCommand(mnuFile, u"mnuCDsave"_s, tr("Close Settings &Dont Save"), {}, [this] { reject(); });
     addSeparator(mnuFile, u"mnusep1"_s);
