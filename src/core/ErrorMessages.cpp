@@ -2,6 +2,7 @@
 
 #include "core/ErrorMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -23,36 +24,55 @@ struct ErrorText
 {
     ErrorNumber number;
     bool opensSettings;
-    QStringList parts; // shown with an empty line between them
+    QList<const char *> parts; // in English, translated when shown; an empty line between them
 };
 
 const ErrorText kErrors[] = {
     {ErrorNumber::NoSettingsFile,
      true,
-     {u"Can't find Settings file <folder>"_s,
-      u"The INI (settings) file is missing, maybe this is the first time you have run the program, you will not "
-      u"be able to play files with out this."_s,
-      u"Please enter your settings  to correct this problem."_s}},
+     {QT_TRANSLATE_NOOP("ErrorMessages", "Can't find Settings file <folder>"),
+      QT_TRANSLATE_NOOP(
+          "ErrorMessages",
+          "The INI (settings) file is missing, maybe this is the first time you have run the program, you will not "
+          "be able to play files with out this."),
+      QT_TRANSLATE_NOOP("ErrorMessages", "Please enter your settings  to correct this problem.")}},
     {ErrorNumber::PlayerMissing,
      true,
-     {u"Can't find Winamp!"_s, u"Please enter the path for Winamp in to the settings box."_s,
-      u"If you do not have Winamp then this program will not be able to play Mp3, however M3U list can stil be "
-      u"edited and or created"_s}},
+     {QT_TRANSLATE_NOOP("ErrorMessages", "Can't find Winamp!"),
+      QT_TRANSLATE_NOOP("ErrorMessages", "Please enter the path for Winamp in to the settings box."),
+      QT_TRANSLATE_NOOP(
+          "ErrorMessages",
+          "If you do not have Winamp then this program will not be able to play Mp3, however M3U list can stil be "
+          "edited and or created")}},
     {ErrorNumber::PlayerNotOnDrive,
      false,
-     {u"Can't find Winamp!"_s, u"Winamp was not found on this drive, please select another drive to search"_s}},
-    {ErrorNumber::FolderMissing, true, {u"Can't find Directory"_s, u"Please fill in settings box."_s}},
-    {ErrorNumber::NoMp3InList, false, {u"There are no MP3 in the list."_s}},
-    {ErrorNumber::CannotWrite, false, {u"The disk is write protected. The Setting were not saved."_s}},
-    {ErrorNumber::PathMissing, true, {u"Can't find Path"_s, u"Please Enter a valid path in the settings box"_s}},
+     {QT_TRANSLATE_NOOP("ErrorMessages", "Can't find Winamp!"),
+      QT_TRANSLATE_NOOP("ErrorMessages", "Winamp was not found on this drive, please select another drive to search")}},
+    {ErrorNumber::FolderMissing,
+     true,
+     {QT_TRANSLATE_NOOP("ErrorMessages", "Can't find Directory"),
+      QT_TRANSLATE_NOOP("ErrorMessages", "Please fill in settings box.")}},
+    {ErrorNumber::NoMp3InList, false, {QT_TRANSLATE_NOOP("ErrorMessages", "There are no MP3 in the list.")}},
+    {ErrorNumber::CannotWrite,
+     false,
+     {QT_TRANSLATE_NOOP("ErrorMessages", "The disk is write protected. The Setting were not saved.")}},
+    {ErrorNumber::PathMissing,
+     true,
+     {QT_TRANSLATE_NOOP("ErrorMessages", "Can't find Path"),
+      QT_TRANSLATE_NOOP("ErrorMessages", "Please Enter a valid path in the settings box")}},
     {ErrorNumber::OpenAndPlayListMissing,
      false,
-     {u"No M3U File"_s, u"The file :<open-and-play> Can not be found."_s,
-      u" Please Enter a valid M3U file in to the 'open and play' box"_s}},
-    {ErrorNumber::NoFont, false, {u"No Font"_s, u"Please select a Font for TUNARY to use."_s}},
+     {QT_TRANSLATE_NOOP("ErrorMessages", "No M3U File"),
+      QT_TRANSLATE_NOOP("ErrorMessages", "The file :<open-and-play> Can not be found."),
+      QT_TRANSLATE_NOOP("ErrorMessages", " Please Enter a valid M3U file in to the 'open and play' box")}},
+    {ErrorNumber::NoFont,
+     false,
+     {QT_TRANSLATE_NOOP("ErrorMessages", "No Font"),
+      QT_TRANSLATE_NOOP("ErrorMessages", "Please select a Font for TUNARY to use.")}},
     {ErrorNumber::NotAListFile,
      false,
-     {u"Bad file format"_s, u"<command line> is not a .M3U file and can not be opened"_s}},
+     {QT_TRANSLATE_NOOP("ErrorMessages", "Bad file format"),
+      QT_TRANSLATE_NOOP("ErrorMessages", "<command line> is not a .M3U file and can not be opened")}},
 };
 
 // Two CR characters make the empty line between two parts of a message.
@@ -73,14 +93,17 @@ namespace ErrorMessages {
 
 QString errorTitle(ErrorNumber number)
 {
-    return u"Error Number: "_s + QString::number(int(number));
+    return QCoreApplication::translate("ErrorMessages", "Error Number: %1").arg(int(number));
 }
 
 QString errorMessage(const AppContext &context, ErrorNumber number, const QString &text)
 {
     QString message;
     if (const ErrorText *error = findError(number)) {
-        message = error->parts.join(kPartBreak);
+        QStringList parts;
+        for (const char *part : error->parts)
+            parts.append(QCoreApplication::translate("ErrorMessages", part));
+        message = parts.join(kPartBreak);
         // Each text quotes at most one value; replacing only that one keeps a quoted value from being read
         // as another mark.
         if (number == ErrorNumber::NoSettingsFile)
@@ -90,7 +113,7 @@ QString errorMessage(const AppContext &context, ErrorNumber number, const QStrin
         else if (number == ErrorNumber::NotAListFile)
             message.replace(kCommandLineMark, context.commandLine);
     }
-    return message + kPartBreak + u"Error rised: "_s + text;
+    return message + kPartBreak + QCoreApplication::translate("ErrorMessages", "Error rised: %1").arg(text);
 }
 
 bool opensSettings(ErrorNumber number)

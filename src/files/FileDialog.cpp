@@ -24,11 +24,17 @@ namespace FileDialog {
 
 namespace {
 
-const QString kSaveList = u"Save List"_s;
-const QString kSaveAndClose = u"Save and Close List"_s;
-const QString kOpenPlayer = u"Open MP3 Player"_s;
-const QString kSelectDefault = u"Select default M3U"_s;
-const QString kPrograms = u"Programs"_s;
+// The table keeps the English texts; modeFor translates them when a dialog asks.
+const QString kSaveList = QString::fromUtf8(QT_TRANSLATE_NOOP("FileDialog", "Save List"));
+const QString kSaveAndClose = QString::fromUtf8(QT_TRANSLATE_NOOP("FileDialog", "Save and Close List"));
+const QString kOpenPlayer = QString::fromUtf8(QT_TRANSLATE_NOOP("FileDialog", "Open MP3 Player"));
+const QString kSelectDefault = QString::fromUtf8(QT_TRANSLATE_NOOP("FileDialog", "Select default M3U"));
+const QString kPrograms = QString::fromUtf8(QT_TRANSLATE_NOOP("FileDialog", "Programs"));
+
+QString translated(const QString &text)
+{
+    return QCoreApplication::translate("FileDialog", text.toUtf8().constData());
+}
 
 // Where programs are not called "*.exe", "Winamp.exe" matches nothing: the pick starts on every program.
 Mode playerPick()
@@ -67,22 +73,31 @@ bool existsWithContent(const QString &path)
 
 bool overwriteAgreed(AppContext &context)
 {
-    return context.platform.messageBoxes.show({u"Overwrite"_s, u"Are you sure you want to over write this file?"_s,
-                                               MessageIcon::Question, MessageButtons::YesNoCancel}) ==
-           MessageAnswer::Yes;
+    return context.platform.messageBoxes.show(
+               {QCoreApplication::translate("FileDialog", "Overwrite"),
+                QCoreApplication::translate("FileDialog", "Are you sure you want to over write this file?"),
+                MessageIcon::Question, MessageButtons::YesNoCancel}) == MessageAnswer::Yes;
 }
 
 } // namespace
 
-const Mode &modeFor(FileDialogPurpose purpose)
+Mode modeFor(FileDialogPurpose purpose)
 {
-    return *std::find_if(std::begin(kModes), std::end(kModes),
-                         [purpose](const Mode &mode) { return mode.purpose == purpose; });
+    Mode mode = *std::find_if(std::begin(kModes), std::end(kModes),
+                              [purpose](const Mode &mode) { return mode.purpose == purpose; });
+    mode.caption = translated(mode.caption);
+    if (mode.comboText == kPrograms)
+        mode.comboText = mode.pattern = translated(kPrograms);
+    for (QString &item : mode.items) {
+        if (item == kPrograms)
+            item = translated(kPrograms);
+    }
+    return mode;
 }
 
 QStringList listedFiles(const QString &folder, const QString &type)
 {
-    if (type != kPrograms)
+    if (type != translated(kPrograms))
         return FolderWalk::matchingFiles(folder, type);
     QStringList programs = FolderWalk::matchingFiles(folder, u"*"_s);
     programs.removeIf(

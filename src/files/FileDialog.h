@@ -25,7 +25,8 @@ struct Mode
     QStringList items;
 };
 
-const Mode &modeFor(FileDialogPurpose purpose);
+/** The mode of a purpose, its texts in the user's language. */
+Mode modeFor(FileDialogPurpose purpose);
 
 /**
  * The files of a folder that a file type lists, in name order: those matching its patterns, or every program

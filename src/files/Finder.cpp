@@ -21,13 +21,13 @@ Setup setupFor(const AppContext &context, FinderMode mode)
     const SettingsRecord &settings = context.settings;
     const MusicFiles files = context.options.musicFiles();
     if (mode == FinderMode::Mp3Files) {
-        return {u"Add MP3"_s,
+        return {QCoreApplication::translate("Finder", "Add MP3"),
                 u"*.MP3"_s,
                 patternFor(mode, files),
                 {settings.mp3Folder, settings.isWindows1252(&SettingsRecord::mp3Folder)},
                 files};
     }
-    return {u"Open M3U"_s,
+    return {QCoreApplication::translate("Finder", "Open M3U"),
             u"*.M3U"_s,
             patternFor(mode, files),
             {settings.m3uFolder, settings.isWindows1252(&SettingsRecord::m3uFolder)},

@@ -29,9 +29,10 @@ void startSystemInformation(AppContext &context)
         if (QFileInfo(program).isFile() && starter.start(program, {}).ok())
             return;
     }
-    context.platform.messageBoxes.show({QCoreApplication::applicationName(),
-                                        u"System Information Is Unavailable At This Time"_s, MessageIcon::None,
-                                        MessageButtons::Ok});
+    context.platform.messageBoxes.show(
+        {QCoreApplication::applicationName(),
+         QCoreApplication::translate("SysInfo", "System Information Is Unavailable At This Time"), MessageIcon::None,
+         MessageButtons::Ok});
 }
 
 } // namespace SysInfo

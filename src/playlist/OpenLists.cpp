@@ -72,9 +72,11 @@ void setUp(AppContext &context, PlayList &list, int slot, const QString &path)
 // A list past the limit would take the memory of the whole machine: the user is told why it stays closed.
 void reportTooLarge(AppContext &context, const QString &path)
 {
-    const QString text = u"%1 is larger than %2 MB and can not be opened"_s.arg(
-        QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024LL * 1024)));
-    context.platform.messageBoxes.show({u"List Too Large"_s, text, MessageIcon::Warning, MessageButtons::Ok});
+    const QString text =
+        QCoreApplication::translate("PlayList", "%1 is larger than %2 MB and can not be opened")
+            .arg(QDir::toNativeSeparators(path), QString::number(M3UFile::kMaxFileSize / (1024LL * 1024)));
+    context.platform.messageBoxes.show(
+        {QCoreApplication::translate("PlayList", "List Too Large"), text, MessageIcon::Warning, MessageButtons::Ok});
 }
 
 } // namespace
@@ -215,9 +217,10 @@ bool queryClose(AppContext &context, PlayList &list, bool frameClosing)
 
     // While the box is open, lists may be opened or closed: the table is looked up again afterwards.
     const QPointer<PlayList> guard(&list);
-    const MessageAnswer answer =
-        context.platform.messageBoxes.show({u"Save First?"_s, u"Save Changes to "_s + list.caption() + u'?',
-                                            MessageIcon::None, MessageButtons::YesNoCancel});
+    const MessageAnswer answer = context.platform.messageBoxes.show(
+        {QCoreApplication::translate("PlayList", "Save First?"),
+         QCoreApplication::translate("PlayList", "Save Changes to %1?").arg(list.caption()), MessageIcon::None,
+         MessageButtons::YesNoCancel});
     if (!guard)
         return false;
     switch (answer) {

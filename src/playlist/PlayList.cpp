@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QSemaphore>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -196,7 +197,7 @@ void PlayList::setPath(const QString &path)
 
 QString PlayList::caption() const
 {
-    return isUntitled() ? u"Untitled "_s + QString::number(m_slot - 1) : m_path;
+    return isUntitled() ? QCoreApplication::translate("PlayList", "Untitled %1").arg(m_slot - 1) : m_path;
 }
 
 void PlayList::setListFont(const QString &font)

@@ -314,8 +314,9 @@ void offerLeftOver(AppContext &context)
         QCoreApplication::translate("Recovery", "TUNARY did not end properly last time. These play lists had "
                                                 "changes that were not saved:\r\r%1\r\rOpen them again?")
             .arg(names.join(u'\r'));
-    const MessageAnswer answer = context.platform.messageBoxes.show(
-        {u"Recover Play Lists"_s, text, MessageIcon::Question, MessageButtons::YesNo});
+    const MessageAnswer answer =
+        context.platform.messageBoxes.show({QCoreApplication::translate("Recovery", "Recover Play Lists"), text,
+                                            MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) {
         for (const QString &file : std::as_const(files)) {
             QFile::remove(file);

@@ -2,6 +2,7 @@
 
 #include "widgets/MenuCommands.h"
 
+#include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QPointer>
 
@@ -31,8 +32,10 @@ void addWindowList(QMenu *menu, QMdiArea *area)
 void addArrangementCommands(QMenu *menu, const std::function<void(Arrangement)> &arrange,
                             const QString &tileHorizontallyName)
 {
-    addCommand(menu, u"mnucas"_s, u"&Cascade"_s, {}, [arrange] { arrange(Arrangement::Cascade); });
-    addCommand(menu, tileHorizontallyName, u"Tile &Horizontally"_s, {},
+    addCommand(menu, u"mnucas"_s, QCoreApplication::translate("MenuCommands", "&Cascade"), {},
+               [arrange] { arrange(Arrangement::Cascade); });
+    addCommand(menu, tileHorizontallyName, QCoreApplication::translate("MenuCommands", "Tile &Horizontally"), {},
                [arrange] { arrange(Arrangement::TileHorizontally); });
-    addCommand(menu, u"mnuver"_s, u"Tile &Vertically"_s, {}, [arrange] { arrange(Arrangement::TileVertically); });
+    addCommand(menu, u"mnuver"_s, QCoreApplication::translate("MenuCommands", "Tile &Vertically"), {},
+               [arrange] { arrange(Arrangement::TileVertically); });
 }

@@ -11,14 +11,18 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSlider>
+#include <QStackedWidget>
 #include <QStyleOptionTitleBar>
 #include <QTest>
 
+#include "app/Translations.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/UiWindowHost.h"
 #include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
+#include "playlist/ui/MovedFilesDialog.h"
 #include "playlist/ui/PlayListWindow.h"
+#include "settings/ui/SettingsDialog.h"
 #include "support/TestApp.h"
 #include "support/TestFiles.h"
 
@@ -241,6 +245,80 @@ private slots:
         QCOMPARE(dialog.findChild<QComboBox *>(u"cmbtype"_s)->itemText(0), u"Programs"_s);
         const auto *files = dialog.findChild<QListWidget *>(u"List1"_s);
         QVERIFY(files->count() == 1 && files->item(0)->text() == u"player"_s);
+    }
+    void mnemonicsAreUnique_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de"}) {
+            for (const char *window : {"frame", "list", "finder 0", "finder 1", "settings 0", "settings 1",
+                                       "settings 2", "settings 3", "save", "help", "about", "moved"})
+                QTest::addRow("%s %s", window, language)
+                    << QString::fromLatin1(window) << QString::fromLatin1(language);
+        }
+    }
+
+    // One Alt+letter, one target: among the menu bar's titles and the buttons of the window (one settings page at a
+    // time), and among the items of each menu; in English and in every translation.
+    void mnemonicsAreUnique()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, language);
+        const Translations translations{QLocale(language)};
+        TestApp app;
+        app.context.settings.m3uFolder = app.context.settings.mp3Folder = app.folders.root();
+        UiWindowHost windows{app.context};
+        windows.loadFrame();
+        const QString kind = window.section(u' ', 0, 0);
+        const int number = window.section(u' ', 1).toInt();
+        MovedFilesDialog moved(nullptr);
+        QWidget *shown = kind == u"moved"_s ? &moved : nullptr;
+        if (!shown && kind != u"frame"_s) {
+            OpenLists::newPlayList(app.context);
+            if (kind == u"finder"_s)
+                windows.openFinder(number ? FinderMode::Mp3Files : FinderMode::Lists);
+            if (kind == u"settings"_s)
+                windows.openSettings();
+            if (kind == u"save"_s)
+                OpenLists::openFileDialog(app.context, FileDialogPurpose::SaveList, 2);
+            if (kind == u"help"_s || kind == u"about"_s)
+                kind == u"help"_s ? windows.showFinderHelp() : windows.showAbout();
+            shown = windows.frame()->mdiArea()->subWindowList().last()->widget();
+        }
+        if (kind == u"settings"_s)
+            windows.settingsDialog()->showPage(number);
+        QList<QMenu *> menus = windows.frame()->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
+        if (const auto *withMenus = dynamic_cast<HasMenus *>(shown))
+            menus = withMenus->menus();
+        QList<QStringList> scopes(1);
+        for (QMenu *menu : shown == &moved ? QList<QMenu *>() : menus)
+            scopes[0] << menu->title();
+        for (QAbstractButton *button : shown ? shown->findChildren<QAbstractButton *>() : QList<QAbstractButton *>()) {
+            const auto *page = qobject_cast<QStackedWidget *>(button->parentWidget()->parentWidget());
+            if (!page || page->currentWidget() == button->parentWidget())
+                scopes[0] << button->text();
+        }
+        for (QList<QMenu *> pending = menus; !pending.isEmpty();) {
+            QMenu *menu = pending.takeFirst();
+            emit menu->aboutToShow();
+            scopes.append(QStringList());
+            for (QAction *action : menu->actions()) {
+                scopes.last() << action->text();
+                if (action->menu())
+                    pending << action->menu();
+            }
+        }
+        QStringList clashes;
+        for (const QStringList &scope : std::as_const(scopes)) {
+            QHash<int, QString> taken;
+            for (const QString &caption : scope) {
+                const int key = QKeySequence::mnemonic(caption)[0].toCombined();
+                if (key && taken.contains(key))
+                    clashes << taken[key] + u" / "_s + caption;
+                taken.insert(key, caption);
+            }
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
     }
 };
 

@@ -13,6 +13,7 @@
 #include "app/HandOffInbox.h"
 #include "app/StartUp.h"
 #include "app/StartupGate.h"
+#include "app/Translations.h"
 #include "app/TrayMinimizer.h"
 #include "platform/NotificationIcon.h"
 #include "platform/StandardFolders.h"
@@ -630,6 +631,32 @@ private slots:
         QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY(app.boxes.shown.first().text.contains(u"/m/older.m3u"_s));
         QCOMPARE(Recovery::leftOver(copyA).size(), 1);
+    }
+    void translationFollowsTheDesktopLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language");
+        for (const char *locale : {"de_DE", "de_AT", "fr_FR", "en_GB", "C"})
+            QTest::newRow(locale) << QString::fromLatin1(locale) << (locale[0] == 'd' ? u"de"_s : QString());
+    }
+
+    // The program's texts and Qt's own (a box's buttons) in the desktop's language where there is a translation,
+    // else in English; English again once the translations go.
+    void translationFollowsTheDesktopLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        const auto texts = [] {
+            return QStringList{QCoreApplication::translate("MainWindow", "&File"),
+                               QCoreApplication::translate("QPlatformTheme", "&Yes")};
+        };
+        const QStringList english{u"&File"_s, u"&Yes"_s};
+        {
+            const Translations translations{QLocale(locale)};
+            QCOMPARE(translations.language(), language);
+            QCOMPARE(texts(), language.isEmpty() ? english : QStringList({u"&Datei"_s, u"&Ja"_s}));
+        }
+        QCOMPARE(texts(), english);
     }
 };
 

@@ -16,7 +16,7 @@ activate "$frame"
 xdotool key ctrl+n ctrl+a
 sleep 1 # the finder and the file dialog are windows inside the frame, which xdotool cannot see
 # Search, then back from the button to the results, all of them selected and added with Enter.
-xdotool key alt+s
+xdotool key alt+a
 sleep 2
 xdotool key shift+Tab shift+Tab ctrl+a Return
 # File > 1 brings the list to the front; it is saved under a name and played.

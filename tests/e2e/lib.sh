@@ -6,6 +6,8 @@ set -euo pipefail
 TUNARY=${1:?usage: $0 path/to/tunary}
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
+# The scripts read the program's English texts, whatever language the machine running them speaks.
+export LANGUAGE=en
 work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"

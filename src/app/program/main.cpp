@@ -12,6 +12,7 @@
 #include "app/CommandLine.h"
 #include "app/HandOffInbox.h"
 #include "app/StartupGate.h"
+#include "app/Translations.h"
 #include "app/ui/UiWindowHost.h"
 #include "core/AppContext.h"
 #include "platform/DesktopSession.h"
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // In the desktop's language from the first box on; --help and --version above answer in English.
+    const Translations translations;
     QApplication::setWindowIcon(QIcon(tunaryLogo(64)));
     // The program ends when its frame closes, not when the splash (its first window) does.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -79,26 +79,26 @@ QSize MainWindow::cascadeMinimum()
 void MainWindow::buildMenus()
 {
     AppContext &context = m_context;
-    QMenu *CmdFile = addNamedMenu(this, u"CmdFile"_s, u"&File"_s);
-    addCommand(CmdFile, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
+    QMenu *CmdFile = addNamedMenu(this, u"CmdFile"_s, tr("&File"));
+    addCommand(CmdFile, u"MnuNew"_s, tr("&New Play List"), QKeySequence(u"Ctrl+N"_s),
                [&context] { OpenLists::newPlayList(context); });
-    addCommand(CmdFile, u"MnuLoad"_s, u"&Open Play List"_s, QKeySequence(u"Ctrl+O"_s),
+    addCommand(CmdFile, u"MnuLoad"_s, tr("&Open Play List"), QKeySequence(u"Ctrl+O"_s),
                [&context] { context.host().openFinder(FinderMode::Lists); });
     addSeparator(CmdFile, u"sepx"_s);
-    addCommand(CmdFile, u"MnuExit"_s, u"&Exit"_s, {}, [this] { close(); });
+    addCommand(CmdFile, u"MnuExit"_s, tr("&Exit"), {}, [this] { close(); });
 
-    QMenu *mnuSetting = addNamedMenu(this, u"mnuSetting"_s, u"&Settings"_s);
-    addCommand(mnuSetting, u"MnuConfig"_s, u"&Configuration"_s, {}, [&context] { context.host().openSettings(); });
+    QMenu *mnuSetting = addNamedMenu(this, u"mnuSetting"_s, tr("&Settings"));
+    addCommand(mnuSetting, u"MnuConfig"_s, tr("&Configuration"), {}, [&context] { context.host().openSettings(); });
 
-    QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
+    QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, tr("&Window"));
     addArrangementCommands(
         mnuWindow, [this](Arrangement how) { arrange(how); }, u"mnuhor"_s);
 
-    QMenu *MnuHelp = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
-    addCommand(MnuHelp, u"MnuHelpme"_s, u"Help  &What do I do Next "_s, QKeySequence(Qt::Key_F1),
+    QMenu *MnuHelp = addNamedMenu(this, u"MnuHelp"_s, tr("&Help"));
+    addCommand(MnuHelp, u"MnuHelpme"_s, tr("Help  &What do I do Next "), QKeySequence(Qt::Key_F1),
                [&context] { context.host().showHelp(10); });
     addSeparator(MnuHelp, u"sep99"_s);
-    addCommand(MnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
+    addCommand(MnuHelp, u"MNUABOUT"_s, tr("About TUNARY"), {}, [&context] { context.host().showAbout(); });
 
     m_menus = {CmdFile, mnuSetting, mnuWindow, MnuHelp};
     updateMenuBar();

@@ -53,9 +53,10 @@ SplashScreen::SplashScreen(AppContext &context, const QString &commandLine, QWid
     m_logo->setFixedSize(100, 100);
 
     m_productName = makeLabel(m_panel, u"lblProductName"_s, QCoreApplication::applicationName(), 24, true);
-    m_platform = makeLabel(m_panel, u"lblPlatform"_s, u"WIN95/98"_s, 10, true);
-    m_version = makeLabel(m_panel, u"lblVersion"_s, u"Version "_s + QCoreApplication::applicationVersion(), 10, true);
-    m_warning = makeLabel(m_panel, u"lblWarning"_s, u"Warning: Nullsoft's \"Winamp\" Required"_s, 8);
+    m_platform = makeLabel(m_panel, u"lblPlatform"_s, tr("WIN95/98"), 10, true);
+    m_version =
+        makeLabel(m_panel, u"lblVersion"_s, tr("Version %1").arg(QCoreApplication::applicationVersion()), 10, true);
+    m_warning = makeLabel(m_panel, u"lblWarning"_s, tr("Warning: Nullsoft's \"Winamp\" Required"), 8);
     m_licenceTo = makeLabel(m_panel, u"lblLicenseTo"_s, tr("For everyone who keeps their music in play lists"), 8);
     m_companyProduct = makeLabel(m_panel, u"lblCompanyProduct"_s, tr("TUNARY play-list editor"), 8);
     m_copyright = makeLabel(m_panel, u"lblCopyright"_s, tr("Made by the TUNARY developers"), 8);
@@ -115,7 +116,7 @@ void SplashScreen::onVersionClicked()
 {
     m_context.platform.messageBoxes.show(
         {QCoreApplication::applicationName(),
-         u"Notes one this version:\r\rThis version has the auto save fixed and has a command line reader."_s,
+         tr("Notes one this version:\r\rThis version has the auto save fixed and has a command line reader."),
          MessageIcon::None, MessageButtons::Ok});
 }
 

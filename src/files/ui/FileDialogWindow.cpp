@@ -27,16 +27,16 @@ FileDialogWindow::FileDialogWindow(AppContext &context, FileDialogPurpose purpos
     , m_slot(slot)
     , m_list(context.lists.windowAt(slot))
     , m_forList(m_list)
-    , m_lookInLabel(new QLabel(u"Look in:"_s, this))
+    , m_lookInLabel(new QLabel(tr("Look in:"), this))
     , m_drives(new QComboBox(this))
     , m_folders(new FolderList(this))
     , m_files(new QListWidget(this))
-    , m_nameLabel(new QLabel(u"File Name:"_s, this))
+    , m_nameLabel(new QLabel(tr("File Name:"), this))
     , m_name(new QLineEdit(this))
-    , m_ok(new QPushButton(u"&Ok"_s, this))
-    , m_typeLabel(new QLabel(u"File of Type:"_s, this))
+    , m_ok(new QPushButton(tr("&Ok"), this))
+    , m_typeLabel(new QLabel(tr("File of Type:"), this))
     , m_types(new QComboBox(this))
-    , m_cancel(new QPushButton(u"&Cancel"_s, this))
+    , m_cancel(new QPushButton(tr("&Cancel"), this))
 {
     setObjectName(u"frmFile"_s);
     const FileDialog::Mode &setUp = FileDialog::modeFor(purpose);

@@ -30,8 +30,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kSearch = u"&Search"_s;
-const QString kStop = u"&Stop"_s;
+// The one button searches or, while a search runs, stops it.
+QString searchCaption()
+{
+    return QCoreApplication::translate("FinderWindow", "Se&arch");
+}
+QString stopCaption()
+{
+    return QCoreApplication::translate("FinderWindow", "S&top");
+}
 constexpr int kWidth = 9090 / 15;
 constexpr int kHeight = 3210 / 15;
 
@@ -46,15 +53,15 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     , m_resultView(new QListView(this))
     , m_drives(new QComboBox(this))
     , m_folders(new FolderList(this))
-    , m_searchingNote(new QLabel(u"TUNARY is Searching for files at the moment. Please Wait."_s, this))
-    , m_lookingForLabel(new QLabel(u"Looking For:"_s, this))
+    , m_searchingNote(new QLabel(tr("TUNARY is Searching for files at the moment. Please Wait."), this))
+    , m_lookingForLabel(new QLabel(tr("Looking For:"), this))
     , m_pattern(new QLabel(this))
     , m_found(new QLabel(this))
-    , m_allMusic(new QCheckBox(u"All &music files"_s, this))
-    , m_open(new QPushButton(u"&Open"_s, this))
-    , m_searchButton(new QPushButton(kSearch, this))
-    , m_close(new QPushButton(u"&Close"_s, this))
-    , m_help(new QPushButton(u"&Help"_s, this))
+    , m_allMusic(new QCheckBox(tr("All &music files"), this))
+    , m_open(new QPushButton(tr("&Open"), this))
+    , m_searchButton(new QPushButton(searchCaption(), this))
+    , m_close(new QPushButton(tr("&Close"), this))
+    , m_help(new QPushButton(tr("He&lp"), this))
 {
     setObjectName(u"FrmAddfile"_s);
     const std::pair<QObject *, QString> names[] = {{m_resultView, u"LstFiles"_s},
@@ -173,8 +180,10 @@ QSize FinderWindow::sizeHint() const
 void FinderWindow::showFoundCount()
 {
     const int count = m_results->rowCount();
-    const QString files = count == 1 ? u"1 file"_s : u"%L1 files"_s.arg(count);
-    m_found->setText(m_searching ? files + u" found so far"_s : files + u" found"_s);
+    if (count == 1)
+        m_found->setText(m_searching ? tr("1 file found so far") : tr("1 file found"));
+    else
+        m_found->setText((m_searching ? tr("%L1 files found so far") : tr("%L1 files found")).arg(count));
 }
 
 FinderWindow::~FinderWindow()
@@ -186,36 +195,36 @@ FinderWindow::~FinderWindow()
 void FinderWindow::buildMenus()
 {
     AppContext &context = m_context;
-    QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, u"&File"_s);
+    QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, tr("&File"));
     connect(mnuFile, &QMenu::aboutToShow, this, [this, mnuFile] {
         mnuFile->clear();
-        addCommand(mnuFile, u"mnuCloseAddFile"_s, u"&Close Add File"_s, {}, [this] { closeWindow(); });
+        addCommand(mnuFile, u"mnuCloseAddFile"_s, tr("&Close Add File"), {}, [this] { closeWindow(); });
         addSeparator(mnuFile, u"mnusep1"_s);
-        addCommand(mnuFile, u"mnuExit"_s, u"&Exit"_s, {}, [this] { m_context.host().closeFrame(); });
+        addCommand(mnuFile, u"mnuExit"_s, tr("&Exit"), {}, [this] { m_context.host().closeFrame(); });
         addWindowList(mnuFile, m_area);
     });
     emit mnuFile->aboutToShow();
 
-    m_editMenu = addNamedMenu(this, u"mnuEdit"_s, u"&Edit"_s);
-    addCommand(m_editMenu, u"mnuselectall"_s, u"&Select All"_s, {}, [this] { selectAll(); });
+    m_editMenu = addNamedMenu(this, u"mnuEdit"_s, tr("&Edit"));
+    addCommand(m_editMenu, u"mnuselectall"_s, tr("&Select All"), {}, [this] { selectAll(); });
     if (m_mode == FinderMode::Mp3Files) {
         QAction *add =
             addCommand(m_editMenu, u"mnuAddToList"_s, tr("&Add to List"), {}, [this] { addSelectedFiles(); });
         add->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     }
 
-    QMenu *mnuSettings = addNamedMenu(this, u"mnuSettings"_s, u"&Settings"_s);
-    addCommand(mnuSettings, u"mnuConfiguration"_s, u"&Configuration"_s, {},
+    QMenu *mnuSettings = addNamedMenu(this, u"mnuSettings"_s, tr("&Settings"));
+    addCommand(mnuSettings, u"mnuConfiguration"_s, tr("&Configuration"), {},
                [&context] { context.host().openSettings(); });
 
-    QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
+    QMenu *mnuWindow = addNamedMenu(this, u"mnuWindow"_s, tr("&Window"));
     addArrangementCommands(mnuWindow, [this](Arrangement how) { emit arrangeRequested(how); });
 
-    QMenu *mnuHelp = addNamedMenu(this, u"mnuHelp"_s, u"&Help"_s);
-    addCommand(mnuHelp, u"mnuAddFileHelp"_s, u"Help for &Add File"_s, {},
+    QMenu *mnuHelp = addNamedMenu(this, u"mnuHelp"_s, tr("&Help"));
+    addCommand(mnuHelp, u"mnuAddFileHelp"_s, tr("Help for &Add File"), {},
                [&context] { context.host().showFinderHelp(); });
     addSeparator(mnuHelp, u"mnusep2"_s);
-    addCommand(mnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
+    addCommand(mnuHelp, u"MNUABOUT"_s, tr("About TUNARY"), {}, [&context] { context.host().showAbout(); });
 
     m_menus = {mnuFile, m_editMenu, mnuSettings, mnuWindow, mnuHelp};
 }
@@ -267,9 +276,9 @@ void FinderWindow::onDriveChosen()
 // The first press on a highlighted folder only opens it; a press with the current folder searches its tree.
 void FinderWindow::searchOrStop()
 {
-    if (m_searchButton->text() == kStop) {
+    if (m_searchButton->text() == stopCaption()) {
         m_search->stop();
-        m_searchButton->setText(kSearch);
+        m_searchButton->setText(searchCaption());
         m_searchButton->setEnabled(false); // until the stopped search has handed in its last results
         return;
     }
@@ -281,7 +290,7 @@ void FinderWindow::searchOrStop()
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_searchButton->setText(kStop);
+    m_searchButton->setText(stopCaption());
     m_allMusic->setEnabled(false); // a search looks for one set of kinds from start to end
     m_folders->hide();
     m_searching = true;
@@ -301,7 +310,7 @@ void FinderWindow::endSearch()
     QApplication::restoreOverrideCursor();
     m_folders->show();
     showFoundCount();
-    m_searchButton->setText(kSearch);
+    m_searchButton->setText(searchCaption());
     m_searchButton->setEnabled(true);
     m_allMusic->setEnabled(true);
     emit searchFinished();

@@ -19,7 +19,7 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
 {
     setObjectName(u"frmAbout"_s);
     const QString title = QCoreApplication::applicationName();
-    setWindowTitle(u"About "_s + title);
+    setWindowTitle(tr("About %1").arg(title));
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(u"picIcon"_s);
@@ -39,7 +39,7 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     QFont big = lblTitle->font();
     big.setPointSize(big.pointSize() * 2);
     lblTitle->setFont(big);
-    QLabel *lblVersion = label(u"lblVersion"_s, u"Version "_s + QCoreApplication::applicationVersion());
+    QLabel *lblVersion = label(u"lblVersion"_s, tr("Version %1").arg(QCoreApplication::applicationVersion()));
     QLabel *lblDescription = label(u"lblDescription"_s, tr("A play-list editor for MP3 lists in M3U files, made by "
                                                            "the TUNARY developers."));
     QLabel *credits = label(u"lblCredits"_s, tr("Programming: the TUNARY developers\nTesting: everyone who keeps "
@@ -49,9 +49,9 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     QLabel *lblDisclaimer = label(u"lblDisclaimer"_s, tr("TUNARY may be copied and given away freely, unchanged."));
     QLabel *lblLicence = label(u"lblLicence"_s, tr("Released under the MIT License; see the LICENSE file."));
 
-    auto *Command1 = new QPushButton(u"&Ok"_s, this);
+    auto *Command1 = new QPushButton(tr("&Ok"), this);
     Command1->setObjectName(u"Command1"_s);
-    auto *cmdSysInfo = new QPushButton(u"&System Info..."_s, this);
+    auto *cmdSysInfo = new QPushButton(tr("S&ystem Info..."), this);
     cmdSysInfo->setObjectName(u"cmdSysInfo"_s);
     connect(Command1, &QPushButton::clicked, this, [this] { emit finished(); });
     connect(cmdSysInfo, &QPushButton::clicked, this, [&context] { SysInfo::startSystemInformation(context); });

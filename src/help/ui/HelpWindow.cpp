@@ -19,7 +19,7 @@ HelpWindow::HelpWindow(AppContext &context, const QList<HelpTopics::Subject> &su
     , m_topics(new QListWidget(this))
 {
     setObjectName(u"FrmHelpSub"_s);
-    setWindowTitle(u"Help Menu"_s);
+    setWindowTitle(tr("Help Menu"));
     setFixedSize(3090 / 15, 3780 / 15);
     m_titles->setObjectName(u"LstMessage"_s);
     m_topics->setObjectName(u"lstHelpNumber"_s);
@@ -32,9 +32,9 @@ HelpWindow::HelpWindow(AppContext &context, const QList<HelpTopics::Subject> &su
         m_titles->addItem(subject.title);
         m_topics->addItem(QString::number(subject.topic));
     }
-    auto *CmdHelp = new QPushButton(u"&Help"_s, this);
+    auto *CmdHelp = new QPushButton(tr("&Help"), this);
     CmdHelp->setObjectName(u"CmdHelp"_s);
-    auto *cmdClose = new QPushButton(u"&Close"_s, this);
+    auto *cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(u"cmdClose"_s);
     auto *buttons = new QHBoxLayout;
     CmdHelp->setFixedWidth(81);
@@ -55,8 +55,8 @@ HelpWindow::HelpWindow(AppContext &context, const QList<HelpTopics::Subject> &su
     connect(CmdHelp, &QPushButton::clicked, this, [this] { HelpTopics::showHelp(m_context, 14); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { emit finished(); });
 
-    QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, u"&File"_s);
-    addCommand(mnuFile, u"mnuClosehelp"_s, u"&Close Help"_s, {}, [this] { emit finished(); });
+    QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, tr("&File"));
+    addCommand(mnuFile, u"mnuClosehelp"_s, tr("&Close Help"), {}, [this] { emit finished(); });
     m_menus = {mnuFile};
 }
 

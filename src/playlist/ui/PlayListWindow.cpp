@@ -170,79 +170,79 @@ void PlayListWindow::buildMenus()
         return [&context, &list, mode] { Player::play(context, list, mode); };
     };
 
-    QMenu *fileMenu = addNamedMenu(this, u"MnuFile"_s, u"&File"_s);
-    addCommand(fileMenu, u"MnuNew"_s, u"&New Play List"_s, QKeySequence(u"Ctrl+N"_s),
+    QMenu *fileMenu = addNamedMenu(this, u"MnuFile"_s, tr("&File"));
+    addCommand(fileMenu, u"MnuNew"_s, tr("&New Play List"), QKeySequence(u"Ctrl+N"_s),
                [&context] { OpenLists::newPlayList(context); });
-    addCommand(fileMenu, u"MnuLoad"_s, u"&Open Play List"_s, {},
+    addCommand(fileMenu, u"MnuLoad"_s, tr("&Open Play List"), {},
                [&context] { context.host().openFinder(FinderMode::Lists); });
-    addCommand(fileMenu, u"MnuSave"_s, u"&Save"_s, QKeySequence(u"Ctrl+S"_s),
+    addCommand(fileMenu, u"MnuSave"_s, tr("&Save"), QKeySequence(u"Ctrl+S"_s),
                [&context, &list] { OpenLists::save(context, list); });
-    addCommand(fileMenu, u"MnuSaveAs"_s, u"Save &As"_s, {}, [&context, &list] { OpenLists::saveAs(context, list); });
+    addCommand(fileMenu, u"MnuSaveAs"_s, tr("Save &As"), {}, [&context, &list] { OpenLists::saveAs(context, list); });
     addSeparator(fileMenu, u"mnusep3"_s);
-    addCommand(fileMenu, u"MnuExit"_s, u"&Exit"_s, {}, [&context] { context.host().closeFrame(); });
+    addCommand(fileMenu, u"MnuExit"_s, tr("&Exit"), {}, [&context] { context.host().closeFrame(); });
 
-    m_listMenu = addNamedMenu(this, u"MnuList"_s, u"&Play List"_s);
+    m_listMenu = addNamedMenu(this, u"MnuList"_s, tr("&Play List"));
     QAction *undo =
-        addCommand(m_listMenu, u"MnuUndo"_s, u"&Undo"_s, QKeySequence(u"Ctrl+Shift+Z"_s), [this] { m_list->undo(); });
+        addCommand(m_listMenu, u"MnuUndo"_s, tr("&Undo"), QKeySequence(u"Ctrl+Shift+Z"_s), [this] { m_list->undo(); });
     QAction *redo =
-        addCommand(m_listMenu, u"MnuRedo"_s, u"Re&do"_s, QKeySequence(u"Ctrl+Y"_s), [this] { m_list->redo(); });
+        addCommand(m_listMenu, u"MnuRedo"_s, tr("Re&do"), QKeySequence(u"Ctrl+Y"_s), [this] { m_list->redo(); });
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(&m_list->undoStack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&m_list->undoStack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     addSeparator(m_listMenu, u"mnsepUndo"_s);
-    QMenu *addMenu = m_listMenu->addMenu(u"&Add"_s);
+    QMenu *addMenu = m_listMenu->addMenu(tr("&Add"));
     addMenu->setObjectName(u"MnuAdd"_s);
-    addCommand(addMenu, u"MnuAddfile"_s, u"Add &Mp3"_s, QKeySequence(u"Ctrl+A"_s),
+    addCommand(addMenu, u"MnuAddfile"_s, tr("Add &Mp3"), QKeySequence(u"Ctrl+A"_s),
                [&context] { context.host().openFinder(FinderMode::Mp3Files); });
     addSeparator(m_listMenu, u"mnsep2"_s);
-    QMenu *removeMenu = m_listMenu->addMenu(u"&Remove "_s);
+    QMenu *removeMenu = m_listMenu->addMenu(tr("&Remove "));
     removeMenu->setObjectName(u"mnuRemove"_s);
-    addCommand(removeMenu, u"mnuRemoveone"_s, u"Remove Mp3"_s, {}, edit(Edit::RemoveOne));
-    addCommand(removeMenu, u"mnuRemoveSelected"_s, u"Remove selected Mp3s"_s, {}, edit(Edit::RemoveSelected));
-    addCommand(removeMenu, u"mnuRemoveMissing"_s, u"Remove &Missing"_s, QKeySequence(u"Ctrl+Shift+M"_s),
+    addCommand(removeMenu, u"mnuRemoveone"_s, tr("Remove Mp3"), {}, edit(Edit::RemoveOne));
+    addCommand(removeMenu, u"mnuRemoveSelected"_s, tr("Remove selected Mp3s"), {}, edit(Edit::RemoveSelected));
+    addCommand(removeMenu, u"mnuRemoveMissing"_s, tr("Remove &Missing"), QKeySequence(u"Ctrl+Shift+M"_s),
                edit(Edit::RemoveMissing));
-    addCommand(removeMenu, u"mnuRemoveDuplicates"_s, u"Remove &Duplicates"_s, QKeySequence(u"Ctrl+Shift+D"_s),
+    addCommand(removeMenu, u"mnuRemoveDuplicates"_s, tr("Remove &Duplicates"), QKeySequence(u"Ctrl+Shift+D"_s),
                edit(Edit::RemoveDuplicates));
     // Relative paths need the list's folder: an untitled list has none.
-    QMenu *pathsMenu = m_listMenu->addMenu(u"Pat&hs"_s);
+    QMenu *pathsMenu = m_listMenu->addMenu(tr("Pat&hs"));
     pathsMenu->setObjectName(u"mnuPaths"_s);
     QAction *relative =
-        addCommand(pathsMenu, u"mnuRelative"_s, u"&Relative to the List"_s, {}, edit(Edit::MakeRelative));
-    QAction *absolute = addCommand(pathsMenu, u"mnuAbsolute"_s, u"&Absolute"_s, {}, edit(Edit::MakeAbsolute));
+        addCommand(pathsMenu, u"mnuRelative"_s, tr("&Relative to the List"), {}, edit(Edit::MakeRelative));
+    QAction *absolute = addCommand(pathsMenu, u"mnuAbsolute"_s, tr("&Absolute"), {}, edit(Edit::MakeAbsolute));
     connect(m_listMenu, &QMenu::aboutToShow, this, [this, relative, absolute] {
         relative->setEnabled(!m_list->isUntitled());
         absolute->setEnabled(!m_list->isUntitled());
     });
-    addCommand(m_listMenu, u"mnuTags"_s, u"Titles from &Tags"_s, QKeySequence(u"Ctrl+Shift+T"_s),
+    addCommand(m_listMenu, u"mnuTags"_s, tr("Titles from &Tags"), QKeySequence(u"Ctrl+Shift+T"_s),
                [this] { m_list->titlesFromTags(); });
-    addCommand(m_listMenu, u"mnuMoved"_s, u"Find &Moved Files"_s, QKeySequence(u"Ctrl+Shift+F"_s),
+    addCommand(m_listMenu, u"mnuMoved"_s, tr("Find &Moved Files"), QKeySequence(u"Ctrl+Shift+F"_s),
                [this] { findMovedFiles(); });
-    QMenu *playMenu = m_listMenu->addMenu(u"&Play"_s);
+    QMenu *playMenu = m_listMenu->addMenu(tr("&Play"));
     playMenu->setObjectName(u"mnuplay"_s);
-    addCommand(playMenu, u"MnuPlaySS"_s, u"Play &Single Mp3"_s, {}, play(PlayMode::Current));
-    addCommand(playMenu, u"MnuPlaySelect"_s, u"Play S&elected Mp3s"_s, QKeySequence(u"Ctrl+E"_s),
+    addCommand(playMenu, u"MnuPlaySS"_s, tr("Play &Single Mp3"), {}, play(PlayMode::Current));
+    addCommand(playMenu, u"MnuPlaySelect"_s, tr("Play S&elected Mp3s"), QKeySequence(u"Ctrl+E"_s),
                play(PlayMode::Selected));
-    addCommand(playMenu, u"MnuPlayWhole"_s, u"Play whole &List"_s, QKeySequence(u"Ctrl+P"_s), play(PlayMode::All));
-    addCommand(m_listMenu, u"mnusort"_s, u"S&ort List "_s, QKeySequence(u"Ctrl+O"_s), edit(Edit::Sort));
+    addCommand(playMenu, u"MnuPlayWhole"_s, tr("Play whole &List"), QKeySequence(u"Ctrl+P"_s), play(PlayMode::All));
+    addCommand(m_listMenu, u"mnusort"_s, tr("S&ort List "), QKeySequence(u"Ctrl+O"_s), edit(Edit::Sort));
     addSeparator(m_listMenu, u"MnuSep1"_s);
-    addCommand(m_listMenu, u"mnusel"_s, u"Select A&ll"_s, QKeySequence(u"Ctrl+L"_s), edit(Edit::SelectAll));
+    addCommand(m_listMenu, u"mnusel"_s, tr("Select A&ll"), QKeySequence(u"Ctrl+L"_s), edit(Edit::SelectAll));
     addSeparator(m_listMenu, u"mnusep4"_s);
-    addCommand(m_listMenu, u"MnuClear"_s, u"Clea&r list"_s, QKeySequence(u"Ctrl+R"_s), edit(Edit::Clear));
-    addCommand(m_listMenu, u"MnuClose"_s, u"&Close List"_s, QKeySequence(u"Ctrl+Z"_s), [&list] { list.close(); });
+    addCommand(m_listMenu, u"MnuClear"_s, tr("Cl&ear list"), QKeySequence(u"Ctrl+R"_s), edit(Edit::Clear));
+    addCommand(m_listMenu, u"MnuClose"_s, tr("&Close List"), QKeySequence(u"Ctrl+Z"_s), [&list] { list.close(); });
 
-    QMenu *settingsMenu = addNamedMenu(this, u"mnuSettings"_s, u"&Settings"_s);
-    addCommand(settingsMenu, u"mnuSet"_s, u"&Configuration"_s, {}, [&context] { context.host().openSettings(); });
+    QMenu *settingsMenu = addNamedMenu(this, u"mnuSettings"_s, tr("&Settings"));
+    addCommand(settingsMenu, u"mnuSet"_s, tr("&Configuration"), {}, [&context] { context.host().openSettings(); });
 
-    m_windowMenu = addNamedMenu(this, u"mnuWindow"_s, u"&Window"_s);
+    m_windowMenu = addNamedMenu(this, u"mnuWindow"_s, tr("&Window"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &PlayListWindow::fillWindowMenu);
     fillWindowMenu();
 
-    QMenu *helpMenu = addNamedMenu(this, u"MnuHelp"_s, u"&Help"_s);
-    addCommand(helpMenu, u"mnuplayhelp"_s, u"Help for &Playlists"_s, {},
+    QMenu *helpMenu = addNamedMenu(this, u"MnuHelp"_s, tr("&Help"));
+    addCommand(helpMenu, u"mnuplayhelp"_s, tr("Help for &Playlists"), {},
                [&context] { context.host().showPlayListHelp(); });
     addSeparator(helpMenu, u"mnusep2"_s);
-    addCommand(helpMenu, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
+    addCommand(helpMenu, u"MNUABOUT"_s, tr("About TUNARY"), {}, [&context] { context.host().showAbout(); });
 
     m_menus = {fileMenu, m_listMenu, settingsMenu, m_windowMenu, helpMenu};
 }
@@ -385,7 +385,7 @@ bool PlayListWindow::onListKey(QKeyEvent *event)
         return true;
     case Qt::Key_F1:
         if (shift == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
-            m_context.platform.messageBoxes.show({QCoreApplication::applicationName(), u"I should do suff now!"_s,
+            m_context.platform.messageBoxes.show({QCoreApplication::applicationName(), tr("I should do suff now!"),
                                                   MessageIcon::None, MessageButtons::Ok});
             return true;
         }

@@ -67,15 +67,15 @@ SettingsDialog::SettingsDialog(AppContext &context, QWidget *parent)
     , m_context(context)
     , m_search(new FolderSearch(this))
     , m_pages(named(new QStackedWidget(this), u"picOptions"_s))
-    , m_playerPageButton(named(new QRadioButton(u"Winamp"_s, this), u"o1"_s))
-    , m_pathsPageButton(named(new QRadioButton(u"Paths"_s, this), u"o4"_s))
-    , m_colourPageButton(named(new QRadioButton(u"Colour"_s, this), u"O3"_s))
-    , m_miscPageButton(named(new QRadioButton(u"Misc"_s, this), u"O2"_s))
-    , m_ok(named(new QPushButton(u"&OK"_s, this), u"Cmdok"_s))
-    , m_cancel(named(new QPushButton(u"&Cancel"_s, this), u"cmdCancel"_s))
+    , m_playerPageButton(named(new QRadioButton(tr("Winamp"), this), u"o1"_s))
+    , m_pathsPageButton(named(new QRadioButton(tr("Paths"), this), u"o4"_s))
+    , m_colourPageButton(named(new QRadioButton(tr("Colour"), this), u"O3"_s))
+    , m_miscPageButton(named(new QRadioButton(tr("Misc"), this), u"O2"_s))
+    , m_ok(named(new QPushButton(tr("&OK"), this), u"Cmdok"_s))
+    , m_cancel(named(new QPushButton(tr("&Cancel"), this), u"cmdCancel"_s))
 {
     setObjectName(u"frmOptions"_s);
-    setWindowTitle(u"Options"_s);
+    setWindowTitle(tr("Options"));
     setFixedSize(7305 / 15, 4290 / 15);
 
     m_pages->addWidget(buildPathsPage());
@@ -94,7 +94,7 @@ SettingsDialog::SettingsDialog(AppContext &context, QWidget *parent)
         strip->addWidget(button);
     }
     strip->addStretch();
-    auto *help = named(new QPushButton(u"&Help"_s, this), u"Command1"_s);
+    auto *help = named(new QPushButton(tr("He&lp"), this), u"Command1"_s);
     strip->addWidget(help);
     connect(pages, &QButtonGroup::idClicked, this, &SettingsDialog::showPage);
 
@@ -136,25 +136,25 @@ QWidget *SettingsDialog::buildPlayerPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    grid->addWidget(wrapped(u"Here you can search for Winamp."_s, page, true), 0, 0, 1, 3);
-    grid->addWidget(wrapped(u"Please enter the location of Winamp on your computer in to the first box. Click on "
-                            u"search if your want the program to find it."_s,
+    grid->addWidget(wrapped(tr("Here you can search for Winamp."), page, true), 0, 0, 1, 3);
+    grid->addWidget(wrapped(tr("Please enter the location of Winamp on your computer in to the first box. Click on "
+                               "search if your want the program to find it."),
                             page),
                     1, 0, 1, 3);
     m_playerPath = named(new QLineEdit(page), u"TxtPath"_s);
     m_playerPath->installEventFilter(this);
-    auto *browsePlayer = named(new QPushButton(u"&Browse"_s, page), u"Command2"_s);
+    auto *browsePlayer = named(new QPushButton(tr("&Browse"), page), u"Command2"_s);
     connect(browsePlayer, &QPushButton::clicked, this,
             [this] { OpenLists::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer, 0, fillIn(m_playerPath)); });
     grid->addWidget(m_playerPath, 2, 0, 1, 2);
     grid->addWidget(browsePlayer, 2, 2);
-    grid->addWidget(wrapped(u"Select the drive you wish to search for WINAMP.EXE then press Search."_s, page), 3, 0, 1,
+    grid->addWidget(wrapped(tr("Select the drive you wish to search for WINAMP.EXE then press Search."), page), 3, 0, 1,
                     3);
     m_drives = named(new QComboBox(page), u"DrvList"_s);
     m_drives->addItems(m_context.platform.drives.drives());
     connect(m_drives, &QComboBox::activated, this, [this] { m_search->stop(); });
-    m_searchButton = named(new QPushButton(u"&Search"_s, page), u"CmdSearch"_s);
-    m_stopButton = named(new QPushButton(u"&Stop"_s, page), u"Cmdstop"_s);
+    m_searchButton = named(new QPushButton(tr("&Search"), page), u"CmdSearch"_s);
+    m_stopButton = named(new QPushButton(tr("S&top"), page), u"Cmdstop"_s);
     m_stopButton->hide();
     connect(m_searchButton, &QPushButton::clicked, this, &SettingsDialog::searchForPlayer);
     connect(m_stopButton, &QPushButton::clicked, this, [this] {
@@ -166,7 +166,7 @@ QWidget *SettingsDialog::buildPlayerPage()
     grid->addWidget(m_searchButton, 4, 2);
     grid->addWidget(m_stopButton, 4, 2);
     grid->addWidget(
-        wrapped(u"Remember, the more sub directorys there are on a drive, the slower it is search in."_s, page), 5, 0,
+        wrapped(tr("Remember, the more sub directorys there are on a drive, the slower it is search in."), page), 5, 0,
         1, 3);
     // Kept in the program's own options file: TUNARY.INI has no line for it.
     m_startsPlayer = named(new QCheckBox(tr("Start the &player when TUNARY starts"), page), u"chkStartPlayer"_s);
@@ -183,27 +183,27 @@ QWidget *SettingsDialog::buildPathsPage()
     m_mp3Folder = named(new QLineEdit(page), u"TxtMp3"_s);
     m_mp3Folder->installEventFilter(this);
     m_m3uFolder = named(new QLineEdit(page), u"M3UPathtxt"_s);
-    auto *browseMp3Folder = named(new QPushButton(u"&Browse"_s, page), u"CmdBrowse"_s);
-    auto *browseM3uFolder = named(new QPushButton(u"&Browse"_s, page), u"Command3"_s);
+    auto *browseMp3Folder = named(new QPushButton(tr("&Browse"), page), u"CmdBrowse"_s);
+    auto *browseM3uFolder = named(new QPushButton(tr("B&rowse"), page), u"Command3"_s);
     // The chooser starts at the folder already in the box.
     connect(browseMp3Folder, &QPushButton::clicked, this, [this] {
         m_mp3Folder->setText(m_context.platform.messageBoxes.browseForFolderAt(
-            u"Please select the starting directory (If your have a large amount of MP3 files in one place)"_s,
+            tr("Please select the starting directory (If your have a large amount of MP3 files in one place)"),
             m_mp3Folder->text()));
     });
     connect(browseM3uFolder, &QPushButton::clicked, this, [this] {
         m_m3uFolder->setText(m_context.platform.messageBoxes.browseForFolderAt(
-            u"Please select the M3U directory (If your have a large amount of M3U files in one place)"_s,
+            tr("Please select the M3U directory (If your have a large amount of M3U files in one place)"),
             m_m3uFolder->text()));
     });
-    grid->addWidget(wrapped(u"Please Enter the MP3 Path."_s, page, true), 0, 0, 1, 2);
+    grid->addWidget(wrapped(tr("Please Enter the MP3 Path."), page, true), 0, 0, 1, 2);
     grid->addWidget(m_mp3Folder, 1, 0);
     grid->addWidget(browseMp3Folder, 1, 1);
-    grid->addWidget(wrapped(u"Please Enter the Default Directory of your M3U files"_s, page), 2, 0, 1, 2);
+    grid->addWidget(wrapped(tr("Please Enter the Default Directory of your M3U files"), page), 2, 0, 1, 2);
     grid->addWidget(m_m3uFolder, 3, 0);
     grid->addWidget(browseM3uFolder, 3, 1);
-    grid->addWidget(wrapped(u"Entering a valid paths here will insure that TUNARY will look in this directory first "
-                            u"when opening M3U/MP3 files. This Speeds up the process of making a playlist."_s,
+    grid->addWidget(wrapped(tr("Entering a valid paths here will insure that TUNARY will look in this directory first "
+                               "when opening M3U/MP3 files. This Speeds up the process of making a playlist."),
                             page),
                     4, 0, 1, 2);
     grid->setRowStretch(5, 1);
@@ -214,21 +214,21 @@ QWidget *SettingsDialog::buildColourPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    grid->addWidget(wrapped(u"Please Enter Background Colour For TUNARY."_s, page, true), 0, 0, 1, 6);
-    grid->addWidget(wrapped(u"Please Select the new background colour For TUNARY By Click on one of the default "
-                            u"colours or by using the sliders to make a custom colour."_s,
+    grid->addWidget(wrapped(tr("Please Enter Background Colour For TUNARY."), page, true), 0, 0, 1, 6);
+    grid->addWidget(wrapped(tr("Please Select the new background colour For TUNARY By Click on one of the default "
+                               "colours or by using the sliders to make a custom colour."),
                             page),
                     1, 0, 1, 6);
     m_colourPreview = named(new QFrame(page), u"BGC"_s);
     m_colourPreview->setFrameShape(QFrame::Box);
     m_colourPreview->setAutoFillBackground(true);
     m_colourPreview->setMinimumSize(48, 48);
-    grid->addWidget(new QLabel(u"New Colour"_s, page), 2, 0);
+    grid->addWidget(new QLabel(tr("New Colour"), page), 2, 0);
     grid->addWidget(m_colourPreview, 3, 0, 2, 1);
     const std::tuple<QSlider **, QLabel **, QString, QString> sliders[] = {
-        {&m_red, &m_redValue, u"V1"_s, u"Red"_s},
-        {&m_green, &m_greenValue, u"V2"_s, u"Green"_s},
-        {&m_blue, &m_blueValue, u"V3"_s, u"Blue"_s}};
+        {&m_red, &m_redValue, u"V1"_s, tr("Red")},
+        {&m_green, &m_greenValue, u"V2"_s, tr("Green")},
+        {&m_blue, &m_blueValue, u"V3"_s, tr("Blue")}};
     // The captions turn into the sliders' numbers; at a fixed width they move nothing sideways.
     int captionWidth = page->fontMetrics().horizontalAdvance(u"255"_s);
     for (const auto &slider : sliders)
@@ -268,11 +268,11 @@ QWidget *SettingsDialog::buildMiscPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    grid->addWidget(wrapped(u"Please Use these settings to customize TUNARY"_s, page, true), 0, 0, 1, 2);
+    grid->addWidget(wrapped(tr("Please Use these settings to customize TUNARY"), page, true), 0, 0, 1, 2);
     m_fonts = named(new QComboBox(page), u"cmb1"_s);
     m_fonts->setEditable(true);
     m_fonts->addItems(QFontDatabase::families());
-    m_fonts->setEditText(u"Select Playlist Font"_s);
+    m_fonts->setEditText(tr("Select Playlist Font"));
     // The list is as wide as its own text needs, and the sample has the rest of the line, so that a family name
     // shows whole in its own font. The sample's size never follows its text: a long name does not squeeze the list.
     m_fonts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -285,11 +285,11 @@ QWidget *SettingsDialog::buildMiscPage()
         m_fontSample->setText(family);
         m_fontSample->setFont(QFont(family));
     });
-    m_alwaysSort = named(new QCheckBox(u"Always sort Playlists"_s, page), u"cc2"_s);
-    m_openAndPlay = named(new QCheckBox(u"Open and play this file:"_s, page), u"cc3"_s);
+    m_alwaysSort = named(new QCheckBox(tr("Always sort Playlists"), page), u"cc2"_s);
+    m_openAndPlay = named(new QCheckBox(tr("Open and play this file:"), page), u"cc3"_s);
     connect(m_openAndPlay, &QCheckBox::clicked, this, &SettingsDialog::onOpenAndPlayClicked);
     m_openAndPlayFile = named(new QLineEdit(page), u"opensong"_s);
-    m_openAndPlayBrowse = named(new QPushButton(u"&Browse"_s, page), u"cmdb4"_s);
+    m_openAndPlayBrowse = named(new QPushButton(tr("&Browse"), page), u"cmdb4"_s);
     connect(m_openAndPlayBrowse, &QPushButton::clicked, this, [this] {
         // The file dialog starts in the folder shown on the Paths page, which is kept even if this dialog is
         // cancelled.
@@ -304,12 +304,12 @@ QWidget *SettingsDialog::buildMiscPage()
     grid->addWidget(m_openAndPlay, 3, 0, 1, 2);
     grid->addWidget(m_openAndPlayFile, 4, 0);
     grid->addWidget(m_openAndPlayBrowse, 4, 1);
-    grid->addWidget(wrapped(u"If you would like open and play a particular M3U file, check the 'Open and play' box "
-                            u"and select the that file."_s,
+    grid->addWidget(wrapped(tr("If you would like open and play a particular M3U file, check the 'Open and play' box "
+                               "and select the that file."),
                             page),
                     5, 0, 1, 2);
-    grid->addWidget(wrapped(u"If you would like the playlists to be sorted when they are loaded in TUNARY check the "
-                            u"'Always sort playlist' box."_s,
+    grid->addWidget(wrapped(tr("If you would like the playlists to be sorted when they are loaded in TUNARY check the "
+                               "'Always sort playlist' box."),
                             page),
                     6, 0, 1, 2);
     return page;
@@ -318,19 +318,19 @@ QWidget *SettingsDialog::buildMiscPage()
 void SettingsDialog::buildMenus()
 {
     AppContext &context = m_context;
-    QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, u"&File"_s);
-    addCommand(mnuFile, u"mnuCSave"_s, u"Close Settings and &Save"_s, {}, [this] { accept(); });
-    addCommand(mnuFile, u"mnuCDsave"_s, u"Close Settings &Dont Save"_s, {}, [this] { reject(); });
+    QMenu *mnuFile = addNamedMenu(this, u"mnuFile"_s, tr("&File"));
+    addCommand(mnuFile, u"mnuCSave"_s, tr("Close Settings and &Save"), {}, [this] { accept(); });
+    addCommand(mnuFile, u"mnuCDsave"_s, tr("Close Settings &Dont Save"), {}, [this] { reject(); });
     addSeparator(mnuFile, u"mnusep1"_s);
-    addCommand(mnuFile, u"MnuExit"_s, u"&Exit TUNARY "_s, {}, [this] {
+    addCommand(mnuFile, u"MnuExit"_s, tr("&Exit TUNARY "), {}, [this] {
         reject();
         m_context.host().closeFrame();
     });
-    QMenu *mnuHelp = addNamedMenu(this, u"mnuHelp"_s, u"&Help"_s);
-    addCommand(mnuHelp, u"mndHelpset"_s, u"Help with Se&ttings"_s, {},
+    QMenu *mnuHelp = addNamedMenu(this, u"mnuHelp"_s, tr("&Help"));
+    addCommand(mnuHelp, u"mndHelpset"_s, tr("Help with Se&ttings"), {},
                [&context] { context.host().showSettingsHelp(); });
     addSeparator(mnuHelp, u"mnusep2"_s);
-    addCommand(mnuHelp, u"MNUABOUT"_s, u"About TUNARY"_s, {}, [&context] { context.host().showAbout(); });
+    addCommand(mnuHelp, u"MNUABOUT"_s, tr("About TUNARY"), {}, [&context] { context.host().showAbout(); });
     m_menus = {mnuFile, mnuHelp};
 }
 
