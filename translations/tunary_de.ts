@@ -357,7 +357,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>&amp;Alles auswählen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <source>&amp;Add to List</source>
+        <translation>Zur &amp;Liste hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
@@ -1343,12 +1348,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
     <message>
         <location line="+6"/>
         <location line="+40"/>
-        <location line="+103"/>
+        <location line="+106"/>
         <source>&amp;Browse</source>
         <translation>Du&amp;rchsuchen</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location line="-141"/>
         <source>Select the drive you wish to search for WINAMP.EXE then press Search.</source>
         <translation>Wählen Sie das Laufwerk, auf dem nach WINAMP.EXE gesucht werden soll, und klicken Sie dann auf „Suchen“.</translation>
     </message>
@@ -1443,7 +1448,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Schriftart der Wiedergabeliste wählen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Always sort Playlists</source>
         <translation>Wiedergabelisten immer sortieren</translation>
     </message>
@@ -1453,7 +1458,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Diese Datei öffnen und abspielen:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>If you would like open and play a particular M3U file, check the &apos;Open and play&apos; box and select the that file.</source>
         <translation>Wenn beim Start eine bestimmte M3U-Datei geöffnet und abgespielt werden soll, kreuzen Sie „Diese Datei öffnen und abspielen“ an und wählen Sie die Datei.</translation>
     </message>
@@ -1550,6 +1555,14 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <location filename="../src/help/SysInfo.cpp" line="+34"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Die Systeminformationen sind zurzeit nicht verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>UiWindowHost</name>
+    <message>
+        <location filename="../src/app/ui/UiWindowHost.cpp" line="+238"/>
+        <source>The list is still being read. Add the files once it is open.</source>
+        <translation>Die Liste wird noch gelesen. Fügen Sie die Dateien hinzu, sobald sie geöffnet ist.</translation>
     </message>
 </context>
 </TS>

@@ -14,15 +14,15 @@ run
 frame=$(wait_window "TUNARY" 15) || fail "no frame"
 activate "$frame"
 xdotool key ctrl+n ctrl+a
-sleep 1 # the finder and the file dialog are windows inside the frame, which xdotool cannot see
-# Search, then back from the button to the results, all of them selected and added with Enter.
+sleep 2 # the finder and the file dialog are windows inside the frame, which xdotool cannot see
+# Search (the results keep the focus), all results selected and added with Enter.
 xdotool key alt+a
-sleep 2
-xdotool key shift+Tab shift+Tab ctrl+a Return
+sleep 3
+xdotool key ctrl+a Return
 # File > 1 brings the list to the front; it is saved under a name and played.
 open_menu "Alt+F in the finder" alt+f
 xdotool key 1 ctrl+s
-sleep 1
+sleep 2
 xdotool type mix
 xdotool key Return
 wait_until 10 test -s "$work/lists/mix.m3u" || fail "the list was not saved"
