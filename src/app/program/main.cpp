@@ -26,6 +26,7 @@
 #include "platform/ui/QtMessageBoxes.h"
 #include "platform/ui/SystemTrayIcon.h"
 #include "widgets/Logo.h"
+#include "widgets/UniformListAccessible.h"
 
 using namespace Qt::StringLiterals;
 
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(tunaryLogo(64)));
+    UniformListAccessible::install();
     // The program ends when its frame closes, not when the splash (its first window) does.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -76,6 +76,9 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
 
     connect(m_list, &PlayList::captionChanged, this, [this](const QString &caption) {
         setWindowTitle(caption);
+        // A screen reader says the list's file name where the window shows the whole path.
+        const qsizetype folderEnd = std::max(caption.lastIndexOf(u'/'), caption.lastIndexOf(u'\\'));
+        m_view->setAccessibleName(caption.mid(folderEnd + 1));
         qCDebug(lcPlayList) << "caption:" << caption;
     });
     connect(m_list, &PlayList::listFontChanged, this, [this](const QString &family) {
