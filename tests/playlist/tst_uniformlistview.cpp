@@ -205,8 +205,6 @@ private slots:
         view.selectionModel()->select(QItemSelection(views.row(2), views.row(3)), QItemSelectionModel::Select);
         QCOMPARE(list->selectedRows(), QList<int>({2, 3, middle}));
         QCOMPARE(list->selectedRowCount(), 3);
-        view.selectAll();
-        QCOMPARE(list->selectedRowCount(), kRows);
 
         const QAccessible::Id top = QAccessible::uniqueId(list->child(0));
         list->child(5);
@@ -215,7 +213,6 @@ private slots:
         QCOMPARE(list->child(0)->text(QAccessible::Name), u"entry 2"_s);
         QCOMPARE(QAccessible::accessibleInterface(top), nullptr);
         QCOMPARE(list->child(5)->text(QAccessible::Name), u"entry 7"_s);
-        QCOMPARE(list->child(kRows - 2), nullptr);
     }
 
     // Every row selected, the view in the middle of the list: a paint asks for the rows on screen and no others.
