@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # What a screen reader reads, taken from a private accessibility bus: the list named on the command line is a
 # list named after its file, whose three entries read as their titles; Down moves the selection to the second,
-# which the bus then reports selected. In the settings dialog every button, slider and box has a name.
+# which the bus then reports selected. In the finder and the settings dialog every button, slider and box has a
+# name.
 if [ -z "${TUNARY_E2E_SESSION_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null || { echo "FAIL: no dbus-run-session (setup.sh installs dbus)" >&2; exit 1; }
     TUNARY_E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
@@ -31,7 +32,9 @@ wait_until 10 reads $'a\nb\nc' rows three.m3u || fail "the list reads: $(reader 
 xdotool key Down
 wait_until 5 reads $'a\nb selected\nc' rows three.m3u || fail "after Down: $(reader rows three.m3u 2>&1)"
 
-open_menu "Alt+S" alt+s
-xdotool key c
-wait_until 10 reads "" unnamed Options 25 || fail "Settings > Configuration: $(reader unnamed Options 25 2>&1)"
+# The finder, opened on a folder that is not there, says so and opens the settings dialog.
+xdotool key ctrl+a
+answer "Error Number: 4"
+wait_until 10 reads "" unnamed "Add MP3" 7 || fail "the finder: $(reader unnamed "Add MP3" 7 2>&1)"
+wait_until 10 reads "" unnamed Options 25 || fail "the settings dialog: $(reader unnamed Options 25 2>&1)"
 echo "PASS"
