@@ -356,10 +356,12 @@ void UniformListView::currentChanged(const QModelIndex &current, const QModelInd
     announceCurrent();
 }
 
+// Qt tells of the view's own focus after this event: the caret's row is told of once that is done, so that a
+// screen reader is left on the row.
 void UniformListView::focusInEvent(QFocusEvent *event)
 {
     QAbstractItemView::focusInEvent(event);
-    announceCurrent();
+    QMetaObject::invokeMethod(this, &UniformListView::announceCurrent, Qt::QueuedConnection);
 }
 
 void UniformListView::announceCurrent()

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """What a screen reader reads of the program with process id PID, taken from the accessibility bus.
-rows PID LIST: the entries of the list named LIST, one a line, those selected marked so.
+rows PID LIST: the entries of the list named LIST, one a line, marked where selected and where the caret is.
 unnamed PID WINDOW MIN: the controls of the window named WINDOW that have no name; fails if it shows fewer than MIN."""
 import sys
 
@@ -32,7 +32,8 @@ def named(pid, name, roles):
 def main(command, pid, name, least=0):
     if command == "rows":
         for row in named(pid, name, {R.ROLE_LIST}):
-            print(row.name + (" selected" if row.getState().contains(R.STATE_SELECTED) else ""))
+            marks = (("selected", R.STATE_SELECTED), ("caret", R.STATE_FOCUSED))
+            print(row.name + "".join(f" {mark}" for mark, state in marks if row.getState().contains(state)))
         return
     controls = [node for node in walk(named(pid, name, {R.ROLE_FRAME})) if node.getRole() in CONTROLS]
     for node in filter(lambda node: not node.name.strip(), controls):

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # What a screen reader reads, taken from a private accessibility bus: the list named on the command line is a
-# list named after its file, whose three entries read as their titles; Down moves the selection to the second,
-# which the bus then reports selected. In the finder and the settings dialog every button, slider and box has a
-# name.
+# list named after its file, whose three entries read as their titles, the caret on the first; Down moves the
+# caret and the selection to the second, as the bus then reports. In the finder and the settings dialog every
+# button, slider and box has a name.
 if [ -z "${TUNARY_E2E_SESSION_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null || { echo "FAIL: no dbus-run-session (setup.sh installs dbus)" >&2; exit 1; }
     TUNARY_E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
@@ -28,9 +28,9 @@ printf '/m/a.mp3\r\n/m/b.mp3\r\n/m/c.mp3\r\n' >"$work/three.m3u"
 start_playing "$work/three.m3u"
 tunary=${pids[-1]}
 activate "$frame"
-wait_until 10 reads $'a\nb\nc' rows three.m3u || fail "the list reads: $(reader rows three.m3u 2>&1)"
+wait_until 10 reads $'a caret\nb\nc' rows three.m3u || fail "the list reads: $(reader rows three.m3u 2>&1)"
 xdotool key Down
-wait_until 5 reads $'a\nb selected\nc' rows three.m3u || fail "after Down: $(reader rows three.m3u 2>&1)"
+wait_until 5 reads $'a\nb selected caret\nc' rows three.m3u || fail "after Down: $(reader rows three.m3u 2>&1)"
 
 # The finder, opened on a folder that is not there, says so and opens the settings dialog.
 xdotool key ctrl+a
