@@ -9,8 +9,6 @@
 
 #include "widgets/UniformListView.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 int rowsOf(const UniformListView *view)
