@@ -149,8 +149,8 @@ QWidget *SettingsDialog::buildPlayerPage()
     auto *grid = new QGridLayout(page);
     grid->addWidget(wrapped(u"Here you can search for Winamp."_s, page, true), 0, 0, 1, 3);
     QLabel *playerPathLabel =
-        wrapped(u"Please enter the location of Winamp on your computer in to the first box. Click "
-                u"on search if your want the program to find it."_s,
+        wrapped(u"Please enter the location of Winamp on your computer in to the first box. Click on "
+                u"search if your want the program to find it."_s,
                 page);
     grid->addWidget(playerPathLabel, 1, 0, 1, 3);
     m_playerPath = named(new QLineEdit(page), u"TxtPath"_s);
