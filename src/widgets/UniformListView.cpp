@@ -2,6 +2,7 @@
 
 #include "widgets/UniformListView.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QDragMoveEvent>
 #include <QHoverEvent>
@@ -347,6 +348,62 @@ void UniformListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start,
     QAbstractItemView::rowsAboutToBeRemoved(parent, start, end);
     forgetItemSize();
     scheduleDelayedItemsLayout();
+}
+
+void UniformListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    announceCurrent();
+}
+
+// Qt tells of the view's own focus after this event: the caret's row is told of once that is done, so that a
+// screen reader is left on the row.
+void UniformListView::focusInEvent(QFocusEvent *event)
+{
+    QAbstractItemView::focusInEvent(event);
+    QMetaObject::invokeMethod(this, &UniformListView::announceCurrent, Qt::QueuedConnection);
+}
+
+void UniformListView::announceCurrent()
+{
+    const QModelIndex current = currentIndex();
+    if (!QAccessible::isActive() || !hasFocus() || !current.isValid() || current.parent() != rootIndex())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(current.row());
+    QAccessible::updateAccessibility(&event);
+}
+
+// Each row that changed is told of while there are few; a change of many rows (Ctrl+A on a long list) is told of
+// once, for the list, as reading it row by row would take as long as the list is.
+void UniformListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    QAbstractItemView::selectionChanged(selected, deselected);
+    if (!QAccessible::isActive())
+        return;
+    constexpr qint64 kRowsToldOneByOne = 32;
+    qint64 changed = 0;
+    for (const QItemSelection *ranges : {&selected, &deselected}) {
+        for (const QItemSelectionRange &range : *ranges)
+            changed += range.parent() == rootIndex() ? range.height() : 0;
+    }
+    if (changed > kRowsToldOneByOne) {
+        QAccessibleEvent event(this, QAccessible::SelectionWithin);
+        QAccessible::updateAccessibility(&event);
+        return;
+    }
+    for (const auto &[ranges, type] :
+         {std::pair{&selected, QAccessible::SelectionAdd}, std::pair{&deselected, QAccessible::SelectionRemove}}) {
+        for (const QItemSelectionRange &range : *ranges) {
+            if (range.parent() != rootIndex())
+                continue;
+            for (int row = range.top(); row <= range.bottom(); ++row) {
+                QAccessibleEvent event(this, type);
+                event.setChild(row);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+    }
 }
 
 // The rows in the damaged area only, in the states a QListView paints them with.

@@ -53,6 +53,10 @@ protected:
                      const QList<int> &roles = QList<int>()) override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    // Tell assistive technology of the caret and the selection, which it reads per row.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     int rowCount() const;
@@ -69,6 +73,8 @@ private:
      */
     std::pair<int, int> rowsBetween(int top, int bottom) const;
     void forgetItemSize();
+    /** Tells assistive technology that the caret's row has the focus, when the view has it. */
+    void announceCurrent();
 
     mutable QSize m_itemSize;
     /** The row under the mouse, shown as hovered where the style wants it. */

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 
 // The list's view beside a QListView with uniform item sizes, on a million rows: the same rows in the same
-// places, the same keys and scrolling; and no more work for a million rows than for the rows on screen.
+// places, the same keys and scrolling; and no more work for a million rows than for the rows on screen, for
+// painting as for a screen reader.
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QKeySequence>
 #include <QListView>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
 
+#include "widgets/UniformListAccessible.h"
 #include "widgets/UniformListView.h"
 
 using namespace Qt::StringLiterals;
@@ -17,17 +20,25 @@ namespace {
 
 constexpr int kRows = 1'000'000;
 
-// Rows named by their number, remembering which rows were asked for.
+// Rows named by their number, remembering which rows were asked for; rows can be taken from the top.
 class CountingModel : public QAbstractListModel
 {
 public:
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override { return parent.isValid() ? 0 : kRows; }
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override { return parent.isValid() ? 0 : rows; }
     QVariant data(const QModelIndex &index, int role) const override
     {
         asked.insert(index.row());
-        return role == Qt::DisplayRole ? QVariant(u"entry "_s + QString::number(index.row())) : QVariant();
+        const int number = kRows - rows + index.row();
+        return role == Qt::DisplayRole ? QVariant(u"entry "_s + QString::number(number)) : QVariant();
+    }
+    void takeFromTop(int count)
+    {
+        beginRemoveRows({}, 0, count - 1);
+        rows -= count;
+        endRemoveRows();
     }
 
+    int rows = kRows;
     mutable QSet<int> asked;
 };
 
@@ -158,6 +169,50 @@ private slots:
         QCOMPARE(selection.size(), 1);
         QCOMPARE(std::pair(selection.first().top(), selection.first().bottom()), std::pair(2, nearEnd.row()));
         QCOMPARE(view.currentIndex(), nearEnd);
+    }
+
+    // A screen reader on a million rows: the rows it asks for, a few kept, none outliving its row; the caret and
+    // the selection as the view shows them.
+    void screenReaderReadsTheRowsItAsksFor()
+    {
+        UniformListAccessible::install();
+        Views views;
+        QVERIFY(views.exposed());
+        UniformListView &view = views.view;
+        view.activateWindow();
+        view.setFocus();
+        QTRY_VERIFY(view.hasFocus());
+        auto *list = static_cast<UniformListAccessible *>(QAccessible::queryAccessibleInterface(&view));
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), kRows);
+        const int middle = kRows / 2;
+        view.selectionModel()->setCurrentIndex(views.row(middle), QItemSelectionModel::ClearAndSelect);
+        for (const int row : {0, middle - 1, middle, kRows - 1}) {
+            QAccessibleInterface *item = list->child(row);
+            QCOMPARE(item->role(), QAccessible::ListItem);
+            QCOMPARE(item->text(QAccessible::Name), u"entry "_s + QString::number(row));
+            QCOMPARE(list->indexOfChild(item), row);
+            QCOMPARE(item->state().selected, row == middle);
+            QCOMPARE(item->state().focused, row == middle);
+            QCOMPARE(item->state().offscreen, row == 0 || row == kRows - 1);
+        }
+        QCOMPARE(list->child(kRows), nullptr);
+        QCOMPARE(list->keptRowCount(), 4);
+        for (int row = 0; row < 3 * UniformListAccessible::kKeptRows; ++row)
+            QCOMPARE(list->indexOfChild(list->child(row)), row);
+        QCOMPARE(list->keptRowCount(), UniformListAccessible::kKeptRows);
+
+        view.selectionModel()->select(QItemSelection(views.row(2), views.row(3)), QItemSelectionModel::Select);
+        QCOMPARE(list->selectedRows(), QList<int>({2, 3, middle}));
+        QCOMPARE(list->selectedRowCount(), 3);
+
+        const QAccessible::Id top = QAccessible::uniqueId(list->child(0));
+        list->child(5);
+        views.model.takeFromTop(2);
+        QCOMPARE(list->childCount(), kRows - 2);
+        QCOMPARE(list->child(0)->text(QAccessible::Name), u"entry 2"_s);
+        QCOMPARE(QAccessible::accessibleInterface(top), nullptr);
+        QCOMPARE(list->child(5)->text(QAccessible::Name), u"entry 7"_s);
     }
 
     // Every row selected, the view in the middle of the list: a paint asks for the rows on screen and no others.

@@ -27,6 +27,7 @@
 #include "platform/ui/QtMessageBoxes.h"
 #include "platform/ui/SystemTrayIcon.h"
 #include "widgets/Logo.h"
+#include "widgets/UniformListAccessible.h"
 
 using namespace Qt::StringLiterals;
 
@@ -84,6 +85,7 @@ int main(int argc, char *argv[])
     // In the desktop's language from the first box on; --help and --version above answer in English.
     const Translations translations;
     QApplication::setWindowIcon(QIcon(tunaryLogo(64)));
+    UniformListAccessible::install();
     // The program ends when its frame closes, not when the splash (its first window) does.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -50,6 +50,7 @@ SplashScreen::SplashScreen(AppContext &context, const QString &commandLine, QWid
     m_panel->setFrameShape(QFrame::Box);
     m_logo->setObjectName(u"imgLogo"_s);
     m_logo->setPixmap(tunaryLogo(100));
+    m_logo->setAccessibleName(tr("TUNARY logo"));
     m_logo->setFixedSize(100, 100);
 
     m_productName = makeLabel(m_panel, u"lblProductName"_s, QCoreApplication::applicationName(), 24, true);

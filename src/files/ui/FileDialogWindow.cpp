@@ -49,6 +49,10 @@ FileDialogWindow::FileDialogWindow(AppContext &context, FileDialogPurpose purpos
         {m_types, u"cmbtype"_s},      {m_cancel, u"cmdCancel"_s}};
     for (const auto &[widget, name] : names)
         widget->setObjectName(name);
+    m_lookInLabel->setBuddy(m_drives);
+    m_nameLabel->setBuddy(m_name);
+    m_typeLabel->setBuddy(m_types);
+    m_files->setAccessibleName(tr("Files"));
     // Look in and the drive above the files; the folders on the left; the name and the type with their buttons below.
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 5, 3);

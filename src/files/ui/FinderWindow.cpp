@@ -78,6 +78,9 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     for (const auto &[object, name] : names)
         object->setObjectName(name);
     m_allMusic->setObjectName(u"chkAllMusic"_s);
+    // No label stands by these: the window's layout has no room for one.
+    m_resultView->setAccessibleName(tr("Files found"));
+    m_drives->setAccessibleName(tr("Drive"));
 
     const Finder::Setup setUp = Finder::setupFor(context, mode);
     setWindowTitle(setUp.caption);

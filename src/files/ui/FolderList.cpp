@@ -31,6 +31,7 @@ QString lastName(const Path &path)
 FolderList::FolderList(QWidget *parent)
     : QListWidget(parent)
 {
+    setAccessibleName(tr("Folders"));
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { m_highlighted = pathOf(item); });
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) { setFolder(pathOf(item)); });
 }

@@ -24,6 +24,7 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(u"picIcon"_s);
     picIcon->setPixmap(tunaryLogo(64));
+    picIcon->setAccessibleName(tr("TUNARY logo"));
     auto label = [this](const QString &name, const QString &text, bool bold = false) {
         auto *created = new QLabel(text, this);
         created->setObjectName(name);

@@ -76,6 +76,9 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
 
     connect(m_list, &PlayList::captionChanged, this, [this](const QString &caption) {
         setWindowTitle(caption);
+        // A screen reader says the list's file name where the window shows the whole path.
+        const qsizetype folderEnd = std::max(caption.lastIndexOf(u'/'), caption.lastIndexOf(u'\\'));
+        m_view->setAccessibleName(caption.mid(folderEnd + 1));
         qCDebug(lcPlayList) << "caption:" << caption;
     });
     connect(m_list, &PlayList::listFontChanged, this, [this](const QString &family) {
@@ -110,7 +113,9 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     cancel->setObjectName(u"cmdCancelLoading"_s);
     connect(cancel, &QPushButton::clicked, m_list, &PlayList::cancelLoading);
     auto *lines = new QVBoxLayout(m_loadingBar);
-    lines->addWidget(new QLabel(QCoreApplication::translate("PlayList", "Reading the list..."), m_loadingBar));
+    auto *caption = new QLabel(QCoreApplication::translate("PlayList", "Reading the list..."), m_loadingBar);
+    caption->setBuddy(m_loadingProgress);
+    lines->addWidget(caption);
     auto *row = new QHBoxLayout;
     row->addWidget(m_loadingProgress, 1);
     row->addWidget(cancel);
@@ -145,7 +150,9 @@ void PlayListWindow::setUpTagBar()
     stop->setObjectName(u"cmdStopTags"_s);
     connect(stop, &QPushButton::clicked, m_list, &PlayList::stopReadingTags);
     auto *lines = new QVBoxLayout(m_tagBar);
-    lines->addWidget(new QLabel(QCoreApplication::translate("PlayList", "Reading tags..."), m_tagBar));
+    auto *caption = new QLabel(QCoreApplication::translate("PlayList", "Reading tags..."), m_tagBar);
+    caption->setBuddy(progress);
+    lines->addWidget(caption);
     auto *row = new QHBoxLayout;
     row->addWidget(progress, 1);
     row->addWidget(stop);

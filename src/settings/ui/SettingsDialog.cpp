@@ -60,6 +60,17 @@ Widget *named(Widget *widget, const QString &name)
 
 const QString kPlaceholder = u"(Enter M3U here)"_s;
 
+// What a screen reader calls each swatch, in the order of SettingsForm's swatches.
+constexpr const char *kSwatchNames[SettingsForm::kSwatchCount] = {
+    QT_TRANSLATE_NOOP("SettingsDialog", "Black"),       QT_TRANSLATE_NOOP("SettingsDialog", "Light blue"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Dark yellow"), QT_TRANSLATE_NOOP("SettingsDialog", "Olive"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "White"),       QT_TRANSLATE_NOOP("SettingsDialog", "Pale green"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Grey"),        QT_TRANSLATE_NOOP("SettingsDialog", "Yellow"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Dark green"),  QT_TRANSLATE_NOOP("SettingsDialog", "Silver"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Pink"),        QT_TRANSLATE_NOOP("SettingsDialog", "Red"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Light grey"),  QT_TRANSLATE_NOOP("SettingsDialog", "Blue"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Navy")};
+
 } // namespace
 
 SettingsDialog::SettingsDialog(AppContext &context, QWidget *parent)
@@ -137,20 +148,23 @@ QWidget *SettingsDialog::buildPlayerPage()
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     grid->addWidget(wrapped(tr("Here you can search for Winamp."), page, true), 0, 0, 1, 3);
-    grid->addWidget(wrapped(tr("Please enter the location of Winamp on your computer in to the first box. Click on "
-                               "search if your want the program to find it."),
-                            page),
-                    1, 0, 1, 3);
+    QLabel *playerPathLabel =
+        wrapped(tr("Please enter the location of Winamp on your computer in to the first box. Click on "
+                   "search if your want the program to find it."),
+                page);
+    grid->addWidget(playerPathLabel, 1, 0, 1, 3);
     m_playerPath = named(new QLineEdit(page), u"TxtPath"_s);
+    playerPathLabel->setBuddy(m_playerPath);
     m_playerPath->installEventFilter(this);
     auto *browsePlayer = named(new QPushButton(tr("&Browse"), page), u"Command2"_s);
     connect(browsePlayer, &QPushButton::clicked, this,
             [this] { OpenLists::openFileDialog(m_context, FileDialogPurpose::ChoosePlayer, 0, fillIn(m_playerPath)); });
     grid->addWidget(m_playerPath, 2, 0, 1, 2);
     grid->addWidget(browsePlayer, 2, 2);
-    grid->addWidget(wrapped(tr("Select the drive you wish to search for WINAMP.EXE then press Search."), page), 3, 0, 1,
-                    3);
+    QLabel *drivesLabel = wrapped(tr("Select the drive you wish to search for WINAMP.EXE then press Search."), page);
+    grid->addWidget(drivesLabel, 3, 0, 1, 3);
     m_drives = named(new QComboBox(page), u"DrvList"_s);
+    drivesLabel->setBuddy(m_drives);
     m_drives->addItems(m_context.platform.drives.drives());
     connect(m_drives, &QComboBox::activated, this, [this] { m_search->stop(); });
     m_searchButton = named(new QPushButton(tr("&Search"), page), u"CmdSearch"_s);
@@ -196,10 +210,14 @@ QWidget *SettingsDialog::buildPathsPage()
             tr("Please select the M3U directory (If your have a large amount of M3U files in one place)"),
             m_m3uFolder->text()));
     });
-    grid->addWidget(wrapped(tr("Please Enter the MP3 Path."), page, true), 0, 0, 1, 2);
+    QLabel *mp3FolderLabel = wrapped(tr("Please Enter the MP3 Path."), page, true);
+    mp3FolderLabel->setBuddy(m_mp3Folder);
+    grid->addWidget(mp3FolderLabel, 0, 0, 1, 2);
     grid->addWidget(m_mp3Folder, 1, 0);
     grid->addWidget(browseMp3Folder, 1, 1);
-    grid->addWidget(wrapped(tr("Please Enter the Default Directory of your M3U files"), page), 2, 0, 1, 2);
+    QLabel *m3uFolderLabel = wrapped(tr("Please Enter the Default Directory of your M3U files"), page);
+    m3uFolderLabel->setBuddy(m_m3uFolder);
+    grid->addWidget(m3uFolderLabel, 2, 0, 1, 2);
     grid->addWidget(m_m3uFolder, 3, 0);
     grid->addWidget(browseM3uFolder, 3, 1);
     grid->addWidget(wrapped(tr("Entering a valid paths here will insure that TUNARY will look in this directory first "
@@ -223,7 +241,9 @@ QWidget *SettingsDialog::buildColourPage()
     m_colourPreview->setFrameShape(QFrame::Box);
     m_colourPreview->setAutoFillBackground(true);
     m_colourPreview->setMinimumSize(48, 48);
-    grid->addWidget(new QLabel(tr("New Colour"), page), 2, 0);
+    auto *previewLabel = new QLabel(tr("New Colour"), page);
+    previewLabel->setBuddy(m_colourPreview);
+    grid->addWidget(previewLabel, 2, 0);
     grid->addWidget(m_colourPreview, 3, 0, 2, 1);
     const std::tuple<QSlider **, QLabel **, QString, QString> sliders[] = {
         {&m_red, &m_redValue, u"V1"_s, tr("Red")},
@@ -239,6 +259,8 @@ QWidget *SettingsDialog::buildColourPage()
         (*label)->setFixedWidth(captionWidth);
         (*label)->setAlignment(Qt::AlignCenter);
         *slider = named(new QSlider(Qt::Vertical, page), name);
+        // The label above turns into the slider's number, so the slider keeps the colour's name itself.
+        (*slider)->setAccessibleName(caption);
         (*slider)->setRange(0, 255);
         connect(*slider, &QSlider::valueChanged, this, [this, label = *label](int value) {
             label->setText(QString::number(value));
@@ -257,6 +279,9 @@ QWidget *SettingsDialog::buildColourPage()
         QPalette palette = swatch->palette();
         palette.setColor(QPalette::Button, *SettingsForm::swatchColour(i));
         swatch->setPalette(palette);
+        swatch->setAccessibleName(tr(kSwatchNames[i]));
+        swatch->setAccessibleDescription(SettingsForm::swatchColour(i)->name().toUpper());
+        swatch->setToolTip(swatch->accessibleName());
         connect(swatch, &QPushButton::clicked, this, [this, i] { chooseSwatch(i); });
         swatches->addWidget(swatch, i / 5, i % 5);
     }
@@ -273,6 +298,7 @@ QWidget *SettingsDialog::buildMiscPage()
     m_fonts->setEditable(true);
     m_fonts->addItems(QFontDatabase::families());
     m_fonts->setEditText(tr("Select Playlist Font"));
+    m_fonts->setAccessibleName(tr("Play list font"));
     // The list is as wide as its own text needs, and the sample has the rest of the line, so that a family name
     // shows whole in its own font. The sample's size never follows its text: a long name does not squeeze the list.
     m_fonts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -289,6 +315,7 @@ QWidget *SettingsDialog::buildMiscPage()
     m_openAndPlay = named(new QCheckBox(tr("Open and play this file:"), page), u"cc3"_s);
     connect(m_openAndPlay, &QCheckBox::clicked, this, &SettingsDialog::onOpenAndPlayClicked);
     m_openAndPlayFile = named(new QLineEdit(page), u"opensong"_s);
+    m_openAndPlayFile->setAccessibleName(tr("List to open and play"));
     m_openAndPlayBrowse = named(new QPushButton(tr("&Browse"), page), u"cmdb4"_s);
     connect(m_openAndPlayBrowse, &QPushButton::clicked, this, [this] {
         // The file dialog starts in the folder shown on the Paths page, which is kept even if this dialog is
