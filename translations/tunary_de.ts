@@ -9,7 +9,12 @@
         <translation>Über %1</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+5"/>
+        <source>TUNARY logo</source>
+        <translation>TUNARY-Logo</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -235,6 +240,11 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <location line="+16"/>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
 </context>
 <context>
     <name>Finder</name>
@@ -312,7 +322,17 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>H&amp;ilfe</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+18"/>
+        <source>Files found</source>
+        <translation>Gefundene Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>1 file found so far</source>
         <translation>Bisher 1 Datei gefunden</translation>
     </message>
@@ -390,6 +410,14 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <location line="+3"/>
         <source>About TUNARY</source>
         <translation>Über TUNARY</translation>
+    </message>
+</context>
+<context>
+    <name>FolderList</name>
+    <message>
+        <location filename="../src/files/ui/FolderList.cpp" line="+34"/>
+        <source>Folders</source>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
@@ -973,7 +1001,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
     </message>
     <message>
         <location line="+87"/>
-        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="+406"/>
+        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="+413"/>
         <source>Find Moved Files</source>
         <translation>Verschobene Dateien suchen</translation>
     </message>
@@ -983,7 +1011,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Datei nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="-297"/>
+        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="-301"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -993,7 +1021,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Die Liste wird gelesen...</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>S&amp;top</source>
         <translation>&amp;Anhalten</translation>
     </message>
@@ -1003,7 +1031,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Tags werden gelesen...</translation>
     </message>
     <message>
-        <location line="+259"/>
+        <location line="+261"/>
         <source>The MP3 folder &quot;%1&quot; cannot be searched. Choose it in Settings &gt; Configuration.</source>
         <translation>Der MP3-Ordner „%1“ kann nicht durchsucht werden. Wählen Sie ihn unter Einstellungen &gt; Konfiguration.</translation>
     </message>
@@ -1296,7 +1324,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>SettingsDialog</name>
     <message>
-        <location filename="../src/settings/ui/SettingsDialog.cpp" line="+70"/>
+        <location filename="../src/settings/ui/SettingsDialog.cpp" line="+81"/>
         <source>Winamp</source>
         <translation>Winamp</translation>
     </message>
@@ -1341,24 +1369,24 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Hier können Sie nach Winamp suchen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Please enter the location of Winamp on your computer in to the first box. Click on search if your want the program to find it.</source>
         <translation>Bitte geben Sie im ersten Feld an, wo Winamp auf Ihrem Rechner liegt. Klicken Sie auf „Suchen“, wenn das Programm es finden soll.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+40"/>
-        <location line="+106"/>
+        <location line="+7"/>
+        <location line="+41"/>
+        <location line="+119"/>
         <source>&amp;Browse</source>
         <translation>Du&amp;rchsuchen</translation>
     </message>
     <message>
-        <location line="-141"/>
+        <location line="-155"/>
         <source>Select the drive you wish to search for WINAMP.EXE then press Search.</source>
         <translation>Wählen Sie das Laufwerk, auf dem nach WINAMP.EXE gesucht werden soll, und klicken Sie dann auf „Suchen“.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Search</source>
         <translation>&amp;Suchen</translation>
     </message>
@@ -1398,12 +1426,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Bitte geben Sie den MP3-Pfad ein.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Please Enter the Default Directory of your M3U files</source>
         <translation>Bitte geben Sie das Standardverzeichnis Ihrer M3U-Dateien ein.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Entering a valid paths here will insure that TUNARY will look in this directory first when opening M3U/MP3 files. This Speeds up the process of making a playlist.</source>
         <translation>Mit gültigen Pfaden hier sucht TUNARY beim Öffnen von M3U- und MP3-Dateien zuerst in diesen Verzeichnissen. Das beschleunigt das Erstellen einer Wiedergabeliste.</translation>
     </message>
@@ -1423,7 +1451,8 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Neue Farbe</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-174"/>
+        <location line="+179"/>
         <source>Red</source>
         <translation>Rot</translation>
     </message>
@@ -1433,12 +1462,78 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Grün</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-179"/>
+        <location line="+180"/>
         <source>Blue</source>
         <translation>Blau</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="-186"/>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Light blue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dark yellow</source>
+        <translation>Dunkelgelb</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pale green</source>
+        <translation>Blassgrün</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dark green</source>
+        <translation>Dunkelgrün</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Light grey</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <location line="+224"/>
         <source>Please Use these settings to customize TUNARY</source>
         <translation>Mit diesen Einstellungen passen Sie TUNARY an</translation>
     </message>
@@ -1446,6 +1541,11 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <location line="+4"/>
         <source>Select Playlist Font</source>
         <translation>Schriftart der Wiedergabeliste wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play list font</source>
+        <translation>Schriftart der Wiedergabeliste</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1458,7 +1558,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Diese Datei öffnen und abspielen:</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+3"/>
+        <source>List to open and play</source>
+        <translation>Liste zum Öffnen und Abspielen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>If you would like open and play a particular M3U file, check the &apos;Open and play&apos; box and select the that file.</source>
         <translation>Wenn beim Start eine bestimmte M3U-Datei geöffnet und abgespielt werden soll, kreuzen Sie „Diese Datei öffnen und abspielen“ an und wählen Sie die Datei.</translation>
     </message>
@@ -1506,7 +1611,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>SplashScreen</name>
     <message>
-        <location filename="../src/app/ui/SplashScreen.cpp" line="+56"/>
+        <location filename="../src/app/ui/SplashScreen.cpp" line="+53"/>
+        <source>TUNARY logo</source>
+        <translation>TUNARY-Logo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>WIN95/98</source>
         <translation>WIN95/98</translation>
     </message>
