@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
