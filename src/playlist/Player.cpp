@@ -12,6 +12,7 @@
 
 #include "core/AppContext.h"
 #include "core/ErrorMessages.h"
+#include "core/PauseWatch.h"
 #include "core/PlayerCommand.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
@@ -35,6 +36,7 @@ void reportPlayFailure(AppContext &context, int count, const QString &fault)
 
 void play(AppContext &context, PlayList &list, PlayMode mode)
 {
+    const PauseWatch::Step step("writing a play file");
     if (list.isLoading())
         return;
     const PlayListModel &model = list.model();

@@ -8,12 +8,15 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include "app/HandOff.h"
 #include "app/HandOffInbox.h"
 #include "app/StartUp.h"
 #include "app/StartupGate.h"
 #include "app/TrayMinimizer.h"
+#include "core/PauseWatch.h"
 #include "platform/NotificationIcon.h"
 #include "platform/StandardFolders.h"
 #include "playlist/Recovery.h"
@@ -630,6 +633,31 @@ private slots:
         QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY(app.boxes.shown.first().text.contains(u"/m/older.m3u"_s));
         QCOMPARE(Recovery::leftOver(copyA).size(), 1);
+    }
+
+    // Turned on, the watch reports a pause of the event loop with its length and the step that made it.
+    void pauseWatchReportsAPause()
+    {
+        static QStringList reports;
+        QLoggingCategory::setFilterRules(u"tunary.pause.info=true"_s);
+        const QtMessageHandler before =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &at, const QString &text) {
+                if (QByteArrayView(at.category) == "tunary.pause")
+                    reports.append(text);
+            });
+        const auto restore = qScopeGuard([before] {
+            qInstallMessageHandler(before);
+            QLoggingCategory::setFilterRules({});
+        });
+        PauseWatch::startIfWanted();
+        QTimer::singleShot(0, [] {
+            const PauseWatch::Step step("a test's step");
+            QThread::msleep(150);
+        });
+        QTRY_VERIFY(!reports.filter(u"step: a test's step"_s).isEmpty());
+        const QRegularExpression pause(u"^pause of (\\d+)\\.\\d ms"_s);
+        const QString report = reports.filter(u"step: a test's step"_s).first();
+        QVERIFY2(pause.match(report).captured(1).toInt() >= 140, qPrintable(report));
     }
 };
 
