@@ -757,7 +757,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>M3UFile</name>
     <message>
-        <location filename="../src/playlist/M3UFile.cpp" line="+429"/>
+        <location filename="../src/playlist/M3UFile.cpp" line="+430"/>
         <location line="+9"/>
         <source>Stopped.</source>
         <translation>Angehalten.</translation>
@@ -905,7 +905,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>PlayList</name>
     <message>
-        <location filename="../src/playlist/OpenLists.cpp" line="+76"/>
+        <location filename="../src/playlist/OpenLists.cpp" line="+77"/>
         <source>%1 is larger than %2 MB and can not be opened</source>
         <translation>%1 ist größer als %2 MB und kann nicht geöffnet werden.</translation>
     </message>
@@ -915,7 +915,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Liste zu groß</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+82"/>
         <source>The list is still being read.</source>
         <translation>Die Liste wird noch gelesen.</translation>
     </message>
@@ -930,22 +930,27 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location filename="../src/playlist/Player.cpp" line="+66"/>
+        <location filename="../src/playlist/Player.cpp" line="+83"/>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>The player is TUNARY itself: choose another one in Settings &gt; Configuration.</source>
         <translation>Der eingestellte Player ist TUNARY selbst: Bitte wählen Sie unter Einstellungen &gt; Konfiguration einen anderen.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+46"/>
         <source>TUNARY was handed back one of its own play files:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>The player in Settings &gt; Configuration (%2) seems to give its lists back to TUNARY, so they are not played again. Please choose another player.</source>
         <translation>TUNARY hat eine seiner eigenen Abspieldateien zurückbekommen:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Der Player unter Einstellungen &gt; Konfiguration (%2) scheint seine Listen an TUNARY zurückzugeben, daher werden sie nicht noch einmal abgespielt. Bitte wählen Sie einen anderen Player.</translation>
     </message>
     <message>
-        <location filename="../src/playlist/PlayList.cpp" line="+200"/>
+        <location filename="../src/playlist/PlayList.cpp" line="+202"/>
         <source>Untitled %1</source>
         <translation>Unbenannt %1</translation>
     </message>
     <message>
-        <location filename="../src/playlist/PlayListEdits.cpp" line="+136"/>
+        <location filename="../src/playlist/PlayListEdits.cpp" line="+137"/>
         <source>Relative Paths</source>
         <translation>Relative Pfade</translation>
     </message>
@@ -955,7 +960,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Absolute Pfade</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Remove an Entry</source>
         <translation>Eintrag entfernen</translation>
     </message>

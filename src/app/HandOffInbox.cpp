@@ -11,6 +11,7 @@
 #include "app/HandOff.h"
 #include "app/StartUp.h"
 #include "core/AppContext.h"
+#include "core/PauseWatch.h"
 #include "core/WindowHost.h"
 #include "platform/Folders.h"
 #include "platform/ProcessTree.h"
@@ -127,6 +128,7 @@ void HandOffInbox::deliverSoon()
 
 void HandOffInbox::deliverNext()
 {
+    const PauseWatch::Step step("opening a handed-over list");
     // One list at a time: the next waits until this one has been read.
     if (m_closed || m_waiting.isEmpty() || !m_opening.isNull())
         return;

@@ -57,6 +57,9 @@ public:
     /** The players this run started for its plays, newest last: a list one of them hands back is not played. */
     QList<qint64> playerProcesses;
     void rememberPlayer(qint64 pid);
+    /** Plays are numbered as they are asked for; one whose file is ready after a later play started is dropped. */
+    quint64 playsAsked = 0;
+    quint64 lastPlayStarted = 0;
     /** The start-up list has been taken care of: lists handed over by later starts may open from now on. */
     bool startUpDone = false;
     int loadingSlot = 0;

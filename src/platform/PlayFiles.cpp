@@ -66,33 +66,61 @@ void removeOld(const Names &names)
 
 namespace PlayFiles {
 
-Made make(const QString &namedAfter, const QByteArray &bytes)
+Writer::Writer(const QString &namedAfter)
+    : m_namedAfter(namedAfter)
 {
     const Names names = namesFor(namedAfter);
     QDir().mkpath(names.folder);
-    QFile file;
     for (int attempt = 1;; ++attempt) {
-        file.setFileName(names.folder + u'/' + names.start + uniquePart() + names.end);
+        m_file.setFileName(names.folder + u'/' + names.start + uniquePart() + names.end);
         // Unbuffered, so a short write (a full disk) is seen here and not passed over by a buffered flush.
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
-                      QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-            break;
-        const QFileInfo taken(file.fileName());
-        if (attempt == kAttempts || (!taken.exists() && !taken.isSymLink()))
-            return {{}, file.errorString()};
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            return;
+        const QFileInfo taken(m_file.fileName());
+        if (attempt == kAttempts || (!taken.exists() && !taken.isSymLink())) {
+            m_fault = m_file.errorString();
+            return;
+        }
     }
+}
+
+Writer::~Writer()
+{
+    if (!m_finished && m_file.isOpen())
+        m_file.remove();
+}
+
+bool Writer::write(QByteArrayView bytes)
+{
+    if (!m_fault.isEmpty())
+        return false;
     for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        const qint64 count = m_file.write(bytes.data() + written, bytes.size() - written);
         if (count <= 0) {
-            const QString fault = file.errorString();
-            file.remove();
-            return {{}, fault};
+            m_fault = m_file.errorString();
+            return false;
         }
         written += count;
     }
-    file.close();
-    removeOld(names);
-    return {file.fileName(), {}};
+    return true;
+}
+
+Made Writer::finish()
+{
+    if (!m_fault.isEmpty())
+        return {{}, m_fault};
+    m_file.close();
+    m_finished = true;
+    removeOld(namesFor(m_namedAfter));
+    return {m_file.fileName(), {}};
+}
+
+Made make(const QString &namedAfter, const QByteArray &bytes)
+{
+    Writer writer(namedAfter);
+    writer.write(bytes);
+    return writer.finish();
 }
 
 bool isPlayFile(const QString &namedAfter, const QString &path)

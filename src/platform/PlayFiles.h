@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 /**
@@ -22,6 +23,32 @@ struct Made
 {
     QString path;
     QString fault;
+};
+
+/**
+ * A new play file filled piece by piece, made as make() makes it: complete once finished, and removed when it
+ * is not (a fault, or the writer given up).
+ */
+class Writer
+{
+public:
+    explicit Writer(const QString &namedAfter);
+    ~Writer();
+    Writer(const Writer &) = delete;
+    Writer &operator=(const Writer &) = delete;
+
+    /** Why the file could not be made or written; empty while all is well. */
+    QString fault() const { return m_fault; }
+    /** Appends the bytes; false, with a fault, when they could not all be written. */
+    bool write(QByteArrayView bytes);
+    /** Closes the file, complete; this run's older play files beyond the newest kKept may go. */
+    Made finish();
+
+private:
+    QString m_namedAfter;
+    QFile m_file;
+    QString m_fault;
+    bool m_finished = false;
 };
 
 /**

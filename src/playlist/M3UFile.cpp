@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -439,10 +440,15 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
     return {};
 }
 
-QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
-                  const FormatOptions &options)
+namespace {
+
+// What format() makes, handed to flush whenever it holds pieceSize bytes or more, and at the end. The bytes are
+// taken by flush (it may leave them, or clear them to be filled again); false from flush stops the writing.
+template <typename Flush>
+bool formatInto(QByteArray &bytes, const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
+                const FormatOptions &options, qsizetype pieceSize, Flush flush)
 {
-    QByteArray bytes = mark(encoding);
+    bytes = mark(encoding);
     const QByteArray end = lineEnd(encoding);
     const bool eightBit = encoding == ListEncoding::EightBit || encoding == ListEncoding::Utf8WithMark;
     const QString &relativeTo = options.relativeTo;
@@ -456,7 +462,14 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
     // Room for the texts the entries come from, with a CR for each line; a few entries of a big list get a little.
     const qsizetype reserve = std::min<qsizetype>(texts.size() + 2 * refs.size(), 512 * refs.size()) +
                               128 * (options.head.size() + options.tail.size());
-    bytes.reserve(eightBit ? reserve : reserve * 2);
+    bytes.reserve(std::min(eightBit ? reserve : reserve * 2, pieceSize + 64 * 1024));
+    // The bytes a plain list starts with are looked at once, in the first piece.
+    bool first = true;
+    const auto flushPiece = [&] {
+        if (std::exchange(first, false))
+            bytes = keptPlain(std::move(bytes), encoding);
+        return flush(bytes);
+    };
 
     const auto writtenAsWindows1252 = [&options](EntryTexts::Ref ref) {
         return EntryTexts::writtenAsWindows1252(ref) && (!options.utf8 || (ref & EntryTexts::kWindows1252Bytes));
@@ -482,6 +495,8 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
     for (const EntryTexts::Ref ref : options.head)
         writeLine(texts.line(ref), ref);
     for (const EntryTexts::Ref ref : refs) {
+        if (bytes.size() >= pieceSize && !flushPiece())
+            return false;
         const bool pathAsRead = asRead(ref);
         // Own lines read from a file and ended by CR LF there go out as one run, with their path where it follows.
         const char *runBegin = nullptr;
@@ -537,7 +552,30 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
     }
     for (const EntryTexts::Ref ref : options.tail)
         writeLine(texts.line(ref), ref);
-    return keptPlain(bytes, encoding);
+    return flushPiece();
+}
+
+} // namespace
+
+QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
+                  const FormatOptions &options)
+{
+    QByteArray bytes;
+    formatInto(bytes, texts, refs, encoding, options, std::numeric_limits<qsizetype>::max(),
+               [](const QByteArray &) { return true; });
+    return bytes;
+}
+
+bool formatInPieces(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
+                    const FormatOptions &options, const std::function<bool(QByteArrayView piece)> &write)
+{
+    constexpr qsizetype kPieceSize = 1024 * 1024;
+    QByteArray bytes;
+    return formatInto(bytes, texts, refs, encoding, options, kPieceSize, [&write](QByteArray &piece) {
+        const bool written = write(piece);
+        piece.resize(0);
+        return written;
+    });
 }
 
 QByteArray format(const PlayListModel &model, ListEncoding encoding, bool utf8)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 
 #include <QByteArray>
 #include <QList>
@@ -92,6 +93,13 @@ struct FormatOptions
  */
 QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
                   const FormatOptions &options = {});
+
+/**
+ * What format() makes, handed to write a piece of about a megabyte at a time, in order, so that a big list
+ * is never held whole a second time; false from write stops it. False when stopped.
+ */
+bool formatInPieces(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
+                    const FormatOptions &options, const std::function<bool(QByteArrayView piece)> &write);
 
 /** The model's entries, with its head and tail, in file form. */
 QByteArray format(const PlayListModel &model, ListEncoding encoding, bool utf8 = false);

@@ -11,6 +11,7 @@
 
 #include "core/AppContext.h"
 #include "core/ErrorMessages.h"
+#include "core/PauseWatch.h"
 #include "core/WindowHost.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SafeWrite.h"
@@ -155,6 +156,7 @@ void openListFile(AppContext &context, const QString &path, WhenRead whenRead)
 
 QString saveList(AppContext &context, PlayList &list)
 {
+    const PauseWatch::Step step("saving a list");
     // Saved now, a list still being read would be saved empty over its file.
     if (list.isLoading())
         return QCoreApplication::translate("PlayList", "The list is still being read.");

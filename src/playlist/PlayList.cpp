@@ -9,6 +9,7 @@
 #include <QSemaphore>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "core/PauseWatch.h"
 #include "playlist/ListEdits.h"
 
 using namespace Qt::StringLiterals;
@@ -95,6 +96,7 @@ void PlayList::showReadProgress()
 
 void PlayList::takeRead()
 {
+    const PauseWatch::Step step("showing a list read");
     // A read already taken, or cancelled, has nothing more to give.
     if (!m_read)
         return;

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "core/PauseWatch.h"
 #include "playlist/ListEdits.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayListEntry.h"
@@ -180,6 +181,7 @@ void PlayList::takeMissingLook()
 
 void PlayList::edit(Edit edit)
 {
+    const PauseWatch::Step step("editing a list");
     // A list being read takes its entries from its file alone.
     if (isLoading())
         return;

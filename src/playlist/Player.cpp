@@ -2,16 +2,21 @@
 
 #include "playlist/Player.h"
 
+#include <atomic>
 #include <utility>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "core/AppContext.h"
 #include "core/ErrorMessages.h"
+#include "core/PauseWatch.h"
 #include "core/PlayerCommand.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
@@ -33,8 +38,90 @@ void reportPlayFailure(AppContext &context, int count, const QString &fault)
     ErrorMessages::showError(context, count == 0 ? ErrorNumber::NoMp3InList : ErrorNumber::PlayerMissing, fault);
 }
 
+namespace {
+
+// A play of more entries than this has its file written off the interface thread.
+constexpr qsizetype kWrittenAtOnce = 20000;
+
+// The worker that writes big play files, owned by the application, whose end waits for the file being written.
+// One thread, so that play files are ready in the order the plays were asked for.
+class PlayWriter : public QObject
+{
+public:
+    static constexpr auto kName = "playWriter";
+
+    explicit PlayWriter(QObject *application)
+        : QObject(application)
+    {
+        setObjectName(QString::fromLatin1(kName));
+        m_pool.setMaxThreadCount(1);
+    }
+    ~PlayWriter() override
+    {
+        m_stop = true;
+        m_pool.waitForDone();
+    }
+
+    static PlayWriter &of(QObject *application)
+    {
+        auto *writer = application->findChild<PlayWriter *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
+        return writer ? *writer : *new PlayWriter(application);
+    }
+
+    /** Writes the play file on the worker; done hears what was made, on this object's thread. */
+    template <typename Done>
+    void write(QString namedAfter, EntryTexts texts, QList<EntryTexts::Ref> refs, M3UFile::FormatOptions options,
+               Done done)
+    {
+        QtConcurrent::run(&m_pool, [this, namedAfter = std::move(namedAfter), texts = std::move(texts),
+                                    refs = std::move(refs), options = std::move(options)] {
+            PlayFiles::Writer file(namedAfter);
+            const bool written =
+                M3UFile::formatInPieces(texts, refs, ListEncoding::EightBit, options,
+                                        [this, &file](QByteArrayView piece) { return !m_stop && file.write(piece); });
+            if (!written && file.fault().isEmpty())
+                return PlayFiles::Made{{}, QCoreApplication::translate("PlayList", "Stopped.")};
+            return file.finish();
+        }).then(this, std::move(done));
+    }
+
+private:
+    std::atomic<bool> m_stop{false};
+    QThreadPool m_pool;
+};
+
+// Starts the player on a play file made for the play numbered so; a file made after a later play started is
+// dropped, as the player has the later list already.
+void startPlayer(AppContext &context, const QString &playerCommand, quint64 number, qsizetype count,
+                 const PlayFiles::Made &playFile)
+{
+    if (number < context.lastPlayStarted) {
+        if (!playFile.path.isEmpty())
+            QFile::remove(playFile.path);
+        return;
+    }
+    context.lastPlayStarted = number;
+    QString fault = playFile.fault;
+    if (fault.isEmpty()) {
+        const QString argument = QDir::toNativeSeparators(playFile.path);
+        const PlayerCommand command = PlayerCommand::parse(playerCommand);
+        const StartResult started =
+            context.platform.programStarter.start(command.program, command.argumentsFor(argument));
+        fault = started.error;
+        if (fault.isEmpty()) {
+            context.rememberPlayer(started.pid);
+            return;
+        }
+        QFile::remove(playFile.path); // no player will read it
+    }
+    reportPlayFailure(context, int(count), fault);
+}
+
+} // namespace
+
 void play(AppContext &context, PlayList &list, PlayMode mode)
 {
+    const PauseWatch::Step step("writing a play file");
     if (list.isLoading())
         return;
     const PlayListModel &model = list.model();
@@ -67,24 +154,29 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
                                                                   "in Settings > Configuration."));
         return;
     }
-    // Each play has a file of its own: a player that reads its file late still gets this play's list.
-    const PlayFiles::Made playFile = PlayFiles::make(
-        context.platform.folders.playFile(),
-        M3UFile::format(model.texts(), toPlay, ListEncoding::EightBit, {model.head(), {}, list.folder()}));
-    QString fault = playFile.fault;
-    if (fault.isEmpty()) {
-        const QString argument = QDir::toNativeSeparators(playFile.path);
-        const PlayerCommand command = PlayerCommand::parse(list.playerPath);
-        const StartResult started =
-            context.platform.programStarter.start(command.program, command.argumentsFor(argument));
-        fault = started.error;
-        if (fault.isEmpty()) {
-            context.rememberPlayer(started.pid);
-            return;
-        }
-        QFile::remove(playFile.path); // no player will read it
+    // Each play has a file of its own: a player that reads its file late still gets this play's list. A big one
+    // is written by the worker from the list's own texts, shared, never held whole in memory a second time; the
+    // list may change meanwhile, and the play plays the entries as they were.
+    const quint64 number = ++context.playsAsked;
+    M3UFile::FormatOptions options{model.head(), {}, list.folder()};
+    const QString namedAfter = context.platform.folders.playFile();
+    if (toPlay.size() <= kWrittenAtOnce) {
+        startPlayer(
+            context, list.playerPath, number, count,
+            PlayFiles::make(namedAfter, M3UFile::format(model.texts(), toPlay, ListEncoding::EightBit, options)));
+        return;
     }
-    reportPlayFailure(context, count, fault);
+    PlayWriter::of(QCoreApplication::instance())
+        .write(namedAfter, model.texts(), std::move(toPlay), std::move(options),
+               [&context, list = QPointer<PlayList>(&list), number, count](const PlayFiles::Made &made) {
+                   // The list went meanwhile: its play goes with it.
+                   if (!list) {
+                       if (!made.path.isEmpty())
+                           QFile::remove(made.path);
+                       return;
+                   }
+                   startPlayer(context, list->playerPath, number, count, made);
+               });
 }
 
 bool isThisProgram(const QString &player)

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include "app/HandOff.h"
 #include "app/HandOffInbox.h"
@@ -15,6 +17,7 @@
 #include "app/StartupGate.h"
 #include "app/Translations.h"
 #include "app/TrayMinimizer.h"
+#include "core/PauseWatch.h"
 #include "platform/NotificationIcon.h"
 #include "platform/StandardFolders.h"
 #include "playlist/Recovery.h"
@@ -483,7 +486,7 @@ private slots:
         QCOMPARE(done, cancel);
         QVERIFY(app.starter.calls.isEmpty());
         QTRY_VERIFY(done);
-        QCOMPARE(app.starter.calls.size(), cancel ? 0 : 1);
+        QTRY_COMPARE(app.starter.calls.size(), cancel ? 0 : 1);
         // Sorted as the settings say, before it played.
         if (!cancel) {
             const QByteArray played = readFile(app.starter.calls.first().arguments.last());
@@ -657,6 +660,31 @@ private slots:
             QCOMPARE(texts(), language.isEmpty() ? english : QStringList({u"&Datei"_s, u"&Ja"_s}));
         }
         QCOMPARE(texts(), english);
+    }
+
+    // Turned on, the watch reports a pause of the event loop with its length and the step that made it.
+    void pauseWatchReportsAPause()
+    {
+        static QStringList reports;
+        QLoggingCategory::setFilterRules(u"tunary.pause.info=true"_s);
+        const QtMessageHandler before =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &at, const QString &text) {
+                if (QByteArrayView(at.category) == "tunary.pause")
+                    reports.append(text);
+            });
+        const auto restore = qScopeGuard([before] {
+            qInstallMessageHandler(before);
+            QLoggingCategory::setFilterRules({});
+        });
+        PauseWatch::startIfWanted();
+        QTimer::singleShot(0, [] {
+            const PauseWatch::Step step("a test's step");
+            QThread::msleep(150);
+        });
+        QTRY_VERIFY(!reports.filter(u"step: a test's step"_s).isEmpty());
+        const QRegularExpression pause(u"^pause of (\\d+)\\.\\d ms"_s);
+        const QString report = reports.filter(u"step: a test's step"_s).first();
+        QVERIFY2(pause.match(report).captured(1).toInt() >= 140, qPrintable(report));
     }
 };
 

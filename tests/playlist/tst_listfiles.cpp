@@ -9,6 +9,7 @@
 
 #include "app/ui/MainWindow.h"
 #include "app/ui/UiWindowHost.h"
+#include "playlist/M3UFile.h"
 #include "playlist/OpenLists.h"
 #include "playlist/PlayList.h"
 #include "playlist/Player.h"
@@ -165,6 +166,35 @@ private slots:
         QVERIFY(plays().contains(QFileInfo(app.starter.calls.last().arguments.value(0))));
         windows.frame()->close();
         QVERIFY(plays().isEmpty());
+    }
+
+    // A big play's file is written by a worker, and the player starts once it is whole; a play asked for later
+    // that starts first wins, and the earlier one is dropped.
+    void aBigPlayIsWrittenAsideAndALaterPlayWins()
+    {
+        TestApp app;
+        UiWindowHost windows(app.context);
+        windows.loadFrame();
+        PlayList &big = *playListAt(app.context, newPlayList(app.context));
+        QStringList paths;
+        for (int i = 0; i < 30000; ++i)
+            paths.append(u"/m/%1.mp3"_s.arg(i));
+        big.model().appendEntries(entriesOf(paths));
+        PlayList &small = *playListAt(app.context, newPlayList(app.context));
+        small.model().appendEntries(entriesOf({u"/m/small.mp3"_s}));
+        Player::play(app.context, big, PlayMode::All);
+        QTRY_COMPARE(app.starter.calls.size(), 1);
+        const QByteArray first = M3UFile::format(big.model(), ListEncoding::EightBit);
+        Player::play(app.context, big, PlayMode::All);
+        Player::play(app.context, small, PlayMode::All);
+        big.model().appendEntries(entriesOf({u"/m/last.mp3"_s}));
+        Player::play(app.context, big, PlayMode::All);
+        QTRY_COMPARE(app.starter.calls.size(), 3);
+        const auto played = [&app](int play) { return readFile(app.starter.calls.at(play).arguments.value(0)); };
+        QCOMPARE(played(0), first);
+        QCOMPARE(played(1), "/m/small.mp3\r\n"_ba);
+        QCOMPARE(played(2), first + "/m/last.mp3\r\n");
+        QCOMPARE(QDir(QFileInfo(app.folders.playFile()).path()).entryList(QDir::Files).size(), 3);
     }
 
 private:

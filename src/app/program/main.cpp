@@ -15,6 +15,7 @@
 #include "app/Translations.h"
 #include "app/ui/UiWindowHost.h"
 #include "core/AppContext.h"
+#include "core/PauseWatch.h"
 #include "platform/DesktopSession.h"
 #include "platform/PlayFiles.h"
 #include "platform/ProcessProgramStarter.h"
@@ -116,6 +117,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     }
+
+    // Off unless its logging category is turned on: then every pause of the interface is reported.
+    PauseWatch::startIfWanted();
 
     // From here a signal to end is taken on the event loop; until the windows can answer it, it just ends. A
     // later start, which runs no event loop, ends on a signal as any program does.
