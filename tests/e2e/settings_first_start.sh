@@ -21,7 +21,7 @@ xdotool type --delay 10 /music/lists
 click 91 216        # the Colour page
 click 424 371       # the red swatch
 click 91 242        # the Misc page
-click 380 214       # the font list's arrow
+click 360 214       # the font list's arrow
 wait_until 5 popup_shown || fail "the font list did not open"
 xdotool key Down Return
 wait_until 5 no_popup || fail "the font list did not close"

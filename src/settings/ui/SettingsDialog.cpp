@@ -299,10 +299,10 @@ QWidget *SettingsDialog::buildMiscPage()
     m_fonts->addItems(QFontDatabase::families());
     m_fonts->setEditText(tr("Select Playlist Font"));
     m_fonts->setAccessibleName(tr("Play list font"));
-    // The list is as wide as its own text needs, and the sample has the rest of the line, so that a family name
-    // shows whole in its own font. The sample's size never follows its text: a long name does not squeeze the list.
-    m_fonts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_fonts->setMinimumContentsLength(int(m_fonts->currentText().size()));
+    // The list and the sample share the line at a fixed ratio, so that a family name shows whole in its own font
+    // beside the list, whatever the length of the list's text in the user's language or of the name shown.
+    m_fonts->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_fonts->lineEdit()->setCursorPosition(0); // a text longer than the box shows its start
     m_fontSample = named(new QLabel(page), u"test"_s);
     m_fontSample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_fontSample->setFixedHeight(m_fonts->sizeHint().height());
@@ -324,8 +324,8 @@ QWidget *SettingsDialog::buildMiscPage()
         OpenLists::openFileDialog(m_context, FileDialogPurpose::ChooseStartUpList, 0, fillIn(m_openAndPlayFile));
     });
     auto *fontLine = new QHBoxLayout;
-    fontLine->addWidget(m_fonts);
-    fontLine->addWidget(m_fontSample, 1);
+    fontLine->addWidget(m_fonts, 5);
+    fontLine->addWidget(m_fontSample, 4);
     grid->addLayout(fontLine, 1, 0, 1, 2);
     grid->addWidget(m_alwaysSort, 2, 0, 1, 2);
     grid->addWidget(m_openAndPlay, 3, 0, 1, 2);
