@@ -140,6 +140,12 @@ void startIfWanted()
                     << "ms";
 }
 
+void done(const char *what)
+{
+    if (g_watcher)
+        qCInfo(lcPause, "done: %s", what);
+}
+
 Step::Step(const char *what)
     : m_what(what)
 {

@@ -18,6 +18,9 @@ namespace PauseWatch {
 /** Starts watching the event loop of the calling (interface) thread, when the category is on. */
 void startIfWanted();
 
+/** Tells, when the watch is on, that a piece of work the user asked for is done: the benchmarks time these. */
+void done(const char *what);
+
 /** Names the work done while it lives, so that a pause it causes says what ran; costs a clock read when watched. */
 class Step
 {

@@ -167,6 +167,7 @@ QString saveList(AppContext &context, PlayList &list)
         return fault;
     list.markClean();
     Recovery::forget(context, list.slot());
+    PauseWatch::done("list saved");
     return {};
 }
 

@@ -58,6 +58,7 @@ PlayList::PlayList(QObject *parent)
 
 PlayList::~PlayList()
 {
+    PauseWatch::done("list closed");
     stopTagWork();
     if (!m_read)
         return;
@@ -118,6 +119,8 @@ void PlayList::endReading(ReadOutcome outcome)
     m_read.reset();
     m_readProgress.stop();
     setLoadProgress(-1);
+    if (outcome == ReadOutcome::Read)
+        PauseWatch::done("list read");
     if (const WhenRead whenRead = std::exchange(m_whenRead, {}))
         whenRead(outcome, this);
 }

@@ -230,6 +230,7 @@ void PlayList::edit(Edit edit)
     case Edit::Sort:
         push(new ListEdits::SortCommand(model, stepText(QT_TRANSLATE_NOOP("PlayList", "Sort")),
                                         model.sortOrder(listCollator())));
+        PauseWatch::done("list sorted");
         break;
     case Edit::RemoveMissing:
         remove(QT_TRANSLATE_NOOP("PlayList", "Remove Missing"), model.rowsPlan(missingRows(*this)));

@@ -110,6 +110,7 @@ void startPlayer(AppContext &context, const QString &playerCommand, quint64 numb
         fault = started.error;
         if (fault.isEmpty()) {
             context.rememberPlayer(started.pid);
+            PauseWatch::done("player started");
             return;
         }
         QFile::remove(playFile.path); // no player will read it

@@ -18,6 +18,7 @@
 
 #include "core/AppContext.h"
 #include "core/FolderSearch.h"
+#include "core/PauseWatch.h"
 #include "core/WindowHost.h"
 #include "files/Finder.h"
 #include "files/PathListModel.h"
@@ -316,6 +317,7 @@ void FinderWindow::endSearch()
     m_searchButton->setText(searchCaption());
     m_searchButton->setEnabled(true);
     m_allMusic->setEnabled(true);
+    PauseWatch::done("search finished");
     emit searchFinished();
 }
 
