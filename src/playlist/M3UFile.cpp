@@ -462,7 +462,7 @@ bool formatInto(QByteArray &bytes, const EntryTexts &texts, const QList<EntryTex
     // Room for the texts the entries come from, with a CR for each line; a few entries of a big list get a little.
     const qsizetype reserve = std::min<qsizetype>(texts.size() + 2 * refs.size(), 512 * refs.size()) +
                               128 * (options.head.size() + options.tail.size());
-    bytes.reserve(std::min(eightBit ? reserve : reserve * 2, pieceSize + 64 * 1024));
+    bytes.reserve(std::min(eightBit ? reserve : reserve * 2, pieceSize + 64LL * 1024));
     // The bytes a plain list starts with are looked at once, in the first piece.
     bool first = true;
     const auto flushPiece = [&] {
@@ -569,7 +569,7 @@ QByteArray format(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, L
 bool formatInPieces(const EntryTexts &texts, const QList<EntryTexts::Ref> &refs, ListEncoding encoding,
                     const FormatOptions &options, const std::function<bool(QByteArrayView piece)> &write)
 {
-    constexpr qsizetype kPieceSize = 1024 * 1024;
+    constexpr qsizetype kPieceSize = 1024LL * 1024;
     QByteArray bytes;
     return formatInto(bytes, texts, refs, encoding, options, kPieceSize, [&write](QByteArray &piece) {
         const bool written = write(piece);
