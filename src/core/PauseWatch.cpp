@@ -37,15 +37,15 @@ struct Longest
     }
 };
 
-QByteArray eventName(QObject *receiver, QEvent::Type type)
+QByteArray eventName(const char *className, const QString &objectName, QEvent::Type type)
 {
     const QMetaEnum types = QMetaEnum::fromType<QEvent::Type>();
     const char *typeName = types.valueToKey(type);
     QByteArray name = typeName ? QByteArray(typeName) : QByteArray::number(int(type));
     name += " to ";
-    name += receiver->metaObject()->className();
-    if (!receiver->objectName().isEmpty())
-        name += " \"" + receiver->objectName().toUtf8() + '"';
+    name += className;
+    if (!objectName.isEmpty())
+        name += " \"" + objectName.toUtf8() + '"';
     return name;
 }
 
@@ -81,8 +81,10 @@ protected:
     {
         const qint64 at = now();
         closeEvent(at);
+        // Named now: the receiver may be gone by the next event (a deferred delete is one).
         m_eventStartNs = at;
-        m_eventReceiver = receiver;
+        m_eventClass = receiver->metaObject()->className();
+        m_eventObjectName = receiver->objectName();
         m_eventType = event->type();
         return false;
     }
@@ -90,9 +92,10 @@ protected:
 private:
     void closeEvent(qint64 at)
     {
-        if (m_eventReceiver)
-            m_event.offer(at - m_eventStartNs, [this] { return eventName(m_eventReceiver, m_eventType); });
-        m_eventReceiver = nullptr;
+        if (m_eventClass)
+            m_event.offer(at - m_eventStartNs,
+                          [this] { return eventName(m_eventClass, m_eventObjectName, m_eventType); });
+        m_eventClass = nullptr;
     }
 
     void beat()
@@ -120,8 +123,9 @@ private:
     qint64 m_lastBeatNs = 0;
     Longest m_step;
     Longest m_event;
-    // The event under way; its receiver is only named while the event runs, when it still exists.
-    QObject *m_eventReceiver = nullptr;
+    // The event under way, and what it was sent to.
+    const char *m_eventClass = nullptr;
+    QString m_eventObjectName;
     QEvent::Type m_eventType = QEvent::None;
     qint64 m_eventStartNs = 0;
 };
