@@ -8,7 +8,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
 packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth openbox xdotool x11-utils imagemagick
-          clang-format libtag1-dev pkg-config desktop-file-utils appstream qt6-l10n-tools qt6-translations-l10n
+          clang-format libtag1-dev pkg-config desktop-file-utils appstream
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           dbus at-spi2-core python3-pyatspi)
 
 # What the tests need besides (a real player), named by ./test.sh.

@@ -282,7 +282,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>FinderWindow</name>
     <message>
-        <location filename="../src/files/ui/FinderWindow.cpp" line="+36"/>
+        <location filename="../src/files/ui/FinderWindow.cpp" line="+37"/>
         <source>Se&amp;arch</source>
         <translation>&amp;Suchen</translation>
     </message>
@@ -920,7 +920,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Die Liste wird noch gelesen.</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>Save First?</source>
         <translation>Zuerst speichern?</translation>
     </message>
@@ -935,7 +935,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Angehalten.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>The player is TUNARY itself: choose another one in Settings &gt; Configuration.</source>
         <translation>Der eingestellte Player ist TUNARY selbst: Bitte wählen Sie unter Einstellungen &gt; Konfiguration einen anderen.</translation>
     </message>
@@ -945,7 +945,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>TUNARY hat eine seiner eigenen Abspieldateien zurückbekommen:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Der Player unter Einstellungen &gt; Konfiguration (%2) scheint seine Listen an TUNARY zurückzugeben, daher werden sie nicht noch einmal abgespielt. Bitte wählen Sie einen anderen Player.</translation>
     </message>
     <message>
-        <location filename="../src/playlist/PlayList.cpp" line="+202"/>
+        <location filename="../src/playlist/PlayList.cpp" line="+205"/>
         <source>Untitled %1</source>
         <translation>Unbenannt %1</translation>
     </message>
@@ -985,7 +985,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Sortieren</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Remove Missing</source>
         <translation>Fehlende entfernen</translation>
     </message>
@@ -1287,7 +1287,6 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
     <name>RegularFile</name>
     <message>
         <location filename="../src/platform/RegularFile_unix.cpp" line="+25"/>
-        <location filename="../src/platform/RegularFile_win.cpp" line="+20"/>
         <source>Not a regular file</source>
         <translation>Keine reguläre Datei</translation>
     </message>
