@@ -469,11 +469,16 @@ private slots:
         QCOMPARE(Windows::titles(first), u"y z"_s);
         first->playList()->undo();
         QCOMPARE(Windows::titles(first), QString());
+        // With nothing selected, Enter takes the file at the caret.
+        results->clearSelection();
+        results->selectionModel()->setCurrentIndex(results->model()->index(1, 0), QItemSelectionModel::NoUpdate);
+        QTest::keyClick(results, Qt::Key_Return);
+        QCOMPARE(Windows::titles(first), u"z"_s);
 
         auto *add = finder->findChild<QAction *>(u"mnuAddToList"_s);
         delete first->subWindow();
         add->trigger();
-        QCOMPARE(Windows::titles(second), u"0 y z"_s);
+        QCOMPARE(Windows::titles(second), u"0 z"_s);
         delete second->subWindow();
         add->trigger();
         QCOMPARE(windows.shownLists(), 1);

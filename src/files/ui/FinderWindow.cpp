@@ -113,7 +113,7 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
             [this](bool all) { onMusicFilesChosen(all ? MusicFiles::AllFormats : MusicFiles::Mp3Only); });
     connect(m_folders, &FolderList::folderChanged, this, &FinderWindow::onFolderChanged);
     connect(m_searchButton, &QPushButton::clicked, this, &FinderWindow::searchOrStop);
-    connect(m_open, &QPushButton::clicked, this, &FinderWindow::openSelectedLists);
+    connect(m_open, &QPushButton::clicked, this, [this] { openSelectedLists(); });
     connect(m_close, &QPushButton::clicked, this, &FinderWindow::closeWindow);
     connect(m_help, &QPushButton::clicked, this, [this] { m_context.host().showFinderHelp(); });
     connect(m_search, &FolderSearch::found, this, [this](const PathBatch &paths) {
@@ -212,8 +212,8 @@ void FinderWindow::buildMenus()
     m_editMenu = addNamedMenu(this, u"mnuEdit"_s, tr("&Edit"));
     addCommand(m_editMenu, u"mnuselectall"_s, tr("&Select All"), {}, [this] { selectAll(); });
     if (m_mode == FinderMode::Mp3Files) {
-        QAction *add =
-            addCommand(m_editMenu, u"mnuAddToList"_s, tr("&Add to List"), {}, [this] { addSelectedFiles(); });
+        QAction *add = addCommand(m_editMenu, u"mnuAddToList"_s, tr("&Add to List"), {},
+                                  [this] { addSelectedFiles(Chosen::SelectedOrCaret); });
         add->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     }
 
@@ -326,13 +326,13 @@ void FinderWindow::selectAll()
     m_resultView->selectAll();
 }
 
-void FinderWindow::openSelectedLists()
+void FinderWindow::openSelectedLists(Chosen chosen)
 {
     if (m_mode != FinderMode::Lists)
         return;
     // In list order, whatever order they were selected in.
     QList<int> rows;
-    for (const QModelIndex &index : m_resultView->selectionModel()->selectedRows())
+    for (const QModelIndex &index : chosenRows(chosen))
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     QStringList lists;
@@ -343,11 +343,22 @@ void FinderWindow::openSelectedLists()
     closeWindow();
 }
 
-void FinderWindow::addSelectedFiles()
+// The selected results; for Enter with none selected, the one at the caret, where the keyboard puts it without
+// selecting it when the results get the focus.
+QModelIndexList FinderWindow::chosenRows(Chosen chosen) const
+{
+    const QModelIndexList selected = m_resultView->selectionModel()->selectedRows();
+    const QModelIndex caret = m_resultView->currentIndex();
+    if (chosen == Chosen::SelectedOrCaret && selected.isEmpty() && caret.isValid())
+        return {caret};
+    return selected;
+}
+
+void FinderWindow::addSelectedFiles(Chosen chosen)
 {
     if (m_mode != FinderMode::Mp3Files)
         return;
-    const QList<PlayListModel::Entry> entries = m_results->entries(m_resultView->selectionModel()->selectedRows());
+    const QList<PlayListModel::Entry> entries = m_results->entries(chosenRows(chosen));
     if (!entries.isEmpty())
         emit filesChosen(entries);
 }
@@ -368,9 +379,9 @@ bool FinderWindow::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (lists)
-                openSelectedLists();
+                openSelectedLists(Chosen::SelectedOrCaret);
             else
-                addSelectedFiles();
+                addSelectedFiles(Chosen::SelectedOrCaret);
             return true;
         }
     }

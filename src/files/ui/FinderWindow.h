@@ -48,9 +48,11 @@ public:
     QListView *resultList() const { return m_resultView; }
 
     void searchOrStop();
-    void openSelectedLists();
-    /** "&Add to List", or Enter on the results: the selected files go to a list, as a drag of them would. */
-    void addSelectedFiles();
+    /** What a command takes: the selected results, or for Enter also the one at the caret when none is. */
+    enum class Chosen { Selected, SelectedOrCaret };
+    void openSelectedLists(Chosen chosen = Chosen::Selected);
+    /** "&Add to List", or Enter on the results: the chosen files go to a list, as a drag of them would. */
+    void addSelectedFiles(Chosen chosen = Chosen::Selected);
     /** "&Close", "&Close Add File": ends a running search and closes the finder's window. */
     void closeWindow();
 
@@ -66,6 +68,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QModelIndexList chosenRows(Chosen chosen) const;
     void buildMenus();
     void onFolderChanged();
     void onDriveChosen();
