@@ -462,7 +462,9 @@ bool formatInto(QByteArray &bytes, const EntryTexts &texts, const QList<EntryTex
     // Room for the texts the entries come from, with a CR for each line; a few entries of a big list get a little.
     const qsizetype reserve = std::min<qsizetype>(texts.size() + 2 * refs.size(), 512 * refs.size()) +
                               128 * (options.head.size() + options.tail.size());
-    bytes.reserve(std::min(eightBit ? reserve : reserve * 2, pieceSize + 64LL * 1024));
+    // Written a piece at a time, no more than a piece and the entry that ends it.
+    const qsizetype room = eightBit ? reserve : reserve * 2;
+    bytes.reserve(pieceSize < room ? pieceSize + 64LL * 1024 : room);
     // The bytes a plain list starts with are looked at once, in the first piece.
     bool first = true;
     const auto flushPiece = [&] {
