@@ -347,7 +347,7 @@ void FinderWindow::openSelectedLists(Chosen chosen)
 // selecting it when the results get the focus.
 QModelIndexList FinderWindow::chosenRows(Chosen chosen) const
 {
-    const QModelIndexList selected = m_resultView->selectionModel()->selectedRows();
+    QModelIndexList selected = m_resultView->selectionModel()->selectedRows();
     const QModelIndex caret = m_resultView->currentIndex();
     if (chosen == Chosen::SelectedOrCaret && selected.isEmpty() && caret.isValid())
         return {caret};
