@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSemaphore>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -18,6 +19,8 @@ namespace {
 
 // How often a list being read shows how far it has come.
 constexpr int kReadProgressMs = 50;
+// The most a list read within the quiet time can hold: a few milliseconds' reading.
+constexpr qint64 kQuietReadBytes = 2LL * 1024 * 1024;
 
 } // namespace
 
@@ -78,7 +81,11 @@ void PlayList::readFile(int quietMs, WhenRead whenRead)
         read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
         read->finished.release();
     }));
-    if (quietMs > 0 && read->finished.tryAcquire(1, quietMs)) {
+    // A file too big to be read in the quiet time is not waited for: the window shows its progress at once. One
+    // too big to be read at all is refused at once.
+    const qint64 size = QFileInfo(m_path).size();
+    const bool quick = size <= kQuietReadBytes || size > M3UFile::kMaxFileSize;
+    if (quietMs > 0 && quick && read->finished.tryAcquire(1, quietMs)) {
         takeRead();
         return;
     }
