@@ -11,10 +11,10 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QStandardPaths>
-#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "core/AppContext.h"
+#include "core/ApplicationWorker.h"
 #include "core/ErrorMessages.h"
 #include "core/PauseWatch.h"
 #include "core/PlayerCommand.h"
@@ -45,27 +45,18 @@ constexpr qsizetype kWrittenAtOnce = 20000;
 
 // The worker that writes big play files, owned by the application, whose end waits for the file being written.
 // One thread, so that play files are ready in the order the plays were asked for.
-class PlayWriter : public QObject
+class PlayWriter : public ApplicationWorker
 {
 public:
     static constexpr auto kName = "playWriter";
 
     explicit PlayWriter(QObject *application)
-        : QObject(application)
-    {
-        setObjectName(QString::fromLatin1(kName));
-        m_pool.setMaxThreadCount(1);
-    }
+        : ApplicationWorker(application, kName)
+    {}
     ~PlayWriter() override
     {
         m_stop = true;
         m_pool.waitForDone();
-    }
-
-    static PlayWriter &of(QObject *application)
-    {
-        auto *writer = application->findChild<PlayWriter *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
-        return writer ? *writer : *new PlayWriter(application);
     }
 
     /** Writes the play file on the worker; done hears what was made, on this object's thread. */
@@ -87,7 +78,6 @@ public:
 
 private:
     std::atomic<bool> m_stop{false};
-    QThreadPool m_pool;
 };
 
 // Starts the player on a play file made for the play numbered so; a file made after a later play started is
@@ -167,7 +157,7 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
             PlayFiles::make(namedAfter, M3UFile::format(model.texts(), toPlay, ListEncoding::EightBit, options)));
         return;
     }
-    PlayWriter::of(QCoreApplication::instance())
+    ApplicationWorker::of<PlayWriter>(QCoreApplication::instance())
         .write(namedAfter, model.texts(), std::move(toPlay), std::move(options),
                [&context, list = QPointer<PlayList>(&list), number, count](const PlayFiles::Made &made) {
                    // The list went meanwhile: its play goes with it.

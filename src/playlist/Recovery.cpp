@@ -9,11 +9,11 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutex>
-#include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "core/AppContext.h"
+#include "core/ApplicationWorker.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SafeWrite.h"
@@ -34,24 +34,16 @@ constexpr int kDelayMs = 1500;
 
 // The worker that writes and removes kept lists, owned by the application, whose end waits for its last task.
 // One thread, so that the writes and removals of a list happen in the order they were asked for.
-class Writer : public QObject
+class Writer : public ApplicationWorker
 {
 public:
     static constexpr auto kName = "recoveryWriter";
 
     explicit Writer(QObject *application)
-        : QObject(application)
-    {
-        setObjectName(QString::fromLatin1(kName));
-        m_pool.setMaxThreadCount(1);
-    }
+        : ApplicationWorker(application, kName)
+    {}
+    // The tasks use this object's members: they end before those go.
     ~Writer() override { m_pool.waitForDone(); }
-
-    static Writer &of(QObject *application)
-    {
-        auto *writer = application->findChild<Writer *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
-        return writer ? *writer : *new Writer(application);
-    }
 
     template <typename Task>
     void run(Task task)
@@ -79,12 +71,11 @@ public:
 private:
     QMutex m_held;
     QString m_lastFault;
-    QThreadPool m_pool;
 };
 
 Writer &writer()
 {
-    return Writer::of(QCoreApplication::instance());
+    return ApplicationWorker::of<Writer>(QCoreApplication::instance());
 }
 
 QString listFile(const AppContext &context, int slot)
