@@ -102,6 +102,23 @@ void settle()
         QCoreApplication::processEvents();
 }
 
+// Runs the event loop until the list's work (a sort, a save) off the interface thread is done.
+void waitWhileBusy(const PlayList &list)
+{
+    while (list.isBusy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    settle();
+}
+
+// Saves a list as the user does, and waits until it is written.
+void saveAndWait(AppContext &context, PlayList &list)
+{
+    bool saved = false;
+    OpenLists::saveList(context, list, [&saved](const QString &, bool) { saved = true; });
+    while (!saved)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // Opens a list as the user does and runs the event loop until it has been read; the list, or none.
 PlayList *openAndWait(AppContext &context, const QString &path)
 {
@@ -461,7 +478,7 @@ int main(int argc, char *argv[])
 
     std::printf("sort %.1f\n", medianMs(load, [&] {
                     list->edit(Edit::Sort);
-                    settle();
+                    waitWhileBusy(*list);
                 }));
     std::printf("remove_every_other %.1f\n",
                 medianMs(
@@ -538,7 +555,7 @@ int main(int argc, char *argv[])
                                        load();
                                        list->setPath(saved);
                                    },
-                                   [&] { OpenLists::saveList(context, *list); }));
+                                   [&] { saveAndWait(context, *list); }));
 
     // The same entries as players write them: a header, and a title line before each path.
     QList<QByteArray> extended{"#EXTM3U"};
@@ -554,14 +571,14 @@ int main(int argc, char *argv[])
         std::printf("extended_load %.1f\n", medianMs(closeAll, loadExtended));
         std::printf("extended_sort %.1f\n", medianMs(loadExtended, [&] {
                         list->edit(Edit::Sort);
-                        settle();
+                        waitWhileBusy(*list);
                     }));
         std::printf("extended_save %.1f\n", medianMs(
                                                 [&] {
                                                     loadExtended();
                                                     list->setPath(saved);
                                                 },
-                                                [&] { OpenLists::saveList(context, *list); }));
+                                                [&] { saveAndWait(context, *list); }));
     }
     closeAll();
     return 0;

@@ -173,7 +173,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>FileDialog</name>
     <message>
-        <location filename="../src/files/FileDialog.cpp" line="+28"/>
+        <location filename="../src/files/FileDialog.cpp" line="+30"/>
         <source>Save List</source>
         <translation>Liste speichern</translation>
     </message>
@@ -208,7 +208,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Möchten Sie diese Datei wirklich überschreiben?</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+65"/>
         <source>Please type a file name first.</source>
         <translation>Bitte geben Sie zuerst einen Dateinamen ein.</translation>
     </message>
@@ -377,12 +377,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>&amp;Alles auswählen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Add to List</source>
         <translation>Zur &amp;Liste hinzufügen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
@@ -905,7 +905,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>PlayList</name>
     <message>
-        <location filename="../src/playlist/OpenLists.cpp" line="+77"/>
+        <location filename="../src/playlist/OpenLists.cpp" line="+76"/>
         <source>%1 is larger than %2 MB and can not be opened</source>
         <translation>%1 ist größer als %2 MB und kann nicht geöffnet werden.</translation>
     </message>
@@ -915,12 +915,22 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Liste zu groß</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+78"/>
+        <source>The list is still being sorted.</source>
+        <translation>Die Liste wird noch sortiert.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The list is still being saved.</source>
+        <translation>Die Liste wird noch gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The list is still being read.</source>
         <translation>Die Liste wird noch gelesen.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+92"/>
         <source>Save First?</source>
         <translation>Zuerst speichern?</translation>
     </message>
@@ -930,12 +940,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location filename="../src/playlist/Player.cpp" line="+83"/>
+        <location filename="../src/playlist/Player.cpp" line="+74"/>
         <source>Stopped.</source>
         <translation>Angehalten.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+70"/>
         <source>The player is TUNARY itself: choose another one in Settings &gt; Configuration.</source>
         <translation>Der eingestellte Player ist TUNARY selbst: Bitte wählen Sie unter Einstellungen &gt; Konfiguration einen anderen.</translation>
     </message>
@@ -945,12 +955,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>TUNARY hat eine seiner eigenen Abspieldateien zurückbekommen:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Der Player unter Einstellungen &gt; Konfiguration (%2) scheint seine Listen an TUNARY zurückzugeben, daher werden sie nicht noch einmal abgespielt. Bitte wählen Sie einen anderen Player.</translation>
     </message>
     <message>
-        <location filename="../src/playlist/PlayList.cpp" line="+205"/>
+        <location filename="../src/playlist/PlayList.cpp" line="+401"/>
         <source>Untitled %1</source>
         <translation>Unbenannt %1</translation>
     </message>
     <message>
-        <location filename="../src/playlist/PlayListEdits.cpp" line="+137"/>
+        <location filename="../src/playlist/PlayListEdits.cpp" line="+125"/>
         <source>Relative Paths</source>
         <translation>Relative Pfade</translation>
     </message>
@@ -980,12 +990,13 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/playlist/PlayList.cpp" line="-170"/>
+        <location line="+37"/>
         <source>Sort</source>
         <translation>Sortieren</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/playlist/PlayListEdits.cpp" line="+10"/>
         <source>Remove Missing</source>
         <translation>Fehlende entfernen</translation>
     </message>
@@ -1006,27 +1017,42 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
     </message>
     <message>
         <location line="+87"/>
-        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="+413"/>
+        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="+437"/>
         <source>Find Moved Files</source>
         <translation>Verschobene Dateien suchen</translation>
     </message>
     <message>
-        <location filename="../src/playlist/PlayListModel.cpp" line="+71"/>
+        <location filename="../src/playlist/PlayListModel.cpp" line="+66"/>
         <source>File not found</source>
         <translation>Datei nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="-301"/>
+        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="-303"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-93"/>
         <source>Reading the list...</source>
         <translation>Die Liste wird gelesen...</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+2"/>
+        <source>Splitting the list into entries...</source>
+        <translation>Die Liste wird in Einträge zerlegt...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sorting the list...</source>
+        <translation>Die Liste wird sortiert...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Saving the list...</source>
+        <translation>Die Liste wird gespeichert...</translation>
+    </message>
+    <message>
+        <location line="+126"/>
         <source>S&amp;top</source>
         <translation>&amp;Anhalten</translation>
     </message>
@@ -1263,7 +1289,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>Recovery</name>
     <message>
-        <location filename="../src/playlist/Recovery.cpp" line="+152"/>
+        <location filename="../src/playlist/Recovery.cpp" line="+143"/>
         <source>%1 cannot be made</source>
         <translation>%1 kann nicht angelegt werden</translation>
     </message>
@@ -1294,9 +1320,14 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>SafeWrite</name>
     <message>
-        <location filename="../src/platform/SafeWrite.cpp" line="+33"/>
+        <location filename="../src/platform/SafeWrite.cpp" line="+39"/>
         <source>%1 could not be replaced.</source>
         <translation>%1 konnte nicht ersetzt werden.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
     </message>
 </context>
 <context>
@@ -1674,9 +1705,9 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>UiWindowHost</name>
     <message>
-        <location filename="../src/app/ui/UiWindowHost.cpp" line="+238"/>
-        <source>The list is still being read. Add the files once it is open.</source>
-        <translation>Die Liste wird noch gelesen. Fügen Sie die Dateien hinzu, sobald sie geöffnet ist.</translation>
+        <location filename="../src/app/ui/UiWindowHost.cpp" line="+239"/>
+        <source>Add the files once it is ready.</source>
+        <translation>Fügen Sie die Dateien hinzu, sobald sie fertig ist.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include "files/FileDialog.h"
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,6 +81,35 @@ bool overwriteAgreed(AppContext &context)
                 MessageIcon::Question, MessageButtons::YesNoCancel}) == MessageAnswer::Yes;
 }
 
+// What follows a save made from the dialog (or the dialog's other work): the list closes when it was to, and the
+// frame when it was closing.
+void afterSave(AppContext &context, const Request &request)
+{
+    if (request.purpose == FileDialogPurpose::SaveAndCloseList) {
+        if (PlayList *list = OpenLists::playListAt(context, request.slot))
+            list->close();
+        context.lists.slotAt(request.slot).isFree = true;
+    }
+    if (context.frameClosing)
+        context.host().closeFrame();
+}
+
+// A save that ended in the background: the list, looked up again, keeps its old name when it was not saved, and
+// neither it nor the frame closes.
+void finishSave(AppContext &context, const Request &request, const QString &oldPath, const QString &fault,
+                bool cancelled)
+{
+    if (fault.isEmpty() && !cancelled) {
+        afterSave(context, request);
+        return;
+    }
+    context.frameClosing = false;
+    if (PlayList *list = OpenLists::playListAt(context, request.slot))
+        list->setPath(oldPath);
+    if (!fault.isEmpty())
+        ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
+}
+
 } // namespace
 
 Mode modeFor(FileDialogPurpose purpose)
@@ -139,22 +170,30 @@ Outcome accept(AppContext &context, const Request &request)
         // The caption names the file only once the file holds the list.
         const QString oldPath = list->path();
         list->setPath(savePath);
-        const QString fault = OpenLists::saveList(context, *list);
-        if (!fault.isEmpty()) {
+        // A big list is saved in the background: the dialog closes, and what was to follow the save waits for it.
+        const auto ended = std::make_shared<std::optional<QString>>();
+        const auto returned = std::make_shared<bool>(false);
+        OpenLists::saveList(context, *list,
+                            [&context, request, oldPath, ended, returned](const QString &fault, bool cancelled) {
+                                if (*returned)
+                                    finishSave(context, request, oldPath, fault, cancelled);
+                                else
+                                    *ended = fault; // a save made at once is never cancelled
+                            });
+        *returned = true;
+        if (!ended->has_value()) {
+            context.fileDialogOpen = false;
+            return {true, {}};
+        }
+        if (!ended->value().isEmpty()) {
             list->setPath(oldPath);
-            ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
+            ErrorMessages::showError(context, ErrorNumber::CannotWrite, ended->value());
             return {};
         }
     }
 
     context.fileDialogOpen = false;
-    if (request.purpose == FileDialogPurpose::SaveAndCloseList) {
-        if (PlayList *list = OpenLists::playListAt(context, request.slot))
-            list->close();
-        context.lists.slotAt(request.slot).isFree = true;
-    }
-    if (context.frameClosing)
-        context.host().closeFrame();
+    afterSave(context, request);
     return {true, picking ? path : QString()};
 }
 

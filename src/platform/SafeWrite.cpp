@@ -21,12 +21,19 @@ constexpr QFileDevice::Permissions kPrivateFolder = kOwnerOnly | QFileDevice::Ex
 
 QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
 {
+    return writeFileAtomically(
+        path, [&bytes](const PieceWriter &write) { return write(bytes); }, access);
+}
+
+QString writeFileAtomically(const QString &path, const std::function<bool(const PieceWriter &write)> &fill,
+                            FileAccess access)
+{
     const QByteArray target = EightBitText::systemName(path);
     if (target != QFile::encodeName(path)) {
         // A file whose name is not UTF-8 (kept as Windows-1252 text) is one Qt cannot name: it is written beside
         // it under a name Qt can make, then moved onto its own.
         const QString beside = path + u".tunary-save-"_s + QString::number(QCoreApplication::applicationPid());
-        if (QString fault = writeFileAtomically(beside, bytes, access); !fault.isEmpty())
+        if (QString fault = writeFileAtomically(beside, fill, access); !fault.isEmpty())
             return fault;
         if (!EightBitText::moveOnto(beside, target)) {
             QFile::remove(beside);
@@ -47,15 +54,22 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAc
         file.cancelWriting();
         return fault;
     }
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) {
-            QString fault = file.errorString();
-            file.cancelWriting();
-            return fault;
+    QString fault;
+    const bool filled = fill([&file, &fault](QByteArrayView piece) {
+        qsizetype written = 0;
+        while (written < piece.size()) {
+            const qint64 count = file.write(piece.data() + written, piece.size() - written);
+            if (count <= 0) {
+                fault = file.errorString();
+                return false;
+            }
+            written += count;
         }
-        written += count;
+        return true;
+    });
+    if (!filled) {
+        file.cancelWriting();
+        return fault.isEmpty() ? QCoreApplication::translate("SafeWrite", "Stopped.") : fault;
     }
     if (!file.commit())
         return file.errorString();

@@ -2,7 +2,10 @@
 
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 /** Who may read a file the program writes. */
@@ -19,6 +22,16 @@ enum class FileAccess {
  * On a fault the old file is left exactly as it was.
  */
 QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::Usual);
+
+/** Takes the next piece of a file being written; false when it could not be written. */
+using PieceWriter = std::function<bool(QByteArrayView piece)>;
+/**
+ * As above, with the bytes made a piece at a time, so that a big file is never held whole: fill hands them to
+ * the writer it is given, in order, and returns false to give up (it was stopped, or a write failed). A file
+ * given up on is not written; the old one is left exactly as it was.
+ */
+QString writeFileAtomically(const QString &path, const std::function<bool(const PieceWriter &write)> &fill,
+                            FileAccess access = FileAccess::Usual);
 
 /**
  * Makes a folder that the user alone may enter, and so any missing above it; an existing folder is narrowed to

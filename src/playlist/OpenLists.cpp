@@ -14,7 +14,6 @@
 #include "core/PauseWatch.h"
 #include "core/WindowHost.h"
 #include "platform/MessageBoxes.h"
-#include "platform/SafeWrite.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/Recovery.h"
 
@@ -124,11 +123,6 @@ void takeRead(AppContext &context, PlayList &list, OpenOutcome outcome)
         return;
     }
     list.show();
-    if (context.settings.alwaysSort == u"True"_s) {
-        list.edit(PlayList::Edit::Sort);
-        // The list as opened, sorted, is where undoing stops.
-        list.resetHistory();
-    }
     list.checkMissing();
 }
 
@@ -145,49 +139,67 @@ void openListFile(AppContext &context, const QString &path, WhenRead whenRead)
     context.loadingSlot = slot;
     PlayList &list = windowForSlot(context, slot);
     setUp(context, list, slot, path);
-    list.readFile(quietReadMs, [&context, whenRead = std::move(whenRead)](OpenOutcome outcome, PlayList *read) {
-        // A list closed while it was read has gone with its window.
-        if (read)
-            takeRead(context, *read, outcome);
-        if (whenRead)
-            whenRead(outcome, outcome == OpenOutcome::Read ? read : nullptr);
-    });
+    const PlayList::AfterRead afterRead =
+        context.settings.alwaysSort == u"True"_s ? PlayList::AfterRead::Sort : PlayList::AfterRead::Show;
+    list.readFile(quietReadMs, afterRead,
+                  [&context, whenRead = std::move(whenRead)](OpenOutcome outcome, PlayList *read) {
+                      // A list closed while it was read has gone with its window.
+                      if (read)
+                          takeRead(context, *read, outcome);
+                      if (whenRead)
+                          whenRead(outcome, outcome == OpenOutcome::Read ? read : nullptr);
+                  });
 }
 
-QString saveList(AppContext &context, PlayList &list)
+QString busyText(const PlayList &list)
+{
+    switch (list.work()) {
+    case PlayList::Work::Sorting:
+        return QCoreApplication::translate("PlayList", "The list is still being sorted.");
+    case PlayList::Work::Saving:
+        return QCoreApplication::translate("PlayList", "The list is still being saved.");
+    default:
+        return QCoreApplication::translate("PlayList", "The list is still being read.");
+    }
+}
+
+void saveList(AppContext &context, PlayList &list, WhenSaved whenSaved)
 {
     const PauseWatch::Step step("saving a list");
     // Saved now, a list still being read would be saved empty over its file.
-    if (list.isLoading())
-        return QCoreApplication::translate("PlayList", "The list is still being read.");
-    const QString fileName = PlayListEntry::trimBlanks(list.path());
-    QString fault =
-        writeFileAtomically(fileName, M3UFile::format(list.model(), list.encoding, M3UFile::isUtf8ListName(fileName)));
-    if (!fault.isEmpty())
-        return fault;
-    list.markClean();
-    Recovery::forget(context, list.slot());
-    PauseWatch::done("list saved");
-    return {};
+    if (list.isBusy()) {
+        whenSaved(busyText(list), false);
+        return;
+    }
+    list.saveFile([&context, &list, whenSaved = std::move(whenSaved)](const QString &fault, bool cancelled) {
+        // The list tells only while it lives.
+        if (fault.isEmpty() && !cancelled) {
+            list.markClean();
+            Recovery::forget(context, list.slot());
+            PauseWatch::done("list saved");
+        }
+        whenSaved(fault, cancelled);
+    });
 }
 
 void save(AppContext &context, PlayList &list)
 {
-    if (list.isLoading())
+    if (list.isBusy())
         return;
     if (list.isUntitled()) {
         openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
         return;
     }
     // A failed save keeps the list marked changed, so nothing is lost on closing.
-    const QString fault = saveList(context, list);
-    if (!fault.isEmpty())
-        ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
+    saveList(context, list, [&context](const QString &fault, bool) {
+        if (!fault.isEmpty())
+            ErrorMessages::showError(context, ErrorNumber::CannotWrite, fault);
+    });
 }
 
 void saveAs(AppContext &context, PlayList &list)
 {
-    if (list.isLoading())
+    if (list.isBusy())
         return;
     openFileDialog(context, FileDialogPurpose::SaveList, list.slot());
 }
@@ -215,6 +227,24 @@ bool queryClose(AppContext &context, PlayList &list, bool frameClosing)
     if (frameClosing)
         context.frameClosing = true;
     const int slot = list.slot();
+    if (list.work() == PlayList::Work::Saving) {
+        // A list closed while it is saved closes once saved (or asks again, should the save fail), as does the
+        // frame; from the event loop, once the list knows it is saved.
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(
+            &list, &PlayList::workChanged, &list,
+            [&context, &list, connection](PlayList::Work work) {
+                if (work != PlayList::Work::None)
+                    return;
+                QObject::disconnect(*connection);
+                if (context.frameClosing)
+                    context.host().closeFrame();
+                else
+                    list.close();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
     if (!list.isChanged())
         return true;
 

@@ -39,8 +39,16 @@ void openListFile(AppContext &context, const QString &path, WhenRead whenRead = 
 /** How long opening a list waits for its file before it shows the progress (25 ms unless set; 0: not at all). */
 void setQuietReadTime(int milliseconds);
 
-/** Writes the list to its file, atomically; it is unchanged then. Returns the fault, or "". */
-QString saveList(AppContext &context, PlayList &list);
+/** Hears how saving a list ended: the system's description of a fault (none when saved), or that it was cancelled. */
+using WhenSaved = PlayList::WhenSaved;
+/**
+ * Writes the list to its file, atomically; it is unchanged then. A small list is written before this returns; a
+ * big one in the background, and whenSaved hears it from the event loop. A busy list is not saved: its fault
+ * says why.
+ */
+void saveList(AppContext &context, PlayList &list, WhenSaved whenSaved);
+/** Why a busy list cannot be saved, played or added to now. */
+QString busyText(const PlayList &list);
 
 /** "&Save": an untitled list asks for a name; a named one is written, a fault reported as error 6. */
 void save(AppContext &context, PlayList &list);

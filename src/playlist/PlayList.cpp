@@ -11,16 +11,23 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "core/PauseWatch.h"
+#include "platform/SafeWrite.h"
 #include "playlist/ListEdits.h"
+#include "playlist/ListSort.h"
+#include "playlist/PlayListEntry.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// How often a list being read shows how far it has come.
-constexpr int kReadProgressMs = 50;
+// How often a busy list shows how far its work has come.
+constexpr int kProgressMs = 50;
 // The most a list read within the quiet time can hold: a few milliseconds' reading.
 constexpr qint64 kQuietReadBytes = 2LL * 1024 * 1024;
+// A list of more entries than this is sorted, and saved, off the interface thread: a few milliseconds' work.
+constexpr int kDoneAtOnce = 10000;
+// Where a read that a sort follows hands the progress bar on to the sort, in thousandths.
+constexpr int kSortStartsAt = 800;
 
 } // namespace
 
@@ -32,6 +39,29 @@ struct PlayList::Read
     QString fault;
     bool tooLarge = false;
     QSemaphore finished;
+};
+
+// The order of a sort worked out by a worker, from the texts and references the entries had when it began.
+struct PlayList::Sort
+{
+    EntryTexts texts;
+    QList<EntryTexts::Ref> refs;
+    int generation = 0;
+    ListSort::Progress progress;
+    std::vector<int> order;
+};
+
+// A list file written by a worker, from the entries the list had when it began.
+struct PlayList::Save
+{
+    QString path;
+    EntryTexts texts;
+    QList<EntryTexts::Ref> refs;
+    ListEncoding encoding = ListEncoding::EightBit;
+    M3UFile::FormatOptions options;
+    std::atomic<qint64> written{0};
+    std::atomic<bool> stop{false};
+    QString fault;
 };
 
 PlayList::PlayList(QObject *parent)
@@ -46,15 +76,12 @@ PlayList::PlayList(QObject *parent)
     connect(&m_undo, &QUndoStack::indexChanged, this, &PlayList::updateChanged);
     connect(&m_undo, &QUndoStack::cleanChanged, this, &PlayList::updateChanged);
 
-    m_readProgress.setInterval(kReadProgressMs);
-    connect(&m_readProgress, &QTimer::timeout, this, &PlayList::showReadProgress);
+    m_workProgressTimer.setInterval(kProgressMs);
+    connect(&m_workProgressTimer, &QTimer::timeout, this, &PlayList::showWorkProgress);
     connect(&m_readWatcher, &QFutureWatcherBase::finished, this, &PlayList::takeRead);
-    connect(this, &PlayList::loadCancelRequested, this, [this] {
-        if (!m_read)
-            return;
-        m_read->progress.stop = true;
-        endReading(ReadOutcome::Cancelled);
-    });
+    connect(&m_sortWatcher, &QFutureWatcherBase::finished, this, &PlayList::takeSort);
+    connect(&m_saveWatcher, &QFutureWatcherBase::finished, this, &PlayList::takeSave);
+    connect(this, &PlayList::workCancelRequested, this, &PlayList::stopWork);
     connect(&m_lookWatcher, &QFutureWatcherBase::finished, this, &PlayList::takeMissingLook);
     setUpTagWork();
 }
@@ -63,20 +90,24 @@ PlayList::~PlayList()
 {
     PauseWatch::done("list closed");
     stopTagWork();
-    if (!m_read)
-        return;
-    // Whoever waits for the read hears that it ended, though there is no list to show.
-    m_read->progress.stop = true;
+    // A save under way is finished, so the file is whole; the workers' end waits for it.
+    if (m_read)
+        m_read->progress.stop = true;
+    if (m_sort)
+        m_sort->progress.stop = true;
     m_read.reset();
+    m_sort.reset();
+    // Whoever waits for the read hears that it ended, though there is no list to show.
     if (const WhenRead whenRead = std::exchange(m_whenRead, {}))
         whenRead(ReadOutcome::Cancelled, nullptr);
 }
 
-void PlayList::readFile(int quietMs, WhenRead whenRead)
+void PlayList::readFile(int quietMs, AfterRead afterRead, WhenRead whenRead)
 {
     const auto read = std::make_shared<Read>();
     m_read = read;
     m_whenRead = std::move(whenRead);
+    m_sortWhenRead = afterRead == AfterRead::Sort;
     m_readWatcher.setFuture(QtConcurrent::run(&m_workers, [read, path = m_path] {
         read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
         read->finished.release();
@@ -89,17 +120,72 @@ void PlayList::readFile(int quietMs, WhenRead whenRead)
         takeRead();
         return;
     }
-    m_readProgress.start();
     show();
     // Last: whoever hears the progress may cancel the read, or end the list.
-    setLoadProgress(0);
+    beginWork(Work::Reading);
 }
 
-void PlayList::showReadProgress()
+void PlayList::beginWork(Work work)
 {
-    const qint64 total = m_read ? m_read->progress.total.load() : 0;
-    if (total > 0)
-        setLoadProgress(int(std::min<qint64>(999, m_read->progress.done * 1000 / total)));
+    m_workProgressTimer.start();
+    setWorkProgress(work, 0);
+}
+
+void PlayList::setWorkProgress(Work work, int thousandths)
+{
+    // The bar only moves forward while one piece of work goes on.
+    if (m_work != Work::None)
+        thousandths = std::max(thousandths, m_workProgress);
+    if (work == m_work && thousandths == m_workProgress)
+        return;
+    m_work = work;
+    m_workProgress = thousandths;
+    emit workChanged(work, thousandths);
+}
+
+void PlayList::endWork()
+{
+    m_workProgressTimer.stop();
+    if (m_work == Work::None)
+        return;
+    m_work = Work::None;
+    m_workProgress = -1;
+    emit workChanged(Work::None, -1);
+}
+
+void PlayList::showWorkProgress()
+{
+    const auto share = [](qint64 done, qint64 total, int from, int to) {
+        return total > 0 ? from + int(std::min<qint64>(to - from - 1, done * (to - from) / total)) : from;
+    };
+    if (m_read) {
+        // The bytes are read first, then split into entries.
+        const qint64 total = m_read->progress.total;
+        const qint64 done = m_read->progress.done;
+        const int end = m_sortWhenRead ? kSortStartsAt : 1000;
+        setWorkProgress(done * 2 < total ? Work::Reading : Work::Splitting, share(done, total, 0, end));
+    } else if (m_sort) {
+        const int from = m_whenRead ? kSortStartsAt : 0;
+        setWorkProgress(Work::Sorting, share(m_sort->progress.done, 2LL * m_sort->refs.size(), from, 1000));
+    } else if (m_save) {
+        setWorkProgress(Work::Saving, share(m_save->written, std::max<qint64>(1, m_save->texts.size()), 0, 1000));
+    }
+}
+
+void PlayList::stopWork()
+{
+    if (m_read) {
+        m_read->progress.stop = true;
+        endReading(ReadOutcome::Cancelled);
+    } else if (m_sort) {
+        // The list stays in the order it had; a list just read shows unsorted.
+        m_sort->progress.stop = true;
+        m_sort.reset();
+        endSort();
+    } else if (m_save) {
+        // The worker stops at its next piece, and the file stays as it was.
+        m_save->stop = true;
+    }
 }
 
 void PlayList::takeRead()
@@ -108,28 +194,132 @@ void PlayList::takeRead()
     // A read already taken, or cancelled, has nothing more to give.
     if (!m_read)
         return;
-    Read &read = *m_read;
-    ReadOutcome outcome = ReadOutcome::Read;
-    if (!read.fault.isEmpty()) {
-        outcome = read.tooLarge ? ReadOutcome::TooLarge : ReadOutcome::Failed;
-    } else {
-        encoding = read.content.encoding;
-        m_model.setContent(std::move(read.content.texts), std::move(read.content.refs), std::move(read.content.head),
-                           std::move(read.content.tail));
+    const std::shared_ptr<Read> read = std::exchange(m_read, {});
+    if (!read->fault.isEmpty()) {
+        endReading(read->tooLarge ? ReadOutcome::TooLarge : ReadOutcome::Failed);
+        return;
     }
-    endReading(outcome);
+    encoding = read->content.encoding;
+    m_model.setContent(std::move(read->content.texts), std::move(read->content.refs), std::move(read->content.head),
+                       std::move(read->content.tail));
+    if (m_sortWhenRead) {
+        // The list as opened, sorted, is where undoing stops; a big one is shown while it is sorted.
+        PauseWatch::done("list read");
+        if (!sortEntries()) {
+            show();
+            return;
+        }
+        resetHistory();
+    }
+    endReading(ReadOutcome::Read);
 }
 
 // Whoever hears the outcome may end the list: nothing is done after telling it.
 void PlayList::endReading(ReadOutcome outcome)
 {
     m_read.reset();
-    m_readProgress.stop();
-    setLoadProgress(-1);
-    if (outcome == ReadOutcome::Read)
+    endWork();
+    if (outcome == ReadOutcome::Read && !m_sortWhenRead)
         PauseWatch::done("list read");
     if (const WhenRead whenRead = std::exchange(m_whenRead, {}))
         whenRead(outcome, this);
+}
+
+bool PlayList::sortEntries()
+{
+    if (m_model.count() <= kDoneAtOnce) {
+        push(new ListEdits::SortCommand(m_model, QCoreApplication::translate("PlayList", "Sort"),
+                                        ListSort::order(m_model.texts(), m_model.refs(), ListSort::listCollator())));
+        PauseWatch::done("list sorted");
+        return true;
+    }
+    startSort();
+    return false;
+}
+
+void PlayList::startSort()
+{
+    const auto sort = std::make_shared<Sort>();
+    sort->texts = m_model.texts();
+    sort->refs = m_model.refs();
+    sort->generation = m_model.textsGeneration();
+    m_sort = sort;
+    m_sortWatcher.setFuture(QtConcurrent::run(&m_workers, [sort, collator = ListSort::listCollator()] {
+        sort->order = ListSort::order(sort->texts, sort->refs, collator, sort->progress);
+    }));
+    if (m_work == Work::None)
+        beginWork(Work::Sorting);
+    else
+        showWorkProgress();
+}
+
+void PlayList::takeSort()
+{
+    // A sort cancelled, or given up for a newer one, has nothing to give.
+    if (!m_sort || !m_sortWatcher.isFinished())
+        return;
+    const std::shared_ptr<Sort> sort = std::exchange(m_sort, {});
+    // Entries that came meanwhile (tags read, a drop begun before) are sorted with the rest.
+    if (!sort->refs.isSharedWith(m_model.refs()) || sort->generation != m_model.textsGeneration()) {
+        startSort();
+        return;
+    }
+    const PauseWatch::Step step("ordering a sorted list");
+    push(new ListEdits::SortCommand(m_model, QCoreApplication::translate("PlayList", "Sort"), std::move(sort->order)));
+    PauseWatch::done("list sorted");
+    endSort();
+}
+
+void PlayList::endSort()
+{
+    if (m_whenRead) {
+        resetHistory();
+        endReading(ReadOutcome::Read);
+    } else {
+        endWork();
+    }
+}
+
+void PlayList::saveFile(WhenSaved whenSaved)
+{
+    const QString fileName = PlayListEntry::trimBlanks(m_path);
+    M3UFile::FormatOptions options{m_model.head(), m_model.tail(), {}, M3UFile::isUtf8ListName(fileName)};
+    if (m_model.count() <= kDoneAtOnce) {
+        whenSaved(writeFileAtomically(fileName, M3UFile::format(m_model.texts(), m_model.refs(), encoding, options)),
+                  false);
+        return;
+    }
+    const auto save = std::make_shared<Save>();
+    save->path = fileName;
+    save->texts = m_model.texts();
+    save->refs = m_model.refs();
+    save->encoding = encoding;
+    save->options = std::move(options);
+    m_save = save;
+    m_whenSaved = std::move(whenSaved);
+    m_saveWatcher.setFuture(QtConcurrent::run(&m_workers, [save] {
+        // The file is written as it is made, a piece at a time: the list is never held a second time.
+        save->fault = writeFileAtomically(save->path, [&save](const PieceWriter &write) {
+            return M3UFile::formatInPieces(save->texts, save->refs, save->encoding, save->options,
+                                           [&save, &write](QByteArrayView piece) {
+                                               save->written += piece.size();
+                                               return !save->stop && write(piece);
+                                           });
+        });
+    }));
+    beginWork(Work::Saving);
+}
+
+void PlayList::takeSave()
+{
+    const std::shared_ptr<Save> save = std::exchange(m_save, {});
+    if (!save)
+        return;
+    endWork();
+    // A Cancel that came once the file was whole stopped nothing.
+    const bool cancelled = save->stop && !save->fault.isEmpty();
+    if (const WhenSaved whenSaved = std::exchange(m_whenSaved, {}))
+        whenSaved(cancelled ? QString() : save->fault, cancelled);
 }
 
 // The one place that tells whether the list is changed. A sort is no change: steps that only sort lie
@@ -222,14 +412,6 @@ void PlayList::setSizeTwips(int width, int height)
 {
     m_size = QSize(width / 15, height / 15);
     emit sizeRequested(m_size);
-}
-
-void PlayList::setLoadProgress(int thousandths)
-{
-    if (thousandths == m_loadProgress)
-        return;
-    m_loadProgress = thousandths;
-    emit loadProgressChanged(thousandths);
 }
 
 void PlayList::show()

@@ -104,21 +104,35 @@ public:
     QSize sizePixels() const { return m_size; }
 
     /**
-     * While the list's file is read: how much of the reading is done, in thousandths; -1 when the list is
-     * not being read. A list being read takes no edits and is not saved or played.
+     * What a busy list is doing off the interface thread while the user waits for it. A busy list takes no
+     * edits and is not saved or played. A read and the sort after it are one piece of work.
      */
-    int loadProgress() const { return m_loadProgress; }
-    bool isLoading() const { return m_loadProgress >= 0; }
-    void setLoadProgress(int thousandths);
-    /** Stops reading the list's file: the list opens nothing. */
-    void cancelLoading() { emit loadCancelRequested(); }
+    enum class Work { None, Reading, Splitting, Sorting, Saving };
+    Work work() const { return m_work; }
+    bool isBusy() const { return m_work != Work::None; }
+    /** How far the work has come, in thousandths, only ever forward while it goes on; -1 when there is none. */
+    int workProgress() const { return m_workProgress; }
+    /** Stops the work: a read opens nothing, a sort leaves the order as it was, a save leaves the file as it was. */
+    void cancelWork() { emit workCancelRequested(); }
 
+    /** What follows reading a list's file. */
+    enum class AfterRead { Show, Sort };
     /**
-     * Fills the list from its file, read in the background. A file read within quietMs (none when 0) is taken
-     * before this returns, and whenRead hears it then; a longer read asks the window to show with its progress
-     * at once, and whenRead hears it from the event loop. cancelLoading() and the list's end stop the read.
+     * Fills the list from its file, read in the background, and sorts it when asked (where undoing stops). A file
+     * read within quietMs (none when 0) is taken before this returns, and whenRead hears it then; a longer read
+     * asks the window to show with its progress at once, and whenRead hears it from the event loop, once sorted.
+     * cancelWork() and the list's end stop the read.
      */
-    void readFile(int quietMs, WhenRead whenRead);
+    void readFile(int quietMs, AfterRead afterRead, WhenRead whenRead);
+
+    /** Hears how a save ended: the system's description of a fault (none when saved), or that it was cancelled. */
+    using WhenSaved = std::function<void(const QString &fault, bool cancelled)>;
+    /**
+     * Writes the entries to the list's file, replacing it whole or not at all. A small list is written before this
+     * returns; a big one off the interface thread, while the list is busy, and whenSaved hears it from the event
+     * loop. Should the list end meanwhile, the file is still written whole, and whenSaved hears nothing.
+     */
+    void saveFile(WhenSaved whenSaved);
 
     /** Runs an editing command, a step that can be undone (but selecting); a list being read takes none. */
     void edit(Edit edit);
@@ -180,8 +194,9 @@ signals:
     void sizeRequested(const QSize &pixels);
     void showRequested();
     void closeRequested();
-    void loadProgressChanged(int thousandths);
-    void loadCancelRequested();
+    /** The list's work (see Work) changed, or came further. */
+    void workChanged(PlayList::Work work, int thousandths);
+    void workCancelRequested();
     /** What findMovedFiles() found: the best file for each entry it found one for, of so many entries missing. */
     void movedFilesFound(const QList<MovedFile> &found, bool stopped, int missing);
     /** How far titlesFromTags() has come, in thousandths; -1 once it is done. */
@@ -189,6 +204,8 @@ signals:
 
 private:
     struct Read;
+    struct Sort;
+    struct Save;
     struct TagRead;
     struct MovedLook
     {
@@ -204,9 +221,19 @@ private:
         std::optional<std::vector<bool>> missing;
     };
 
+    void beginWork(Work work);
+    void setWorkProgress(Work work, int thousandths);
+    void showWorkProgress();
+    void stopWork();
+    void endWork();
     void takeRead();
     void endReading(ReadOutcome outcome);
-    void showReadProgress();
+    /** Sorts the entries as one step: true when done; a big list is sorted off the interface thread. */
+    bool sortEntries();
+    void startSort();
+    void takeSort();
+    void endSort();
+    void takeSave();
     void takeMissingLook();
     void setUpTagWork();
     void stopTagWork();
@@ -220,8 +247,8 @@ private:
     /** The texts were renumbered: the history goes, a change not saved stays. */
     void forgetHistory();
 
-    // The list's work off the interface thread: reading its file, looking for its files. Declared first, so that
-    // on the list's end it waits for that work only once the work has been told to stop.
+    // The list's work off the interface thread: reading, sorting and saving it, looking for its files. Declared
+    // first, so that on the list's end it waits for that work only once the work has been told to stop.
     QThreadPool m_workers;
     PlayListModel m_model;
     QUndoStack m_undo;
@@ -229,14 +256,21 @@ private:
     int m_slot = kNoSlot;
     QString m_listFont;
     QSize m_size;
-    int m_loadProgress = -1;
+    Work m_work = Work::None;
+    int m_workProgress = -1;
+    QTimer m_workProgressTimer;
     bool m_markedChanged = false;
     bool m_changed = false;
     bool m_takesDrops = true;
     std::shared_ptr<Read> m_read;
     WhenRead m_whenRead;
+    bool m_sortWhenRead = false;
     QFutureWatcher<void> m_readWatcher;
-    QTimer m_readProgress;
+    std::shared_ptr<Sort> m_sort;
+    QFutureWatcher<void> m_sortWatcher;
+    std::shared_ptr<Save> m_save;
+    WhenSaved m_whenSaved;
+    QFutureWatcher<void> m_saveWatcher;
     QFutureWatcher<MissingLook> m_lookWatcher;
     // Tags are read on a thread of their own, one piece of work after another, so entries added keep their order.
     QThreadPool m_tagWorkers;

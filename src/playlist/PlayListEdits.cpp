@@ -4,7 +4,6 @@
 #include <memory>
 #include <numeric>
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -31,17 +30,6 @@ using ListEdits::EntriesCommand;
 QString stepText(const char *text)
 {
     return QCoreApplication::translate("PlayList", text);
-}
-
-// The user's collation, letter case ignored. The C (POSIX) locale has no collation of its own: Qt's sort keys
-// there are the bare code points, capitals before small letters, so it gets the root order, which English uses
-// untailored.
-QCollator listCollator()
-{
-    const QLocale locale;
-    QCollator collator(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
 }
 
 // Comments and directives ("#...") and addresses of streams ("scheme://...") name no file of this system.
@@ -183,7 +171,7 @@ void PlayList::edit(Edit edit)
 {
     const PauseWatch::Step step("editing a list");
     // A list being read takes its entries from its file alone.
-    if (isLoading())
+    if (isBusy())
         return;
     // Deleting, moving and clearing count as changes even where they find nothing to do, as a drop of nothing
     // does; the other commands change the list only when they change its entries.
@@ -228,9 +216,7 @@ void PlayList::edit(Edit edit)
         model.selectAll();
         break;
     case Edit::Sort:
-        push(new ListEdits::SortCommand(model, stepText(QT_TRANSLATE_NOOP("PlayList", "Sort")),
-                                        model.sortOrder(listCollator())));
-        PauseWatch::done("list sorted");
+        sortEntries();
         break;
     case Edit::RemoveMissing:
         remove(QT_TRANSLATE_NOOP("PlayList", "Remove Missing"), model.rowsPlan(missingRows(*this)));
@@ -260,7 +246,7 @@ void PlayList::appendNow(const QList<PlayListModel::Entry> &entries, int dropBat
 
 bool PlayList::drop(const QList<PlayListModel::Entry> &entries)
 {
-    if (!m_takesDrops || isLoading())
+    if (!m_takesDrops || isBusy())
         return false;
     if (entries.isEmpty())
         markChanged();

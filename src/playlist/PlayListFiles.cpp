@@ -79,7 +79,7 @@ void PlayList::stopTagWork()
 
 void PlayList::titlesFromTags()
 {
-    if (isLoading() || isReadingTags())
+    if (isBusy() || isReadingTags())
         return;
     const auto read = std::make_shared<TagRead>();
     read->generation = m_model.textsGeneration();
@@ -204,7 +204,7 @@ std::shared_ptr<MovedFileProgress> PlayList::findMovedFiles(const EightBitText::
 
 void PlayList::pointAtMovedFiles(const QList<MovedFile> &chosen)
 {
-    if (isLoading())
+    if (isBusy())
         return;
     QHash<EntryTexts::Ref, const MovedFile *> byRef;
     for (const MovedFile &moved : chosen)

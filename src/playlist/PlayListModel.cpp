@@ -5,19 +5,14 @@
 #include <algorithm>
 #include <numeric>
 
-#include <QCollator>
 #include <QColor>
 #include <QCoreApplication>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include "platform/EightBitText.h"
 #include "playlist/EntryMime.h"
 #include "playlist/PlayListEntry.h"
 
 namespace {
-
-// From this many entries on, a sort shares its work with a second thread.
-constexpr int kSortRowsForTwoThreads = 20000;
 
 // Above this many separate runs of removed rows, one reset is cheaper for the view than a signal per run.
 constexpr size_t kMaxRemovalRuns = 32;
@@ -111,13 +106,17 @@ QMimeData *PlayListModel::mimeData(const QModelIndexList &indexes) const
 
 QString PlayListModel::title(int row) const
 {
-    const EntryTexts::Ref ref = m_refs[row];
+    return titleOf(m_texts, m_refs[row]);
+}
+
+QString PlayListModel::titleOf(const EntryTexts &texts, EntryTexts::Ref ref)
+{
     QString title;
-    m_texts.visit(ref, [&title](QByteArrayView own) {
+    texts.visit(ref, [&title](QByteArrayView own) {
         if (title.isEmpty() && own.size() > 8 && qstrnicmp(own.data(), "#EXTINF:", 8) == 0)
             title = PlayListEntry::extinfTitle(EightBitText::decode(own));
     });
-    return title.isEmpty() ? PlayListEntry::titleOf(m_texts.text(ref)) : title;
+    return title.isEmpty() ? PlayListEntry::titleOf(texts.text(ref)) : title;
 }
 
 QString PlayListModel::entryText(int row) const
@@ -492,53 +491,4 @@ void PlayListModel::selectAll()
 {
     if (count() > 0)
         m_selection.select(QItemSelection(index(0), index(count() - 1)), QItemSelectionModel::ClearAndSelect);
-}
-
-std::vector<int> PlayListModel::sortOrder(const QCollator &collator) const
-{
-    // Every entry text starts with its title padded with spaces, so comparing titles (a shorter one first
-    // when it begins the longer) and then the paths orders entries as their whole texts would.
-    const int rows = count();
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(rows));
-    std::vector<int> order(static_cast<size_t>(rows));
-    std::iota(order.begin(), order.end(), 0);
-    const auto byText = [this, &keys](const QCollator &collation) {
-        return [this, &keys, &collation](int a, int b) {
-            const int byTitle = keys[size_t(a)].compare(keys[size_t(b)]);
-            if (byTitle != 0)
-                return byTitle < 0;
-            return collation.compare(entryPath(a), entryPath(b)) < 0;
-        };
-    };
-    const auto makeKeys = [this](const QCollator &collation, int from, int to, std::vector<QCollatorSortKey> &into) {
-        for (int row = from; row < to; ++row)
-            into.push_back(collation.sortKey(title(row)));
-    };
-
-    if (rows < kSortRowsForTwoThreads) {
-        makeKeys(collator, 0, rows, keys);
-        std::stable_sort(order.begin(), order.end(), byText(collator));
-    } else {
-        // Half the keys are made, and half the rows sorted, on a second thread with a collator of its own; the
-        // two halves are merged, those of the first half first where they are equal, as one stable sort would.
-        QCollator second(collator.locale());
-        second.setCaseSensitivity(collator.caseSensitivity());
-        second.setNumericMode(collator.numericMode());
-        second.setIgnorePunctuation(collator.ignorePunctuation());
-        const int middle = rows / 2;
-        std::vector<QCollatorSortKey> secondKeys;
-        secondKeys.reserve(size_t(rows - middle));
-        // Waiting for a half that no thread has begun runs it here, so a busy pool never holds the sort up.
-        QFuture<void> keyMaker = QtConcurrent::run([&] { makeKeys(second, middle, rows, secondKeys); });
-        makeKeys(collator, 0, middle, keys);
-        keyMaker.waitForFinished();
-        keys.insert(keys.end(), std::make_move_iterator(secondKeys.begin()), std::make_move_iterator(secondKeys.end()));
-        QFuture<void> sorter =
-            QtConcurrent::run([&] { std::stable_sort(order.begin() + middle, order.end(), byText(second)); });
-        std::stable_sort(order.begin(), order.begin() + middle, byText(collator));
-        sorter.waitForFinished();
-        std::inplace_merge(order.begin(), order.begin() + middle, order.end(), byText(collator));
-    }
-    return order;
 }

@@ -11,8 +11,6 @@
 
 #include "playlist/EntryTexts.h"
 
-class QCollator;
-
 /**
  * The entries of one play list, with the list box's selection and caret in a selection model of its own,
  * which the list's view shares. Each entry is a reference to the bytes of the line it came from (see
@@ -61,6 +59,8 @@ public:
     QString line(int row) const { return m_texts.text(m_refs[row]); }
     /** The title an entry's own "#EXTINF" line gives it, or else the one made from its path. */
     QString title(int row) const;
+    /** The title of the entry with that reference into those texts. */
+    static QString titleOf(const EntryTexts &texts, EntryTexts::Ref ref);
     QString entryText(int row) const;
     /** The path as it is saved and played: the line without blanks around it. */
     QString entryPath(int row) const;
@@ -151,18 +151,12 @@ public:
     RemovalPlan rowsPlan(std::vector<int> rows) const;
 
     void selectAll();
-    /**
-     * The order a sorted list box gives the entries: whole entry texts, letter case ignored. The entry to go
-     * into row i is the one now in row order[i].
-     */
-    std::vector<int> sortOrder(const QCollator &collator) const;
-
     /** Takes out the entries of the rows given in ascending order; the selection goes with the others. */
     Removal takeRows(const std::vector<int> &rows);
     /** Puts taken entries back into the rows they held, and selects them. */
     void putBack(Removal removal);
     /**
-     * Orders the entries as sortOrder() gave (forward), or back as they were before; nothing stays selected,
+     * Orders the entries as ListSort::order() gave (forward), or back as they were before; nothing stays selected,
      * and there is no caret.
      */
     void reorder(const std::vector<int> &order, bool forward);

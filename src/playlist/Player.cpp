@@ -113,7 +113,7 @@ void startPlayer(AppContext &context, const QString &playerCommand, quint64 numb
 void play(AppContext &context, PlayList &list, PlayMode mode)
 {
     const PauseWatch::Step step("writing a play file");
-    if (list.isLoading())
+    if (list.isBusy())
         return;
     const PlayListModel &model = list.model();
     const int count = model.count();

@@ -474,9 +474,9 @@ private slots:
         writeFile(app.context.commandLine, lines);
         QObject watcher;
         app.host.onPlayListCreated = [&watcher, cancel](PlayList &list) {
-            QObject::connect(&list, &PlayList::loadProgressChanged, &watcher, [&list, cancel](int thousandths) {
+            QObject::connect(&list, &PlayList::workChanged, &watcher, [&list, cancel](PlayList::Work, int thousandths) {
                 if (thousandths == 0 && cancel)
-                    list.cancelLoading();
+                    list.cancelWork();
             });
         };
         OpenLists::setQuietReadTime(0);

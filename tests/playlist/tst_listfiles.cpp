@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 
+#include <algorithm>
 #include <optional>
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -20,6 +22,7 @@ using namespace Qt::StringLiterals;
 using namespace OpenLists;
 using namespace Player;
 using Edit = PlayList::Edit;
+using Work = PlayList::Work;
 
 class TestListFiles : public QObject
 {
@@ -88,24 +91,26 @@ private slots:
         app.host.loadFrame();
         setQuietReadTime(0);
         QList<int> shown;
+        QList<Work> works;
         QObject watcher;
         bool returned = false;
         std::optional<bool> returnedBeforeTheLoopRan;
         const int slot = app.context.lists.allocateSlot();
         app.context.lists.slotAt(slot).isFree = true; // the slot the list will take
         app.host.onPlayListCreated = [&](PlayList &list) {
-            QObject::connect(&list, &PlayList::loadProgressChanged, &watcher, [&, list = &list](int thousandths) {
+            QObject::connect(&list, &PlayList::workChanged, &watcher, [&, list = &list](Work work, int thousandths) {
                 shown.append(thousandths);
+                works.append(work);
                 if (thousandths != 0)
                     return;
                 QTimer::singleShot(0, &watcher, [&] { returnedBeforeTheLoopRan = returned; });
                 save(app.context, *list);
                 list->edit(Edit::Clear);
                 list->setPath(m_dir.filePath(u"other.m3u"_s));
-                QVERIFY(!saveList(app.context, *list).isEmpty());
+                QVERIFY(!saveSmallList(app.context, *list).isEmpty());
                 list->setPath(path);
                 if (how == u"cancel"_s)
-                    list->cancelLoading();
+                    list->cancelWork();
                 else if (how == u"close"_s)
                     list->deleteLater(); // as its window does when it closes
             });
@@ -120,13 +125,18 @@ private slots:
         if (how.isEmpty()) {
             // Nothing waited for the file: it is still being read.
             QVERIFY(!outcome);
-            QVERIFY(playListAt(app.context, slot)->isLoading());
+            QVERIFY(playListAt(app.context, slot)->isBusy());
         }
         QTRY_VERIFY(outcome && returnedBeforeTheLoopRan);
         QVERIFY(*returnedBeforeTheLoopRan);
         QCOMPARE(int(*outcome), int(how.isEmpty() ? OpenOutcome::Read : OpenOutcome::Cancelled));
         // The window of a list closed while it was read is gone with its progress.
         QVERIFY(!shown.isEmpty() && shown.first() == 0 && (shown.last() == -1) == (how != u"close"_s));
+        // The bar goes only forward, reading and then splitting, until it goes.
+        const qsizetype working = shown.size() - (shown.last() == -1 ? 1 : 0);
+        QVERIFY(std::is_sorted(shown.cbegin(), shown.cbegin() + working));
+        QVERIFY(std::is_sorted(works.cbegin(), works.cbegin() + working));
+        QCOMPARE(works.first(), Work::Reading);
         QVERIFY(app.boxes.shown.isEmpty());
         QCOMPARE(readFile(path), file);
         QVERIFY(!QFile::exists(m_dir.filePath(u"other.m3u"_s)));
@@ -137,7 +147,7 @@ private slots:
         if (opened) {
             QCOMPARE(list->model().count(), 1000000);
             QCOMPARE(list->model().line(999999), u"/music/999999.mp3"_s);
-            QVERIFY(!list->isChanged() && !list->isLoading());
+            QVERIFY(!list->isChanged() && !list->isBusy());
         }
     }
 
@@ -195,6 +205,64 @@ private slots:
         QCOMPARE(played(1), "/m/small.mp3\r\n"_ba);
         QCOMPARE(played(2), first + "/m/last.mp3\r\n");
         QCOMPARE(QDir(QFileInfo(app.folders.playFile()).path()).entryList(QDir::Files).size(), 3);
+    }
+
+    // A big list is sorted and saved by a worker while it is busy, taking no edits. Cancelled, the sort leaves the
+    // order as it was, and the save the file; a list closed while it is saved closes once it is saved.
+    void bigListIsSortedAndSavedInTheBackground_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("done") << false;
+        QTest::newRow("cancelled") << true;
+    }
+
+    void bigListIsSortedAndSavedInTheBackground()
+    {
+        QFETCH(bool, cancel);
+        TestApp app;
+        UiWindowHost windows(app.context);
+        windows.loadFrame();
+        const QPointer<PlayList> list = playListAt(app.context, newPlayList(app.context));
+        QStringList paths;
+        for (int i = 200000; i > 0; --i)
+            paths.append(u"/m/%1.mp3"_s.arg(i, 6, 10, QChar(u'0')));
+        list->model().appendEntries(entriesOf(paths));
+        const QString path = m_dir.filePath(u"big.m3u"_s);
+        writeFile(path, "old\r\n");
+        list->setPath(path);
+
+        list->edit(Edit::Sort);
+        QCOMPARE(list->work(), Work::Sorting);
+        list->edit(Edit::Clear);
+        if (cancel)
+            list->cancelWork();
+        QTRY_VERIFY(!list->isBusy());
+        QCOMPARE(list->model().count(), paths.size());
+        QCOMPARE(list->model().entryPath(0), cancel ? paths.first() : paths.last());
+        QCOMPARE(list->undoStack().count(), cancel ? 0 : 1);
+
+        list->markChanged();
+        const QByteArray whole = M3UFile::format(list->model(), ListEncoding::EightBit);
+        std::optional<bool> cancelled;
+        saveList(app.context, *list, [&cancelled](const QString &fault, bool stopped) {
+            QVERIFY(fault.isEmpty());
+            cancelled = stopped;
+        });
+        QVERIFY(!cancelled);
+        QCOMPARE(list->work(), Work::Saving);
+        list->edit(Edit::Clear);
+        if (cancel)
+            list->cancelWork();
+        else
+            list->close();
+        QTRY_VERIFY(cancelled);
+        // A Cancel may come once the file is whole: then it was saved.
+        QCOMPARE(readFile(path) == "old\r\n", *cancelled);
+        QTRY_COMPARE(list.isNull(), !cancel);
+        if (*cancelled)
+            QVERIFY(list->isChanged());
+        else
+            QCOMPARE(readFile(path), whole);
     }
 
 private:

@@ -13,6 +13,7 @@
 
 #include "core/PlayerCommand.h"
 #include "platform/EightBitText.h"
+#include "playlist/ListSort.h"
 #include "playlist/M3UFile.h"
 #include "support/TestApp.h"
 
@@ -388,7 +389,7 @@ private slots:
         }
         QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        const std::vector<int> order = model.sortOrder(collator);
+        const std::vector<int> order = ListSort::order(model.texts(), model.refs(), collator);
         model.reorder(order, true);
         QStringList expected;
         for (const QString &path : sorted)

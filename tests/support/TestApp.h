@@ -71,3 +71,11 @@ inline PlayList *openRead(AppContext &context, const QString &path)
     OpenLists::openListFile(context, path, [read](OpenLists::OpenOutcome, PlayList *list) { *read = list; });
     return *read;
 }
+
+/** Saves a list small enough to be written before saveList returns: the fault, or "". */
+inline QString saveSmallList(AppContext &context, PlayList &list)
+{
+    QString fault = QStringLiteral("not saved at once");
+    OpenLists::saveList(context, list, [&fault](const QString &saveFault, bool) { fault = saveFault; });
+    return fault;
+}

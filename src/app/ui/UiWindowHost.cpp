@@ -233,9 +233,9 @@ void UiWindowHost::addChosenFiles(const QPointer<PlayList> &origin, const QList<
         list = OpenLists::playListAt(m_context, OpenLists::newPlayList(m_context));
     if (!list)
         return;
-    if (list->isLoading()) {
+    if (list->isBusy()) {
         m_context.platform.messageBoxes.show({list->caption(),
-                                              tr("The list is still being read. Add the files once it is open."),
+                                              OpenLists::busyText(*list) + u' ' + tr("Add the files once it is ready."),
                                               MessageIcon::Information, MessageButtons::Ok});
         return;
     }

@@ -30,6 +30,28 @@
 #include "widgets/UniformListView.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// What the bar over a busy list says it is doing.
+QString workCaption(PlayList::Work work)
+{
+    switch (work) {
+    case PlayList::Work::Reading:
+        return QCoreApplication::translate("PlayList", "Reading the list...");
+    case PlayList::Work::Splitting:
+        return QCoreApplication::translate("PlayList", "Splitting the list into entries...");
+    case PlayList::Work::Sorting:
+        return QCoreApplication::translate("PlayList", "Sorting the list...");
+    case PlayList::Work::Saving:
+        return QCoreApplication::translate("PlayList", "Saving the list...");
+    case PlayList::Work::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
 using Edit = PlayList::Edit;
 using Player::PlayMode;
 
@@ -111,9 +133,10 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     m_loadingProgress->setRange(0, 1000);
     auto *cancel = new QPushButton(QCoreApplication::translate("PlayList", "Cancel"), m_loadingBar);
     cancel->setObjectName(u"cmdCancelLoading"_s);
-    connect(cancel, &QPushButton::clicked, m_list, &PlayList::cancelLoading);
+    connect(cancel, &QPushButton::clicked, m_list, &PlayList::cancelWork);
     auto *lines = new QVBoxLayout(m_loadingBar);
-    auto *caption = new QLabel(QCoreApplication::translate("PlayList", "Reading the list..."), m_loadingBar);
+    auto *caption = new QLabel(m_loadingBar);
+    caption->setObjectName(u"lblWork"_s);
     caption->setBuddy(m_loadingProgress);
     lines->addWidget(caption);
     auto *row = new QHBoxLayout;
@@ -122,9 +145,10 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     lines->addLayout(row);
     m_loadingBar->setAutoFillBackground(true);
     m_loadingBar->hide();
-    connect(m_list, &PlayList::loadProgressChanged, this, [this, cancel](int thousandths) {
-        const bool loading = thousandths >= 0;
+    connect(m_list, &PlayList::workChanged, this, [this, cancel, caption](PlayList::Work work, int thousandths) {
+        const bool loading = work != PlayList::Work::None;
         m_loadingProgress->setValue(std::max(thousandths, 0));
+        caption->setText(workCaption(work));
         if (loading == m_loadingBar->isVisible())
             return;
         m_loadingBar->setVisible(loading);
