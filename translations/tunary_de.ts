@@ -915,7 +915,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Liste zu groß</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>The list is still being sorted.</source>
         <translation>Die Liste wird noch sortiert.</translation>
     </message>
@@ -940,7 +940,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location filename="../src/playlist/Player.cpp" line="+74"/>
+        <location filename="../src/playlist/Player.cpp" line="+78"/>
         <source>Stopped.</source>
         <translation>Angehalten.</translation>
     </message>
@@ -950,12 +950,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Der eingestellte Player ist TUNARY selbst: Bitte wählen Sie unter Einstellungen &gt; Konfiguration einen anderen.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+52"/>
         <source>TUNARY was handed back one of its own play files:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>The player in Settings &gt; Configuration (%2) seems to give its lists back to TUNARY, so they are not played again. Please choose another player.</source>
         <translation>TUNARY hat eine seiner eigenen Abspieldateien zurückbekommen:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Der Player unter Einstellungen &gt; Konfiguration (%2) scheint seine Listen an TUNARY zurückzugeben, daher werden sie nicht noch einmal abgespielt. Bitte wählen Sie einen anderen Player.</translation>
     </message>
     <message>
-        <location filename="../src/playlist/PlayList.cpp" line="+401"/>
+        <location filename="../src/playlist/PlayList.cpp" line="+461"/>
         <source>Untitled %1</source>
         <translation>Unbenannt %1</translation>
     </message>
@@ -990,7 +990,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location filename="../src/playlist/PlayList.cpp" line="-170"/>
+        <location filename="../src/playlist/PlayList.cpp" line="-171"/>
         <location line="+37"/>
         <source>Sort</source>
         <translation>Sortieren</translation>
@@ -1017,7 +1017,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
     </message>
     <message>
         <location line="+87"/>
-        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="+437"/>
+        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="+443"/>
         <source>Find Moved Files</source>
         <translation>Verschobene Dateien suchen</translation>
     </message>
@@ -1027,12 +1027,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Datei nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="-303"/>
+        <location filename="../src/playlist/ui/PlayListWindow.cpp" line="-307"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-93"/>
+        <location line="-95"/>
         <source>Reading the list...</source>
         <translation>Die Liste wird gelesen...</translation>
     </message>
@@ -1052,7 +1052,12 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
         <translation>Die Liste wird gespeichert...</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+2"/>
+        <source>Playing the list...</source>
+        <translation>Die Liste wird abgespielt...</translation>
+    </message>
+    <message>
+        <location line="+130"/>
         <source>S&amp;top</source>
         <translation>&amp;Anhalten</translation>
     </message>
@@ -1320,7 +1325,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>SafeWrite</name>
     <message>
-        <location filename="../src/platform/SafeWrite.cpp" line="+39"/>
+        <location filename="../src/platform/SafeWrite.cpp" line="+40"/>
         <source>%1 could not be replaced.</source>
         <translation>%1 konnte nicht ersetzt werden.</translation>
     </message>
@@ -1705,7 +1710,7 @@ Tests: alle, die ihre Musik in Wiedergabelisten ordnen</translation>
 <context>
     <name>UiWindowHost</name>
     <message>
-        <location filename="../src/app/ui/UiWindowHost.cpp" line="+239"/>
+        <location filename="../src/app/ui/UiWindowHost.cpp" line="+238"/>
         <source>Add the files once it is ready.</source>
         <translation>Fügen Sie die Dateien hinzu, sobald sie fertig ist.</translation>
     </message>

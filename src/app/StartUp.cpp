@@ -77,20 +77,22 @@ void startUpSteps(AppContext &context, std::function<void()> done)
         return;
     }
 
-    OpenLists::openListFile(context, listToOpen,
-                            [&context, done = std::move(done)](OpenLists::OpenOutcome outcome, PlayList *list) {
-                                // A list whose reading the user cancelled is not played, and no failure is
-                                // reported for it.
-                                if (outcome != OpenLists::OpenOutcome::Cancelled && !context.noAutoPlay) {
-                                    if (list)
-                                        Player::play(context, *list, Player::PlayMode::All);
-                                    else
-                                        // fails as playing an empty list would
-                                        Player::reportPlayFailure(context, 0, QString());
-                                }
-                                if (done)
-                                    done();
-                            });
+    OpenLists::openListFile(
+        context, listToOpen,
+        [&context, done = std::move(done)](OpenLists::OpenOutcome outcome, PlayList *list) {
+            // A list whose reading the user cancelled is not played, and no failure is
+            // reported for it.
+            if (outcome != OpenLists::OpenOutcome::Cancelled && !context.noAutoPlay) {
+                if (list)
+                    Player::play(context, *list, Player::PlayMode::All);
+                else
+                    // fails as playing an empty list would
+                    Player::reportPlayFailure(context, 0, QString());
+            }
+            if (done)
+                done();
+        },
+        context.noAutoPlay ? OpenLists::OpenFor::Editing : OpenLists::OpenFor::Playing);
 }
 
 void openHandedOver(AppContext &context, const QByteArray &list, bool play, std::function<void()> done)
@@ -101,13 +103,15 @@ void openHandedOver(AppContext &context, const QByteArray &list, bool play, std:
             done();
         return;
     }
-    OpenLists::openListFile(context, path,
-                            [&context, play, done = std::move(done)](OpenLists::OpenOutcome, PlayList *opened) {
-                                if (opened && play)
-                                    Player::play(context, *opened, Player::PlayMode::All);
-                                if (done)
-                                    done();
-                            });
+    OpenLists::openListFile(
+        context, path,
+        [&context, play, done = std::move(done)](OpenLists::OpenOutcome, PlayList *opened) {
+            if (opened && play)
+                Player::play(context, *opened, Player::PlayMode::All);
+            if (done)
+                done();
+        },
+        play ? OpenLists::OpenFor::Playing : OpenLists::OpenFor::Editing);
 }
 
 void startPlayer(AppContext &context)

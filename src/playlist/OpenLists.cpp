@@ -133,14 +133,15 @@ void setQuietReadTime(int milliseconds)
     quietReadMs = milliseconds;
 }
 
-void openListFile(AppContext &context, const QString &path, WhenRead whenRead)
+void openListFile(AppContext &context, const QString &path, WhenRead whenRead, OpenFor openFor)
 {
     const int slot = context.lists.allocateSlot();
     context.loadingSlot = slot;
     PlayList &list = windowForSlot(context, slot);
     setUp(context, list, slot, path);
-    const PlayList::AfterRead afterRead =
-        context.settings.alwaysSort == u"True"_s ? PlayList::AfterRead::Sort : PlayList::AfterRead::Show;
+    PlayList::AfterReads afterRead = PlayList::AfterRead::Show;
+    afterRead.setFlag(PlayList::AfterRead::Sort, context.settings.alwaysSort == u"True"_s);
+    afterRead.setFlag(PlayList::AfterRead::Play, openFor == OpenFor::Playing);
     list.readFile(quietReadMs, afterRead,
                   [&context, whenRead = std::move(whenRead)](OpenOutcome outcome, PlayList *read) {
                       // A list closed while it was read has gone with its window.

@@ -35,7 +35,9 @@ using WhenRead = PlayList::WhenRead;
  * (Cancelled). A file that cannot be read (missing, not a regular file) frees the slot again; nothing is
  * reported but a file too large to read.
  */
-void openListFile(AppContext &context, const QString &path, WhenRead whenRead = {});
+/** What a list is opened for: one opened to be played shows the play's progress after the read's. */
+enum class OpenFor { Editing, Playing };
+void openListFile(AppContext &context, const QString &path, WhenRead whenRead = {}, OpenFor openFor = OpenFor::Editing);
 /** How long opening a list waits for its file before it shows the progress (25 ms unless set; 0: not at all). */
 void setQuietReadTime(int milliseconds);
 

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSemaphore>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -26,8 +27,9 @@ constexpr int kProgressMs = 50;
 constexpr qint64 kQuietReadBytes = 2LL * 1024 * 1024;
 // A list of more entries than this is sorted, and saved, off the interface thread: a few milliseconds' work.
 constexpr int kDoneAtOnce = 10000;
-// Where a read that a sort follows hands the progress bar on to the sort, in thousandths.
-constexpr int kSortStartsAt = 800;
+// The part of the bar, in thousandths, that a sort or a play following a read takes; the read has the rest.
+constexpr int kSortShare = 200;
+constexpr int kPlayShare = 200;
 
 } // namespace
 
@@ -102,12 +104,12 @@ PlayList::~PlayList()
         whenRead(ReadOutcome::Cancelled, nullptr);
 }
 
-void PlayList::readFile(int quietMs, AfterRead afterRead, WhenRead whenRead)
+void PlayList::readFile(int quietMs, AfterReads afterRead, WhenRead whenRead)
 {
     const auto read = std::make_shared<Read>();
     m_read = read;
     m_whenRead = std::move(whenRead);
-    m_sortWhenRead = afterRead == AfterRead::Sort;
+    m_afterRead = afterRead;
     m_readWatcher.setFuture(QtConcurrent::run(&m_workers, [read, path = m_path] {
         read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
         read->finished.release();
@@ -125,10 +127,32 @@ void PlayList::readFile(int quietMs, AfterRead afterRead, WhenRead whenRead)
     beginWork(Work::Reading);
 }
 
+std::pair<int, int> PlayList::shareOf(Work work) const
+{
+    const int sort = m_afterRead.testFlag(AfterRead::Sort) ? kSortShare : 0;
+    const int play = m_afterRead.testFlag(AfterRead::Play) ? kPlayShare : 0;
+    switch (work) {
+    case Work::Reading:
+    case Work::Splitting:
+        return {0, 1000 - sort - play};
+    case Work::Sorting:
+        return sort > 0 ? std::pair(1000 - sort - play, 1000 - play) : std::pair(0, 1000);
+    case Work::Playing:
+        return play > 0 ? std::pair(1000 - play, 1000) : std::pair(0, 1000);
+    case Work::Saving:
+    case Work::None:
+        break;
+    }
+    return {0, 1000};
+}
+
+// A new piece of work takes the bar from its start, a play shown meanwhile or not.
 void PlayList::beginWork(Work work)
 {
+    if (m_work == Work::Playing)
+        m_work = Work::None;
     m_workProgressTimer.start();
-    setWorkProgress(work, 0);
+    setWorkProgress(work, shareOf(work).first);
 }
 
 void PlayList::setWorkProgress(Work work, int thousandths)
@@ -145,6 +169,13 @@ void PlayList::setWorkProgress(Work work, int thousandths)
 
 void PlayList::endWork()
 {
+    m_afterRead = AfterRead::Show;
+    if (m_work != Work::Playing && m_play) {
+        // A play still being written shows again, from its own start.
+        m_work = Work::None;
+        showWorkProgress();
+        return;
+    }
     m_workProgressTimer.stop();
     if (m_work == Work::None)
         return;
@@ -153,22 +184,40 @@ void PlayList::endWork()
     emit workChanged(Work::None, -1);
 }
 
+void PlayList::showPlaying(std::shared_ptr<PlayProgress> progress)
+{
+    m_play = std::move(progress);
+    // Shown from the first tick on: a play written sooner shows nothing.
+    m_workProgressTimer.start();
+}
+
+void PlayList::endPlaying(const PlayProgress *progress)
+{
+    if (!m_play || m_play.get() != progress)
+        return;
+    m_play.reset();
+    if (m_work == Work::Playing || m_work == Work::None)
+        endWork();
+}
+
 void PlayList::showWorkProgress()
 {
-    const auto share = [](qint64 done, qint64 total, int from, int to) {
+    const auto share = [this](Work work, qint64 done, qint64 total) {
+        const auto [from, to] = shareOf(work);
         return total > 0 ? from + int(std::min<qint64>(to - from - 1, done * (to - from) / total)) : from;
     };
     if (m_read) {
         // The bytes are read first, then split into entries.
         const qint64 total = m_read->progress.total;
         const qint64 done = m_read->progress.done;
-        const int end = m_sortWhenRead ? kSortStartsAt : 1000;
-        setWorkProgress(done * 2 < total ? Work::Reading : Work::Splitting, share(done, total, 0, end));
+        const Work work = done * 2 < total ? Work::Reading : Work::Splitting;
+        setWorkProgress(work, share(work, done, total));
     } else if (m_sort) {
-        const int from = m_whenRead ? kSortStartsAt : 0;
-        setWorkProgress(Work::Sorting, share(m_sort->progress.done, 2LL * m_sort->refs.size(), from, 1000));
+        setWorkProgress(Work::Sorting, share(Work::Sorting, m_sort->progress.done, 2LL * m_sort->refs.size()));
     } else if (m_save) {
-        setWorkProgress(Work::Saving, share(m_save->written, std::max<qint64>(1, m_save->texts.size()), 0, 1000));
+        setWorkProgress(Work::Saving, share(Work::Saving, m_save->written, std::max<qint64>(1, m_save->texts.size())));
+    } else if (m_play && (m_work == Work::None || m_work == Work::Playing)) {
+        setWorkProgress(Work::Playing, share(Work::Playing, m_play->written, m_play->total));
     }
 }
 
@@ -185,6 +234,8 @@ void PlayList::stopWork()
     } else if (m_save) {
         // The worker stops at its next piece, and the file stays as it was.
         m_save->stop = true;
+    } else if (m_play) {
+        m_play->stop = true;
     }
 }
 
@@ -202,7 +253,7 @@ void PlayList::takeRead()
     encoding = read->content.encoding;
     m_model.setContent(std::move(read->content.texts), std::move(read->content.refs), std::move(read->content.head),
                        std::move(read->content.tail));
-    if (m_sortWhenRead) {
+    if (m_afterRead.testFlag(AfterRead::Sort)) {
         // The list as opened, sorted, is where undoing stops; a big one is shown while it is sorted.
         PauseWatch::done("list read");
         if (!sortEntries()) {
@@ -214,15 +265,23 @@ void PlayList::takeRead()
     endReading(ReadOutcome::Read);
 }
 
-// Whoever hears the outcome may end the list: nothing is done after telling it.
+// Whoever hears the outcome may end the list.
 void PlayList::endReading(ReadOutcome outcome)
 {
     m_read.reset();
-    endWork();
-    if (outcome == ReadOutcome::Read && !m_sortWhenRead)
+    const bool sorted = m_afterRead.testFlag(AfterRead::Sort);
+    // A list read to be played hands the bar on to its play; it goes if the play is written at once, or fails.
+    if (outcome == ReadOutcome::Read && m_afterRead.testFlag(AfterRead::Play) && m_work != Work::None)
+        setWorkProgress(Work::Playing, shareOf(Work::Playing).first);
+    else
+        endWork();
+    if (outcome == ReadOutcome::Read && !sorted)
         PauseWatch::done("list read");
+    const QPointer<PlayList> self(this);
     if (const WhenRead whenRead = std::exchange(m_whenRead, {}))
         whenRead(outcome, this);
+    if (self && m_work == Work::Playing && !m_play)
+        endWork();
 }
 
 bool PlayList::sortEntries()
@@ -247,7 +306,7 @@ void PlayList::startSort()
     m_sortWatcher.setFuture(QtConcurrent::run(&m_workers, [sort, collator = ListSort::listCollator()] {
         sort->order = ListSort::order(sort->texts, sort->refs, collator, sort->progress);
     }));
-    if (m_work == Work::None)
+    if (m_work == Work::None || m_work == Work::Playing)
         beginWork(Work::Sorting);
     else
         showWorkProgress();

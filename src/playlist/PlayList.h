@@ -2,9 +2,11 @@
 
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QFutureWatcher>
@@ -18,6 +20,14 @@
 #include "playlist/M3UFile.h"
 #include "playlist/MovedFiles.h"
 #include "playlist/PlayListModel.h"
+
+/** How far a play file being written off the interface thread has come, out of about total bytes, and a stop. */
+struct PlayProgress
+{
+    std::atomic<qint64> written{0};
+    qint64 total = 0;
+    std::atomic<bool> stop{false};
+};
 
 /**
  * The document a play-list window shows: its entries, their undo history and whether they are saved, its
@@ -104,26 +114,41 @@ public:
     QSize sizePixels() const { return m_size; }
 
     /**
-     * What a busy list is doing off the interface thread while the user waits for it. A busy list takes no
-     * edits and is not saved or played. A read and the sort after it are one piece of work.
+     * What a list is doing off the interface thread while the user waits for it. A busy list (reading, splitting,
+     * sorting, saving) takes no edits and is not saved or played; a list whose play is being written is not busy.
      */
-    enum class Work { None, Reading, Splitting, Sorting, Saving };
+    enum class Work { None, Reading, Splitting, Sorting, Saving, Playing };
     Work work() const { return m_work; }
-    bool isBusy() const { return m_work != Work::None; }
-    /** How far the work has come, in thousandths, only ever forward while it goes on; -1 when there is none. */
+    bool isBusy() const { return m_work != Work::None && m_work != Work::Playing; }
+    /**
+     * How far the work has come, in thousandths; -1 when there is none. It only goes forward while one piece
+     * of work goes on: a read, and the sort and the play that follow it, share the bar out among them.
+     */
     int workProgress() const { return m_workProgress; }
-    /** Stops the work: a read opens nothing, a sort leaves the order as it was, a save leaves the file as it was. */
+    /**
+     * Stops the work: a read opens nothing, a sort leaves the order as it was, a save leaves the file as it was,
+     * and a play does not reach the player.
+     */
     void cancelWork() { emit workCancelRequested(); }
 
-    /** What follows reading a list's file. */
-    enum class AfterRead { Show, Sort };
+    /** What follows reading a list's file: it is shown, and sorted and played when these are set. */
+    enum class AfterRead { Show = 0x0, Sort = 0x1, Play = 0x2 };
+    Q_DECLARE_FLAGS(AfterReads, AfterRead)
     /**
      * Fills the list from its file, read in the background, and sorts it when asked (where undoing stops). A file
      * read within quietMs (none when 0) is taken before this returns, and whenRead hears it then; a longer read
      * asks the window to show with its progress at once, and whenRead hears it from the event loop, once sorted.
-     * cancelWork() and the list's end stop the read.
+     * cancelWork() and the list's end stop the read. With Play, the progress goes on to the play that whenRead
+     * starts.
      */
-    void readFile(int quietMs, AfterRead afterRead, WhenRead whenRead);
+    void readFile(int quietMs, AfterReads afterRead, WhenRead whenRead);
+
+    /**
+     * A play of the list is being written off the interface thread: the list shows it as its work (from the
+     * play's first tick on) until endPlaying() with the same progress. Cancel sets its stop.
+     */
+    void showPlaying(std::shared_ptr<PlayProgress> progress);
+    void endPlaying(const PlayProgress *progress);
 
     /** Hears how a save ended: the system's description of a fault (none when saved), or that it was cancelled. */
     using WhenSaved = std::function<void(const QString &fault, bool cancelled)>;
@@ -221,6 +246,8 @@ private:
         std::optional<std::vector<bool>> missing;
     };
 
+    /** The part of the bar a piece of work takes, in thousandths, from the first to before the second. */
+    std::pair<int, int> shareOf(Work work) const;
     void beginWork(Work work);
     void setWorkProgress(Work work, int thousandths);
     void showWorkProgress();
@@ -264,7 +291,8 @@ private:
     bool m_takesDrops = true;
     std::shared_ptr<Read> m_read;
     WhenRead m_whenRead;
-    bool m_sortWhenRead = false;
+    AfterReads m_afterRead;
+    std::shared_ptr<PlayProgress> m_play;
     QFutureWatcher<void> m_readWatcher;
     std::shared_ptr<Sort> m_sort;
     QFutureWatcher<void> m_sortWatcher;
@@ -282,3 +310,5 @@ private:
     QFutureWatcher<MovedLook> m_movedWatcher;
     std::shared_ptr<MovedFileProgress> m_movedLook;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(PlayList::AfterReads)

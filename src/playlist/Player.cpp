@@ -2,7 +2,9 @@
 
 #include "playlist/Player.h"
 
+#include <algorithm>
 #include <atomic>
+#include <memory>
 #include <utility>
 
 #include <QCoreApplication>
@@ -62,14 +64,16 @@ public:
     /** Writes the play file on the worker; done hears what was made, on this object's thread. */
     template <typename Done>
     void write(QString namedAfter, EntryTexts texts, QList<EntryTexts::Ref> refs, M3UFile::FormatOptions options,
-               Done done)
+               std::shared_ptr<PlayProgress> progress, Done done)
     {
         QtConcurrent::run(&m_pool, [this, namedAfter = std::move(namedAfter), texts = std::move(texts),
-                                    refs = std::move(refs), options = std::move(options)] {
+                                    refs = std::move(refs), options = std::move(options), progress] {
             PlayFiles::Writer file(namedAfter);
-            const bool written =
-                M3UFile::formatInPieces(texts, refs, ListEncoding::EightBit, options,
-                                        [this, &file](QByteArrayView piece) { return !m_stop && file.write(piece); });
+            const bool written = M3UFile::formatInPieces(texts, refs, ListEncoding::EightBit, options,
+                                                         [this, &file, &progress](QByteArrayView piece) {
+                                                             progress->written += piece.size();
+                                                             return !m_stop && !progress->stop && file.write(piece);
+                                                         });
             if (!written && file.fault().isEmpty())
                 return PlayFiles::Made{{}, QCoreApplication::translate("PlayList", "Stopped.")};
             return file.finish();
@@ -157,11 +161,17 @@ void play(AppContext &context, PlayList &list, PlayMode mode)
             PlayFiles::make(namedAfter, M3UFile::format(model.texts(), toPlay, ListEncoding::EightBit, options)));
         return;
     }
+    // The list shows how far its play has come, by the bytes of its texts, which the play file takes about as many of.
+    auto progress = std::make_shared<PlayProgress>();
+    progress->total = model.texts().size() * toPlay.size() / std::max(1, count);
+    list.showPlaying(progress);
     ApplicationWorker::of<PlayWriter>(QCoreApplication::instance())
-        .write(namedAfter, model.texts(), std::move(toPlay), std::move(options),
-               [&context, list = QPointer<PlayList>(&list), number, count](const PlayFiles::Made &made) {
-                   // The list went meanwhile: its play goes with it.
-                   if (!list) {
+        .write(namedAfter, model.texts(), std::move(toPlay), std::move(options), progress,
+               [&context, list = QPointer<PlayList>(&list), number, count, progress](const PlayFiles::Made &made) {
+                   if (list)
+                       list->endPlaying(progress.get());
+                   // The list went meanwhile, or the user cancelled the play: it goes, and nothing is said.
+                   if (!list || progress->stop) {
                        if (!made.path.isEmpty())
                            QFile::remove(made.path);
                        return;

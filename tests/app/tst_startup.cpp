@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 // The program's start: the command line, the settings file, the loader and the hand-off to a running copy.
+#include <algorithm>
 #include <sys/stat.h>
 
 #include <QDir>
@@ -473,11 +474,14 @@ private slots:
         app.context.commandLine = app.folders.root() + u"/big.m3u"_s;
         writeFile(app.context.commandLine, lines);
         QObject watcher;
-        app.host.onPlayListCreated = [&watcher, cancel](PlayList &list) {
-            QObject::connect(&list, &PlayList::workChanged, &watcher, [&list, cancel](PlayList::Work, int thousandths) {
-                if (thousandths == 0 && cancel)
-                    list.cancelWork();
-            });
+        QList<std::pair<PlayList::Work, int>> shown;
+        app.host.onPlayListCreated = [&watcher, &shown, cancel](PlayList &list) {
+            QObject::connect(&list, &PlayList::workChanged, &watcher,
+                             [&list, &shown, cancel](PlayList::Work work, int thousandths) {
+                                 shown.append({work, thousandths});
+                                 if (thousandths == 0 && cancel)
+                                     list.cancelWork();
+                             });
         };
         OpenLists::setQuietReadTime(0);
         loadSettings(app.context);
@@ -487,8 +491,13 @@ private slots:
         QVERIFY(app.starter.calls.isEmpty());
         QTRY_VERIFY(done);
         QTRY_COMPARE(app.starter.calls.size(), cancel ? 0 : 1);
-        // Sorted as the settings say, before it played.
+        // Sorted as the settings say, before it played; the bar went only forward, reading, sorting, then playing.
         if (!cancel) {
+            QTRY_COMPARE(shown.last().first, PlayList::Work::None);
+            QVERIFY(std::is_sorted(shown.cbegin(), shown.cend() - 1));
+            QCOMPARE(shown.first().first, PlayList::Work::Reading);
+            QVERIFY(shown.contains(std::pair(PlayList::Work::Sorting, 600)));
+            QVERIFY(shown.contains(std::pair(PlayList::Work::Playing, 800)));
             const QByteArray played = readFile(app.starter.calls.first().arguments.last());
             QVERIFY(played.size() == lines.size() &&
                     played.startsWith("/music/0.mp3\r\n/music/1.mp3\r\n/music/10.mp3"));

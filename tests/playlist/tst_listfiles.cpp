@@ -205,6 +205,14 @@ private slots:
         QCOMPARE(played(1), "/m/small.mp3\r\n"_ba);
         QCOMPARE(played(2), first + "/m/last.mp3\r\n");
         QCOMPARE(QDir(QFileInfo(app.folders.playFile()).path()).entryList(QDir::Files).size(), 3);
+        // Cancelled from the list's bar, a play reaches no player, and nothing is said of it.
+        Player::play(app.context, big, PlayMode::All);
+        big.cancelWork();
+        big.model().appendEntries(entriesOf({u"/m/later.mp3"_s}));
+        Player::play(app.context, big, PlayMode::All);
+        QTRY_COMPARE(app.starter.calls.size(), 4);
+        QVERIFY(played(3).endsWith("/m/last.mp3\r\n/m/later.mp3\r\n"));
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     // A big list is sorted and saved by a worker while it is busy, taking no edits. Cancelled, the sort leaves the

@@ -45,6 +45,8 @@ QString workCaption(PlayList::Work work)
         return QCoreApplication::translate("PlayList", "Sorting the list...");
     case PlayList::Work::Saving:
         return QCoreApplication::translate("PlayList", "Saving the list...");
+    case PlayList::Work::Playing:
+        return QCoreApplication::translate("PlayList", "Playing the list...");
     case PlayList::Work::None:
         break;
     }
@@ -146,18 +148,22 @@ PlayListWindow::PlayListWindow(AppContext &context, QWidget *parent)
     m_loadingBar->setAutoFillBackground(true);
     m_loadingBar->hide();
     connect(m_list, &PlayList::workChanged, this, [this, cancel, caption](PlayList::Work work, int thousandths) {
-        const bool loading = work != PlayList::Work::None;
+        const bool shown = work != PlayList::Work::None;
         m_loadingProgress->setValue(std::max(thousandths, 0));
         caption->setText(workCaption(work));
-        if (loading == m_loadingBar->isVisible())
+        // A busy list gives its keys to Cancel; one whose play is written stays open to the user.
+        const bool busy = m_list->isBusy();
+        if (busy != m_view->isEnabled() && shown == m_loadingBar->isVisible())
             return;
-        m_loadingBar->setVisible(loading);
-        m_view->setEnabled(!loading);
+        m_loadingBar->setVisible(shown);
+        if (busy == m_view->isEnabled()) {
+            m_view->setEnabled(!busy);
+            if (busy)
+                cancel->setFocus();
+            else
+                m_view->setFocus();
+        }
         layOutList();
-        if (loading)
-            cancel->setFocus();
-        else
-            m_view->setFocus();
     });
 
     setUpTagBar();
