@@ -461,6 +461,11 @@ int main(int argc, char *argv[])
     };
     auto load = [&] { loadFile(listPath); };
 
+    // First, while no memory freed by earlier runs is there to be taken again.
+    const long before = residentKb();
+    load();
+    const double memoryMb = double(residentKb() - before) / 1024.0;
+    closeAll();
     const double plainRead = medianMs([] {},
                                       [&] {
                                           QFile file(listPath);
@@ -474,11 +479,7 @@ int main(int argc, char *argv[])
     std::printf("entries %d\n", list ? list->model().count() : 0);
     std::printf("plain_read %.1f\n", plainRead);
     std::printf("load %.1f\n", loadMs);
-
-    closeAll();
-    const long before = residentKb();
-    load();
-    std::printf("memory_mb %.1f\n", double(residentKb() - before) / 1024.0);
+    std::printf("memory_mb %.1f\n", memoryMb);
 
     std::printf("sort %.1f\n", medianMs(load, [&] {
                     list->edit(Edit::Sort);
@@ -527,7 +528,12 @@ int main(int argc, char *argv[])
     const QString missingPath = folders.dir.path() + u"/missing.m3u"_s;
     if (writeList(missingPath, missingLines)) {
         loadFile(missingPath);
-        benchMissing(*list);
+        // A list near the size limit leaves no room for the longer paths: the growth table's lists, of paths
+        // relative to a folder without music, are missing as they are.
+        if (!list)
+            loadFile(listPath);
+        if (list)
+            benchMissing(*list);
     }
 
     // As many entries, every other one the same file as an entry before it: half of them go.

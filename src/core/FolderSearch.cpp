@@ -403,9 +403,10 @@ FolderSearch::~FolderSearch()
     m_walk.waitForFinished();
 }
 
-void FolderSearch::start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names)
+void FolderSearch::start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names,
+                         FolderWalk::Threads threads)
 {
-    run({root}, pattern, names);
+    run({root}, pattern, names, threads);
 }
 
 void FolderSearch::start(const QString &root, const QString &pattern, FolderWalk::Threads threads)

@@ -104,7 +104,8 @@ public:
     explicit FolderSearch(QObject *parent = nullptr);
     ~FolderSearch() override;
 
-    void start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names);
+    void start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names,
+               FolderWalk::Threads threads = FolderWalk::Threads::One);
     /** As above, for UTF-8 names. */
     void start(const QString &root, const QString &pattern, FolderWalk::Threads threads = FolderWalk::Threads::One);
     /** Several roots in turn: a folder is searched, a file is taken when it matches. UTF-8 names only. */

@@ -11,6 +11,7 @@
 #include <QSemaphore>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "core/ApplicationWorker.h"
 #include "core/PauseWatch.h"
 #include "platform/SafeWrite.h"
 #include "playlist/ListEdits.h"
@@ -36,12 +37,43 @@ constexpr int kPlayShare = 200;
 // A list file read by a worker. The list takes it once finished is released, or its future has finished.
 struct PlayList::Read
 {
+    QString path;
     M3UFile::ReadProgress progress;
     M3UContent content;
     QString fault;
     bool tooLarge = false;
     QSemaphore finished;
+    QFuture<void> future;
 };
+
+namespace {
+
+// The worker that reads list files for lists still being made, owned by the application, whose end waits for
+// the read under way (told to stop when its list went).
+class ListReader : public ApplicationWorker
+{
+public:
+    static constexpr auto kName = "listReader";
+
+    explicit ListReader(QObject *application)
+        : ApplicationWorker(application, kName)
+    {}
+
+    QThreadPool &pool() { return m_pool; }
+};
+
+} // namespace
+
+std::shared_ptr<PlayList::Read> PlayList::beginRead(const QString &path)
+{
+    const auto read = std::make_shared<Read>();
+    read->path = path;
+    read->future = QtConcurrent::run(&ApplicationWorker::of<ListReader>(QCoreApplication::instance()).pool(), [read] {
+        read->fault = M3UFile::read(read->path, read->content, &read->tooLarge, read->progress);
+        read->finished.release();
+    });
+    return read;
+}
 
 // The order of a sort worked out by a worker, from the texts and references the entries had when it began.
 struct PlayList::Sort
@@ -70,7 +102,7 @@ PlayList::PlayList(QObject *parent)
     : QObject(parent)
     , m_model(this)
 {
-    // One worker: a look for missing files comes after the read, and a new look after the old one stopped.
+    // One worker: a sort, a save and a look for missing files come one after another.
     m_workers.setMaxThreadCount(1);
     // Each step keeps only what it changed; a hundred of them are enough to take back a slip.
     m_undo.setUndoLimit(100);
@@ -104,19 +136,15 @@ PlayList::~PlayList()
         whenRead(ReadOutcome::Cancelled, nullptr);
 }
 
-void PlayList::readFile(int quietMs, AfterReads afterRead, WhenRead whenRead)
+void PlayList::readFile(std::shared_ptr<Read> read, int quietMs, AfterReads afterRead, WhenRead whenRead)
 {
-    const auto read = std::make_shared<Read>();
     m_read = read;
     m_whenRead = std::move(whenRead);
     m_afterRead = afterRead;
-    m_readWatcher.setFuture(QtConcurrent::run(&m_workers, [read, path = m_path] {
-        read->fault = M3UFile::read(path, read->content, &read->tooLarge, read->progress);
-        read->finished.release();
-    }));
+    m_readWatcher.setFuture(read->future);
     // A file too big to be read in the quiet time is not waited for: the window shows its progress at once. One
     // too big to be read at all is refused at once.
-    const qint64 size = QFileInfo(m_path).size();
+    const qint64 size = QFileInfo(read->path).size();
     const bool quick = size <= kQuietReadBytes || size > M3UFile::kMaxFileSize;
     if (quietMs > 0 && quick && read->finished.tryAcquire(1, quietMs)) {
         takeRead();

@@ -134,14 +134,21 @@ public:
     /** What follows reading a list's file: it is shown, and sorted and played when these are set. */
     enum class AfterRead { Show = 0x0, Sort = 0x1, Play = 0x2 };
     Q_DECLARE_FLAGS(AfterReads, AfterRead)
+    /** A read of a list file, begun before its list was made. */
+    struct Read;
     /**
-     * Fills the list from its file, read in the background, and sorts it when asked (where undoing stops). A file
-     * read within quietMs (none when 0) is taken before this returns, and whenRead hears it then; a longer read
-     * asks the window to show with its progress at once, and whenRead hears it from the event loop, once sorted.
-     * cancelWork() and the list's end stop the read. With Play, the progress goes on to the play that whenRead
-     * starts.
+     * Begins reading a list file on the application's list reader, so that the read goes on while the list and
+     * its window are made; readFile() takes it, and the list's end stops it.
      */
-    void readFile(int quietMs, AfterReads afterRead, WhenRead whenRead);
+    static std::shared_ptr<Read> beginRead(const QString &path);
+    /**
+     * Fills the list from the read of its file, going on in the background, and sorts it when asked (where
+     * undoing stops). A file read within quietMs (none when 0) is taken before this returns, and whenRead hears
+     * it then; a longer read asks the window to show with its progress at once, and whenRead hears it from the
+     * event loop, once sorted. cancelWork() and the list's end stop the read. With Play, the progress goes on to
+     * the play that whenRead starts.
+     */
+    void readFile(std::shared_ptr<Read> read, int quietMs, AfterReads afterRead, WhenRead whenRead);
 
     /**
      * A play of the list is being written off the interface thread: the list shows it as its work (from the
@@ -228,7 +235,6 @@ signals:
     void tagProgressChanged(int thousandths);
 
 private:
-    struct Read;
     struct Sort;
     struct Save;
     struct TagRead;
@@ -274,7 +280,7 @@ private:
     /** The texts were renumbered: the history goes, a change not saved stays. */
     void forgetHistory();
 
-    // The list's work off the interface thread: reading, sorting and saving it, looking for its files. Declared
+    // The list's work off the interface thread: sorting and saving it, looking for its files. Declared
     // first, so that on the list's end it waits for that work only once the work has been told to stop.
     QThreadPool m_workers;
     PlayListModel m_model;

@@ -387,6 +387,28 @@ private slots:
         QCOMPARE(finder->results(), QStringList{windows.music + u"/A/a.mp3"_s});
     }
 
+    // A search's results come in batches and show at most ten times a second; once it ends, every one shows, and
+    // is counted.
+    void finderShowsEveryResultOfABigSearch()
+    {
+        Windows windows;
+        const QString tree = windows.music + u"/Big"_s;
+        QSet<QString> expected;
+        for (int file = 0; file < 6000; ++file) {
+            expected.insert(tree + u"/%1/%2.mp3"_s.arg(file % 3).arg(file));
+            writeFile(*expected.constFind(tree + u"/%1/%2.mp3"_s.arg(file % 3).arg(file)));
+        }
+        windows.app.context.settings.mp3Folder = tree;
+        FinderWindow *finder = windows.finder(FinderMode::Mp3Files);
+        QSignalSpy finished(finder, &FinderWindow::searchFinished);
+        finder->searchOrStop();
+        QVERIFY(finished.wait(20000));
+        const QStringList results = finder->results();
+        QCOMPARE(results.size(), expected.size());
+        QCOMPARE(QSet<QString>(results.cbegin(), results.cend()), expected);
+        QCOMPARE(finder->findChild<QLabel *>(u"LblFound"_s)->text(), u"6,000 files found"_s);
+    }
+
     // The MP3 finder looks for MP3 files alone or all music files, as the user chose last; the list finder also
     // lists M3U8 lists.
     void finderRemembersWhichMusicFilesItLooksFor()

@@ -96,7 +96,7 @@ private slots:
         QVERIFY(done.wait());
         QCOMPARE(finder->results(), QStringList({shown + u"/CD²/b.mp3"_s, shown + u"/Café Latin.mp3"_s}));
         QCOMPARE(finder->findChild<QLabel *>(u"LblFound"_s)->text(), u"2 files found"_s);
-        QListView *results = finder->resultList();
+        QAbstractItemView *results = finder->resultList();
         results->selectAll();
         std::unique_ptr<QMimeData> drag(results->model()->mimeData(results->selectionModel()->selectedIndexes()));
         QVERIFY(drag->urls().first().toEncoded().endsWith("/D%E9j%E0%20Vu/CD%B2/b.mp3"));

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
@@ -26,6 +25,7 @@
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
 #include "widgets/TabOrder.h"
+#include "widgets/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +42,8 @@ QString stopCaption()
 }
 constexpr int kWidth = 9090 / 15;
 constexpr int kHeight = 3210 / 15;
+// How often a search shows the results it found meanwhile.
+constexpr int kResultsShownMs = 100;
 
 } // namespace
 
@@ -51,7 +53,7 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     , m_mode(mode)
     , m_results(new PathListModel(this))
     , m_search(new FolderSearch(this))
-    , m_resultView(new QListView(this))
+    , m_resultView(new UniformListView(this))
     , m_drives(new QComboBox(this))
     , m_folders(new FolderList(this))
     , m_searchingNote(new QLabel(tr("TUNARY is Searching for files at the moment. Please Wait."), this))
@@ -90,8 +92,6 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     m_allMusic->setChecked(setUp.musicFiles == MusicFiles::AllFormats);
     m_resultView->setModel(m_results);
     m_resultView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_resultView->setUniformItemSizes(true);
-    m_resultView->setLayoutMode(QListView::Batched);
     m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_resultView->setDragEnabled(mode == FinderMode::Mp3Files);
     m_resultView->setDragDropMode(m_resultView->dragEnabled() ? QAbstractItemView::DragOnly
@@ -116,9 +116,15 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     connect(m_open, &QPushButton::clicked, this, [this] { openSelectedLists(); });
     connect(m_close, &QPushButton::clicked, this, &FinderWindow::closeWindow);
     connect(m_help, &QPushButton::clicked, this, [this] { m_context.host().showFinderHelp(); });
+    // Results show at once, then at most every tenth of a second: a paint for each batch would take the time of
+    // the walk's threads.
+    m_resultsShown.setSingleShot(true);
+    m_resultsShown.setInterval(kResultsShownMs);
+    connect(&m_resultsShown, &QTimer::timeout, this, &FinderWindow::showPendingResults);
     connect(m_search, &FolderSearch::found, this, [this](const PathBatch &paths) {
-        m_results->appendPaths(paths);
-        showFoundCount();
+        m_pendingResults.append(paths);
+        if (!m_resultsShown.isActive())
+            showPendingResults();
     });
     connect(m_search, &FolderSearch::finished, this, &FinderWindow::endSearch);
     buildMenus();
@@ -181,6 +187,16 @@ QSize FinderWindow::sizeHint() const
     return QSize(std::max(kWidth, minimumSizeHint().width()), kHeight);
 }
 
+void FinderWindow::showPendingResults()
+{
+    if (m_pendingResults.isEmpty())
+        return;
+    for (const PathBatch &paths : std::exchange(m_pendingResults, {}))
+        m_results->appendPaths(paths);
+    showFoundCount();
+    m_resultsShown.start();
+}
+
 void FinderWindow::showFoundCount()
 {
     const int count = m_results->rowCount();
@@ -188,6 +204,11 @@ void FinderWindow::showFoundCount()
         m_found->setText(m_searching ? tr("1 file found so far") : tr("1 file found"));
     else
         m_found->setText((m_searching ? tr("%L1 files found so far") : tr("%L1 files found")).arg(count));
+}
+
+QAbstractItemView *FinderWindow::resultList() const
+{
+    return m_resultView;
 }
 
 FinderWindow::~FinderWindow()
@@ -298,18 +319,22 @@ void FinderWindow::searchOrStop()
     m_allMusic->setEnabled(false); // a search looks for one set of kinds from start to end
     m_folders->hide();
     m_searching = true;
+    m_pendingResults.clear();
     m_results->setBatch({});
     // The paths are read from their start, however far the list was scrolled sideways before.
     m_resultView->horizontalScrollBar()->setValue(0);
     showFoundCount();
     repaint(); // the searching state shows before the walk begins
-    m_search->start(start, pattern(), FolderWalk::NameBytes::Any);
+    // A second thread lists the folders ahead of the walk.
+    m_search->start(start, pattern(), FolderWalk::NameBytes::Any, FolderWalk::Threads::Two);
 }
 
 void FinderWindow::endSearch()
 {
     if (!m_searching)
         return;
+    showPendingResults();
+    m_resultsShown.stop();
     m_searching = false;
     QApplication::restoreOverrideCursor();
     m_folders->show();

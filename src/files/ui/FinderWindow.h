@@ -2,8 +2,11 @@
 
 #pragma once
 
+#include <QList>
+#include <QTimer>
 #include <QWidget>
 
+#include "core/FolderSearch.h"
 #include "core/MusicFiles.h"
 #include "playlist/PlayListModel.h"
 #include "widgets/MenuCommands.h"
@@ -15,7 +18,8 @@ class PathListModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListView;
+class QAbstractItemView;
+class UniformListView;
 class QMdiArea;
 class QPushButton;
 
@@ -45,7 +49,7 @@ public:
     QStringList results() const;
     bool isSearching() const { return m_searching; }
     FolderList *folderList() const { return m_folders; }
-    QListView *resultList() const { return m_resultView; }
+    QAbstractItemView *resultList() const;
 
     void searchOrStop();
     /** What a command takes: the selected results, or for Enter also the one at the caret when none is. */
@@ -77,6 +81,7 @@ private:
     void endSearch();
     void layOut();
     void showFoundCount();
+    void showPendingResults();
     void selectAll();
 
     AppContext &m_context;
@@ -88,7 +93,7 @@ private:
 
     PathListModel *m_results;
     FolderSearch *m_search;
-    QListView *m_resultView;
+    UniformListView *m_resultView;
     QComboBox *m_drives;
     FolderList *m_folders;
     QLabel *m_searchingNote;
@@ -103,4 +108,7 @@ private:
     QPushButton *m_help;
     QMenu *m_editMenu = nullptr;
     QList<QMenu *> m_menus;
+    /** Results found since the list last showed more, and when it will show them. */
+    QList<PathBatch> m_pendingResults;
+    QTimer m_resultsShown;
 };
