@@ -464,6 +464,10 @@ int main(int argc, char *argv[])
     // First, while no memory freed by earlier runs is there to be taken again.
     const long before = residentKb();
     load();
+    if (!list) {
+        std::fprintf(stderr, "tunary_bench: %s could not be opened as a list\n", argv[1]);
+        return 1;
+    }
     const double memoryMb = double(residentKb() - before) / 1024.0;
     closeAll();
     const double plainRead = medianMs([] {},

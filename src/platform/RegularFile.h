@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
 
 class QFile;
 
@@ -13,9 +12,3 @@ class QFile;
  * look at the name gets read. Returns the system's description of the fault, or an empty text.
  */
 QString openRegularFile(const QString &path, QFile &file);
-
-/**
- * Asks the system to back a big buffer about to be filled by a read with large pages, so that filling it takes
- * a few page faults instead of thousands. A hint: where it is not taken, nothing changes.
- */
-void adviseLargePages(char *data, qint64 size);

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,20 +31,4 @@ QString openRegularFile(const QString &path, QFile &file)
         return file.errorString();
     }
     return {};
-}
-
-void adviseLargePages(char *data, qint64 size)
-{
-#if defined(MADV_HUGEPAGE)
-    // Only the whole large pages inside the buffer are advised; the system takes the advice where it may.
-    constexpr quintptr kLargePage = 2U * 1024 * 1024;
-    const auto begin = reinterpret_cast<quintptr>(data);
-    const quintptr first = (begin + kLargePage - 1) & ~(kLargePage - 1);
-    const quintptr end = (begin + quintptr(size)) & ~(kLargePage - 1);
-    if (end > first)
-        ::madvise(reinterpret_cast<void *>(first), end - first, MADV_HUGEPAGE);
-#else
-    Q_UNUSED(data);
-    Q_UNUSED(size);
-#endif
 }

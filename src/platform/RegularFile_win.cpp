@@ -21,10 +21,3 @@ QString openRegularFile(const QString &path, QFile &file)
     }
     return {};
 }
-
-void adviseLargePages(char *data, qint64 size)
-{
-    // Large pages need a privilege that programs of users do not have.
-    Q_UNUSED(data);
-    Q_UNUSED(size);
-}

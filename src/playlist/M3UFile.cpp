@@ -410,7 +410,6 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
     QByteArray bytes;
     if (size <= kMaxFileSize) {
         bytes.resize(size + 1);
-        adviseLargePages(bytes.data(), bytes.size());
         qint64 done = 0;
         for (;;) {
             if (done == bytes.size())
