@@ -136,7 +136,7 @@ void setQuietReadTime(int milliseconds)
 void openListFile(AppContext &context, const QString &path, WhenRead whenRead, OpenFor openFor)
 {
     // The file is read while the list's window is made.
-    std::shared_ptr<PlayList::Read> read = PlayList::beginRead(path);
+    const std::shared_ptr<PlayList::Read> read = PlayList::beginRead(path);
     const int slot = context.lists.allocateSlot();
     context.loadingSlot = slot;
     PlayList &list = windowForSlot(context, slot);
@@ -144,7 +144,7 @@ void openListFile(AppContext &context, const QString &path, WhenRead whenRead, O
     PlayList::AfterReads afterRead = PlayList::AfterRead::Show;
     afterRead.setFlag(PlayList::AfterRead::Sort, context.settings.alwaysSort == u"True"_s);
     afterRead.setFlag(PlayList::AfterRead::Play, openFor == OpenFor::Playing);
-    list.readFile(std::move(read), quietReadMs, afterRead,
+    list.readFile(read, quietReadMs, afterRead,
                   [&context, whenRead = std::move(whenRead)](OpenOutcome outcome, PlayList *read) {
                       // A list closed while it was read has gone with its window.
                       if (read)

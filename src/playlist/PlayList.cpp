@@ -66,7 +66,7 @@ public:
 
 std::shared_ptr<PlayList::Read> PlayList::beginRead(const QString &path)
 {
-    const auto read = std::make_shared<Read>();
+    auto read = std::make_shared<Read>();
     read->path = path;
     read->future = QtConcurrent::run(&ApplicationWorker::of<ListReader>(QCoreApplication::instance()).pool(), [read] {
         read->fault = M3UFile::read(read->path, read->content, &read->tooLarge, read->progress);
@@ -136,7 +136,7 @@ PlayList::~PlayList()
         whenRead(ReadOutcome::Cancelled, nullptr);
 }
 
-void PlayList::readFile(std::shared_ptr<Read> read, int quietMs, AfterReads afterRead, WhenRead whenRead)
+void PlayList::readFile(const std::shared_ptr<Read> &read, int quietMs, AfterReads afterRead, WhenRead whenRead)
 {
     m_read = read;
     m_whenRead = std::move(whenRead);

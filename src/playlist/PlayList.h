@@ -148,7 +148,7 @@ public:
      * event loop, once sorted. cancelWork() and the list's end stop the read. With Play, the progress goes on to
      * the play that whenRead starts.
      */
-    void readFile(std::shared_ptr<Read> read, int quietMs, AfterReads afterRead, WhenRead whenRead);
+    void readFile(const std::shared_ptr<Read> &read, int quietMs, AfterReads afterRead, WhenRead whenRead);
 
     /**
      * A play of the list is being written off the interface thread: the list shows it as its work (from the
