@@ -403,10 +403,9 @@ FolderSearch::~FolderSearch()
     m_walk.waitForFinished();
 }
 
-void FolderSearch::start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names,
-                         FolderWalk::Threads threads)
+void FolderSearch::start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names)
 {
-    run({root}, pattern, names, threads);
+    run({root}, pattern, names);
 }
 
 void FolderSearch::start(const QString &root, const QString &pattern, FolderWalk::Threads threads)

@@ -104,8 +104,7 @@ public:
     explicit FolderSearch(QObject *parent = nullptr);
     ~FolderSearch() override;
 
-    void start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names,
-               FolderWalk::Threads threads = FolderWalk::Threads::One);
+    void start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names);
     /** As above, for UTF-8 names. */
     void start(const QString &root, const QString &pattern, FolderWalk::Threads threads = FolderWalk::Threads::One);
     /** Several roots in turn: a folder is searched, a file is taken when it matches. UTF-8 names only. */

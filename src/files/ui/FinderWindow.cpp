@@ -325,8 +325,7 @@ void FinderWindow::searchOrStop()
     m_resultView->horizontalScrollBar()->setValue(0);
     showFoundCount();
     repaint(); // the searching state shows before the walk begins
-    // A second thread lists the folders ahead of the walk.
-    m_search->start(start, pattern(), FolderWalk::NameBytes::Any, FolderWalk::Threads::Two);
+    m_search->start(start, pattern(), FolderWalk::NameBytes::Any);
 }
 
 void FinderWindow::endSearch()
