@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
@@ -25,7 +26,6 @@
 #include "platform/Drives.h"
 #include "platform/MessageBoxes.h"
 #include "widgets/TabOrder.h"
-#include "widgets/UniformListView.h"
 
 using namespace Qt::StringLiterals;
 
@@ -53,7 +53,7 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     , m_mode(mode)
     , m_results(new PathListModel(this))
     , m_search(new FolderSearch(this))
-    , m_resultView(new UniformListView(this))
+    , m_resultView(new QListView(this))
     , m_drives(new QComboBox(this))
     , m_folders(new FolderList(this))
     , m_searchingNote(new QLabel(tr("TUNARY is Searching for files at the moment. Please Wait."), this))
@@ -92,6 +92,8 @@ FinderWindow::FinderWindow(AppContext &context, FinderMode mode, QWidget *parent
     m_allMusic->setChecked(setUp.musicFiles == MusicFiles::AllFormats);
     m_resultView->setModel(m_results);
     m_resultView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_resultView->setUniformItemSizes(true);
+    m_resultView->setLayoutMode(QListView::Batched);
     m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_resultView->setDragEnabled(mode == FinderMode::Mp3Files);
     m_resultView->setDragDropMode(m_resultView->dragEnabled() ? QAbstractItemView::DragOnly

@@ -19,7 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QAbstractItemView;
-class UniformListView;
+class QListView;
 class QMdiArea;
 class QPushButton;
 
@@ -93,7 +93,7 @@ private:
 
     PathListModel *m_results;
     FolderSearch *m_search;
-    UniformListView *m_resultView;
+    QListView *m_resultView;
     QComboBox *m_drives;
     FolderList *m_folders;
     QLabel *m_searchingNote;
