@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include "platform/SafeWrite.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -95,15 +97,10 @@ bool Writer::write(QByteArrayView bytes)
 {
     if (!m_fault.isEmpty())
         return false;
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 count = m_file.write(bytes.data() + written, bytes.size() - written);
-        if (count <= 0) {
-            m_fault = m_file.errorString();
-            return false;
-        }
-        written += count;
-    }
-    return true;
+    if (writeWhole(m_file, bytes))
+        return true;
+    m_fault = m_file.errorString();
+    return false;
 }
 
 Made Writer::finish()

@@ -19,6 +19,17 @@ constexpr QFileDevice::Permissions kPrivateFolder = kOwnerOnly | QFileDevice::Ex
 
 } // namespace
 
+bool writeWhole(QIODevice &file, QByteArrayView bytes)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.data() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
+}
+
 QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
 {
     return writeFileAtomically(
@@ -56,16 +67,10 @@ QString writeFileAtomically(const QString &path, const std::function<bool(const 
     }
     QString fault;
     const bool filled = fill([&file, &fault](QByteArrayView piece) {
-        qsizetype written = 0;
-        while (written < piece.size()) {
-            const qint64 count = file.write(piece.data() + written, piece.size() - written);
-            if (count <= 0) {
-                fault = file.errorString();
-                return false;
-            }
-            written += count;
-        }
-        return true;
+        if (writeWhole(file, piece))
+            return true;
+        fault = file.errorString();
+        return false;
     });
     if (!filled) {
         file.cancelWriting();

@@ -23,6 +23,14 @@ enum class FileAccess {
  */
 QString writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::Usual);
 
+class QIODevice;
+
+/**
+ * Writes every byte to an unbuffered file, however many calls it takes; false, with the device's error string
+ * telling why, when one writes nothing (a full disk).
+ */
+bool writeWhole(QIODevice &file, QByteArrayView bytes);
+
 /** Takes the next piece of a file being written; false when it could not be written. */
 using PieceWriter = std::function<bool(QByteArrayView piece)>;
 /**
