@@ -24,9 +24,29 @@ namespace FolderWalk {
 
 namespace {
 
+// Letter case ignored, as QString::compare() ignores it; ASCII letters, the most of most names, are folded
+// here, and the rest of a name from its first other character on is left to Qt.
+int compareIgnoringCase(QStringView a, QStringView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return a.sliced(i).compare(b.sliced(i), Qt::CaseInsensitive);
+        if (x == y)
+            continue;
+        x = (x >= u'A' && x <= u'Z') ? char16_t(x + 32) : x;
+        y = (y >= u'A' && y <= u'Z') ? char16_t(y + 32) : y;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 bool byName(const QString &a, const QString &b)
 {
-    const int order = a.compare(b, Qt::CaseInsensitive);
+    const int order = compareIgnoringCase(a, b);
     return order != 0 ? order < 0 : a < b;
 }
 
@@ -86,22 +106,18 @@ bool byText(const Path &a, const Path &b)
 void listFolder(const Path &folder, const std::function<bool(const QString &)> &matches, NameBytes names,
                 QList<Path> *folders, QList<Path> *files)
 {
-    const std::optional<QList<FolderItem>> items = EightBitText::readFolder(folder);
-    if (!items)
-        return;
-    for (const FolderItem &item : *items) {
-        if (item.kind == FolderItem::Kind::LinkToFolder)
-            continue; // a link to a folder could lead round in circles
-        Path name = Path::fromBytes(item.name);
+    EightBitText::readFolder(folder, [&](QByteArrayView bytes, FolderItem kind) {
+        // A link to a folder could lead round in circles.
+        if (kind == FolderItem::LinkToFolder || (kind == FolderItem::Folder ? !folders : !files))
+            return;
+        Path name = Path::fromBytes(bytes);
         if (name.windows1252 && names == NameBytes::Utf8)
-            continue;
-        if (item.kind == FolderItem::Kind::Folder) {
-            if (folders)
-                folders->append(std::move(name));
-        } else if (files && matches(name.text)) {
+            return;
+        if (kind == FolderItem::Folder)
+            folders->append(std::move(name));
+        else if (matches(name.text))
             files->append(std::move(name));
-        }
-    }
+    });
     if (folders)
         std::sort(folders->begin(), folders->end(), byText);
     if (files)
@@ -231,19 +247,37 @@ bool search(const QString &root, const QString &pattern, const std::atomic<bool>
 
 namespace {
 
-// The subfolders and matching files of one folder, listed by whichever thread comes to it first.
+// One folder of the walk: its subfolders and matching files, listed by whichever thread comes to it first.
+// Whoever lists it makes its subfolders' listings too, in name order.
 struct Listing
 {
     enum class State { Waiting, Listing, Done };
+
+    explicit Listing(Path path)
+        : folder(std::move(path))
+    {}
+
+    const Path folder;
     std::atomic<State> state{State::Waiting};
-    QList<Path> folders;
     QList<Path> files;
+    std::vector<std::shared_ptr<Listing>> subfolders;
 };
 
-// A second thread lists folders the walk has yet to enter, the longest known first (the walk itself takes the
-// newest), so that the two rarely meet and the system's reading of folders goes on while the walk hands on
-// what it found. The walk lists a folder itself when the helper has not come to it yet, and waits only for
-// one the helper is listing.
+// Lists a folder that was waiting, and makes its subfolders' listings.
+void list(Listing &listing, const std::function<bool(const QString &)> &matches, NameBytes names)
+{
+    QList<Path> folders;
+    listFolder(listing.folder, matches, names, &folders, &listing.files);
+    listing.subfolders.reserve(folders.size());
+    for (const Path &sub : std::as_const(folders))
+        listing.subfolders.push_back(std::make_shared<Listing>(join(listing.folder, sub)));
+}
+
+// A second thread that walks the tree from its other end: the walk enters the last subfolder by name first,
+// this thread lists the first one, and then that one's subfolders, so that the two meet in the middle and each
+// reads half of the folders from the system. The walk lists a folder itself when this thread has not come to it,
+// and waits only for one it is listing; folders the walk listed itself are listed here once this thread's own
+// end is done.
 class FolderLister
 {
 public:
@@ -264,28 +298,27 @@ public:
         m_work.waitForFinished();
     }
 
-    /** Folders to list, the one to be entered first last. */
-    void ahead(const QList<std::pair<Path, std::shared_ptr<Listing>>> &folders)
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            for (const auto &folder : folders)
-                m_next.push_back(folder);
-        }
-        m_wake.notify_all();
-    }
-
-    /** The listing, made here if nobody has begun it. */
-    void take(const Path &folder, Listing &listing, const std::function<bool(const QString &)> &matches)
+    /** The listing, made here if nobody has begun it; the folders the walk will come to later are handed on. */
+    void take(Listing &listing, const std::function<bool(const QString &)> &matches)
     {
         auto waiting = Listing::State::Waiting;
         if (listing.state.compare_exchange_strong(waiting, Listing::State::Listing)) {
-            listFolder(folder, matches, m_names, &listing.folders, &listing.files);
+            list(listing, matches, m_names);
             listing.state = Listing::State::Done;
+            {
+                const std::lock_guard lock(m_mutex);
+                m_next.insert(m_next.end(), listing.subfolders.cbegin(), listing.subfolders.cend());
+                // Waking a thread that is busy anyway would cost a system call per folder.
+                if (!m_listerIdle || listing.subfolders.empty())
+                    return;
+            }
+            m_wake.notify_one();
             return;
         }
         std::unique_lock lock(m_mutex);
+        m_walkWaits = true;
         m_done.wait(lock, [&listing] { return listing.state == Listing::State::Done; });
+        m_walkWaits = false;
     }
 
 private:
@@ -293,19 +326,24 @@ private:
     {
         std::unique_lock lock(m_mutex);
         for (;;) {
+            m_listerIdle = true;
             m_wake.wait(lock, [this] { return m_ending || !m_next.empty(); });
+            m_listerIdle = false;
             if (m_ending)
                 return;
-            auto [folder, listing] = std::move(m_next.front());
+            const std::shared_ptr<Listing> listing = std::move(m_next.front());
             m_next.pop_front();
             auto waiting = Listing::State::Waiting;
             if (!listing->state.compare_exchange_strong(waiting, Listing::State::Listing))
                 continue;
             lock.unlock();
-            listFolder(folder, m_matches, m_names, &listing->folders, &listing->files);
+            list(*listing, m_matches, m_names);
             lock.lock();
             listing->state = Listing::State::Done;
-            m_done.notify_all();
+            // The first subfolder by name next: the walk comes to it last.
+            m_next.insert(m_next.begin(), listing->subfolders.cbegin(), listing->subfolders.cend());
+            if (m_walkWaits)
+                m_done.notify_one();
         }
     }
 
@@ -314,8 +352,10 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_done;
-    std::deque<std::pair<Path, std::shared_ptr<Listing>>> m_next;
+    std::deque<std::shared_ptr<Listing>> m_next;
     bool m_ending = false;
+    bool m_listerIdle = false; // the lister waits for folders to list
+    bool m_walkWaits = false;  // the walk waits for a listing the lister is making
     QThreadPool m_pool;
     QFuture<void> m_work;
 };
@@ -343,47 +383,44 @@ bool search(const Path &root, const QString &pattern, NameBytes names, const std
     // is listed when it is entered; its files go out when it is left, after everything below it.
     struct Step
     {
-        Path folder;
-        bool entered = false;
         std::shared_ptr<Listing> listing;
+        bool entered = false;
     };
     std::optional<FolderLister> lister;
     if (threads == Threads::Two)
         lister.emplace(pattern, names);
     std::vector<Step> stack;
-    stack.push_back({root, false, std::make_shared<Listing>()});
+    stack.push_back({std::make_shared<Listing>(root), false});
     while (!stack.empty()) {
         if (stop.load(std::memory_order_relaxed)) {
             flush();
             return true;
         }
-        Step step = std::move(stack.back());
-        stack.pop_back();
+        Step &step = stack.back();
         if (!step.entered) {
-            if (lister)
-                lister->take(step.folder, *step.listing, matches);
-            else
-                listFolder(step.folder, matches, names, &step.listing->folders, &step.listing->files);
             step.entered = true;
-            const Path folder = step.folder;
-            const QList<Path> folders = std::move(step.listing->folders);
-            stack.push_back(std::move(step));
-            // Pushed in name order, so the last subfolder by name is walked first.
-            QList<std::pair<Path, std::shared_ptr<Listing>>> ahead;
-            ahead.reserve(folders.size());
-            for (const Path &sub : folders) {
-                stack.push_back({join(folder, sub), false, std::make_shared<Listing>()});
-                ahead.append({stack.back().folder, stack.back().listing});
+            const std::shared_ptr<Listing> listing = step.listing;
+            if (lister) {
+                lister->take(*listing, matches);
+            } else {
+                list(*listing, matches, names);
+                listing->state = Listing::State::Done;
             }
-            if (lister)
-                lister->ahead(ahead);
+            // Pushed in name order, so the last subfolder by name is walked first.
+            for (std::shared_ptr<Listing> &sub : listing->subfolders)
+                stack.push_back({std::move(sub), false});
+            listing->subfolders.clear();
             continue;
         }
-        for (const Path &file : std::as_const(step.listing->files)) {
-            batch.append(step.folder, file);
-            if (batch.size() >= batchSize || sinceFlush.elapsed() >= 100)
+        const std::shared_ptr<Listing> listing = std::move(step.listing);
+        stack.pop_back();
+        for (const Path &file : std::as_const(listing->files)) {
+            batch.append(listing->folder, file);
+            if (batch.size() >= batchSize)
                 flush();
         }
+        if (sinceFlush.elapsed() >= 100)
+            flush();
     }
     flush();
     return false;
@@ -403,9 +440,10 @@ FolderSearch::~FolderSearch()
     m_walk.waitForFinished();
 }
 
-void FolderSearch::start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names)
+void FolderSearch::start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names,
+                         FolderWalk::Threads threads)
 {
-    run({root}, pattern, names);
+    run({root}, pattern, names, threads);
 }
 
 void FolderSearch::start(const QString &root, const QString &pattern, FolderWalk::Threads threads)

@@ -79,9 +79,9 @@ EightBitText::Path join(const EightBitText::Path &folder, const EightBitText::Pa
  * folder's own matching files after those of all its subfolders. Links to folders are not followed and
  * folders that cannot be read are passed over. `found` gets the results in that order, in batches (full, or
  * a tenth of a second old); the walk checks `stop` before each folder and then ends, keeping what it found.
- * Returns true when it was stopped. With Threads::Two a second thread lists folders ahead of the walk: a
- * search that finds few files (one name) goes faster so; one whose many results the interface takes as they
- * come leaves the second core to the interface.
+ * Returns true when it was stopped. With Threads::Two a second thread lists folders from the tree's other
+ * end, so that the system's reading of folders, most of a search's time, goes on two cores; the walk that
+ * fills a play list leaves the second core to the interface instead.
  */
 enum class Threads { One, Two };
 bool search(const EightBitText::Path &root, const QString &pattern, NameBytes names, const std::atomic<bool> &stop,
@@ -104,7 +104,8 @@ public:
     explicit FolderSearch(QObject *parent = nullptr);
     ~FolderSearch() override;
 
-    void start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names);
+    void start(const EightBitText::Path &root, const QString &pattern, FolderWalk::NameBytes names,
+               FolderWalk::Threads threads = FolderWalk::Threads::One);
     /** As above, for UTF-8 names. */
     void start(const QString &root, const QString &pattern, FolderWalk::Threads threads = FolderWalk::Threads::One);
     /** Several roots in turn: a folder is searched, a file is taken when it matches. UTF-8 names only. */

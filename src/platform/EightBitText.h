@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include <optional>
+#include <functional>
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -58,17 +58,14 @@ QByteArray systemName(const QString &path);
 /** Moves a file onto a name given as the system's bytes, atomically, replacing what was there. */
 bool moveOnto(const QString &from, const QByteArray &target);
 
-/** One name in a folder, as its bytes. */
-struct FolderItem
-{
-    enum class Kind { Folder, LinkToFolder, Other };
+/** What a name in a folder names. */
+enum class FolderItem { Folder, LinkToFolder, Other };
 
-    QByteArray name;
-    Kind kind = Kind::Other;
-};
-
-/** Every name in a folder but "." and "..", in no order; nothing when the folder cannot be read. */
-std::optional<QList<FolderItem>> readFolder(const Path &folder);
+/**
+ * Calls onItem with every name in a folder but "." and "..", as its bytes, in no order; false when the folder
+ * cannot be read. The name's bytes last until onItem returns.
+ */
+bool readFolder(const Path &folder, const std::function<void(QByteArrayView name, FolderItem kind)> &onItem);
 
 enum class FolderState { Readable, Missing, NotAFolder, Unreadable };
 /** Whether a path (links followed) is a folder that can be listed. */

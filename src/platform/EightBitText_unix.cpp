@@ -18,33 +18,32 @@ QByteArray Path::bytes() const
     return windows1252 ? encodeWindows1252(text) : QFile::encodeName(text);
 }
 
-std::optional<QList<FolderItem>> readFolder(const Path &folder)
+bool readFolder(const Path &folder, const std::function<void(QByteArrayView name, FolderItem kind)> &onItem)
 {
     DIR *dir = opendir(folder.bytes().constData());
     if (!dir)
-        return std::nullopt;
-    QList<FolderItem> items;
+        return false;
     while (const dirent *entry = readdir(dir)) {
         const QByteArrayView name(entry->d_name);
         if (name == "." || name == "..")
             continue;
-        FolderItem::Kind kind = FolderItem::Kind::Other;
+        FolderItem kind = FolderItem::Other;
         struct stat status = {};
         bool link = entry->d_type == DT_LNK;
         if (entry->d_type == DT_DIR) {
-            kind = FolderItem::Kind::Folder;
+            kind = FolderItem::Folder;
         } else if (entry->d_type == DT_UNKNOWN &&
                    fstatat(dirfd(dir), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
             link = S_ISLNK(status.st_mode);
             if (S_ISDIR(status.st_mode))
-                kind = FolderItem::Kind::Folder;
+                kind = FolderItem::Folder;
         }
         if (link && fstatat(dirfd(dir), entry->d_name, &status, 0) == 0 && S_ISDIR(status.st_mode))
-            kind = FolderItem::Kind::LinkToFolder;
-        items.append({name.toByteArray(), kind});
+            kind = FolderItem::LinkToFolder;
+        onItem(name, kind);
     }
     closedir(dir);
-    return items;
+    return true;
 }
 
 QByteArray systemName(const QString &path)

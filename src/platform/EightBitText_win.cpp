@@ -13,21 +13,20 @@ QByteArray Path::bytes() const
     return text.toUtf8();
 }
 
-std::optional<QList<FolderItem>> readFolder(const Path &folder)
+bool readFolder(const Path &folder, const std::function<void(QByteArrayView name, FolderItem kind)> &onItem)
 {
     if (folderState(folder) != FolderState::Readable)
-        return std::nullopt;
-    QList<FolderItem> items;
+        return false;
     QDirIterator entries(folder.text, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     while (entries.hasNext()) {
         entries.next();
         const QFileInfo info = entries.fileInfo();
-        FolderItem::Kind kind = FolderItem::Kind::Other;
+        FolderItem kind = FolderItem::Other;
         if (info.isDir())
-            kind = info.isSymLink() ? FolderItem::Kind::LinkToFolder : FolderItem::Kind::Folder;
-        items.append({info.fileName().toUtf8(), kind});
+            kind = info.isSymLink() ? FolderItem::LinkToFolder : FolderItem::Folder;
+        onItem(info.fileName().toUtf8(), kind);
     }
-    return items;
+    return true;
 }
 
 QByteArray systemName(const QString &path)

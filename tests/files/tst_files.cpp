@@ -89,6 +89,21 @@ private slots:
         QTest::newRow("deeper, names in order, letter case ignored")
             << u"A/x/1.mp3 A/y/2.mp3 A/3.mp3 b/4.MP3 b/notes.txt c/ 6.mp3 5.Mp3"_s
             << u"b/4.MP3 A/y/2.mp3 A/x/1.mp3 A/3.mp3 5.Mp3 6.mp3"_s;
+        QTest::newRow("ASCII folded to lower case, others by Qt, then exact case")
+            << u"_x.mp3 B.mp3 a\u00c9.mp3 a\u00e9.mp3 \u00c4b.mp3 zz.mp3 ab.mp3 \u00c9b.mp3 \u00e9a.mp3"_s
+            << u"_x.mp3 ab.mp3 a\u00c9.mp3 a\u00e9.mp3 B.mp3 zz.mp3 \u00c4b.mp3 \u00e9a.mp3 \u00c9b.mp3"_s;
+        // Wide enough that the second thread lists much of it from the other end.
+        QString wide, wideFound;
+        for (int folder = 39; folder >= 0; --folder) {
+            const QString name = u"f%1/"_s.arg(folder, 2, 10, QChar(u'0'));
+            for (int sub = 2; sub >= 0; --sub) {
+                wide += u"%1s%2/x.mp3 "_s.arg(name).arg(sub);
+                wideFound += u"%1s%2/x.mp3 "_s.arg(name).arg(sub);
+            }
+            wide += name + u"own.mp3 "_s;
+            wideFound += name + u"own.mp3 "_s;
+        }
+        QTest::newRow("forty folders of three") << wide << wideFound.trimmed();
         QTest::newRow("nothing matches") << u"a.wav x/"_s << QString();
         const QString deep = u"d/"_s.repeated(200) + u"deep.mp3"_s;
         QTest::newRow("200 folders deep") << deep << deep;

@@ -327,7 +327,7 @@ void FinderWindow::searchOrStop()
     m_resultView->horizontalScrollBar()->setValue(0);
     showFoundCount();
     repaint(); // the searching state shows before the walk begins
-    m_search->start(start, pattern(), FolderWalk::NameBytes::Any);
+    m_search->start(start, pattern(), FolderWalk::NameBytes::Any, FolderWalk::Threads::Two);
 }
 
 void FinderWindow::endSearch()
