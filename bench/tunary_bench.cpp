@@ -444,14 +444,22 @@ int main(int argc, char *argv[])
     }
 
     PlayList *list = nullptr;
+    // Closes the open lists, and runs the event loop until their windows are gone: the next figure is not to
+    // include their end.
     auto closeAll = [&] {
+        bool closed = false;
         for (int slot = 2; slot <= context.lists.size(); ++slot) {
             if (PlayList *open = OpenLists::playListAt(context, slot)) {
                 open->markClean();
                 open->close();
+                closed = true;
             }
         }
-        settle();
+        if (closed) {
+            settle();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            settle();
+        }
         list = nullptr;
     };
     auto loadFile = [&](const QString &path) {

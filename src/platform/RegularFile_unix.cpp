@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,4 +32,19 @@ QString openRegularFile(const QString &path, QFile &file)
         return file.errorString();
     }
     return {};
+}
+
+void populatePages(char *data, qsizetype size)
+{
+#ifdef MADV_POPULATE_WRITE
+    const auto pageSize = quintptr(::sysconf(_SC_PAGESIZE));
+    const quintptr start = (quintptr(data) + pageSize - 1) & ~(pageSize - 1);
+    const quintptr end = quintptr(data) + quintptr(size);
+    // A system older than the request refuses it, and the pages come as they are written.
+    if (end > start)
+        ::madvise(reinterpret_cast<void *>(start), end - start, MADV_POPULATE_WRITE);
+#else
+    Q_UNUSED(data);
+    Q_UNUSED(size);
+#endif
 }

@@ -21,3 +21,10 @@ QString openRegularFile(const QString &path, QFile &file)
     }
     return {};
 }
+
+void populatePages(char *data, qsizetype size)
+{
+    // Windows gives the pages as they are written.
+    Q_UNUSED(data);
+    Q_UNUSED(size);
+}

@@ -3,9 +3,11 @@
 #include "playlist/EntryTexts.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include <QStringDecoder>
+#include <QtEndian>
 
 #include "platform/EightBitText.h"
 
@@ -165,27 +167,21 @@ Utf8 checkUtf8(QByteArrayView line)
     const auto *bytes = reinterpret_cast<const unsigned char *>(line.data());
     const qsizetype size = line.size();
     for (qsizetype i = 0; i < size;) {
-        // ASCII a word at a time, four words at a stretch.
-        while (i + 32 <= size) {
-            quint64 words[4];
-            std::memcpy(words, bytes + i, 32);
-            if (((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080ULL) != 0)
-                break;
-            i += 32;
-        }
+        // ASCII a word at a time, up to the first byte past it.
         if (i + 8 <= size) {
             quint64 word;
             std::memcpy(&word, bytes + i, 8);
-            if ((word & 0x8080808080808080ULL) == 0) {
+            const quint64 high = qFromLittleEndian(word) & 0x8080808080808080ULL;
+            if (high == 0) {
                 i += 8;
                 continue;
             }
-        }
-        const unsigned char lead = bytes[i];
-        if (lead < 0x80) {
+            i += std::countr_zero(high) / 8;
+        } else if (bytes[i] < 0x80) {
             ++i;
             continue;
         }
+        const unsigned char lead = bytes[i];
         const auto follows = [&](qsizetype at) { return at < size && (bytes[at] & 0xC0) == 0x80; };
         if (lead >= 0xC2 && lead <= 0xDF) {
             if (!follows(i + 1))

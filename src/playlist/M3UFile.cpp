@@ -131,6 +131,8 @@ QString writtenPath(const QString &line)
 // From this size on, a list file is split on two threads, up to the larger one.
 constexpr qsizetype kTwoThreadBytes = 1024LL * 1024;
 constexpr qsizetype kTwoThreadMaxBytes = 16LL * 1024 * 1024;
+// A file read into memory whose pages are made by a second thread.
+constexpr qint64 kPopulateBytes = 1024LL * 1024;
 
 // Joined to a clean folder, a relative path of no empty, "." or ".." part and no backslash is clean as it is.
 bool joinsCleanly(QByteArrayView relative)
@@ -154,7 +156,7 @@ constexpr qsizetype kStopCheckBytes = 1024LL * 1024;
 
 // Calls onLine(offset, length, ascii) for every line of the text that is not empty, where CR LF, a lone CR and a
 // lone LF each end a line; ascii tells a line of ASCII bytes alone. Every megabyte or so it asks proceed(offset)
-// whether to go on, and gives false when told to stop. One pass over the bytes, sixteen at a time where the
+// whether to go on, and gives false when told to stop. One pass over the bytes, 64 at a time where the
 // processor has the instructions for it.
 template <typename OnLine, typename Proceed>
 bool splitLines(QByteArrayView text, OnLine onLine, Proceed proceed)
@@ -174,22 +176,27 @@ bool splitLines(QByteArrayView text, OnLine onLine, Proceed proceed)
 #if defined(__SSE2__) || defined(_M_X64)
     const __m128i newline = _mm_set1_epi8('\n');
     const __m128i carriageReturn = _mm_set1_epi8('\r');
-    for (; i + 16 <= size; i += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        auto ends = unsigned(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, newline), _mm_cmpeq_epi8(block, carriageReturn))));
-        const auto highBytes = unsigned(_mm_movemask_epi8(block));
+    for (; i + 64 <= size; i += 64) {
+        // The line ends and the bytes past ASCII of 64 bytes, a bit each.
+        quint64 ends = 0;
+        quint64 highBytes = 0;
+        for (int part = 0; part < 4; ++part) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i + 16 * part));
+            const __m128i lineEnd = _mm_or_si128(_mm_cmpeq_epi8(block, newline), _mm_cmpeq_epi8(block, carriageReturn));
+            ends |= quint64(unsigned(_mm_movemask_epi8(lineEnd))) << (16 * part);
+            highBytes |= quint64(unsigned(_mm_movemask_epi8(block))) << (16 * part);
+        }
         while (ends != 0) {
             const int bit = std::countr_zero(ends);
-            // The line's bytes within this block: from its start (or the block's) up to its end.
+            // The line's bytes within these 64: from its start (or theirs) up to its end.
             const int from = int(std::max<qsizetype>(lineStart - i, 0));
-            const unsigned within = ((1U << bit) - 1) & ~((1U << from) - 1);
+            const quint64 within = ((quint64(1) << bit) - 1) & ~((quint64(1) << from) - 1);
             high = high || (highBytes & within) != 0;
             lineEnds(i + bit);
             ends &= ends - 1;
         }
         const int from = int(std::max<qsizetype>(lineStart - i, 0));
-        if (from < 16)
+        if (from < 64)
             high = high || (highBytes >> from) != 0;
         if (i - asked >= kStopCheckBytes) {
             asked = i;
@@ -311,6 +318,8 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
                                                                  bool tells) {
         // A line of a list takes some 60 bytes; the references grow past that where lines are shorter.
         refs.reserve((to - from) / 64 + 1);
+        // Whether an own line waiting for its path has bytes past ASCII.
+        bool pendingHigh = false;
         return splitLines(
             QByteArrayView(bytes).sliced(from, to - from),
             [&](qsizetype at, qsizetype length, bool ascii) {
@@ -318,6 +327,7 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
                 if (bytes[offset] == '#') {
                     if (pending < 0)
                         pending = offset;
+                    pendingHigh = pendingHigh || !ascii;
                     return;
                 }
                 const EntryTexts::Ref ref = lineRef(offset, length, ascii);
@@ -328,11 +338,12 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
                 // The entry starts at its first own line, and is read as its path is; a path of ASCII alone reads
                 // the same either way, and goes as its own lines do, so that they are written back as they came.
                 constexpr EntryTexts::Ref kFlags = EntryTexts::kWindows1252Bytes | EntryTexts::kWrittenAsWindows1252;
-                const EntryTexts::Ref flags =
-                    ascii ? EntryTexts::flagsFor(QByteArrayView(bytes.constData() + pending, offset - pending))
-                          : ref & kFlags;
+                EntryTexts::Ref flags = ref & kFlags;
+                if (ascii && pendingHigh)
+                    flags = EntryTexts::flagsFor(QByteArrayView(bytes.constData() + pending, offset - pending));
                 refs.append(flags | lineRef(pending, 0, true));
                 pending = -1;
+                pendingHigh = false;
             },
             [&](qsizetype done) {
                 if (tells)
@@ -410,10 +421,20 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
     QByteArray bytes;
     if (size <= kMaxFileSize) {
         bytes.resize(size + 1);
+        // Fresh memory costs the system a fault per page as it is first written, more than the reading itself
+        // takes. Another thread has the pages of all but the first third made in one go, while this one reads
+        // into the first third; the two are done at about the same time.
+        QFuture<void> populating;
+        if (size >= kPopulateBytes) {
+            populating =
+                QtConcurrent::run([data = bytes.data(), size] { populatePages(data + size / 3, size - size / 3 + 1); });
+        }
         qint64 done = 0;
         for (;;) {
-            if (done == bytes.size())
+            if (done == bytes.size()) {
+                populating.waitForFinished();
                 bytes.resize(qMin(bytes.size() * 2 + kPiece, kMaxFileSize + 1));
+            }
             const qint64 got = file.read(bytes.data() + done, qMin(kPiece, bytes.size() - done));
             if (got <= 0 || progress.stop)
                 break;
@@ -422,6 +443,7 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
             if (done > kMaxFileSize)
                 break;
         }
+        populating.waitForFinished();
         if (file.error() != QFileDevice::NoError)
             return file.errorString();
         bytes.truncate(done);

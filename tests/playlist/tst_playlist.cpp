@@ -106,6 +106,9 @@ private slots:
         QTest::newRow("utf-16 little endian") << "\xFF\xFE/\0a\0\r\0\n\0"_ba << u"/a"_s << QByteArray();
         QTest::newRow("utf-16 big endian")
             << "\xFE\xFF\0/\0a\0\r\0\n\0 \0b\0\n"_ba << u"/a| b"_s << "\xFE\xFF\0/\0a\0\r\0\n\0b\0\r\0\n"_ba;
+        QTest::newRow("own lines past ASCII before ASCII paths")
+            << "#EXTINF:1,Caf\xe9\r\n/m/a.mp3\r\n#EXTINF:2,Caf\xc3\xa9\r\n#x\r\n/m/b.mp3\r\n#EXTINF:3,c\r\n/m/c.mp3\r\n"_ba
+            << u"/m/a.mp3|/m/b.mp3|/m/c.mp3"_s << QByteArray();
         QTest::newRow("a megabyte long line") << megabyte.toUtf8() << megabyte << megabyte.toUtf8() + "\r\n";
         // Big enough to be split in two halves, with every kind of line end and Windows-1252 lines among them.
         QByteArray many, saved;
