@@ -77,7 +77,12 @@ public:
             if (!written && file.fault().isEmpty())
                 return PlayFiles::Made{{}, QCoreApplication::translate("PlayList", "Stopped.")};
             return file.finish();
-        }).then(this, std::move(done));
+        }).then(this, [this, done = std::move(done)](const PlayFiles::Made &made) {
+            // Heard from the event loop, never from within the play that asked for it, though the file may be
+            // written before that play is done asking: what the user asks next comes first.
+            QMetaObject::invokeMethod(
+                this, [done, made] { done(made); }, Qt::QueuedConnection);
+        });
     }
 
 private:
