@@ -15,6 +15,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtConcurrent/QtConcurrentRun>
@@ -133,6 +135,8 @@ constexpr qsizetype kTwoThreadBytes = 1024LL * 1024;
 constexpr qsizetype kTwoThreadMaxBytes = 16LL * 1024 * 1024;
 // A file read into memory whose pages are made by a second thread.
 constexpr qint64 kPopulateBytes = 1024LL * 1024;
+// How far past its middle a list is read before the first half is split, to find a line's end there in.
+constexpr qsizetype kMiddleSearchBytes = 64LL * 1024;
 
 // Joined to a clean folder, a relative path of no empty, "." or ".." part and no backslash is clean as it is.
 bool joinsCleanly(QByteArrayView relative)
@@ -249,11 +253,65 @@ M3UContent parse(const QByteArray &bytes)
     return parse(bytes, progress);
 }
 
-M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
+} // namespace M3UFile
+
+namespace {
+
+// Whether there are bytes at the ready ones' end still to come, and where they are to be read to: the rest of
+// a file, or only as far as the bytes reach without being moved.
+enum class ReadOn { Rest, InPlace };
+// Has at least the first `until` bytes of a list there, fewer at the end of its file; gives how many are there,
+// or -1 when they could not all be read (a fault, or a stop).
+using ReadTo = std::function<qsizetype(qsizetype until, ReadOn how)>;
+
+// A list's lines from its bytes, some of which may still be coming (as readTo tells); the bytes are taken into
+// the content once they are all there. Progress is told past `before`. A list of some megabytes is split in two
+// halves on two threads; the second thread, which is given its own work to do first (`helperFirst`), splits the
+// first half while the rest of the bytes are read here, and this one splits the second half once they are.
+M3UContent parseBytes(QByteArray &bytes, const ReadTo &readTo, qint64 before, M3UFile::ReadProgress &progress,
+                      const std::function<void()> &helperFirst = {})
 {
-    const qint64 before = progress.done;
+    using M3UFile::isListDirective;
     M3UContent content;
-    if (bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark)) {
+    // The size is the file's, as it was before it was read.
+    const qsizetype expected = readTo(-1, ReadOn::Rest);
+    const bool inHalves = expected >= kTwoThreadBytes && expected <= kTwoThreadMaxBytes;
+    // The first half, once it is known; nothing when there is none.
+    std::function<void()> firstHalfWork;
+    QSemaphore halvesKnown;
+    QFuture<void> helper;
+    if (helperFirst || inHalves) {
+        helper = QtConcurrent::run([&] {
+            if (helperFirst)
+                helperFirst();
+            halvesKnown.acquire();
+            if (firstHalfWork)
+                firstHalfWork();
+        });
+    }
+    // Whatever way this ends, the helper is told the halves first, so that waiting for it (which runs it here
+    // when no thread has begun it) never waits for them.
+    bool halvesTold = false;
+    const auto tellHalves = [&] {
+        if (!std::exchange(halvesTold, true))
+            halvesKnown.release();
+    };
+    const auto joinHelper = qScopeGuard([&] {
+        tellHalves();
+        helper.waitForFinished();
+    });
+    qsizetype size = readTo(3, ReadOn::Rest);
+    if (size < 0)
+        return {};
+    // The bytes past those read are not the file's.
+    const auto startsWith = [&bytes, &size](const QByteArray &mark) {
+        return QByteArrayView(bytes).first(size).startsWith(mark);
+    };
+    if (startsWith(kUtf16LeMark) || startsWith(kUtf16BeMark)) {
+        size = readTo(std::numeric_limits<qsizetype>::max(), ReadOn::Rest);
+        if (size < 0)
+            return {};
+        bytes.truncate(size);
         const bool little = bytes.startsWith(kUtf16LeMark);
         content.encoding = little ? ListEncoding::Utf16LittleEndian : ListEncoding::Utf16BigEndian;
         QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
@@ -288,43 +346,52 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
         return content;
     }
 
-    // The lines stay in the file's bytes; an entry is where its line starts, and how its bytes are read.
+    // The lines stay in the file's bytes; an entry is where its line starts, and how its bytes are read. The
+    // bytes join the texts once they are whole; until then they are not shared, so that reading into them
+    // never copies them.
+    const QByteArray &text = bytes;
     qsizetype start = 0;
-    if (bytes.startsWith(kUtf8Mark)) {
+    if (startsWith(kUtf8Mark)) {
         content.encoding = ListEncoding::Utf8WithMark;
         start = kUtf8Mark.size();
     }
-    const EntryTexts::Ref base = content.texts.addBlock(bytes);
-    const auto lineRef = [&bytes, base](qsizetype offset, qsizetype length, bool ascii) {
+    const auto base = EntryTexts::Ref(content.texts.size());
+    const auto lineRef = [&text, base](qsizetype offset, qsizetype length, bool ascii) {
         return (base + EntryTexts::Ref(offset)) |
-               (ascii ? 0 : EntryTexts::flagsFor(QByteArrayView(bytes.constData() + offset, length)));
+               (ascii ? 0 : EntryTexts::flagsFor(QByteArrayView(text.constData() + offset, length)));
     };
     // The list's own directives at its top.
     for (qsizetype at = start;;) {
-        while (at < bytes.size() && (bytes[at] == '\r' || bytes[at] == '\n'))
+        while (at < size && (text[at] == '\r' || text[at] == '\n'))
             ++at;
         qsizetype end = at;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+        while (end < size && text[end] != '\r' && text[end] != '\n')
             ++end;
-        if (at == end || !isListDirective(QByteArrayView(bytes).sliced(at, end - at)))
+        // A line that reaches the bytes there may go on in those to come.
+        if (end == size && size > 0 && (size = readTo(std::numeric_limits<qsizetype>::max(), ReadOn::Rest)) != end) {
+            if (size < 0)
+                return {};
+            continue;
+        }
+        if (at == end || !isListDirective(QByteArrayView(text).sliced(at, end - at)))
             break;
         content.head.append(lineRef(at, end - at, false));
         start = at = end;
     }
     // The lines of an entry's own ("#...") lie before its path; the entry starts at the first of them. Those
     // after the last path are the tail.
-    const auto splitInto = [&bytes, &lineRef, &progress, before](qsizetype from, qsizetype to,
-                                                                 QList<EntryTexts::Ref> &refs, qsizetype &pending,
-                                                                 bool tells) {
+    const auto splitInto = [&text, &lineRef, &progress, before](qsizetype from, qsizetype to,
+                                                                QList<EntryTexts::Ref> &refs, qsizetype &pending,
+                                                                bool tells) {
         // A line of a list takes some 60 bytes; the references grow past that where lines are shorter.
-        refs.reserve((to - from) / 64 + 1);
+        refs.reserve(refs.size() + (to - from) / 64 + 1);
         // Whether an own line waiting for its path has bytes past ASCII.
         bool pendingHigh = false;
         return splitLines(
-            QByteArrayView(bytes).sliced(from, to - from),
+            QByteArrayView(text).sliced(from, to - from),
             [&](qsizetype at, qsizetype length, bool ascii) {
                 const qsizetype offset = from + at;
-                if (bytes[offset] == '#') {
+                if (text[offset] == '#') {
                     if (pending < 0)
                         pending = offset;
                     pendingHigh = pendingHigh || !ascii;
@@ -340,7 +407,7 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
                 constexpr EntryTexts::Ref kFlags = EntryTexts::kWindows1252Bytes | EntryTexts::kWrittenAsWindows1252;
                 EntryTexts::Ref flags = ref & kFlags;
                 if (ascii && pendingHigh)
-                    flags = EntryTexts::flagsFor(QByteArrayView(bytes.constData() + pending, offset - pending));
+                    flags = EntryTexts::flagsFor(QByteArrayView(text.constData() + pending, offset - pending));
                 refs.append(flags | lineRef(pending, 0, true));
                 pending = -1;
                 pendingHigh = false;
@@ -351,53 +418,84 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
                 return !progress.stop;
             });
     };
-    // A list of some megabytes is split in two halves at a line's end, the second on a thread of its own.
-    // A bigger one stays on one thread: the second half's references, held apart until they are joined,
-    // would add half of all the references to its memory.
-    const qsizetype size = bytes.size();
-    qsizetype middle = size;
-    if (size - start >= kTwoThreadBytes && size - start <= kTwoThreadMaxBytes) {
-        const auto *newline = static_cast<const char *>(std::memchr(bytes.constData() + start + (size - start) / 2,
-                                                                    '\n', size_t(size - start - (size - start) / 2)));
+    // The halves meet at a line's end. A bigger list stays on one thread: the second half's references, held apart
+    // until they are joined, would add half of all the references to its memory.
+    qsizetype middle = -1;
+    if (inHalves) {
+        // Some bytes past the middle, to find a line's end after a path in.
+        const qsizetype half = start + (expected - start) / 2;
+        size = readTo(half + kMiddleSearchBytes, ReadOn::Rest);
+        if (size < 0)
+            return {};
         // The halves meet after a path, so that no entry's own lines lie in the first half and its path in the
         // second.
-        const auto afterOwnLine = [&bytes, start](qsizetype at) {
+        const auto afterOwnLine = [&text, start](qsizetype at) {
             qsizetype end = at;
-            while (end > start && (bytes[end - 1] == '\r' || bytes[end - 1] == '\n'))
+            while (end > start && (text[end - 1] == '\r' || text[end - 1] == '\n'))
                 --end;
             qsizetype begin = end;
-            while (begin > start && bytes[begin - 1] != '\r' && bytes[begin - 1] != '\n')
+            while (begin > start && text[begin - 1] != '\r' && text[begin - 1] != '\n')
                 --begin;
-            return end > begin && bytes[begin] == '#';
+            return end > begin && text[begin] == '#';
         };
-        for (middle = newline ? newline - bytes.constData() + 1 : size; middle < size && afterOwnLine(middle);) {
-            const auto *next =
-                static_cast<const char *>(std::memchr(bytes.constData() + middle, '\n', size_t(size - middle)));
-            middle = next ? next - bytes.constData() + 1 : size;
-        }
+        const auto lineEndFrom = [&text, size](qsizetype at) {
+            const auto *newline =
+                at < size ? static_cast<const char *>(std::memchr(text.constData() + at, '\n', size_t(size - at)))
+                          : nullptr;
+            return newline ? newline - text.constData() + 1 : -1;
+        };
+        for (middle = lineEndFrom(half); middle >= 0 && afterOwnLine(middle);)
+            middle = lineEndFrom(middle);
     }
     QList<EntryTexts::Ref> second;
     // Where the own lines start that no path has followed yet; those left at the end are the tail.
     qsizetype firstPending = -1, secondPending = -1;
-    bool secondFinished = true;
-    // Waiting for a half that no thread has begun runs it here, so a busy pool never holds the split up.
-    QFuture<void> secondHalf;
-    if (middle < size)
-        secondHalf = QtConcurrent::run([&] { secondFinished = splitInto(middle, size, second, secondPending, false); });
-    const bool finished = splitInto(start, middle, content.refs, firstPending, true);
-    secondHalf.waitForFinished();
-    if (!finished || !secondFinished)
+    bool firstFinished = true;
+    if (middle >= 0) {
+        content.refs.reserve((expected - start) / 64 + 1);
+        firstHalfWork = [&, middle] { firstFinished = splitInto(start, middle, content.refs, firstPending, false); };
+        tellHalves();
+        // The first half's bytes stay where they are while it is split.
+        size = readTo(std::numeric_limits<qsizetype>::max(), ReadOn::InPlace);
+    }
+    tellHalves();
+    // A file that grew past its room is read on once the first half is done.
+    if (middle < 0) {
+        size = readTo(std::numeric_limits<qsizetype>::max(), ReadOn::Rest);
+    } else if (size == bytes.size()) {
+        helper.waitForFinished();
+        size = readTo(std::numeric_limits<qsizetype>::max(), ReadOn::Rest);
+    }
+    const bool finished = size >= 0 && (middle < 0 ? splitInto(start, size, content.refs, firstPending, true)
+                                                   : splitInto(middle, size, second, secondPending, true));
+    helper.waitForFinished();
+    if (!finished || !firstFinished)
         return {};
     content.refs.append(second);
-    const qsizetype tail = middle < size ? secondPending : firstPending;
+    const qsizetype tail = middle >= 0 ? secondPending : firstPending;
     for (qsizetype at = tail; at >= 0 && at < size;) {
-        const qsizetype length = EntryTexts::lineFrom(bytes.constData() + at, bytes.constData() + size).size();
+        const qsizetype length = EntryTexts::lineFrom(text.constData() + at, text.constData() + size).size();
         content.tail.append(lineRef(at, length, false));
         at += length;
-        while (at < size && (bytes[at] == '\r' || bytes[at] == '\n'))
+        while (at < size && (text[at] == '\r' || text[at] == '\n'))
             ++at;
     }
+    bytes.truncate(size);
+    const EntryTexts::Ref added = content.texts.addBlock(bytes);
+    Q_ASSERT(added == base);
     return content;
+}
+
+} // namespace
+
+namespace M3UFile {
+
+M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
+{
+    // All of the bytes are there.
+    QByteArray whole = bytes;
+    const ReadTo readTo = [&whole](qsizetype, ReadOn) { return whole.size(); };
+    return parseBytes(whole, readTo, progress.done, progress);
 }
 
 QString read(const QString &path, M3UContent &content, bool *tooLarge)
@@ -413,52 +511,64 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
     QFile file;
     if (QString fault = openRegularFile(path, file); !fault.isEmpty())
         return fault;
-
-    // Read in pieces up to one byte past the limit: the file may grow while it is read.
-    constexpr qint64 kPiece = 4LL * 1024 * 1024;
     const qint64 size = file.size();
-    progress.total = 2 * size;
-    QByteArray bytes;
-    if (size <= kMaxFileSize) {
-        bytes.resize(size + 1);
-        // Fresh memory costs the system a fault per page as it is first written, more than the reading itself
-        // takes. Another thread has the pages of all but the first third made in one go, while this one reads
-        // into the first third; the two are done at about the same time.
-        QFuture<void> populating;
-        if (size >= kPopulateBytes) {
-            populating =
-                QtConcurrent::run([data = bytes.data(), size] { populatePages(data + size / 3, size - size / 3 + 1); });
-        }
-        qint64 done = 0;
-        for (;;) {
-            if (done == bytes.size()) {
-                populating.waitForFinished();
-                bytes.resize(qMin(bytes.size() * 2 + kPiece, kMaxFileSize + 1));
-            }
-            const qint64 got = file.read(bytes.data() + done, qMin(kPiece, bytes.size() - done));
-            if (got <= 0 || progress.stop)
-                break;
-            done += got;
-            progress.done = done;
-            if (done > kMaxFileSize)
-                break;
-        }
-        populating.waitForFinished();
-        if (file.error() != QFileDevice::NoError)
-            return file.errorString();
-        bytes.truncate(done);
-    }
-    if (progress.stop)
-        return QCoreApplication::translate("M3UFile", "Stopped.");
-    if (size > kMaxFileSize || bytes.size() > kMaxFileSize) {
+    if (size > kMaxFileSize) {
         if (tooLarge)
             *tooLarge = true;
         return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
             .arg(kMaxFileSize / (1024LL * 1024));
     }
-    content = parse(bytes, progress);
+    progress.total = 2 * size;
+
+    // Read in pieces up to one byte past the limit: the file may grow while it is read.
+    constexpr qint64 kPiece = 4LL * 1024 * 1024;
+    constexpr qint64 kLeastPiece = 64LL * 1024;
+    QByteArray bytes(size + 1, Qt::Uninitialized);
+    // Fresh memory costs the system a fault per page as it is first written, more than the reading itself
+    // takes. The second thread has the pages of the second half made in one go while this one reads into the
+    // first; then it splits the first half while this one reads the second.
+    std::function<void()> populating;
+    if (size >= kPopulateBytes)
+        populating = [data = bytes.data(), size] { populatePages(data + size / 2, size - size / 2 + 1); };
+    // Bytes outgrown by a file that grew while it was read, kept while their pages may still be being made.
+    QByteArray outgrown;
+    qint64 done = 0;
+    bool ended = false;
+    const ReadTo readTo = [&](qsizetype until, ReadOn how) -> qsizetype {
+        if (until < 0)
+            return size;
+        while (!ended && done < until) {
+            if (done == bytes.size()) {
+                if (how == ReadOn::InPlace || done > kMaxFileSize)
+                    break;
+                if (outgrown.isNull())
+                    outgrown = bytes;
+                bytes.resize(qMin(bytes.size() * 2 + kPiece, kMaxFileSize + 1));
+            }
+            // No more than asked for, so that splitting may begin as soon as it can.
+            const qint64 wanted =
+                until == std::numeric_limits<qsizetype>::max() ? kPiece : qMax(until - done, kLeastPiece);
+            const qint64 got = file.read(bytes.data() + done, std::min({kPiece, wanted, qint64(bytes.size() - done)}));
+            if (got <= 0 || progress.stop) {
+                ended = true;
+                break;
+            }
+            done += got;
+            progress.done = qMin(done, size);
+        }
+        return file.error() != QFileDevice::NoError || progress.stop || done > kMaxFileSize ? -1 : done;
+    };
+    content = parseBytes(bytes, readTo, size, progress, populating);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
     if (progress.stop)
         return QCoreApplication::translate("M3UFile", "Stopped.");
+    if (done > kMaxFileSize) {
+        if (tooLarge)
+            *tooLarge = true;
+        return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
+            .arg(kMaxFileSize / (1024LL * 1024));
+    }
     return {};
 }
 

@@ -69,6 +69,47 @@ struct Program : TestApp
     }
 };
 
+// A list's head, entries (own lines, then the path) and tail as lines of text, each kind marked.
+QStringList describe(const M3UContent &content)
+{
+    QStringList lines{u"encoding %1"_s.arg(int(content.encoding))};
+    for (const EntryTexts::Ref ref : content.head)
+        lines.append(u"head "_s + content.texts.lineText(ref));
+    for (const PlayListModel::Entry &entry : content.entries()) {
+        for (const QString &own : entry.ownLines)
+            lines.append(u"own "_s + own);
+        lines.append(u"path "_s + entry.line + (entry.windows1252 ? u" (1252)"_s : QString()));
+    }
+    for (const EntryTexts::Ref ref : content.tail)
+        lines.append(u"tail "_s + content.texts.lineText(ref));
+    return lines;
+}
+
+// The same, of UTF-8 or ASCII bytes, as a plain reading of them gives it: lines end at CR LF, CR or LF; the
+// directives at the top are the head, lines starting with "#" go with the path after them, those after the last
+// path are the tail.
+QStringList describePlainly(const QByteArray &bytes)
+{
+    QStringList lines{u"encoding %1"_s.arg(
+        int(bytes.startsWith("\xEF\xBB\xBF") ? ListEncoding::Utf8WithMark : ListEncoding::EightBit))};
+    QStringList own;
+    bool top = true;
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+    for (const QByteArray &line : QByteArray(text).replace("\r\n", "\n").replace('\r', '\n').split('\n')) {
+        if (line.isEmpty())
+            continue;
+        top = top && M3UFile::isListDirective(line);
+        if (top)
+            lines.append(u"head "_s + QString::fromUtf8(line));
+        else if (line.startsWith('#'))
+            own.append(u"own "_s + QString::fromUtf8(line));
+        else
+            lines += std::exchange(own, {}) + QStringList{u"path "_s + QString::fromUtf8(line)};
+    }
+    for (const QString &line : std::as_const(own))
+        lines.append(u"tail"_s + line.sliced(3));
+    return lines;
+}
 } // namespace
 
 class TestPlayList : public QObject
@@ -121,6 +162,44 @@ private slots:
             manyLines.append(EightBitText::decode(path));
         }
         QTest::newRow("90,000 lines") << many << manyLines.join(u'|') << saved;
+    }
+
+    // A list read from its file, as it is read (some megabytes in two halves, the first split while the rest is
+    // still read), gives what a plain reading of its bytes does.
+    void readAsItsBytesSay_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const auto entries = [](int count, const QByteArray &own, const QByteArray &end) {
+            QByteArray bytes;
+            for (int entry = 0; entry < count; ++entry)
+                bytes += own + "/m/" + QByteArray::number(entry) + "/Caf\xC3\xA9 song.mp3" + end;
+            return bytes;
+        };
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("two bytes") << "/a"_ba;
+        QTest::newRow("a megabyte and a half") << entries(40000, {}, "\r\n");
+        QTest::newRow("own lines at the middle")
+            << entries(12000, "#EXTINF:1,A\r\n#EXTVLCOPT:x\n#EXTINF:2,B\r\n#EXTINF:3,C\r", "\n") + "#end\r\n";
+        QTest::newRow("a head past the first piece read")
+            << "#EXTM3U\r\n" + QByteArray("#PLAYLIST:" + QByteArray(70, 'p') + "\r\n").repeated(2000) +
+                   entries(30000, "#EXTINF:1,T\n", "\n");
+        QTest::newRow("a mark, and lone CRs") << "\xEF\xBB\xBF" + entries(50000, {}, "\r");
+        QTest::newRow("one line of two megabytes") << QByteArray(2 * 1024 * 1024, 'x');
+    }
+
+    void readAsItsBytesSay()
+    {
+        QFETCH(QByteArray, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"list.m3u"_s);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        M3UContent content;
+        QCOMPARE(M3UFile::read(path, content), QString());
+        const QStringList plainly = describePlainly(file);
+        QCOMPARE(describe(content), plainly);
+        QCOMPARE(describe(M3UFile::parse(file)), plainly);
     }
 
     // A line is read as UTF-8 exactly when Qt's decoder takes it without an error: every byte after every
