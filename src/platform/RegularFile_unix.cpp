@@ -37,12 +37,12 @@ QString openRegularFile(const QString &path, QFile &file)
 void populatePages(char *data, qsizetype size)
 {
 #ifdef MADV_POPULATE_WRITE
-    const auto pageSize = quintptr(::sysconf(_SC_PAGESIZE));
-    const quintptr start = (quintptr(data) + pageSize - 1) & ~(pageSize - 1);
-    const quintptr end = quintptr(data) + quintptr(size);
+    const auto pageSize = qsizetype(::sysconf(_SC_PAGESIZE));
+    const auto intoPage = qsizetype(reinterpret_cast<quintptr>(data) % quintptr(pageSize));
+    const qsizetype skipped = intoPage == 0 ? 0 : pageSize - intoPage;
     // A system older than the request refuses it, and the pages come as they are written.
-    if (end > start)
-        ::madvise(reinterpret_cast<void *>(start), end - start, MADV_POPULATE_WRITE);
+    if (size > skipped)
+        ::madvise(data + skipped, size_t(size - skipped), MADV_POPULATE_WRITE);
 #else
     Q_UNUSED(data);
     Q_UNUSED(size);

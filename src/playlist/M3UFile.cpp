@@ -185,7 +185,8 @@ bool splitLines(QByteArrayView text, OnLine onLine, Proceed proceed)
         quint64 ends = 0;
         quint64 highBytes = 0;
         for (int part = 0; part < 4; ++part) {
-            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i + 16 * part));
+            const qsizetype at = i + qsizetype(16) * part;
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at));
             const __m128i lineEnd = _mm_or_si128(_mm_cmpeq_epi8(block, newline), _mm_cmpeq_epi8(block, carriageReturn));
             ends |= quint64(unsigned(_mm_movemask_epi8(lineEnd))) << (16 * part);
             highBytes |= quint64(unsigned(_mm_movemask_epi8(block))) << (16 * part);
@@ -511,13 +512,15 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
     QFile file;
     if (QString fault = openRegularFile(path, file); !fault.isEmpty())
         return fault;
-    const qint64 size = file.size();
-    if (size > kMaxFileSize) {
+    const auto tooLargeFault = [tooLarge] {
         if (tooLarge)
             *tooLarge = true;
         return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
             .arg(kMaxFileSize / (1024LL * 1024));
-    }
+    };
+    const qint64 size = file.size();
+    if (size > kMaxFileSize)
+        return tooLargeFault();
     progress.total = 2 * size;
 
     // Read in pieces up to one byte past the limit: the file may grow while it is read.
@@ -563,12 +566,8 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
         return file.errorString();
     if (progress.stop)
         return QCoreApplication::translate("M3UFile", "Stopped.");
-    if (done > kMaxFileSize) {
-        if (tooLarge)
-            *tooLarge = true;
-        return QCoreApplication::translate("M3UFile", "The file is larger than %1 MB.")
-            .arg(kMaxFileSize / (1024LL * 1024));
-    }
+    if (done > kMaxFileSize)
+        return tooLargeFault();
     return {};
 }
 
