@@ -258,24 +258,23 @@ M3UContent parse(const QByteArray &bytes)
 
 namespace {
 
-// Whether there are bytes at the ready ones' end still to come, and where they are to be read to: the rest of
-// a file, or only as far as the bytes reach without being moved.
+// How a read may go on: to the file's end, moving the bytes to more memory if the file grew, or only as far as
+// they reach where they lie (while another thread splits the first of them).
 enum class ReadOn { Rest, InPlace };
 // Has at least the first `until` bytes of a list there, fewer at the end of its file; gives how many are there,
 // or -1 when they could not all be read (a fault, or a stop).
 using ReadTo = std::function<qsizetype(qsizetype until, ReadOn how)>;
 
-// A list's lines from its bytes, some of which may still be coming (as readTo tells); the bytes are taken into
-// the content once they are all there. Progress is told past `before`. A list of some megabytes is split in two
+// A list's lines from its bytes, some of which may still be coming (as readTo tells); `expected` is how many
+// there were to come when the reading began. The bytes are taken into the content once they are all there.
+// Progress is told past `before`. A list of some megabytes is split in two
 // halves on two threads; the second thread, which is given its own work to do first (`helperFirst`), splits the
 // first half while the rest of the bytes are read here, and this one splits the second half once they are.
-M3UContent parseBytes(QByteArray &bytes, const ReadTo &readTo, qint64 before, M3UFile::ReadProgress &progress,
-                      const std::function<void()> &helperFirst = {})
+M3UContent parseBytes(QByteArray &bytes, qsizetype expected, const ReadTo &readTo, qint64 before,
+                      M3UFile::ReadProgress &progress, const std::function<void()> &helperFirst = {})
 {
     using M3UFile::isListDirective;
     M3UContent content;
-    // The size is the file's, as it was before it was read.
-    const qsizetype expected = readTo(-1, ReadOn::Rest);
     const bool inHalves = expected >= kTwoThreadBytes && expected <= kTwoThreadMaxBytes;
     // The first half, once it is known; nothing when there is none.
     std::function<void()> firstHalfWork;
@@ -496,7 +495,7 @@ M3UContent parse(const QByteArray &bytes, ReadProgress &progress)
     // All of the bytes are there.
     QByteArray whole = bytes;
     const ReadTo readTo = [&whole](qsizetype, ReadOn) { return whole.size(); };
-    return parseBytes(whole, readTo, progress.done, progress);
+    return parseBytes(whole, whole.size(), readTo, progress.done, progress);
 }
 
 QString read(const QString &path, M3UContent &content, bool *tooLarge)
@@ -538,8 +537,6 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
     qint64 done = 0;
     bool ended = false;
     const ReadTo readTo = [&](qsizetype until, ReadOn how) -> qsizetype {
-        if (until < 0)
-            return size;
         while (!ended && done < until) {
             if (done == bytes.size()) {
                 if (how == ReadOn::InPlace || done > kMaxFileSize)
@@ -561,7 +558,7 @@ QString read(const QString &path, M3UContent &content, bool *tooLarge, ReadProgr
         }
         return file.error() != QFileDevice::NoError || progress.stop || done > kMaxFileSize ? -1 : done;
     };
-    content = parseBytes(bytes, readTo, size, progress, populating);
+    content = parseBytes(bytes, size, readTo, size, progress, populating);
     if (file.error() != QFileDevice::NoError)
         return file.errorString();
     if (progress.stop)
